@@ -1,0 +1,65 @@
+// Intercept solver for aimed fire and bounded seek steering.
+#include "Steering.h"
+
+#include <cmath>
+
+namespace {
+
+const Vector2 NoMeetingTime(1, 1);
+const Vector2 MeetingInThePast(-1, -1);
+
+// Earliest non-negative root of a t^2 + b t + c = 0, with the quadratic's root order and tie
+// rules; false when no root exists (*past set when every root is negative).
+bool EarliestTime(double a, double b, double c, double& t, bool& past) {
+    past = false;
+    if (a == 0) { // equal speeds: the equation is linear
+        if (b == 0) {
+            t = 0;
+            return c == 0;
+        }
+        t = -c / b;
+        past = t < 0;
+        return !past;
+    }
+    double disc = b * b - 4 * c * a;
+    if (disc < 0)
+        return false;
+    double t1 = -(std::sqrt(disc) + b) / (2 * a);
+    double t2 = (std::sqrt(disc) - b) / (2 * a);
+    if (t1 < 0) {
+        past = t2 < 0;
+        t = t2;
+        return !past;
+    }
+    t = (t2 < 0) ? t1 : std::fmin(t1, t2);
+    return true;
+}
+
+} // namespace
+
+Vector2 InterceptVelocity(double speed, Vector2 launch, Vector2 target, Vector2 targetVelocity) {
+    Vector2 c = targetVelocity;
+    float dx = target.x - launch.x;
+    float dy = target.y - launch.y;
+    double a = double(c.x) * c.x + double(c.y) * c.y - speed * speed;
+    double b = double(2.0f * (c.x * dx + c.y * dy));
+    double distanceSquared = double(dx) * dx + double(dy) * dy;
+    double t;
+    bool past;
+    if (!EarliestTime(a, b, distanceSquared, t, past))
+        return past ? MeetingInThePast : NoMeetingTime;
+    if (t == 0)
+        return c;
+    return Vector2(float((dx + c.x * t) / t), float((dy + c.y * t) / t));
+}
+
+Vector2 SteerToward(Vector2 position, Vector2 velocity, Vector2 target, double amount) {
+    if (target == position)
+        return Vector2(0, 0);
+    Vector2 direction = Normalized(target - position);
+    Vector2 desired = direction * float(double(Length(velocity)) + amount);
+    Vector2 change = desired - velocity;
+    if (change == 0.0f)
+        return Vector2(0, 0);
+    return Normalized(change) * float(amount);
+}

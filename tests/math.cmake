@@ -1,0 +1,1 @@
+StarchaseTest(NAME math_test SOURCES unit/VectorTest.cpp unit/SteeringTest.cpp LIBS math)

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game, its tools and its tests need, if any are missing.
+set -euo pipefail
+
+packages=(
+    cmake g++ clang libclang-rt-14-dev pkg-config
+    libsdl1.2-dev libsdl1.2-compat libglu1-mesa-dev libgl1-mesa-dri libx11-dev
+    libgtest-dev libbenchmark-dev libstb-dev libassimp-dev
+    xvfb xauth xdotool imagemagick x11-apps
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

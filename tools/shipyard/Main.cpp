@@ -1,0 +1,43 @@
+// shipyard: decode, inspect, render and generate the game's assets with the game's own readers.
+#include "Shipyard.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Command {
+    const char* name;
+    const char* usage;
+    int (*run)(int argc, char** argv);
+};
+
+const Command Commands[] = {
+    {"texture", "texture IN OUT     decode a TGA image to raw RGB(A) pixels", TextureCommand},
+    {"model", "model IN           print a MilkShape 3D model as JSON", ModelCommand},
+    {"render", "render IN OUT.png   draw a model from above and at an angle", RenderCommand},
+    {"generate", "generate DIR       write the default game data into DIR", GenerateCommand},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: shipyard COMMAND ...\n");
+    for (const Command& c : Commands)
+        std::fprintf(stderr, "  shipyard %s\n", c.usage);
+    return 2;
+}
+
+} // namespace
+
+int Refuse(const char* subject, const char* reason) {
+    std::fprintf(stderr, "shipyard: %s: %s\n", subject, reason);
+    return 1;
+}
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return Usage();
+    for (const Command& c : Commands)
+        if (std::strcmp(argv[1], c.name) == 0)
+            return c.run(argc - 2, argv + 2);
+    return Usage();
+}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: the normal build, the same suite
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and each fuzz target for 60 seconds.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/install-deps.sh
+source tools/virtual-display.sh
+jobs=$(nproc)
+
+echo "== build and test"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== build and test with sanitizers"
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSTARCHASE_SANITIZE=ON \
+      -DSTARCHASE_BENCH=OFF >/dev/null
+cmake --build build-sanitize -j"$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
+
+echo "== fuzz"
+cmake -S . -B build-fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+      -DSTARCHASE_FUZZ=ON >/dev/null
+cmake --build build-fuzz -j"$jobs"
+fuzz/run.sh build-fuzz 60
