@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs every fuzz target of a fuzz build for the given seconds, starting from its seed files.
+# Usage: fuzz/run.sh BUILD_DIR SECONDS
+set -euo pipefail
+build=$1
+seconds=$2
+here=$(cd "$(dirname "$0")" && pwd)
+for target in "$build"/fuzz/fuzz_*; do
+    name=$(basename "$target")
+    name=${name#fuzz_}
+    corpus=$(mktemp -d)
+    cp "$here/seeds/$name"/* "$corpus"/
+    echo "fuzzing $name for $seconds s"
+    "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+    rm -rf "$corpus"
+done

@@ -1,0 +1,77 @@
+// The game world: ships, projectiles, stars and scenery, and the two values the step shares.
+//
+// Units: positions in world units, velocities in units per second, times in seconds, angles in
+// degrees (see Vector.h for which way they turn). Play happens in the plane z = 0 on the square
+// [-500, 500] x [-500, 500]. Every `model` is borrowed from the ship catalogue, which owns it.
+#pragma once
+
+#include "Vector.h"
+
+#include <cstdint>
+#include <list>
+#include <vector>
+
+class Model;
+struct ShipType;
+
+struct Ship {
+    Vector2 position;
+    Vector2 velocity;
+    Vector2 acceleration; // after a step: the velocity change applied in it
+    float heading = 0;
+    bool visible = false; // within the drawing window this frame
+    bool seeking = false;
+    Vector2 seekTarget;
+    int32_t hitPoints = 10; // removed when this drops below 0: on the eleventh hit
+    bool fireRequested = false;
+    float reloadTimer = -1.0f; // a shot may be requested at 0 or less
+    Model* model = nullptr;
+    bool computerControlled = false;
+    float reloadTime = 1.0f;
+    float distanceToPlayer = 0; // the sort key of World::ships
+    float thrust = 0;           // units per second squared
+    float turnRate = 0;         // degrees per second
+};
+
+// Straight shots of the player and aimed shots of the computer-controlled ships.
+enum ShotKind : int32_t { StraightShot = 0, AimedShot = 1 };
+
+struct Projectile {
+    Vector2 position;
+    Vector2 velocity;
+    float heading = 0; // the firing ship's, for drawing only
+    bool visible = false;
+    float lifeLeft = 6.0f;
+    int32_t shotKind = StraightShot;
+    float lifetime = 6.0f;
+    Model* model = nullptr;
+};
+
+struct Star {
+    Vector3 position; // x, y in [-500, 500], z in [0, 40]; drawn 80 lower
+    Vector3 colour;   // three equal components: a shade of grey
+};
+
+struct SceneryObject {
+    Vector3 position; // below the plane of play
+    float angle = 0;  // degrees about (0, 0, -1)
+    bool visible = false;
+    Model* model = nullptr;
+};
+
+struct World {
+    std::vector<Ship> ships; // the player's ship first, then by distance to it
+    std::list<Projectile> projectiles; // in firing order
+    std::vector<Star> stars;
+    std::vector<SceneryObject> scenery;
+    Vector2 followedPosition; // where the view is centred: the player's position
+    Vector2 playerVelocity;   // the player's velocity at the start of its turn this step
+};
+
+extern World world;
+
+// A ship of `type` at (x, y) with every other field at its starting value.
+Ship MakeShip(const ShipType& type, float x, float y, bool computerControlled);
+
+// Empties the world, then clears the catalogue, deleting its models (needs the GL context).
+void TearDownWorld();
