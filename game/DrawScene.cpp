@@ -1,1 +1,69 @@
-// Placeholder: not built yet.
+// Scene drawing: the only file of the game folder that talks to GL.
+#include "DrawScene.h"
+
+#include "DrawWindows.h"
+#include "Model.h"
+#include "World.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Stars lie 40 to 80 units below the plane of play; with depth testing off they never hide
+// anything drawn after them.
+const float StarDepth = 80;
+
+void DrawStars(const World& w) {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glBegin(GL_POINTS);
+    for (const Star& star : w.stars) {
+        if (!InsideWindow(w.followedPosition, StarWindow, star.position.x, star.position.y))
+            continue;
+        glColor3f(star.colour.x, star.colour.y, star.colour.z);
+        glVertex3f(star.position.x, star.position.y, star.position.z - StarDepth);
+    }
+    glEnd();
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
+}
+
+template <typename Moving> void DrawInPlane(const Moving& object) {
+    glPushMatrix();
+    glTranslated(object.position.x, object.position.y, 0.0);
+    glRotated(object.heading, 0.0, 0.0, -1.0);
+    object.model->draw();
+    glPopMatrix();
+}
+
+} // namespace
+
+void DrawShip(const Ship& ship) { DrawInPlane(ship); }
+
+void DrawShip(const Projectile& projectile) { DrawInPlane(projectile); }
+
+void DrawSceneryObject(const SceneryObject& object) {
+    glPushMatrix();
+    glTranslatef(object.position.x, object.position.y, object.position.z);
+    glRotatef(object.angle, 0, 0, -1);
+    object.model->draw();
+    glPopMatrix();
+}
+
+void DrawScene(World& w) {
+    if (!w.ships.empty())
+        w.followedPosition = w.ships.front().position; // the player's ship
+    DrawStars(w);
+    for (const Ship& ship : w.ships)
+        if (!ship.computerControlled || ship.visible)
+            DrawShip(ship);
+    for (const Projectile& projectile : w.projectiles)
+        if (projectile.visible)
+            DrawShip(projectile);
+    for (SceneryObject& object : w.scenery) {
+        object.visible =
+            InsideWindow(w.followedPosition, SceneryWindow, object.position.x, object.position.y);
+        if (object.visible)
+            DrawSceneryObject(object);
+    }
+}

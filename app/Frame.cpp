@@ -1,0 +1,95 @@
+// Start-up, the per-frame update and render drivers, shutdown, and GL restored after a mode change.
+#include "Frame.h"
+
+#include "Camera.h"
+#include "DrawScene.h"
+#include "Keyboard.h"
+#include "LightSlots.h"
+#include "LoadShipCatalogue.h"
+#include "Model.h"
+#include "SetUpWorld.h"
+#include "ShipCatalogue.h"
+#include "Step.h"
+#include "World.h"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_opengl.h>
+#include <GL/glu.h>
+
+namespace {
+
+void SetFixedGLState() {
+    glClearColor(0, 0, 0, 1);
+    glClearDepth(1.0);
+    glDepthFunc(GL_LEQUAL);
+    glEnable(GL_DEPTH_TEST);
+    glCullFace(GL_BACK);
+    glEnable(GL_CULL_FACE);
+    glDisable(GL_DITHER);
+    glShadeModel(GL_SMOOTH);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glDisable(GL_NORMALIZE);
+    // Additive, weighted by source alpha; blending itself stays off until something needs it.
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+}
+
+// Any model will do: they are all made together, so they are all lost together.
+const Model* SomeModel() {
+    for (const auto& entry : shipCatalogue.entries)
+        if (entry.second.model)
+            return entry.second.model;
+    return nullptr;
+}
+
+} // namespace
+
+bool Initialize() {
+    if (!LoadShipCatalogue())
+        return false;
+    if (!SetUpWorld())
+        return false;
+    SetFixedGLState();
+    SetupLights();
+    camera.Set(Vector3(0, 0, 60), Vector3(0, 0, 1), Vector3(0, 1, 0));
+    return true;
+}
+
+void UpdateFrame(double seconds) {
+    DisableLights();
+    int keyCount = 0;
+    SetHeldKeys(SDL_GetKeyState(&keyCount), keyCount);
+    if (KeyHeld(KeyT))
+        AddLight(Vector3(1, 0, 0), Vector3(0, 0, 100));
+    if (KeyHeld(KeyP))
+        return;
+    StepWorld(world, float(seconds));
+}
+
+void RenderFrame() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    camera.Follow(world.followedPosition);
+    AddLight(Vector3(0.7f, 0.7f, 0.7f), Vector3(500, 500, 1000));
+    // Flushed under the identity: light positions are in eye coordinates, fixed to the viewer.
+    FlushLights();
+    gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, camera.centre.x, camera.centre.y,
+              camera.centre.z, camera.up.x, camera.up.y, camera.up.z);
+    DrawScene(world);
+    glFlush();
+}
+
+void Shutdown() { TearDownWorld(); }
+
+void RestoreGraphicsIfLost() {
+    const Model* probe = SomeModel();
+    if (!probe || glIsList(probe->displayList))
+        return;
+    SetFixedGLState();
+    SetupLights();
+    for (auto& entry : shipCatalogue.entries) {
+        if (Model* model = entry.second.model) {
+            model->loadTextures();
+            model->buildDisplayList();
+        }
+    }
+}

@@ -1,0 +1,19 @@
+// The four routines the frame loop calls: start-up, update pass, render pass, shutdown.
+#pragma once
+
+// Loads the catalogue and its models, places the world, sets the fixed GL state, the lights and
+// the camera. False when loading or set-up failed (they wrote their own error lines).
+bool Initialize();
+
+// Lights off, the T and P keys, and unless P is held one simulation step of `seconds`.
+void UpdateFrame(double seconds);
+
+// Camera, lights, view and scene, then glFlush; the loop swaps the buffers.
+void RenderFrame();
+
+// Empties the world and deletes the models while the GL context still exists.
+void Shutdown();
+
+// After a video-mode change: where the platform dropped the GL context (a display list the game
+// owns is gone), sets the fixed state and the lights again and remakes textures and lists.
+void RestoreGraphicsIfLost();

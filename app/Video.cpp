@@ -1,0 +1,102 @@
+// Opening the game window, the projection, and video-mode changes.
+#include "Video.h"
+
+#include "Frame.h"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_opengl.h>
+#include <GL/glu.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+struct VideoMode {
+    int width, height;
+    uint32_t flags;
+};
+
+VideoMode currentMode = {1024, 768, SDL_OPENGL | SDL_RESIZABLE};
+
+// Drivers that SDL falls back to when there is no display: text terminals and invisible
+// buffers. A game on one of them would run with no window and no way to quit.
+bool CanShowAWindow(const char* driver) {
+    const char* const Windowless[] = {"caca", "aalib", "dummy", "offscreen"};
+    for (const char* name : Windowless)
+        if (std::strcmp(driver, name) == 0)
+            return false;
+    return true;
+}
+
+void Error(const char* what, const char* detail) {
+    std::printf("ERROR: %s: %s\n", what, detail);
+    std::fflush(stdout);
+}
+
+bool SetMode(const VideoMode& mode) {
+    SDL_Surface* surface = SDL_SetVideoMode(mode.width, mode.height, 32, mode.flags);
+    if (!surface)
+        return false;
+    currentMode = mode;
+    SetProjection(surface->w, surface->h);
+    return true;
+}
+
+} // namespace
+
+bool NoDisplayToOpen() {
+#if defined(__unix__) && !defined(__APPLE__)
+    // Without a display classic SDL picks a text-terminal driver that writes to standard output
+    // as soon as it starts; refuse before that unless the user chose a driver.
+    return !std::getenv("SDL_VIDEODRIVER") && !std::getenv("DISPLAY") &&
+           !std::getenv("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
+
+bool OpenGameWindow() {
+    char driver[64] = "";
+    SDL_VideoDriverName(driver, sizeof driver);
+    if (!std::getenv("SDL_VIDEODRIVER") && !CanShowAWindow(driver)) {
+        Error("no display to show the game window on; video driver", driver);
+        return false;
+    }
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    if (!SetMode({1024, 768, SDL_OPENGL | SDL_RESIZABLE})) {
+        Error("cannot open the game window", SDL_GetError());
+        return false;
+    }
+    SDL_WM_SetCaption("starchase", "starchase");
+    return true;
+}
+
+void SetProjection(int width, int height) {
+    // A window squeezed to no height still gets a finite aspect.
+    if (height < 1)
+        height = 1;
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    float aspect = float(width) / float(height);
+    gluPerspective(45, double(aspect), 15, 150);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+bool ChangeVideoMode(int width, int height, uint32_t flags) {
+    VideoMode previous = currentMode;
+    VideoMode wanted = {width < 1 ? 1 : width, height < 1 ? 1 : height, flags};
+    if (!SetMode(wanted) && !SetMode(previous)) {
+        Error("no video mode works any more", SDL_GetError());
+        return false;
+    }
+    RestoreGraphicsIfLost();
+    return true;
+}

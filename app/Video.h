@@ -1,0 +1,20 @@
+// The game window: opening it, the projection, and video-mode changes that keep GL whole.
+#pragma once
+
+#include <cstdint>
+
+// True when no display is set for SDL to open a window on (and no video driver was chosen):
+// the game then refuses before SDL starts, since SDL's text-terminal fallback writes to
+// standard output.
+bool NoDisplayToOpen();
+
+// Start-up: the framebuffer attributes and the 1024x768 resizable window. False, after one
+// "ERROR" line, when there is no display to show a window on or the window cannot be made.
+bool OpenGameWindow();
+
+// The viewport and the 45-degree perspective for a drawable of this size.
+void SetProjection(int width, int height);
+
+// F1, F2 and resizes. On failure the previous mode is taken back; false, after an "ERROR" line,
+// only when no mode works any more.
+bool ChangeVideoMode(int width, int height, uint32_t flags);

@@ -1,0 +1,17 @@
+// The windows round the followed position inside which each kind of object is drawn.
+#pragma once
+
+#include "Vector.h"
+
+// Half-widths in x and y. The camera sees about 38 units each way at its highest, so these
+// windows keep everything on screen and cull the rest.
+const Vector2 StarWindow(83, 63);
+const Vector2 ShipWindow(45, 35);
+const Vector2 ProjectileWindow(40, 35);
+const Vector2 SceneryWindow(100, 70);
+
+// Strictly inside: a point exactly on the window's edge is outside.
+inline bool InsideWindow(Vector2 centre, Vector2 halfSize, float x, float y) {
+    return centre.x - halfSize.x < x && x < centre.x + halfSize.x && centre.y - halfSize.y < y &&
+           y < centre.y + halfSize.y;
+}

@@ -1,0 +1,15 @@
+# End-to-end: the real game in prepared folders on a private virtual display, driven by real
+# key events; every test runs on classic SDL and again on the SDL 1.2 compatibility layer.
+find_package(X11 REQUIRED)
+add_executable(wmclose e2e/WmClose.c)
+target_link_libraries(wmclose PRIVATE X11::X11)
+
+foreach(script StartupFailures PlayAndQuit ModeChanges RedLight)
+    foreach(variant classic compat)
+        add_test(NAME e2e_${script}_${variant}
+                 COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}.sh)
+        set_tests_properties(e2e_${script}_${variant} PROPERTIES
+            TIMEOUT 300
+            ENVIRONMENT "STARCHASE=$<TARGET_FILE:starchase>;SHIPYARD=$<TARGET_FILE:shipyard>;WMCLOSE=$<TARGET_FILE:wmclose>;SDL_VARIANT=${variant}")
+    endforeach()
+endforeach()

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Every way the game can fail to start: its exact lines on standard output and exit status 1.
+source "$(dirname "$0")/lib.sh"
+start_display
+failed=$'ERROR during Initialize() Exiting...'
+
+mkdir "$work/empty"
+run_game_to_end "$work/empty"
+expect_status 1
+expect_output $'ERROR: alukset.txt missing, no ships loaded\n'"$failed"
+
+mkdir "$work/broken"
+printf 'Broken\nbroken.ms3d\n1\n1\n' >"$work/broken/alukset.txt"
+printf 'MS3D000000\x02\x00\x00\x00' >"$work/broken/broken.ms3d" # version 2 is too old
+run_game_to_end "$work/broken"
+expect_status 1
+expect_output $'ERROR: loading a model file broken.ms3d\n'"$failed"
+
+data=$(default_data)
+for type in brightfin Tarvesh4 Quessal Maradyne Umbrek Bullet; do
+    cp -r "$data" "$work/without-$type"
+    # Renaming the record's name line leaves the model loaded but the type missing.
+    sed -i "s/^$type\$/${type}Renamed/; s/^$type;/${type}Renamed;/" "$work/without-$type/alukset.txt"
+    run_game_to_end "$work/without-$type"
+    expect_status 1
+    expect_output "ERROR: no ship $type"$'\n'"$failed"
+done
+
+# No display at all: one error line, no escape codes from a text-terminal driver, status 1.
+status=0
+(cd "$data" && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$STARCHASE" >"$work/game.out") || status=$?
+expect_status 1
+[ "$(wc -l <"$work/game.out")" = 1 ] && grep -q '^ERROR' "$work/game.out" ||
+    fail "without a display: $(cat -v "$work/game.out")"
+
+
+# A display that cannot be reached: SDL falls back to a driver with no window; the game refuses.
+status=0
+(cd "$data" && DISPLAY=:999 timeout 20 "$STARCHASE" >"$work/game.out") || status=$?
+expect_status 1
+tail -n 1 "$work/game.out" | grep -q '^ERROR' || fail "unreachable display: $(cat -v "$work/game.out")"
+echo "ok"

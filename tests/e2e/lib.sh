@@ -1,0 +1,99 @@
+# Shared by the end-to-end tests: a private virtual display, the real game in a prepared
+# folder, real key events, screenshots. Needs STARCHASE, SHIPYARD and WMCLOSE (the binaries);
+# SDL_VARIANT=compat runs the game on the SDL 1.2 compatibility layer instead of classic SDL.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+work=$(mktemp -d)
+game_pid=""
+xvfb_pid=""
+
+cleanup() {
+    [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    for f in "$work"/*.out; do [ -f "$f" ] && { echo "--- $f"; cat "$f"; } >&2; done
+    exit 1
+}
+
+if [ "${SDL_VARIANT:-classic}" = compat ]; then
+    export LD_LIBRARY_PATH=/usr/lib/x86_64-linux-gnu/sdl12-compat${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
+fi
+
+# A display of our own, so that tests running side by side never share focus or keys.
+start_display() {
+    exec 9>"$work/display"
+    Xvfb -displayfd 9 -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# Writes the default game data into a new folder and prints its path.
+default_data() {
+    local dir="$work/data-$RANDOM"
+    mkdir -p "$dir"
+    "$SHIPYARD" generate "$dir" >/dev/null || fail "shipyard generate"
+    echo "$dir"
+}
+
+# Starts the game in DIR; its standard output goes to $work/game.out.
+start_game() {
+    (cd "$1" && exec timeout 120 "$STARCHASE" >"$work/game.out" 2>"$work/game.err") &
+    game_pid=$!
+}
+
+# Runs the game in DIR to its end (it must end by itself) and leaves its output in
+# $work/game.out and its exit status in $status.
+run_game_to_end() {
+    status=0
+    (cd "$1" && timeout 60 "$STARCHASE" >"$work/game.out" 2>"$work/game.err") || status=$?
+}
+
+wait_game_exit() {
+    status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+}
+
+# Finds the game window, gives it the focus and leaves its id in $window.
+find_window() {
+    window=$(timeout 30 xdotool search --sync --name '^starchase$' | head -n 1) ||
+        fail "no game window"
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    sleep "${1:-1.5}" # let a few frames run
+}
+
+shot() {
+    import -window "$window" "$work/$1.png" || fail "screenshot $1"
+    echo "$work/$1.png"
+}
+
+measure() { python3 "$here/shot.py" "$@"; }
+
+hold() { # KEY SECONDS
+    xdotool keydown "$1"
+    sleep "$2"
+    xdotool keyup "$1"
+}
+
+expect_output() { # EXPECTED-TEXT
+    local actual
+    actual=$(cat "$work/game.out")
+    [ "$actual" = "$1" ] || fail "output was [$actual], expected [$1]"
+}
+
+expect_status() {
+    [ "$status" = "$1" ] || fail "exit status $status, expected $1"
+}
+
+# True when the number $1 is at least $2 (decimals allowed).
+at_least() { python3 -c "import sys; sys.exit(0 if float('$1') >= float('$2') else 1)"; }

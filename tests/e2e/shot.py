@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""Measures a screenshot of the game: python3 shot.py IMAGE QUERY... prints one value per query.
+
+Queries (regions are fractions of the width and height, origin top left):
+  stars              pixels of the outer frame that are lit and grey (the star field)
+  mean:X0,Y0,X1,Y1   mean R G B of a region
+  lit:X0,Y0,X1,Y1    share of a region's pixels that are not black
+  colours:X0,Y0,X1,Y1  number of distinct colours in a region (texture detail)
+  blue:X0,Y0,X1,Y1   pixels of a region where blue clearly beats red and green
+  diff:OTHER         share of pixels that differ from the image OTHER
+"""
+import subprocess
+import sys
+
+
+def load(path):
+    data = subprocess.run(["/usr/bin/convert", path, "-depth", "8", "ppm:-"],
+                          check=True, capture_output=True).stdout
+    fields, pos = [], 0
+    while len(fields) < 4:  # P6, width, height, maxval, separated by white space
+        while data[pos:pos + 1].isspace():
+            pos += 1
+        end = pos
+        while not data[end:end + 1].isspace():
+            end += 1
+        fields.append(data[pos:end])
+        pos = end
+    width, height = int(fields[1]), int(fields[2])
+    return width, height, data[pos + 1:]
+
+
+def pixels(image, box):
+    width, height, rgb = image
+    x0, y0, x1, y1 = (float(v) for v in box.split(","))
+    for y in range(int(y0 * height), int(y1 * height)):
+        row = y * width * 3
+        for x in range(int(x0 * width), int(x1 * width)):
+            i = row + x * 3
+            yield rgb[i], rgb[i + 1], rgb[i + 2]
+
+
+def measure(image, query):
+    kind, _, arg = query.partition(":")
+    if kind == "stars":
+        outer = list(pixels(image, "0,0,1,0.2")) + list(pixels(image, "0,0.8,1,1"))
+        return sum(1 for r, g, b in outer if r > 20 and r == g == b)
+    region = list(pixels(image, arg)) if kind != "diff" else None
+    if kind == "mean":
+        n = max(len(region), 1)
+        return " ".join("%.1f" % (sum(p[c] for p in region) / n) for c in range(3))
+    if kind == "lit":
+        return "%.4f" % (sum(1 for p in region if max(p) > 12) / max(len(region), 1))
+    if kind == "colours":
+        return len(set(region))
+    if kind == "blue":
+        return sum(1 for r, g, b in region if b > 60 and b > r + 30 and b > g + 30)
+    if kind == "diff":
+        other = load(arg)
+        a, b = image[2], other[2]
+        if len(a) != len(b):
+            return "1.0000"
+        changed = sum(1 for i in range(0, len(a), 3) if a[i:i + 3] != b[i:i + 3])
+        return "%.4f" % (changed / (len(a) // 3))
+    raise SystemExit("unknown query " + query)
+
+
+image = load(sys.argv[1])
+for q in sys.argv[2:]:
+    print(measure(image, q))
