@@ -12,8 +12,7 @@
 #include "Step.h"
 #include "World.h"
 
-#include <SDL/SDL.h>
-#include <SDL/SDL_opengl.h>
+#include <GL/gl.h>
 #include <GL/glu.h>
 
 namespace {
@@ -56,8 +55,6 @@ bool Initialize() {
 
 void UpdateFrame(double seconds) {
     DisableLights();
-    int keyCount = 0;
-    SetHeldKeys(SDL_GetKeyState(&keyCount), keyCount);
     if (KeyHeld(KeyT))
         AddLight(Vector3(1, 0, 0), Vector3(0, 0, 100));
     if (KeyHeld(KeyP))

@@ -5,7 +5,7 @@
 // the camera. False when loading or set-up failed (they wrote their own error lines).
 bool Initialize();
 
-// Lights off, the T and P keys, and unless P is held one simulation step of `seconds`.
+// Lights off, the T and P keys (through the held-key seam), and unless P is held one simulation step of `seconds`.
 void UpdateFrame(double seconds);
 
 // Camera, lights, view and scene, then glFlush; the loop swaps the buffers.

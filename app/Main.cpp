@@ -1,5 +1,6 @@
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
 #include "Frame.h"
+#include "Keyboard.h"
 #include "Video.h"
 
 #include <SDL/SDL.h>
@@ -81,6 +82,8 @@ int main(int, char**) {
         SDL_Quit();
         return 1;
     }
+    int keyCount = 0;
+    SetHeldKeys(SDL_GetKeyState(&keyCount), keyCount); // SDL keeps this array current
     if (!Initialize()) {
         WriteLine("ERROR during Initialize() Exiting...");
         Shutdown(); // frees what loading made while the GL context is still here

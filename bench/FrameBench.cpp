@@ -1,0 +1,69 @@
+// The game's frame against an empty frame in the same 1024x768 window, and start-up time.
+// Run from a folder holding the default data (bench/frame.sh does), on a display.
+#include "Frame.h"
+#include "Video.h"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_opengl.h>
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <cstdio>
+
+namespace {
+
+void EmptyFrame(benchmark::State& state) {
+    for (auto _ : state) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glFlush();
+        SDL_GL_SwapBuffers();
+    }
+}
+
+// One frame as the loop runs it at 60 frames a second: update, render, swap.
+void GameFrame(benchmark::State& state) {
+    if (!Initialize()) {
+        state.SkipWithError("Initialize failed: run from a folder with the default data");
+        return;
+    }
+    for (auto _ : state) {
+        UpdateFrame(1.0 / 60);
+        RenderFrame();
+        SDL_GL_SwapBuffers();
+    }
+    Shutdown();
+}
+
+void StartUp(benchmark::State& state) {
+    for (auto _ : state) {
+        bool ok = Initialize();
+        state.PauseTiming();
+        Shutdown();
+        state.ResumeTiming();
+        if (!ok) {
+            state.SkipWithError("Initialize failed");
+            return;
+        }
+    }
+}
+
+BENCHMARK(EmptyFrame)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(GameFrame)->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0 || !OpenGameWindow()) {
+        std::printf("frame_bench needs a display\n");
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak resident memory: %.1f MiB\n", usage.ru_maxrss / 1024.0);
+    SDL_Quit();
+    return 0;
+}

@@ -1,0 +1,2 @@
+add_executable(frame_bench FrameBench.cpp)
+target_link_libraries(frame_bench PRIVATE app benchmark::benchmark)

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Runs the frame benchmark in a folder of freshly generated default data on a virtual display.
+# Usage: bench/frame.sh BUILD_DIR [benchmark flags...]
+set -euo pipefail
+build=$(cd "$1" && pwd)
+shift
+cd "$(dirname "$0")/.."
+source tools/virtual-display.sh
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+"$build/tools/shipyard/shipyard" generate "$data"
+cd "$data"
+"$build/bench/frame_bench" "$@"
