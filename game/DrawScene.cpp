@@ -29,6 +29,8 @@ void DrawStars(const World& w) {
 }
 
 template <typename Moving> void DrawInPlane(const Moving& object) {
+    if (!object.model) // a shot made without a "Bullet" type has nothing to draw
+        return;
     glPushMatrix();
     glTranslated(object.position.x, object.position.y, 0.0);
     glRotated(object.heading, 0.0, 0.0, -1.0);
@@ -38,9 +40,13 @@ template <typename Moving> void DrawInPlane(const Moving& object) {
 
 } // namespace
 
-void DrawShip(const Ship& ship) { DrawInPlane(ship); }
+void DrawShip(const Ship& ship) {
+    DrawInPlane(ship);
+}
 
-void DrawShip(const Projectile& projectile) { DrawInPlane(projectile); }
+void DrawShip(const Projectile& projectile) {
+    DrawInPlane(projectile);
+}
 
 void DrawSceneryObject(const SceneryObject& object) {
     glPushMatrix();

@@ -1,1 +1,74 @@
-// Placeholder: not built yet.
+// The player's ship under the held keys: turn, thrust, strafe, boost and fire.
+#include "Step.h"
+
+#include "Keyboard.h"
+
+#include <cmath>
+
+namespace {
+
+// The player's reload timer runs down this many times faster than a chaser's.
+constexpr float PlayerReloadSpeedUp = 5.0f;
+constexpr float StrafeAngle = 90.0f;
+
+// Adds seconds x thrust along the direction `radians` (sign 1) or against it (sign -1).
+void Push(Ship& p, float seconds, double radians, double sign) {
+    double amount = sign * double(seconds) * double(p.thrust);
+    p.velocity.x = float(double(p.velocity.x) + amount * std::cos(radians));
+    p.velocity.y = float(double(p.velocity.y) - amount * std::sin(radians));
+}
+
+void PushAlongHeading(Ship& p, float seconds, float heading, double sign) {
+    Push(p, seconds, heading * DegreesToRadians, sign);
+}
+
+void Turn(Ship& p, float seconds, float sign) {
+    p.heading = p.heading + sign * (p.turnRate * seconds);
+}
+
+// LCTRL boosts along the direction of travel; only turning still works beside it.
+void Boost(Ship& p, float seconds) {
+    float travel;
+    // At rest there is no direction of travel, and the boost leaves the velocity alone.
+    if (DirectionOfTravel(p.velocity, travel))
+        Push(p, seconds, travel, 1);
+    if (KeyHeld(KeyLeft))
+        Turn(p, seconds, -1);
+    if (KeyHeld(KeyRight))
+        Turn(p, seconds, 1);
+}
+
+// Each key sees the heading as the keys before it left it.
+void Fly(Ship& p, float seconds) {
+    bool strafing = KeyHeld(KeyLeftAlt);
+    if (KeyHeld(KeyLeft)) {
+        if (strafing)
+            PushAlongHeading(p, seconds, p.heading + -StrafeAngle, 1);
+        else
+            Turn(p, seconds, -1);
+    }
+    if (KeyHeld(KeyRight)) {
+        if (strafing)
+            PushAlongHeading(p, seconds, p.heading + StrafeAngle, 1);
+        else
+            Turn(p, seconds, 1);
+    }
+    if (KeyHeld(KeyUp))
+        PushAlongHeading(p, seconds, p.heading, 1);
+    if (KeyHeld(KeyDown))
+        PushAlongHeading(p, seconds, p.heading, -1);
+}
+
+} // namespace
+
+void FlyPlayerShip(Ship& p, float seconds) {
+    if (KeyHeld(KeyLeftCtrl))
+        Boost(p, seconds);
+    else
+        Fly(p, seconds);
+    // The shot itself leaves at the start of the ship's next turn, which also reloads.
+    if (KeyHeld(KeySpace) && p.reloadTimer <= 0)
+        p.fireRequested = true;
+    if (p.reloadTimer >= 0)
+        p.reloadTimer = p.reloadTimer - PlayerReloadSpeedUp * seconds;
+}

@@ -1,1 +1,148 @@
-// Placeholder: not built yet.
+// One frame of the world: the re-sort, every ship's turn, then the projectile pass.
+#include "Step.h"
+
+#include "DrawWindows.h"
+#include "Projectile.h"
+#include "Steering.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr float WorldEdge = 500.0f;
+// A chaser whose type turns at exactly this rate is drawn wherever it is.
+constexpr float AlwaysVisibleTurnRate = 30.0f;
+constexpr float AimedShotReachesPlayer = 2.3f;
+constexpr float StraightShotHitRadius = 3.8f;
+// Chasers this close to the player cannot be hit: the player's own shots start here.
+constexpr float SafeDistanceFromPlayer = 6.0f;
+
+bool IsFinite(Vector2 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y);
+}
+
+// Stable, so the player's ship (distance 0) stays first and equal distances keep their order.
+void SortByDistance(std::vector<Ship>& ships) {
+    std::stable_sort(ships.begin(), ships.end(), [](const Ship& a, const Ship& b) {
+        return std::fabs(a.distanceToPlayer) < std::fabs(b.distanceToPlayer);
+    });
+}
+
+// A coordinate past the edge and still heading out is mirrored to as far beyond the opposite
+// edge, from where its velocity carries it in. One already heading in is left to come in: mirroring
+// it again would throw it back and forth across the world every frame after a long frame.
+void WrapCoordinate(float& coordinate, float velocity) {
+    bool headingOut = coordinate > 0 ? velocity > 0 : velocity < 0;
+    if (std::fabs(coordinate) > WorldEdge && headingOut)
+        coordinate = -coordinate;
+}
+
+void Fire(World& w, Ship& p) {
+    Projectile q;
+    if (p.computerControlled)
+        InitProjectile(q, p.position, p.heading, p.velocity, AimedShot, w.followedPosition,
+                       w.playerVelocity);
+    else
+        InitProjectile(q, p.position, p.heading, p.velocity, StraightShot, w.followedPosition,
+                       w.followedPosition);
+    w.projectiles.push_back(q);
+    p.reloadTimer = p.reloadTime;
+}
+
+void TakeTurn(World& w, Ship& p, float seconds) {
+    Vector2 start = p.position;
+    if (!p.computerControlled) {
+        w.followedPosition = start;
+        p.distanceToPlayer = 0;
+        w.playerVelocity = p.velocity;
+    }
+    WrapCoordinate(p.position.x, p.velocity.x);
+    WrapCoordinate(p.position.y, p.velocity.y);
+    // Judged where the ship was before any wrap.
+    p.visible = InsideWindow(w.followedPosition, ShipWindow, start.x, start.y) ||
+                p.turnRate == AlwaysVisibleTurnRate;
+    if (p.computerControlled) {
+        p.distanceToPlayer = Length(w.followedPosition - start);
+        p.seekTarget = w.followedPosition;
+        p.seeking = true;
+        if (p.reloadTimer <= 0)
+            p.fireRequested = true;
+    }
+    if (p.fireRequested)
+        Fire(w, p);
+    UpdateShip(p, seconds);
+}
+
+// The first chaser within reach of a straight shot at `shot` takes a hit; on its eleventh it is
+// erased, the ships after it closing up in order. False when the shot hits nothing.
+bool HitChaser(std::vector<Ship>& ships, Vector2 shot, Vector2 player) {
+    for (size_t i = 0; i < ships.size(); ++i) {
+        Ship& s = ships[i];
+        if (!s.computerControlled || !(Length(s.position - shot) < StraightShotHitRadius) ||
+            !(Length(player - s.position) > SafeDistanceFromPlayer))
+            continue;
+        s.hitPoints -= 1;
+        if (s.hitPoints < 0)
+            ships.erase(ships.begin() + i);
+        return true;
+    }
+    return false;
+}
+
+// One projectile's turn; true when it is to be removed.
+bool ProjectileTurn(World& w, Projectile& q, float seconds) {
+    Vector2 player = w.followedPosition;
+    q.visible = InsideWindow(player, ProjectileWindow, q.position.x, q.position.y);
+    if (q.shotKind == AimedShot) {
+        // Reaching the player, an aimed shot just vanishes: the player's ship takes no damage.
+        if (Length(player - q.position) < AimedShotReachesPlayer)
+            return true;
+    } else if (HitChaser(w.ships, q.position, player)) {
+        return true;
+    }
+    return UpdateProjectile(q, seconds);
+}
+
+} // namespace
+
+void StepWorld(World& w, float seconds) {
+    SortByDistance(w.ships);
+    for (Ship& p : w.ships)
+        TakeTurn(w, p, seconds);
+    for (auto q = w.projectiles.begin(); q != w.projectiles.end();)
+        q = ProjectileTurn(w, *q, seconds) ? w.projectiles.erase(q) : std::next(q);
+}
+
+void UpdateShip(Ship& p, float seconds) {
+    // A request made in this turn was served before this call; one set below waits for the next.
+    p.fireRequested = false;
+    if (p.computerControlled) {
+        SteerShip(p, seconds);
+        if (p.reloadTimer >= 0)
+            p.reloadTimer = p.reloadTimer - seconds;
+    } else {
+        FlyPlayerShip(p, seconds);
+    }
+    p.position = p.position + p.velocity * seconds;
+}
+
+void SteerShip(Ship& p, float seconds) {
+    if (p.seeking)
+        p.acceleration = SteerToward(p.position, p.velocity, p.seekTarget, p.thrust);
+    float travel;
+    if (DirectionOfTravel(p.velocity, travel))
+        p.heading = travel * RadiansToDegrees;
+    p.acceleration = p.acceleration * seconds;
+    p.velocity = p.velocity + p.acceleration;
+}
+
+bool DirectionOfTravel(Vector2 velocity, float& radians) {
+    Vector2 n = Normalized(velocity);
+    if (!IsFinite(n))
+        return false;
+    // Rounding can leave |n.x| a hair above 1, where the arccosine has no value.
+    float angle = float(std::acos(std::clamp(double(n.x), -1.0, 1.0)));
+    radians = n.y > 0 ? -angle : angle;
+    return true;
+}

@@ -1,1 +1,25 @@
-// Placeholder: not built yet.
+// The world's single instance, the ship maker and the teardown at the end of a run.
+#include "World.h"
+
+#include "ShipCatalogue.h"
+
+World world;
+
+Ship MakeShip(const ShipType& type, float x, float y, bool computerControlled) {
+    Ship ship;
+    ship.position = Vector2(x, y);
+    ship.model = type.model;
+    ship.computerControlled = computerControlled;
+    ship.thrust = type.thrust;
+    ship.turnRate = type.turnRate;
+    return ship;
+}
+
+void TearDownWorld() {
+    world.ships.clear();
+    world.projectiles.clear();
+    world.scenery.clear();
+    world.stars.clear();
+    // Last: every record above borrowed one of these models.
+    shipCatalogue.Clear();
+}

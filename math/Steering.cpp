@@ -54,12 +54,16 @@ Vector2 InterceptVelocity(double speed, Vector2 launch, Vector2 target, Vector2 
 }
 
 Vector2 SteerToward(Vector2 position, Vector2 velocity, Vector2 target, double amount) {
-    if (target == position)
+    // Lengths too small for float (standing on the target, or within 1e-19 of it) give no
+    // direction to normalise.
+    Vector2 offset = target - position;
+    float distance = Length(offset);
+    if (distance == 0)
         return Vector2(0, 0);
-    Vector2 direction = Normalized(target - position);
-    Vector2 desired = direction * float(double(Length(velocity)) + amount);
+    Vector2 desired = offset / distance * float(double(Length(velocity)) + amount);
     Vector2 change = desired - velocity;
-    if (change == 0.0f)
+    float changeLength = Length(change);
+    if (changeLength == 0)
         return Vector2(0, 0);
-    return Normalized(change) * float(amount);
+    return change / changeLength * float(amount);
 }

@@ -10,6 +10,6 @@ foreach(script StartupFailures PlayAndQuit ModeChanges RedLight)
                  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}.sh)
         set_tests_properties(e2e_${script}_${variant} PROPERTIES
             TIMEOUT 300
-            ENVIRONMENT "STARCHASE=$<TARGET_FILE:starchase>;SHIPYARD=$<TARGET_FILE:shipyard>;WMCLOSE=$<TARGET_FILE:wmclose>;SDL_VARIANT=${variant}")
+            ENVIRONMENT "${STARCHASE_TEST_ENV};STARCHASE=$<TARGET_FILE:starchase>;SHIPYARD=$<TARGET_FILE:shipyard>;WMCLOSE=$<TARGET_FILE:wmclose>;SDL_VARIANT=${variant}")
     endforeach()
 endforeach()

@@ -73,4 +73,6 @@ TEST(SteerToward, ZeroWhereNoDirectionExists) {
     EXPECT_TRUE(SteerToward(Vector2(5, 5), Vector2(3, 0), Vector2(5, 5), 4) == Vector2(0, 0));
     // Desired equals the velocity when the amount is zero and the ship already heads there.
     EXPECT_TRUE(SteerToward(Vector2(0, 0), Vector2(2, 0), Vector2(9, 0), 0) == Vector2(0, 0));
+    // A target so close that the distance underflows in float has no direction either.
+    EXPECT_TRUE(SteerToward(Vector2(0, 0), Vector2(2, 0), Vector2(1e-42f, 0), 4) == Vector2(0, 0));
 }

@@ -1,0 +1,17 @@
+// The fixed opening scene: the player, the scenery, twelve computer ships and the star field.
+#pragma once
+
+#include "World.h"
+
+struct RandomGenerator;
+
+// Looks up every scenario type in the catalogue and fills the (empty) world. On a missing type
+// writes its ERROR line and returns false at once, keeping what was placed before it.
+bool SetUpWorld();
+
+// A Tarvesh4 scenery object at (x, y, -30), turned by -90. False, placing nothing, after an
+// ERROR line without a line end when the catalogue has no Tarvesh4.
+bool MakeSceneryObject(float x, float y, SceneryObject& object);
+
+// Appends the 10000 background stars drawn from `generator`.
+void MakeStars(RandomGenerator& generator);
