@@ -1,6 +1,8 @@
 // Whole-file reads and the backslash fallback for paths written on Windows.
 #include "FileBytes.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 
 std::FILE* OpenDataFile(const std::string& path) {
@@ -18,7 +20,10 @@ bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes) {
     std::FILE* file = OpenDataFile(path);
     if (!file)
         return false;
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
+    // A directory opens too, and its end offset can be far past any real size.
+    struct stat info;
+    bool ok = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
+    ok = ok && std::fseek(file, 0, SEEK_END) == 0;
     long size = ok ? std::ftell(file) : -1;
     ok = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
     if (ok) {

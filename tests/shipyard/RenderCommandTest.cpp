@@ -1,0 +1,100 @@
+// The built `shipyard render` under the virtual display: the PNG, decoded by ImageMagick, shows
+// the model the right way round from above and again at an angle; without a display it refuses.
+#include "Ms3dBuilder.h"
+#include "ShipyardRun.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Width = 1024, Height = 512, ViewSize = 512;
+
+struct Spot {
+    double column = 0, row = 0; // mean position, in pixels from the top left
+    int count = 0;
+    int left = Width, right = -1, top = Height, bottom = -1; // extent
+    double Aspect() const { return double(right - left + 1) / double(bottom - top + 1); }
+};
+
+// Where pixels of exactly `rgb` lie in the view starting at column `left`.
+Spot Find(const std::string& pixels, int left, unsigned char r, unsigned char g, unsigned char b) {
+    Spot spot;
+    for (int y = 0; y < Height; ++y)
+        for (int x = left; x < left + ViewSize; ++x) {
+            const unsigned char* p =
+                reinterpret_cast<const unsigned char*>(&pixels[size_t(y * Width + x) * 3]);
+            if (p[0] == r && p[1] == g && p[2] == b) {
+                spot.column += x, spot.row += y;
+                ++spot.count;
+                spot.left = std::min(spot.left, x), spot.right = std::max(spot.right, x);
+                spot.top = std::min(spot.top, y), spot.bottom = std::max(spot.bottom, y);
+            }
+        }
+    if (spot.count > 0)
+        spot.column /= spot.count, spot.row /= spot.count;
+    return spot;
+}
+
+// A red plate toward +x and a green plate toward +y, both glowing so that they show their colour
+// exactly whatever the light.
+std::string WritePlates() {
+    RawMs3d f;
+    AddSquare(f, 2, -1, 6, 1, 0, 0);
+    AddSquare(f, -1, 2, 1, 6, 0, 1);
+    f.materials.resize(2);
+    for (RawMaterial& m : f.materials)
+        for (float* colour : {m.ambient, m.diffuse, m.specular})
+            colour[0] = colour[1] = colour[2] = 0;
+    f.materials[0].emissive[0] = 1;
+    f.materials[1].emissive[1] = 1;
+    const std::vector<unsigned char> bytes = Ms3dBytes(f);
+    const std::string path = testing::TempDir() + "render_plates.ms3d";
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return path;
+}
+
+TEST(ShipyardRender, DrawsTheModelFromAboveAndAtAnAngle) {
+    const std::string png = testing::TempDir() + "render_plates.png";
+    const std::string raw = testing::TempDir() + "render_plates.rgb";
+    std::remove(png.c_str());
+    const ShipyardRun run =
+        RunShipyard("render " + ShellQuoted(WritePlates()) + " " + ShellQuoted(png));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string convert =
+        "/usr/bin/convert " + ShellQuoted(png) + " -depth 8 rgb:" + ShellQuoted(raw);
+    ASSERT_EQ(std::system(convert.c_str()), 0);
+    const std::string pixels = ReadWholeFile(raw);
+    ASSERT_EQ(pixels.size(), size_t(Width * Height * 3)); // so the PNG is 1024 x 512
+
+    // From above: +x to the right, +y up the screen, and the model fills much of the view.
+    const Spot red = Find(pixels, 0, 255, 0, 0), green = Find(pixels, 0, 0, 255, 0);
+    ASSERT_GT(red.count, 0);
+    ASSERT_GT(green.count, 0);
+    EXPECT_GT(red.column, green.column);
+    EXPECT_GT(red.row, green.row);
+    EXPECT_GT(red.count, ViewSize * ViewSize / 30);
+    // The plates lie flat under the camera: the red one is twice as wide as it is tall.
+    EXPECT_NEAR(red.Aspect(), 2.0, 0.1);
+    EXPECT_NEAR(green.Aspect(), 0.5, 0.03);
+    // At an angle: both plates are seen in the right-hand view too.
+    EXPECT_GT(Find(pixels, ViewSize, 255, 0, 0).count, 0);
+    EXPECT_GT(Find(pixels, ViewSize, 0, 255, 0).count, 0);
+}
+
+TEST(ShipyardRender, RefusesWithoutADisplayOrAModel) {
+    const std::string png = testing::TempDir() + "render_refused.png";
+    ShipyardRun run = RunShipyard("render " + ShellQuoted(WritePlates()) + " " + ShellQuoted(png),
+                                  "env -u DISPLAY");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "shipyard: render: no display: set DISPLAY to an X server (e.g. an Xvfb)\n");
+    const std::string bad = std::string(std::getenv("SAMPLES")) + "/ms3d/InvalidMaterialIndex.ms3d";
+    run = RunShipyard("render " + ShellQuoted(bad) + " " + ShellQuoted(png));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "shipyard: " + bad + ": group 0 names material 1 of 1\n");
+}
+
+} // namespace

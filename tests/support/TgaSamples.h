@@ -1,0 +1,90 @@
+// What the game's TGA reader must make of each sample file in samples/tga, written by others.
+#pragma once
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+struct TgaSample {
+    const char* file; // under samples/tga
+    // Accepted files: the size, and FNV-1a (64 bits) of the R G B (A) pixels in file row order
+    // as ImageMagick decodes them (`convert FILE -depth 8 rgb:-`, rgba: for 32 bits).
+    uint32_t width, height, bits;
+    uint64_t pixelHash;
+    const char* reason; // refused files: the reason the reader gives; null when accepted
+};
+
+// Why most of these are refused: image ID, colour map, grey-scale or non-zero origin.
+constexpr const char* NotTrueColourTga = "not an uncompressed or run-length true-colour TGA";
+
+// Every .tga in samples/tga; the tests also check that none is left out of this table.
+const TgaSample TgaSamples[] = {
+    // Uncompressed, with a TGA 2.0 footer after the pixels.
+    {"assimp/Concrete.tga", 256, 512, 32, 0x05f0ae8c94e977b1, nullptr},
+    {"assimp/bottom.tga", 256, 256, 24, 0x8001f7ebb63ebf98, nullptr},
+    {"assimp/duckCM.tga", 512, 512, 24, 0x6b671e9dad988174, nullptr},
+    {"assimp/holygrail.tga", 256, 512, 32, 0x05f0ae8c94e977b1, nullptr},
+    {"image-rs/images__tga__encoding__black_white.tga", 1280, 720, 24, 0x6effd6545e2a6825, nullptr},
+    // Malformed on purpose (fuzzing regressions of another reader).
+    {"image-rs/regression__tga__bad-color-map.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"image-rs/regression__tga__flip-zero-height.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"image-rs/regression__tga__flip-zero-height2.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"image-rs/regression__tga__orientation-zero-width.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"image-rs/regression__tga__overfull-image.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"image-rs/regression__tga__sixteen-bit-gray-colormap.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"image-rs/regression__tga__sixteen-bit-gray-colormap2.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"image-rs/regression__tga__slice-copy-length.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/200x32_p_bl_raw_origin.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/cross_scan_line.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/cross_scan_line_truncated.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/la.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/p_16.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/p_8.tga", 0, 0, 0, 0, NotTrueColourTga},
+    // Run-length; the three differ only in the descriptor's origin bits, which are not read.
+    {"pillow/rgb32rle.tga", 199, 199, 32, 0x4405986112ede52a, nullptr},
+    {"pillow/rgb32rle_bottom_right.tga", 199, 199, 32, 0x4405986112ede52a, nullptr},
+    {"pillow/rgb32rle_top_right.tga", 199, 199, 32, 0x4405986112ede52a, nullptr},
+    {"pillow/rgba16.tga", 0, 0, 0, 0, "pixel depth is not 24 or 32"},
+    {"pillow/tga__common__1x1_l_bl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__1x1_l_bl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__1x1_l_tl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__1x1_l_tl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_l_bl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_l_bl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_l_tl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_l_tl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_la_bl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_la_bl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_la_tl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_la_tl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_p_bl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_p_bl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_p_tl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_p_tl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    // The same picture stored uncompressed and run-length: both must decode to the same pixels.
+    {"pillow/tga__common__200x32_rgb_bl_raw.tga", 200, 32, 24, 0x3c01a83bd95f9a5f, nullptr},
+    {"pillow/tga__common__200x32_rgb_bl_rle.tga", 200, 32, 24, 0x3c01a83bd95f9a5f, nullptr},
+    {"pillow/tga__common__200x32_rgb_tl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_rgb_tl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_rgba_bl_raw.tga", 200, 32, 32, 0x1e5388ae0ab87c0e, nullptr},
+    {"pillow/tga__common__200x32_rgba_bl_rle.tga", 200, 32, 32, 0x1e5388ae0ab87c0e, nullptr},
+    {"pillow/tga__common__200x32_rgba_tl_raw.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga__common__200x32_rgba_tl_rle.tga", 0, 0, 0, 0, NotTrueColourTga},
+    {"pillow/tga_id_field.tga", 0, 0, 0, 0, NotTrueColourTga},
+};
+
+inline std::string TgaSampleDir() {
+    const char* samples = std::getenv("SAMPLES");
+    return std::string(samples ? samples : "samples") + "/tga/";
+}
+
+inline std::string TgaSamplePath(const TgaSample& sample) {
+    return TgaSampleDir() + sample.file;
+}
+
+inline uint64_t Fnv1a64(const unsigned char* bytes, size_t size) {
+    uint64_t hash = 0xcbf29ce484222325u;
+    for (size_t i = 0; i < size; ++i)
+        hash = (hash ^ bytes[i]) * 0x100000001b3u;
+    return hash;
+}

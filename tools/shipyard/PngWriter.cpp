@@ -1,0 +1,67 @@
+// A minimal PNG writer: signature, IHDR, one IDAT of unfiltered rows, IEND.
+#include "PngWriter.h"
+
+#include <zlib.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+void PutU32(std::string& out, uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out += char((value >> shift) & 0xff);
+}
+
+// A chunk is its length, its type, its data and the CRC of type and data.
+void PutChunk(std::string& out, const char* type, const std::string& data) {
+    PutU32(out, uint32_t(data.size()));
+    std::string body = std::string(type, 4) + data;
+    out += body;
+    PutU32(out, uint32_t(crc32(0, reinterpret_cast<const Bytef*>(body.data()), uInt(body.size()))));
+}
+
+bool Compress(const std::string& raw, std::string& packed) {
+    uLongf size = compressBound(uLong(raw.size()));
+    packed.resize(size);
+    if (compress2(reinterpret_cast<Bytef*>(&packed[0]), &size,
+                  reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()),
+                  Z_BEST_SPEED) != Z_OK)
+        return false;
+    packed.resize(size);
+    return true;
+}
+
+} // namespace
+
+bool WritePng(const char* path, int width, int height, const std::vector<unsigned char>& rgb) {
+    size_t rowBytes = size_t(width) * 3;
+    if (width <= 0 || height <= 0 || rgb.size() != rowBytes * size_t(height))
+        return false;
+    std::string raw;
+    raw.reserve((rowBytes + 1) * size_t(height));
+    for (int y = 0; y < height; ++y) {
+        raw += '\0'; // filter type: none
+        raw.append(reinterpret_cast<const char*>(&rgb[size_t(y) * rowBytes]), rowBytes);
+    }
+    std::string packed;
+    if (!Compress(raw, packed))
+        return false;
+
+    std::string header;
+    PutU32(header, uint32_t(width));
+    PutU32(header, uint32_t(height));
+    header +=
+        std::string("\x08\x02\x00\x00\x00", 5); // 8 bits, RGB, deflate, no filter, no interlace
+    std::string png = "\x89PNG\r\n\x1a\n";
+    PutChunk(png, "IHDR", header);
+    PutChunk(png, "IDAT", packed);
+    PutChunk(png, "IEND", "");
+
+    std::FILE* file = std::fopen(path, "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(png.data(), 1, png.size(), file) == png.size();
+    return std::fclose(file) == 0 && ok;
+}
