@@ -6,6 +6,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -78,12 +79,15 @@ int main(int, char**) {
         WriteLine("Error initializing SDL");
         return 1;
     }
-    if (!OpenGameWindow()) {
+    std::string error;
+    if (!OpenGameWindow(error)) {
         SDL_Quit();
+        WriteLine(error.c_str());
         return 1;
     }
     int keyCount = 0;
-    SetHeldKeys(SDL_GetKeyState(&keyCount), keyCount); // SDL keeps this array current
+    const Uint8* keys = SDL_GetKeyState(&keyCount); // SDL keeps this array current
+    SetHeldKeys(keys, keyCount);
     if (!Initialize()) {
         WriteLine("ERROR during Initialize() Exiting...");
         Shutdown(); // frees what loading made while the GL context is still here

@@ -30,11 +30,6 @@ bool CanShowAWindow(const char* driver) {
     return true;
 }
 
-void Error(const char* what, const char* detail) {
-    std::printf("ERROR: %s: %s\n", what, detail);
-    std::fflush(stdout);
-}
-
 bool SetMode(const VideoMode& mode) {
     SDL_Surface* surface = SDL_SetVideoMode(mode.width, mode.height, 32, mode.flags);
     if (!surface)
@@ -57,11 +52,12 @@ bool NoDisplayToOpen() {
 #endif
 }
 
-bool OpenGameWindow() {
+bool OpenGameWindow(std::string& error) {
     char driver[64] = "";
     SDL_VideoDriverName(driver, sizeof driver);
     if (!std::getenv("SDL_VIDEODRIVER") && !CanShowAWindow(driver)) {
-        Error("no display to show the game window on; video driver", driver);
+        error = std::string("ERROR: no display to show the game window on (video driver ") +
+                driver + ")";
         return false;
     }
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
@@ -70,7 +66,7 @@ bool OpenGameWindow() {
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     if (!SetMode({1024, 768, SDL_OPENGL | SDL_RESIZABLE})) {
-        Error("cannot open the game window", SDL_GetError());
+        error = std::string("ERROR: cannot open the game window: ") + SDL_GetError();
         return false;
     }
     SDL_WM_SetCaption("starchase", "starchase");
@@ -94,7 +90,8 @@ bool ChangeVideoMode(int width, int height, uint32_t flags) {
     VideoMode previous = currentMode;
     VideoMode wanted = {width < 1 ? 1 : width, height < 1 ? 1 : height, flags};
     if (!SetMode(wanted) && !SetMode(previous)) {
-        Error("no video mode works any more", SDL_GetError());
+        std::printf("ERROR: no video mode works any more: %s\n", SDL_GetError());
+        std::fflush(stdout);
         return false;
     }
     RestoreGraphicsIfLost();

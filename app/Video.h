@@ -2,15 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 // True when no display is set for SDL to open a window on (and no video driver was chosen):
 // the game then refuses before SDL starts, since SDL's text-terminal fallback writes to
 // standard output.
 bool NoDisplayToOpen();
 
-// Start-up: the framebuffer attributes and the 1024x768 resizable window. False, after one
-// "ERROR" line, when there is no display to show a window on or the window cannot be made.
-bool OpenGameWindow();
+// Start-up: the framebuffer attributes and the 1024x768 resizable window. False, with an
+// "ERROR" line in `error`, when there is no display to show a window on or the window cannot be
+// made; the caller writes it once SDL is closed, since a text-terminal driver would wipe it.
+bool OpenGameWindow(std::string& error);
 
 // The viewport and the 45-degree perspective for a drawable of this size.
 void SetProjection(int width, int height);

@@ -10,6 +10,7 @@
 #include <sys/resource.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -56,7 +57,8 @@ BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0 || !OpenGameWindow()) {
+    std::string error;
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0 || !OpenGameWindow(error)) {
         std::printf("frame_bench needs a display\n");
         return 1;
     }

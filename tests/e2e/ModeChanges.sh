@@ -6,10 +6,10 @@ data=$(default_data)
 start_game "$data"
 find_window 2
 
-check_picture() { # NAME
+check_picture() { # NAME [root]
     local image lit colours
-    image=$(shot "$1")
-    read -r lit colours < <(measure "$image" lit:0.4,0.4,0.6,0.6 colours:0.4,0.4,0.6,0.6 | tr '\n' ' ')
+    image=$(shot "$@")
+    read -r lit colours < <(measure "$image" lit:0.4,0.4,0.6,0.6 colours:0.4,0.4,0.6,0.6)
     echo "$1: lit=$lit colours=$colours"
     at_least "$lit" 0.2 || fail "$1: the centre is dark ($lit lit)"
     [ "$colours" -ge 40 ] || fail "$1: only $colours colours: not lit and textured"
@@ -22,8 +22,7 @@ find_window 0.5
 check_picture after-F2
 xdotool key F1
 sleep 1.5
-find_window 0.5
-check_picture after-F1
+check_picture after-F1 root
 xdotool key F2
 sleep 1
 find_window 0.5

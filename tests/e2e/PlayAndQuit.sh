@@ -8,7 +8,7 @@ data=$(default_data)
 start_game "$data"
 find_window 2
 image=$(shot start)
-read -r stars centre wide < <(measure "$image" stars lit:0.47,0.45,0.53,0.55 lit:0.1,0.1,0.9,0.9 | tr '\n' ' ')
+read -r stars centre wide < <(measure "$image" stars lit:0.47,0.45,0.53,0.55 lit:0.1,0.1,0.9,0.9)
 echo "stars=$stars centre=$centre wide=$wide"
 [ "$stars" -ge 20 ] || fail "only $stars star pixels"
 at_least "$centre" 0.3 || fail "no player's ship at the centre ($centre lit)"

@@ -72,8 +72,10 @@ find_window() {
     sleep "${1:-1.5}" # let a few frames run
 }
 
-shot() {
-    import -window "$window" "$work/$1.png" || fail "screenshot $1"
+# Screenshot of the game window, or with "root" of the whole screen (classic SDL draws a full
+# screen mode in a window of its own, centred on the screen).
+shot() { # NAME [root]
+    import -window "${2:-$window}" "$work/$1.png" || fail "screenshot $1"
     echo "$work/$1.png"
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Measures a screenshot of the game: python3 shot.py IMAGE QUERY... prints one value per query.
+"""Measures a screenshot of the game: python3 shot.py IMAGE QUERY... prints the values on one line.
 
 Queries (regions are fractions of the width and height, origin top left):
   stars              pixels of the outer frame that are lit and grey (the star field)
@@ -65,5 +65,4 @@ def measure(image, query):
 
 
 image = load(sys.argv[1])
-for q in sys.argv[2:]:
-    print(measure(image, q))
+print(" ".join(str(measure(image, q)) for q in sys.argv[2:]))
