@@ -1,5 +1,5 @@
 // Time per simulation step: the default 13 ships (and more) against 100 to 10000 projectiles.
-#include "DefaultShipValues.h"
+#include "Handling.h"
 #include "ShipCatalogue.h"
 #include "Step.h"
 
@@ -16,7 +16,7 @@ constexpr int StepsBetweenRestores = 240;
 
 void LoadCatalogue() {
     shipCatalogue.Clear();
-    for (const DefaultShipValue& value : DefaultShipValues) {
+    for (const Handling& value : DefaultHandling) {
         ShipType type;
         type.thrust = value.thrust;
         type.turnRate = value.turnRate;

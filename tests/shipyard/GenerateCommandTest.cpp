@@ -87,7 +87,7 @@ TEST(GenerateCommand, RefusesAMissingArgumentAndAnUnwritableFolder) {
     ShipyardRun run = RunShipyard("generate " + ShellQuoted(file + "/data"));
     fs::remove(file);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.rfind("shipyard: ", 0), 0u) << run.err;
+    EXPECT_NE(("\n" + run.err).find("\nshipyard: "), std::string::npos) << run.err;
 }
 
 TEST_F(Generated, CatalogueNamesTheSixTypesOfTheScenario) {

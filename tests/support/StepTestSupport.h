@@ -1,7 +1,7 @@
 // Shared set-up for tests of the simulation step: the default scenario and held keys.
 #pragma once
 
-#include "DefaultShipValues.h"
+#include "Handling.h"
 #include "Keyboard.h"
 #include "LightSlots.h"
 #include "SetUpWorld.h"
@@ -15,7 +15,7 @@
 // The catalogue of the default ship set, without models: the step never draws.
 inline void LoadDefaultCatalogue() {
     shipCatalogue.Clear();
-    for (const DefaultShipValue& value : DefaultShipValues) {
+    for (const Handling& value : DefaultHandling) {
         ShipType type;
         type.thrust = value.thrust;
         type.turnRate = value.turnRate;
