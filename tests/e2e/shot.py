@@ -8,6 +8,8 @@ Queries (regions are fractions of the width and height, origin top left):
   colours:X0,Y0,X1,Y1  number of distinct colours in a region (texture detail)
   blue:X0,Y0,X1,Y1   pixels of a region where blue clearly beats red and green
   diff:OTHER         share of pixels that differ from the image OTHER
+  moved:OTHER        share of this image's star pixels (outer frame) that are no star in OTHER
+  chasers            pixels of strong hue outside the centre (the chasers' hulls)
 """
 import subprocess
 import sys
@@ -39,11 +41,34 @@ def pixels(image, box):
             yield rgb[i], rgb[i + 1], rgb[i + 2]
 
 
+def star_pixels(image):
+    """Positions of the lit grey pixels of the top and bottom fifths: the star field."""
+    width, height, rgb = image
+    found = set()
+    for y in list(range(height // 5)) + list(range(height * 4 // 5, height)):
+        for x in range(width):
+            i = (y * width + x) * 3
+            r, g, b = rgb[i], rgb[i + 1], rgb[i + 2]
+            if r > 20 and r == g == b:
+                found.add((x, y))
+    return found
+
+
+def strong_hue(p):
+    return max(p) - min(p) > 90
+
+
 def measure(image, query):
     kind, _, arg = query.partition(":")
     if kind == "stars":
-        outer = list(pixels(image, "0,0,1,0.2")) + list(pixels(image, "0,0.8,1,1"))
-        return sum(1 for r, g, b in outer if r > 20 and r == g == b)
+        return len(star_pixels(image))
+    if kind == "moved":
+        mine, theirs = star_pixels(image), star_pixels(load(arg))
+        return "%.4f" % (len(mine - theirs) / max(len(mine), 1))
+    if kind == "chasers":
+        outside = [p for band in ("0,0,1,0.35", "0,0.65,1,1", "0,0.35,0.35,0.65", "0.65,0.35,1,0.65")
+                   for p in pixels(image, band)]
+        return sum(1 for p in outside if strong_hue(p))
     region = list(pixels(image, arg)) if kind != "diff" else None
     if kind == "mean":
         n = max(len(region), 1)
