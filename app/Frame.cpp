@@ -85,6 +85,7 @@ void RestoreGraphicsIfLost() {
     SetupLights();
     for (auto& entry : shipCatalogue.entries) {
         if (Model* model = entry.second.model) {
+            model->displayList = 0; // went with the old context; its name may be reused now
             model->loadTextures();
             model->buildDisplayList();
         }
