@@ -106,3 +106,39 @@ TEST(Restore, RemakesListsStateAndLightsOnlyWhenTheContextWasLost) {
     shipCatalogue.Clear();
     ResetGLState();
 }
+
+TEST(VideoMode, AChangeSetsTheViewAgainAndAFailedOneGivesTheWorkingModeBack) {
+    auto* model = new EmptyModel;
+    model->buildDisplayList();
+    ShipType type;
+    type.model = model;
+    shipCatalogue.Insert("Probe", type);
+    GLint viewport[4] = {};
+
+    ASSERT_TRUE(ChangeVideoMode(160, 120, SDL_OPENGL | SDL_RESIZABLE));
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 160);
+    EXPECT_EQ(viewport[3], 120);
+    EXPECT_NEAR(ProjectionMatrix()[0], 2.41421356 / (4.0 / 3.0), 1e-5);
+
+    // No screen has a mode this large: the game goes on in the mode it had.
+    EXPECT_TRUE(ChangeVideoMode(4000, 4000, SDL_OPENGL | SDL_FULLSCREEN));
+    SDL_Surface* screen = SDL_GetVideoSurface();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->w, 160);
+    EXPECT_EQ(screen->h, 120);
+    EXPECT_FALSE(screen->flags & SDL_FULLSCREEN);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 160);
+    EXPECT_TRUE(glIsList(model->displayList)) << "the model's list is there, kept or remade";
+
+    // A window squeezed to no height becomes one pixel high, with a finite projection.
+    EXPECT_TRUE(ChangeVideoMode(300, 0, SDL_OPENGL | SDL_RESIZABLE));
+    EXPECT_EQ(SDL_GetVideoSurface()->h, 1);
+    for (float v : ProjectionMatrix())
+        EXPECT_TRUE(std::isfinite(v));
+
+    shipCatalogue.Clear();
+    ASSERT_TRUE(ChangeVideoMode(GLTestWidth, GLTestHeight, SDL_OPENGL));
+    ResetGLState();
+}
