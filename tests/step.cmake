@@ -1,6 +1,6 @@
 StarchaseTest(NAME step_test
-    SOURCES unit/StepWorldTest.cpp unit/SteerShipTest.cpp unit/PlayerControlTest.cpp
-            unit/ProjectileTest.cpp unit/StepPropertyTest.cpp unit/AutopilotTest.cpp
+    SOURCES unit/StepWorldTest.cpp unit/UpdateShipTest.cpp unit/ProjectileTest.cpp
+            unit/StepPropertyTest.cpp
     LIBS game)
 # The default ship set's handling figures, as shipyard writes them into alukset.txt.
 target_include_directories(step_test PRIVATE ${CMAKE_SOURCE_DIR}/tools/shipyard)

@@ -1,2 +1,1 @@
-StarchaseTest(NAME world_test SOURCES unit/RandomGeneratorTest.cpp unit/SetUpWorldTest.cpp
-              unit/WorldTest.cpp LIBS game)
+StarchaseTest(NAME world_test SOURCES unit/RandomGeneratorTest.cpp unit/WorldTest.cpp LIBS game)

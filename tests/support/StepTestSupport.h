@@ -36,8 +36,6 @@ struct HeldKeys {
     unsigned char keys[512] = {};
     HeldKeys() { SetHeldKeys(keys, sizeof keys); }
     ~HeldKeys() { SetHeldKeys(nullptr, 0); }
-    HeldKeys(const HeldKeys&) = delete;
-    HeldKeys& operator=(const HeldKeys&) = delete;
     void Hold(int code, bool held = true) { keys[code] = held ? 1 : 0; }
     void ReleaseAll() { std::memset(keys, 0, sizeof keys); }
 };

@@ -4,7 +4,6 @@
 #include "StepTestSupport.h"
 
 #include <cmath>
-#include <string>
 
 namespace {
 
@@ -23,83 +22,60 @@ Projectile Shot(int32_t kind, Vector2 velocity, float heading = 0, Vector2 targe
     return q;
 }
 
-void ExpectNear(Vector2 actual, Vector2 expected, double tolerance = 1e-4) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
+void ExpectNear(Vector2 actual, Vector2 expected) {
+    EXPECT_NEAR(Length(actual - expected), 0, 1e-4) << actual.x << "," << actual.y;
 }
 
 } // namespace
 
-TEST_F(ProjectileTest, StraightShotsLeaveAt100AlongTheHeadingPlusTheShipsVelocity) {
-    struct Case {
-        float heading;
-        Vector2 shipVelocity, expected;
-    } cases[] = {
-        {0, {0, 0}, {100, 0}},   {90, {10, 0}, {10, -100}},           {180, {0, 0}, {-100, 0}},
-        {-90, {0, 5}, {0, 105}}, {45, {0, 0}, {70.7107f, -70.7107f}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.heading);
-        Projectile q = Shot(StraightShot, c.shipVelocity, c.heading);
-        ExpectNear(q.velocity, c.expected);
-        EXPECT_EQ(q.heading, c.heading);
-        EXPECT_EQ(q.shotKind, StraightShot);
-        EXPECT_EQ(q.lifeLeft, 6.0f);
-        EXPECT_EQ(q.lifetime, 6.0f);
-        EXPECT_FALSE(q.visible);
-    }
-}
-
-TEST_F(ProjectileTest, AimedShotsLeadThePlayerOrDriftWithTheShip) {
+TEST_F(ProjectileTest, StraightShotsLeaveAt100AlongTheHeadingAimedOnesLeadTheTarget) {
     struct Case {
         const char* what;
-        Vector2 shipVelocity, target, targetVelocity, expected;
+        int32_t kind;
+        float heading;
+        Vector2 shipVelocity, targetVelocity, expected;
     } cases[] = {
-        {"player standing at 50", {0, 0}, {50, 0}, {0, 0}, {50, 0}},
-        {"ship and player both moving at (5, 5)", {5, 5}, {50, 0}, {5, 5}, {55, 5}},
-        // Relative to the ship the player flees at 60 along the line: both times in the past.
-        {"player fleeing", {5, 5}, {50, 0}, {65, 5}, {4, 4}},
-        // Relative to the ship the player crosses at 60: no meeting time.
-        {"player crossing", {5, 5}, {50, 0}, {5, 65}, {6, 6}},
-        // A player crossing at (0, 40) from (30, 0) is met at (30, 40) after one second.
-        {"player crossing slowly", {0, 0}, {30, 0}, {0, 40}, {30, 40}},
+        {"straight at 0", StraightShot, 0, {0, 0}, {}, {100, 0}},
+        {"straight at 90 from (10, 0)", StraightShot, 90, {10, 0}, {}, {10, -100}},
+        {"straight at 180", StraightShot, 180, {0, 0}, {}, {-100, 0}},
+        {"straight at -90 from (0, 5)", StraightShot, -90, {0, 5}, {}, {0, 105}},
+        {"straight at 45", StraightShot, 45, {0, 0}, {}, {70.7107f, -70.7107f}},
+        // Aimed at a target standing 50 away along x, or moving.
+        {"aimed at a standing target", AimedShot, 0, {0, 0}, {0, 0}, {50, 0}},
+        {"aimed, both moving at (5, 5)", AimedShot, 0, {5, 5}, {5, 5}, {55, 5}},
+        // Relative to the ship the target flees at 60 along the line: both times in the past.
+        {"aimed at a fleeing target", AimedShot, 0, {5, 5}, {65, 5}, {4, 4}},
+        // Relative to the ship the target crosses at 60: no meeting time.
+        {"aimed at a crossing target", AimedShot, 0, {5, 5}, {5, 65}, {6, 6}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Projectile q = Shot(AimedShot, c.shipVelocity, 0, c.target, c.targetVelocity);
+        Projectile q = Shot(c.kind, c.shipVelocity, c.heading, {50, 0}, c.targetVelocity);
         ExpectNear(q.velocity, c.expected);
-        EXPECT_EQ(q.shotKind, AimedShot);
+        EXPECT_EQ(q.heading, c.heading);
+        EXPECT_EQ(q.shotKind, c.kind);
     }
 }
 
-TEST_F(ProjectileTest, AnAimedShotAtAStandingPlayerMeetsItAfterOneSecond) {
-    Projectile q = Shot(AimedShot, {0, 0}, 0, {50, 0});
-    EXPECT_FALSE(UpdateProjectile(q, 1.0f));
-    ExpectNear(q.position, {50, 0});
-}
-
 TEST_F(ProjectileTest, AimedShotsStayFiniteAtEqualSpeedsAndFromTheTargetsOwnPosition) {
-    const Vector2 targets[] = {{0, 0}, {100, 0}, {0, -80}};
-    const Vector2 targetVelocities[] = {{0, 0}, {50, 0}, {-50, 0}, {0, 50}, {30, 40}, {80, 0}};
-    for (Vector2 target : targets)
-        for (Vector2 targetVelocity : targetVelocities) {
-            Projectile q = Shot(AimedShot, {0, 0}, 0, target, targetVelocity);
-            EXPECT_TRUE(std::isfinite(q.velocity.x) && std::isfinite(q.velocity.y))
+    for (Vector2 target : {Vector2(0, 0), Vector2(100, 0), Vector2(0, -80)})
+        for (Vector2 targetVelocity : {Vector2(0, 0), Vector2(50, 0), Vector2(-50, 0),
+                                       Vector2(0, 50), Vector2(30, 40), Vector2(80, 0)}) {
+            Vector2 v = Shot(AimedShot, {0, 0}, 0, target, targetVelocity).velocity;
+            EXPECT_TRUE(std::isfinite(v.x) && std::isfinite(v.y))
                 << target.x << "," << target.y << " moving " << targetVelocity.x << ","
                 << targetVelocity.y;
         }
 }
 
-TEST_F(ProjectileTest, ShotsBorrowTheBulletModel) {
+TEST_F(ProjectileTest, ShotsBorrowTheBulletModelOrSayItIsMissing) {
     ShipType bullet;
     bullet.model = new MilkshapeModel; // empty: it owns no GL list, so Clear may delete it
     shipCatalogue.Clear();
     shipCatalogue.Insert("Bullet", bullet);
     EXPECT_EQ(Shot(StraightShot, {0, 0}).model, bullet.model);
     EXPECT_EQ(Shot(AimedShot, {0, 0}).model, bullet.model);
-}
 
-TEST_F(ProjectileTest, WithoutBulletTheShotHasNoModelAndSaysSo) {
     shipCatalogue.Clear();
     shipCatalogue.Insert("bullet", ShipType()); // the name is case-sensitive
     testing::internal::CaptureStdout();
@@ -109,56 +85,45 @@ TEST_F(ProjectileTest, WithoutBulletTheShotHasNoModelAndSaysSo) {
     ExpectNear(q.velocity, {100, 0});
 }
 
-TEST_F(ProjectileTest, AStraightShotGlowsBlueAndFadesDuringItsFirstThreeTenths) {
-    Projectile q = Shot(StraightShot, {0, 0}, 90); // flying at (0, -100)
-    // Life left 5.875, 5.75, then 5.625: the third update is past the glow.
-    const float expectedBlue[] = {7.0f / 12, 1.0f / 6}; // 0.175 / 0.3 and 0.05 / 0.3
-    for (int i = 0; i < 3; ++i)
-        EXPECT_FALSE(UpdateProjectile(q, 0.125f));
-    ASSERT_EQ(lightSlots.count, 2);
-    for (int i = 0; i < 2; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_TRUE(lightSlots.used[i]);
-        EXPECT_EQ(lightSlots.colours[i].x, 0.0f);
-        EXPECT_EQ(lightSlots.colours[i].y, 0.0f);
-        EXPECT_NEAR(lightSlots.colours[i].z, expectedBlue[i], 1e-6);
-        // At the position after the move.
-        EXPECT_NEAR(lightSlots.positions[i].x, 0, 1e-4);
-        EXPECT_NEAR(lightSlots.positions[i].y, -12.5 * (i + 1), 1e-4);
-        EXPECT_EQ(lightSlots.positions[i].z, 0.0f);
-    }
-}
-
-TEST_F(ProjectileTest, TheGlowEndsExactlyWhenLifeLeftFallsBelowLifetimeLessThreeTenths) {
-    Projectile q = Shot(StraightShot, {0, 0});
-    q.lifeLeft = 5.7f; // lifetime 6 less 0.3, in single precision
-    UpdateProjectile(q, 0);
-    EXPECT_EQ(lightSlots.count, 1);
-    EXPECT_NEAR(lightSlots.colours[0].z, 0, 1e-5); // "about 0": the double 5.7 lies above 5.7f
-    q.lifeLeft = std::nextafter(5.7f, 0.0f);
-    UpdateProjectile(q, 0);
-    EXPECT_EQ(lightSlots.count, 1);
-}
-
-TEST_F(ProjectileTest, AimedShotsNeverGlow) {
-    Projectile q = Shot(AimedShot, {0, 0});
-    UpdateProjectile(q, 0);
-    UpdateProjectile(q, 0.01f);
-    EXPECT_EQ(lightSlots.count, 0);
-}
-
-TEST_F(ProjectileTest, ExpiresOnlyOnceLifeLeftDropsBelowZero) {
+TEST_F(ProjectileTest, StraightShotsGlowBlueWhileYoungAndShotsExpireBelowZeroLifeLeft) {
+    const float NoGlow = -1;
     struct Case {
+        int32_t kind;
         float lifeLeft, seconds;
         bool expired;
+        float blue;
     } cases[] = {
-        {0.5f, 0.5f, false}, {0.5f, 0.625f, true}, {0, 0, false}, {6, 6, false}, {6, 6.25f, true},
+        // Full blue at 6 s of life left, dark at 5.7: 0.175 / 0.3 and 0.05 / 0.3.
+        {StraightShot, 6, 0.125f, false, 7.0f / 12},
+        {StraightShot, 5.875f, 0.125f, false, 1.0f / 6},
+        {StraightShot, 5.75f, 0.125f, false, NoGlow},
+        // Lifetime 6 less 0.3 in single precision still glows, "about 0": the double 5.7 lies
+        // above 5.7f; the next float down does not.
+        {StraightShot, 5.7f, 0, false, 0},
+        {StraightShot, std::nextafter(5.7f, 0.0f), 0, false, NoGlow},
+        {AimedShot, 6, 0.01f, false, NoGlow},
+        {AimedShot, 0.5f, 0.5f, false, NoGlow},
+        {AimedShot, 0.5f, 0.625f, true, NoGlow},
+        {AimedShot, 0, 0, false, NoGlow},
+        {AimedShot, 6, 6, false, NoGlow},
+        {StraightShot, 6, 6.25f, true, NoGlow},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.lifeLeft << " less " << c.seconds);
-        Projectile q = Shot(AimedShot, {0, 0});
+        SCOPED_TRACE(testing::Message() << c.kind << " " << c.lifeLeft << " less " << c.seconds);
+        lightSlots = LightSlots();
+        Projectile q = Shot(c.kind, {0, 0}, 90); // a straight shot flies at (0, -100)
         q.lifeLeft = c.lifeLeft;
         EXPECT_EQ(UpdateProjectile(q, c.seconds), c.expired);
         EXPECT_EQ(q.lifeLeft, c.lifeLeft - c.seconds);
+        if (c.blue == NoGlow) {
+            EXPECT_EQ(lightSlots.count, 0);
+            continue;
+        }
+        ASSERT_EQ(lightSlots.count, 1);
+        const Vector3 &colour = lightSlots.colours[0], &position = lightSlots.positions[0];
+        EXPECT_TRUE(colour.x == 0 && colour.y == 0);
+        EXPECT_NEAR(colour.z, c.blue, 1e-5);
+        // At the position after the move.
+        EXPECT_NEAR(Length(position - Vector3(0, -100 * c.seconds, 0)), 0, 1e-4);
     }
 }

@@ -1,12 +1,14 @@
-// Ship making and copying, and the teardown that empties the world and the catalogue.
-#include "World.h"
+// The world's life: the opening scene, each missing type's line, the stars, and the teardown.
+#include "SetUpWorld.h"
 
 #include "Model.h"
+#include "RandomGenerator.h"
 #include "ShipCatalogue.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <random>
+#include <sstream>
 
 namespace {
 
@@ -17,121 +19,132 @@ struct FakeModel : Model {
     bool load(const char*) override { return false; }
 };
 
-void ExpectSameShip(const Ship& a, const Ship& b) {
-    EXPECT_EQ(a.position, b.position);
-    EXPECT_EQ(a.velocity, b.velocity);
-    EXPECT_EQ(a.acceleration, b.acceleration);
-    EXPECT_EQ(a.heading, b.heading);
-    EXPECT_EQ(a.visible, b.visible);
-    EXPECT_EQ(a.seeking, b.seeking);
-    EXPECT_EQ(a.seekTarget, b.seekTarget);
-    EXPECT_EQ(a.hitPoints, b.hitPoints);
-    EXPECT_EQ(a.fireRequested, b.fireRequested);
-    EXPECT_EQ(a.reloadTimer, b.reloadTimer);
-    EXPECT_EQ(a.model, b.model);
-    EXPECT_EQ(a.computerControlled, b.computerControlled);
-    EXPECT_EQ(a.reloadTime, b.reloadTime);
-    EXPECT_EQ(a.distanceToPlayer, b.distanceToPlayer);
-    EXPECT_EQ(a.thrust, b.thrust);
-    EXPECT_EQ(a.turnRate, b.turnRate);
-}
-
-TEST(World, MakeShipTakesTypeAndPlaceAndStartsEverythingElse) {
-    FakeModel model;
-    ShipType type;
-    type.thrust = 25;
-    type.turnRate = 30;
-    type.model = &model;
-    Ship ship = MakeShip(type, -25, -5, true);
-    Ship expected;
-    expected.position = Vector2(-25, -5);
-    expected.velocity = Vector2(0, 0);
-    expected.acceleration = Vector2(0, 0);
-    expected.heading = 0;
-    expected.visible = false;
-    expected.seeking = false;
-    expected.seekTarget = Vector2(0, 0);
-    expected.hitPoints = 10;
-    expected.fireRequested = false;
-    expected.reloadTimer = -1.0f;
-    expected.model = &model;
-    expected.computerControlled = true;
-    expected.reloadTime = 1.0f;
-    expected.distanceToPlayer = 0;
-    expected.thrust = 25;
-    expected.turnRate = 30;
-    ExpectSameShip(ship, expected);
-
-    // Later changes to the type do not reach the ship.
-    type.thrust = 99;
-    EXPECT_EQ(ship.thrust, 25);
-}
-
-TEST(World, ShipsCopiedByGrowingSortingAndErasingKeepEveryField) {
-    FakeModel model;
-    Ship odd;
-    odd.position = {1, 2};
-    odd.velocity = {3, 4};
-    odd.acceleration = {5, 6};
-    odd.heading = 7;
-    odd.visible = true;
-    odd.seeking = true;
-    odd.seekTarget = {8, 9};
-    odd.hitPoints = -1;
-    odd.fireRequested = true;
-    odd.reloadTimer = 0.5f;
-    odd.model = &model;
-    odd.computerControlled = true;
-    odd.reloadTime = 2.5f;
-    odd.distanceToPlayer = 50;
-    odd.thrust = 11;
-    odd.turnRate = 12;
-
-    std::vector<Ship> ships(1); // a player at distance 0
-    ships.shrink_to_fit();
-    ships.push_back(odd); // grows: both copied
-    for (int i = 0; i < 40; ++i) {
-        Ship near;
-        near.distanceToPlayer = float(i % 7);
-        ships.push_back(near);
-    }
-    std::stable_sort(ships.begin(), ships.end(), [](const Ship& a, const Ship& b) {
-        return a.distanceToPlayer < b.distanceToPlayer;
-    });
-    ships.erase(ships.begin() + 1); // closes a gap before it
-    ExpectSameShip(ships.back(), odd);
-}
-
-TEST(World, TearDownEmptiesEverythingThenClearsTheCatalogue) {
-    world = World();
+// Each type gets its own thrust (its place in the scenario's order, from 1) to tell ships apart.
+// Only the player's and the shots' types have a model.
+void FillCatalogue(const std::string& except = "") {
     shipCatalogue.Clear();
-    modelsDeleted = 0;
-    auto* bulletModel = new FakeModel;
-    ShipType bullet;
-    bullet.model = bulletModel;
-    shipCatalogue.Insert("Bullet", bullet);
-    shipCatalogue.Insert("Quessal", ShipType()); // an entry whose model was never made
-    world.ships.push_back(MakeShip(bullet, 0, 0, false));
-    for (int i = 0; i < 5; ++i) {
-        Projectile shot;
-        shot.model = bulletModel;
-        world.projectiles.push_back(shot);
+    float thrust = 1;
+    for (std::string name : {"brightfin", "Tarvesh4", "Quessal", "Maradyne", "Umbrek", "Bullet"}) {
+        ShipType type;
+        type.thrust = thrust++;
+        type.turnRate = 10 * type.thrust;
+        if (name == except)
+            continue;
+        if (name == "brightfin" || name == "Bullet")
+            type.model = new FakeModel;
+        shipCatalogue.Insert(name, type);
     }
-    world.scenery.push_back(SceneryObject());
-    world.stars.push_back(Star());
-    world.followedPosition = {3, 4};
-    world.playerVelocity = {5, 6};
+}
 
+struct WorldTest : testing::Test {
+    bool result = false;
+    void SetUp() override { world = World(); }
+    void TearDown() override {
+        world = World();
+        shipCatalogue.Clear();
+    }
+    // Runs SetUpWorld, keeping its result, and gives what it wrote.
+    std::string Run() {
+        testing::internal::CaptureStdout();
+        result = SetUpWorld();
+        return testing::internal::GetCapturedStdout();
+    }
+};
+
+TEST_F(WorldTest, FullCataloguePlacesTheWholeScenarioAndTearDownEmptiesIt) {
+    FillCatalogue();
+    EXPECT_EQ(Run(), "");
+    EXPECT_TRUE(result);
+    // Each ship's x, y and its type's thrust.
+    std::vector<Vector3> expected = {{0, 0, 1}};
+    for (float x : {-25, -15, -5, 5, 15, 25, 35, 45, 55, 65})
+        expected.push_back({x, -5, 3});
+    expected.push_back({-30, 0, 4});
+    expected.push_back({30, 30, 5});
+    ASSERT_EQ(world.ships.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const Ship& ship = world.ships[i];
+        EXPECT_EQ(Vector3(ship.position.x, ship.position.y, ship.thrust), expected[i]) << i;
+        EXPECT_EQ(ship.turnRate, 10 * ship.thrust) << i;
+        // Every ship starts whole and ready to fire.
+        EXPECT_TRUE(ship.computerControlled == (i > 0) && ship.hitPoints == 10 &&
+                    ship.reloadTimer <= 0)
+            << i;
+    }
+    EXPECT_EQ(world.ships[0].model, shipCatalogue.Find("brightfin")->model);
+    EXPECT_NE(world.ships[0].model, nullptr);
+    ASSERT_EQ(world.scenery.size(), 1u);
+    EXPECT_EQ(world.scenery[0].position, Vector3(0, 0, -30));
+    EXPECT_EQ(world.scenery[0].angle, -90);
+
+    ASSERT_EQ(world.stars.size(), 10000u);
+    for (const Star& star : world.stars) {
+        const Vector3& p = star.position;
+        ASSERT_TRUE(p.x >= -500 && p.x <= 500 && p.y >= -500 && p.y <= 500 && p.z >= 0 &&
+                    p.z <= 40);
+        const Vector3& g = star.colour;
+        ASSERT_TRUE(g.x >= 0 && g.x <= 1 && g.y == g.x && g.z == g.x);
+    }
+
+    // Teardown, with shots in flight borrowing the Bullet model and types that have none.
+    for (int i = 0; i < 5; ++i) {
+        world.projectiles.push_back(Projectile());
+        world.projectiles.back().model = shipCatalogue.Find("Bullet")->model;
+    }
+    modelsDeleted = 0;
     TearDownWorld();
-    EXPECT_TRUE(world.ships.empty());
-    EXPECT_TRUE(world.projectiles.empty());
-    EXPECT_TRUE(world.scenery.empty());
-    EXPECT_TRUE(world.stars.empty());
+    EXPECT_TRUE(world.ships.empty() && world.projectiles.empty());
+    EXPECT_TRUE(world.scenery.empty() && world.stars.empty());
     EXPECT_TRUE(shipCatalogue.Empty());
-    EXPECT_EQ(modelsDeleted, 1);
-    // The two shared values keep their last values.
-    EXPECT_EQ(world.followedPosition, Vector2(3, 4));
-    EXPECT_EQ(world.playerVelocity, Vector2(5, 6));
+    EXPECT_EQ(modelsDeleted, 2);
+}
+
+TEST_F(WorldTest, MissingTypeWritesItsLineAndStopsThere) {
+    const struct {
+        const char* missing;
+        size_t ships, scenery;
+    } cases[] = {
+        {"brightfin", 0, 0}, {"Tarvesh4", 1, 0}, {"Quessal", 1, 1},
+        {"Maradyne", 11, 1}, {"Umbrek", 12, 1},  {"Bullet", 13, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.missing);
+        world = World();
+        FillCatalogue(c.missing);
+        result = true;
+        EXPECT_EQ(Run(), std::string("ERROR: no ship ") + c.missing + "\n");
+        EXPECT_FALSE(result);
+        EXPECT_EQ(world.ships.size(), c.ships);
+        EXPECT_EQ(world.scenery.size(), c.scenery);
+        EXPECT_TRUE(world.stars.empty());
+    }
+}
+
+TEST_F(WorldTest, SceneryMakerWithoutItsTypeWritesAnUnendedLine) {
+    FillCatalogue("Tarvesh4");
+    SceneryObject object;
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(MakeSceneryObject(1, 2, object));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERROR: no ship 'Tarvesh4' exists");
+}
+
+TEST_F(WorldTest, StarDrawsXThenYThenHeightThenShade) {
+    std::mt19937 reference(2024);
+    std::stringstream text;
+    text << reference;
+    uint32_t words[RandomStateWords];
+    for (uint32_t& word : words)
+        text >> word;
+    RandomGenerator generator;
+    LoadRandomState(generator, words);
+    MakeStars(generator);
+    auto next = [&reference](double n) { return reference() / 4294967295.0 * n; };
+    for (const Star& star : {world.stars[0], world.stars[1]}) {
+        EXPECT_NEAR(star.position.x, next(1000) - 500, 1e-3);
+        EXPECT_NEAR(star.position.y, next(1000) - 500, 1e-3);
+        EXPECT_NEAR(star.position.z, next(40), 1e-4);
+        EXPECT_NEAR(star.colour.x, next(1), 1e-6);
+    }
 }
 
 } // namespace
