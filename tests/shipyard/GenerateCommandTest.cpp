@@ -6,11 +6,12 @@
 #include "Model.h"
 #include "ShipyardRun.h"
 #include "TextureImage.h"
+#include "Vector.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -21,19 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const Chasers[] = {"Quessal", "Maradyne", "Umbrek"};
-
-// A folder of this process under the test's scratch space, so that runs side by side never share
-// one.
-std::string Scratch(const std::string& name) {
-    return testing::TempDir() + "generate_test_" + std::to_string(getpid()) + "_" + name;
-}
-
-// Generates into a fresh scratch folder.
+// Generates into a fresh folder of this process, so that runs side by side never share one.
 std::string Generate(const std::string& name) {
-    std::string dir = Scratch(name);
+    const std::string dir = testing::TempDir() + "generate_test_" + std::to_string(getpid()) + name;
     fs::remove_all(dir);
-    ShipyardRun run = RunShipyard("generate " + ShellQuoted(dir));
+    const ShipyardRun run = RunShipyard("generate " + ShellQuoted(dir));
     EXPECT_EQ(run.status, 0) << run.err;
     return dir;
 }
@@ -67,45 +60,33 @@ struct Generated : testing::Test {
 std::string Generated::dir;
 std::map<std::string, CatalogueRecord> Generated::records;
 
-TEST(GenerateCommand, WritesTheSameBytesOnEveryRun) {
-    auto first = FilesUnder(Generate("first"));
-    auto second = FilesUnder(Generate("second"));
-    fs::remove_all(Scratch("first"));
-    fs::remove_all(Scratch("second"));
+TEST_F(Generated, WritesTheSameBytesOnEveryRun) {
+    const std::string again = Generate("again");
+    const auto first = FilesUnder(dir), second = FilesUnder(again);
+    fs::remove_all(again);
     EXPECT_EQ(first.size(), 13u); // the catalogue, and a model and a texture for six types
-    ASSERT_EQ(first.size(), second.size());
-    for (const auto& [name, bytes] : first) {
-        ASSERT_TRUE(second.count(name)) << name;
-        EXPECT_TRUE(bytes == second[name]) << name << " differs between runs";
-    }
+    EXPECT_TRUE(first == second) << "the files differ between runs";
 }
 
 TEST(GenerateCommand, RefusesAMissingArgumentAndAnUnwritableFolder) {
     EXPECT_EQ(RunShipyard("generate").status, 1);
-    std::string file = Scratch("plain_file");
-    std::ofstream(file) << "not a folder";
-    ShipyardRun run = RunShipyard("generate " + ShellQuoted(file + "/data"));
-    fs::remove(file);
+    const std::string file = WriteScratchFile("generate_test_plain_file", {'x'});
+    const ShipyardRun run = RunShipyard("generate " + ShellQuoted(file + "/data"));
     EXPECT_EQ(run.status, 1);
-    EXPECT_NE(("\n" + run.err).find("\nshipyard: "), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.rfind("shipyard: ", 0), 0u) << run.err;
 }
 
-TEST_F(Generated, CatalogueNamesTheSixTypesOfTheScenario) {
+// The six types of the scenario. The player outruns every chaser (more thrust) and the chasers
+// close in (thrust above 0); a chaser turning at exactly 30 would be drawn everywhere.
+TEST_F(Generated, CatalogueNamesTheSixTypesWithAPlayableChase) {
     std::set<std::string> names;
     for (const auto& entry : records)
         names.insert(entry.first);
     EXPECT_EQ(names, (std::set<std::string>{"brightfin", "Tarvesh4", "Quessal", "Maradyne",
                                             "Umbrek", "Bullet"}));
-    for (const auto& [name, record] : records)
-        EXPECT_TRUE(fs::is_regular_file(dir + "/" + record.modelFile)) << record.modelFile;
-}
-
-// The player outruns every chaser (more thrust) and the chasers close in (thrust above 0); a
-// chaser turning at exactly 30 would be drawn everywhere.
-TEST_F(Generated, HandlingMakesAPlayableChase) {
     const CatalogueRecord& player = records.at("brightfin");
     EXPECT_GE(player.turnRate, 90.0f);
-    for (const char* name : Chasers) {
+    for (const char* name : {"Quessal", "Maradyne", "Umbrek"}) {
         const CatalogueRecord& chaser = records.at(name);
         EXPECT_GT(chaser.thrust, 0.0f) << name;
         EXPECT_GT(player.thrust, 1.5f * chaser.thrust) << name;
@@ -113,62 +94,49 @@ TEST_F(Generated, HandlingMakesAPlayableChase) {
     }
 }
 
-struct Extent {
-    float low[3] = {1e30f, 1e30f, 1e30f}, high[3] = {-1e30f, -1e30f, -1e30f};
-    float Size(int axis) const { return high[axis] - low[axis]; }
-};
-
-Extent ExtentOf(const Model& model) {
-    Extent e;
-    for (const ModelVertex& v : model.vertices)
-        for (int a = 0; a < 3; ++a) {
-            e.low[a] = std::min(e.low[a], v.position[a]);
-            e.high[a] = std::max(e.high[a], v.position[a]);
-        }
-    return e;
-}
-
-// Ships 2 to 4 units nose to tail along +x, the shot well under 1, the station about 100 across.
+// Ships 2 to 4 units nose to tail along +x and no taller than long, the shot well under 1, the
+// station about 100 across.
 TEST_F(Generated, SizesFitTheCameraAndTheHitDistance) {
-    struct Range {
+    const struct {
         const char* type;
-        float shortest, longest;
-    };
-    for (Range r : {Range{"brightfin", 2, 4}, Range{"Quessal", 2, 4}, Range{"Maradyne", 2, 4},
-                    Range{"Umbrek", 2, 4}, Range{"Bullet", 0.2f, 0.8f}}) {
+        float shortest, longest, narrowest;
+    } cases[] = {{"brightfin", 2, 4, 0}, {"Quessal", 2, 4, 0},      {"Maradyne", 2, 4, 0},
+                 {"Umbrek", 2, 4, 0},    {"Bullet", 0.2f, 0.8f, 0}, {"Tarvesh4", 90, 115, 90}};
+    for (const auto& c : cases) {
         MilkshapeModel model;
-        ReadModel(r.type, model);
-        Extent e = ExtentOf(model);
-        EXPECT_GE(e.Size(0), r.shortest) << r.type;
-        EXPECT_LE(e.Size(0), r.longest) << r.type;
-        EXPECT_LE(e.Size(1), r.longest) << r.type;
-        EXPECT_LT(e.Size(2), e.Size(0)) << r.type << " is taller than long";
+        ReadModel(c.type, model);
+        std::array<float, 3> low{1e30f, 1e30f, 1e30f}, high{-1e30f, -1e30f, -1e30f};
+        for (const ModelVertex& v : model.vertices)
+            for (int a = 0; a < 3; ++a)
+                low[a] = std::min(low[a], v.position[a]),
+                high[a] = std::max(high[a], v.position[a]);
+        const float length = high[0] - low[0], width = high[1] - low[1];
+        EXPECT_GE(length, c.shortest) << c.type;
+        EXPECT_LE(length, c.longest) << c.type;
+        EXPECT_GE(width, c.narrowest) << c.type;
+        EXPECT_LE(width, c.longest) << c.type;
+        EXPECT_LT(high[2] - low[2], length) << c.type << " is taller than long";
+        if (std::string(c.type) == "Tarvesh4") {
+            EXPECT_LT(high[2], 25.0f) << "placed 30 below the plane, it must stay under the ships";
+        }
     }
-    MilkshapeModel station;
-    ReadModel("Tarvesh4", station);
-    Extent e = ExtentOf(station);
-    for (int axis : {0, 1}) {
-        EXPECT_GE(e.Size(axis), 90.0f);
-        EXPECT_LE(e.Size(axis), 115.0f);
-    }
-    EXPECT_LT(e.high[2], 25.0f) << "placed 30 below the plane, it must stay under the ships";
 }
 
-struct Vec {
-    double x, y, z;
-};
+using Vec = std::array<double, 3>;
+
 Vec At(const Model& m, int32_t vertex) {
     const float* p = m.vertices[vertex].position;
     return {p[0], p[1], p[2]};
 }
+
 Vec Minus(Vec a, Vec b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
 }
-Vec CrossOf(Vec a, Vec b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double DotOf(Vec a, Vec b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
+
+// a . (b x c): six times the signed volume of the tetrahedron (0, a, b, c).
+double Triple(Vec a, Vec b, Vec c) {
+    return a[0] * (b[1] * c[2] - b[2] * c[1]) + a[1] * (b[2] * c[0] - b[0] * c[2]) +
+           a[2] * (b[0] * c[1] - b[1] * c[0]);
 }
 
 int Root(std::vector<int>& parent, int i) {
@@ -179,52 +147,46 @@ int Root(std::vector<int>& parent, int i) {
 
 // With back faces culled, a face wound the wrong way vanishes. Every hull must be closed and
 // wound one way throughout (each edge walked once in each direction), and each connected piece
-// must enclose a positive volume, so that all its faces look outward. Corner normals must agree
-// with their face and be of unit length: GL does not normalise them.
+// must enclose a positive volume, so that all its faces look outward. Corner normals must lean
+// toward their face's and be of unit length: GL does not normalise them.
 TEST_F(Generated, EveryFaceLooksOutwardWithUnitCornerNormals) {
     for (const auto& entry : records) {
+        const std::string& type = entry.first;
         MilkshapeModel model;
-        ReadModel(entry.first, model);
-        const int count = model.triangleCount;
-        ASSERT_GT(count, 0) << entry.first;
+        ReadModel(type, model);
+        ASSERT_GT(model.triangleCount, 0) << type;
         std::map<std::pair<int32_t, int32_t>, int> walks;     // directed edge: times walked
         std::map<std::pair<int32_t, int32_t>, int> firstFace; // undirected edge: a face on it
-        std::vector<int> parent(count);
-        for (int i = 0; i < count; ++i) {
+        std::vector<int> parent(model.triangles.size());
+        std::vector<double> volume(parent.size());
+        for (int i = 0; i < int(parent.size()); ++i) {
             parent[i] = i;
-            const ModelTriangle& t = model.triangles[i];
-            Vec p0 = At(model, t.vertexIndices[0]);
-            Vec n = CrossOf(Minus(At(model, t.vertexIndices[1]), p0),
-                            Minus(At(model, t.vertexIndices[2]), p0));
-            ASSERT_GT(std::sqrt(DotOf(n, n)), 1e-9) << entry.first << " triangle " << i;
+            const int32_t* v = model.triangles[i].vertexIndices;
+            const Vec a = At(model, v[0]), b = At(model, v[1]), c = At(model, v[2]);
+            volume[i] = Triple(a, b, c);
             for (int k = 0; k < 3; ++k) {
-                const float* c = t.normals[k];
-                Vec corner{c[0], c[1], c[2]};
-                EXPECT_NEAR(std::sqrt(DotOf(corner, corner)), 1.0, 1e-4) << entry.first;
-                EXPECT_GT(DotOf(n, corner), 0.0) << entry.first << " triangle " << i;
-                int32_t a = t.vertexIndices[k], b = t.vertexIndices[(k + 1) % 3];
-                ++walks[{a, b}];
-                auto edge = std::minmax(a, b);
-                auto found = firstFace.emplace(edge, i);
-                parent[Root(parent, i)] = Root(parent, found.first->second);
+                const float* n = model.triangles[i].normals[k];
+                const Vec corner{n[0], n[1], n[2]};
+                EXPECT_NEAR(Length(Vector3(n[0], n[1], n[2])), 1.0f, 1e-4f) << type;
+                EXPECT_GT(Triple(corner, Minus(b, a), Minus(c, a)), 0.0) << type << " " << i;
+                ++walks[{v[k], v[(k + 1) % 3]}];
+                const int other =
+                    firstFace.emplace(std::minmax(v[k], v[(k + 1) % 3]), i).first->second;
+                parent[Root(parent, i)] = Root(parent, other);
             }
         }
         for (const auto& [edge, times] : walks) {
-            auto back = walks.find({edge.second, edge.first});
+            const auto back = walks.find({edge.second, edge.first});
             ASSERT_EQ(times, back == walks.end() ? 0 : back->second)
-                << entry.first << " is open or inconsistently wound at the edge from vertex "
-                << edge.first << " to " << edge.second;
+                << type << " is open or inconsistently wound at the edge from vertex " << edge.first
+                << " to " << edge.second;
         }
-        std::map<int, double> volumes;
-        for (int i = 0; i < count; ++i) {
-            const ModelTriangle& t = model.triangles[i];
-            volumes[Root(parent, i)] +=
-                DotOf(At(model, t.vertexIndices[0]),
-                      CrossOf(At(model, t.vertexIndices[1]), At(model, t.vertexIndices[2])));
-        }
-        for (const auto& [piece, volume] : volumes)
-            EXPECT_GT(volume, 0.0)
-                << entry.first << ": the piece holding triangle " << piece << " is inside out";
+        std::map<int, double> pieces;
+        for (size_t i = 0; i < parent.size(); ++i)
+            pieces[Root(parent, int(i))] += volume[i];
+        for (const auto& [piece, sum] : pieces)
+            EXPECT_GT(sum, 0.0) << type << ": the piece holding triangle " << piece
+                                << " is inside out";
     }
 }
 
@@ -243,9 +205,8 @@ TEST_F(Generated, TexturesDecodeInEveryFormTheReaderTakes) {
             if (!m.textureFile.empty())
                 files.insert(m.textureFile);
         }
-        std::string expected = dir + "/models\\" + entry.first + ".tga";
+        const std::string expected = dir + "/models\\" + entry.first + ".tga";
         ASSERT_EQ(files, std::set<std::string>{expected}) << entry.first;
-
         std::vector<unsigned char> bytes;
         ASSERT_TRUE(ReadFileBytes(expected, bytes)) << expected;
         TextureImage image;
@@ -254,9 +215,8 @@ TEST_F(Generated, TexturesDecodeInEveryFormTheReaderTakes) {
         EXPECT_EQ(image.width & (image.width - 1), 0u) << entry.first;
         EXPECT_EQ(image.height & (image.height - 1), 0u) << entry.first;
         forms.insert({bytes[2], int(image.bitsPerPixel)});
-        size_t step = image.bitsPerPixel / 8;
         std::set<uint32_t> colours;
-        for (size_t i = 0; i + 2 < image.pixels.size(); i += step)
+        for (size_t i = 0; i + 2 < image.pixels.size(); i += image.bitsPerPixel / 8)
             colours.insert(uint32_t(image.pixels[i]) << 16 | image.pixels[i + 1] << 8 |
                            image.pixels[i + 2]);
         EXPECT_GE(colours.size(), 16u) << entry.first << " is nearly a flat fill";

@@ -45,14 +45,8 @@ class RawWriter {
     std::vector<unsigned char> bytes;
 
     void U8(uint8_t v) { bytes.push_back(v); }
-    void U16(uint16_t v) {
-        U8(uint8_t(v));
-        U8(uint8_t(v >> 8));
-    }
-    void U32(uint32_t v) {
-        U16(uint16_t(v));
-        U16(uint16_t(v >> 16));
-    }
+    void U16(uint16_t v) { U8(uint8_t(v)), U8(uint8_t(v >> 8)); }
+    void U32(uint32_t v) { U16(uint16_t(v)), U16(uint16_t(v >> 16)); }
     void F32(float f) {
         uint32_t bits;
         std::memcpy(&bits, &f, 4);
@@ -75,11 +69,8 @@ inline std::vector<unsigned char> Ms3dBytes(const RawMs3d& file) {
     w.U16(uint16_t(file.vertices.size()));
     for (const RawVertex& v : file.vertices) {
         w.U8(0); // flags
-        w.F32(v.x);
-        w.F32(v.y);
-        w.F32(v.z);
-        w.U8(v.bone);
-        w.U8(0); // reference count
+        w.F32(v.x), w.F32(v.y), w.F32(v.z);
+        w.U8(v.bone), w.U8(0); // bone, reference count
     }
     w.U16(uint16_t(file.triangles.size()));
     for (const RawTriangle& t : file.triangles) {
@@ -87,15 +78,12 @@ inline std::vector<unsigned char> Ms3dBytes(const RawMs3d& file) {
         for (uint16_t v : t.vertices)
             w.U16(v);
         w.Floats(&t.normals[0][0], 9);
-        w.Floats(t.s, 3);
-        w.Floats(t.t, 3);
-        w.U8(1); // smoothing group
-        w.U8(0); // group index
+        w.Floats(t.s, 3), w.Floats(t.t, 3);
+        w.U8(1), w.U8(0); // smoothing group, group index
     }
     w.U16(uint16_t(file.groups.size()));
     for (const RawGroup& g : file.groups) {
-        w.U8(0); // flags
-        w.Text("group", 32);
+        w.U8(0), w.Text("group", 32); // flags, name
         w.U16(uint16_t(g.triangles.size()));
         for (uint16_t t : g.triangles)
             w.U16(t);
@@ -104,15 +92,10 @@ inline std::vector<unsigned char> Ms3dBytes(const RawMs3d& file) {
     w.U16(uint16_t(file.materials.size()));
     for (const RawMaterial& m : file.materials) {
         w.Text("material", 32);
-        w.Floats(m.ambient, 4);
-        w.Floats(m.diffuse, 4);
-        w.Floats(m.specular, 4);
-        w.Floats(m.emissive, 4);
-        w.F32(m.shininess);
-        w.F32(1); // transparency
-        w.U8(0);  // mode
-        w.Text(m.texture, 128);
-        w.Text("", 128); // alpha map
+        w.Floats(m.ambient, 4), w.Floats(m.diffuse, 4);
+        w.Floats(m.specular, 4), w.Floats(m.emissive, 4);
+        w.F32(m.shininess), w.F32(1), w.U8(0);   // shininess, transparency, mode
+        w.Text(m.texture, 128), w.Text("", 128); // texture, alpha map
     }
     return w.bytes;
 }
@@ -121,16 +104,11 @@ inline std::vector<unsigned char> Ms3dBytes(const RawMs3d& file) {
 // one group with material `material`. Appends its vertices, triangles and group to `file`.
 inline void AddSquare(RawMs3d& file, float x0, float y0, float x1, float y1, float z,
                       uint8_t material) {
-    uint16_t v = uint16_t(file.vertices.size());
-    uint16_t t = uint16_t(file.triangles.size());
-    file.vertices.push_back({x0, y0, z});
-    file.vertices.push_back({x1, y0, z});
-    file.vertices.push_back({x1, y1, z});
-    file.vertices.push_back({x0, y1, z});
+    const uint16_t v = uint16_t(file.vertices.size()), t = uint16_t(file.triangles.size());
+    file.vertices.insert(file.vertices.end(), {{x0, y0, z}, {x1, y0, z}, {x1, y1, z}, {x0, y1, z}});
     RawTriangle a, b;
     a.vertices[0] = v, a.vertices[1] = uint16_t(v + 1), a.vertices[2] = uint16_t(v + 2);
     b.vertices[0] = v, b.vertices[1] = uint16_t(v + 2), b.vertices[2] = uint16_t(v + 3);
-    file.triangles.push_back(a);
-    file.triangles.push_back(b);
+    file.triangles.insert(file.triangles.end(), {a, b});
     file.groups.push_back({{t, uint16_t(t + 1)}, material});
 }

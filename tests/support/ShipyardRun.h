@@ -1,6 +1,8 @@
 // Runs the built shipyard (named by $SHIPYARD) from a test and collects what it said.
 #pragma once
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -8,19 +10,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 struct ShipyardRun {
     int status;
     std::string out, err;
 };
-
-inline std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 inline std::string ShellQuoted(const std::string& text) {
     std::string quoted = "'";

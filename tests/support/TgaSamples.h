@@ -1,9 +1,27 @@
-// What the game's TGA reader must make of each sample file in samples/tga, written by others.
+// TGA files for tests: a builder of hand-made ones, and what the game's reader must make of each
+// sample file in samples/tga, written by others.
 #pragma once
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+using Bytes = std::vector<unsigned char>;
+
+constexpr unsigned char Uncompressed = 2, RunLength = 10;
+
+// An 18-byte header with no image ID, colour map or origin, followed by `data`.
+inline Bytes Tga(unsigned char type, unsigned width, unsigned height, unsigned char depth,
+                 const Bytes& data = {}) {
+    Bytes bytes(18, 0);
+    bytes[2] = type;
+    bytes[12] = uint8_t(width), bytes[13] = uint8_t(width >> 8);
+    bytes[14] = uint8_t(height), bytes[15] = uint8_t(height >> 8);
+    bytes[16] = depth;
+    bytes.insert(bytes.end(), data.begin(), data.end());
+    return bytes;
+}
 
 struct TgaSample {
     const char* file; // under samples/tga
