@@ -42,14 +42,21 @@ def pixels(image, box):
 
 
 def star_pixels(image):
-    """Positions of the lit grey pixels of the top and bottom fifths: the star field."""
+    """Positions of the stars in the top and bottom fifths: lit grey pixels that stand alone,
+    with nothing lit beside them (grey parts of a model are lit next to each other)."""
     width, height, rgb = image
+
+    def value(x, y):
+        i = (y * width + x) * 3
+        return rgb[i], rgb[i + 1], rgb[i + 2]
+
     found = set()
-    for y in list(range(height // 5)) + list(range(height * 4 // 5, height)):
-        for x in range(width):
-            i = (y * width + x) * 3
-            r, g, b = rgb[i], rgb[i + 1], rgb[i + 2]
-            if r > 20 and r == g == b:
+    for y in list(range(1, height // 5)) + list(range(height * 4 // 5, height - 1)):
+        for x in range(1, width - 1):
+            r, g, b = value(x, y)
+            if r > 20 and r == g == b and all(
+                    max(value(x + dx, y + dy)) <= 12
+                    for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))):
                 found.add((x, y))
     return found
 

@@ -28,7 +28,7 @@ void Fuselage(MeshBuilder& b) {
                                 {-1.45f, 0.24f, 0.15f, 0.12f}};
     std::vector<Ring> rings;
     for (const Station& s : stations)
-        rings.push_back(CrossSection(s.x, 0, LensProfile(s.halfWidth, s.top, s.bottom, 3)));
+        rings.push_back(CrossSection(s.x, 0, LensProfile(s.halfWidth, s.top, s.bottom, 2)));
     AddLoft(b, rings);
 }
 
@@ -41,7 +41,7 @@ void Canopy(MeshBuilder& b) {
                                 {0.1f, 0.09f, 0.06f, 0.2f},  {-0.15f, 0, 0, 0.2f}};
     std::vector<Ring> rings;
     for (const Station& s : stations)
-        rings.push_back(CrossSection(s.x, s.z, EllipseProfile(s.halfWidth, s.halfHeight, 12)));
+        rings.push_back(CrossSection(s.x, s.z, EllipseProfile(s.halfWidth, s.halfHeight, 8)));
     AddLoft(b, rings);
 }
 
@@ -68,7 +68,7 @@ void Engines(MeshBuilder& b) {
     std::vector<Ring> rings;
     for (const Station& s : stations)
         rings.push_back(PlaceProfile({s.x, 0.42f, -0.04f}, {0, 1, 0}, {0, 0, 1},
-                                     EllipseProfile(s.radius, s.radius * 0.9f, 10)));
+                                     EllipseProfile(s.radius, s.radius * 0.9f, 6)));
     AddMirroredLoft(b, rings);
 }
 
@@ -88,9 +88,9 @@ void Fins(MeshBuilder& b) {
 
 void Exhausts(MeshBuilder& b) {
     std::vector<Ring> pod = {PlaceProfile({-1.54f, 0.42f, -0.04f}, {0, 1, 0}, {0, 0, 1},
-                                          EllipseProfile(0.08f, 0.07f, 10)),
+                                          EllipseProfile(0.08f, 0.07f, 6)),
                              PlaceProfile({-1.6f, 0.42f, -0.04f}, {0, 1, 0}, {0, 0, 1},
-                                          EllipseProfile(0.07f, 0.06f, 10))};
+                                          EllipseProfile(0.07f, 0.06f, 6))};
     AddMirroredLoft(b, pod);
     AddLoft(b, {CrossSection(-1.44f, 0, LensProfile(0.17f, 0.1f, 0.08f, 2)),
                 CrossSection(-1.5f, 0, LensProfile(0.14f, 0.08f, 0.06f, 2))});

@@ -30,7 +30,7 @@ const Station WingStations[] = {{1.3f, 0, 0, 0},
 void Wing(MeshBuilder& b) {
     std::vector<Ring> rings;
     for (const Station& s : WingStations)
-        rings.push_back(CrossSection(s.x, 0, LensProfile(s.halfWidth, s.top, s.bottom, 4)));
+        rings.push_back(CrossSection(s.x, 0, LensProfile(s.halfWidth, s.top, s.bottom, 3)));
     AddLoft(b, rings);
 }
 
@@ -52,7 +52,7 @@ void Bridge(MeshBuilder& b) {
                                 {-1.55f, 0, 0, 0}};
     std::vector<Ring> rings;
     for (const Station& s : stations)
-        rings.push_back(CrossSection(s.x, 0.12f, LensProfile(s.halfWidth, s.top, s.bottom, 3)));
+        rings.push_back(CrossSection(s.x, 0.12f, LensProfile(s.halfWidth, s.top, s.bottom, 2)));
     AddLoft(b, rings);
 }
 
@@ -61,7 +61,7 @@ void Windows(MeshBuilder& b) {
     const float xs[] = {0.42f, 0.3f, 0.05f, -0.1f}, widths[] = {0, 0.1f, 0.17f, 0};
     for (int i = 0; i < 4; ++i)
         rings.push_back(
-            CrossSection(xs[i], 0.24f, EllipseProfile(widths[i], widths[i] * 0.45f, 10)));
+            CrossSection(xs[i], 0.24f, EllipseProfile(widths[i], widths[i] * 0.45f, 6)));
     AddLoft(b, rings);
 }
 

@@ -27,16 +27,16 @@ const Segment BodySegments[] = {
 void Body(MeshBuilder& b) {
     std::vector<Ring> rings;
     for (const Segment& s : BodySegments)
-        rings.push_back(CrossSection(s.x, 0.02f, EllipseProfile(s.halfWidth, s.halfHeight, 12)));
+        rings.push_back(CrossSection(s.x, 0.02f, EllipseProfile(s.halfWidth, s.halfHeight, 8)));
     AddLoft(b, rings);
 }
 
 void Eyes(MeshBuilder& b) {
-    const float xs[] = {0.5f, 0.46f, 0.4f, 0.34f, 0.3f}, radii[] = {0, 0.045f, 0.065f, 0.045f, 0};
+    const float xs[] = {0.5f, 0.44f, 0.36f, 0.3f}, radii[] = {0, 0.055f, 0.055f, 0};
     std::vector<Ring> rings;
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 4; ++i)
         rings.push_back(PlaceProfile({xs[i], 0.11f, 0.09f}, {0, 1, 0}, {0, 0, 1},
-                                     EllipseProfile(radii[i], radii[i], 8)));
+                                     EllipseProfile(radii[i], radii[i], 6)));
     AddMirroredLoft(b, rings);
 }
 
@@ -51,11 +51,18 @@ void Pincers(MeshBuilder& b) {
     AddMirroredLoft(b, Sweep(PincerPath, radii, EllipseProfile(1, 1, 4), false));
 }
 
+// A membrane wing's section: one ridge over a flatter belly, from the leading edge at 0 back to
+// the trailing edge at -chord. Two faces show from above, which is all a thin wing needs.
+Profile Vane(float chord, float thickness) {
+    return {
+        {0, 0}, {-0.3f * chord, 0.5f * thickness}, {-chord, 0}, {-0.3f * chord, -0.3f * thickness}};
+}
+
 void Wings(MeshBuilder& b) {
     std::vector<Ring> rings = {
-        PlaceProfile({-0.25f, 0.15f, 0.12f}, {1, 0, 0}, {0, 0, 1}, AirfoilProfile(0.55f, 0.05f)),
-        PlaceProfile({-0.7f, 0.62f, 0.2f}, {1, 0, 0}, {0, 0, 1}, AirfoilProfile(0.35f, 0.03f)),
-        PlaceProfile({-1.0f, 0.78f, 0.22f}, {1, 0, 0}, {0, 0, 1}, AirfoilProfile(0.12f, 0.02f))};
+        PlaceProfile({-0.25f, 0.15f, 0.12f}, {1, 0, 0}, {0, 0, 1}, Vane(0.55f, 0.05f)),
+        PlaceProfile({-0.7f, 0.62f, 0.2f}, {1, 0, 0}, {0, 0, 1}, Vane(0.35f, 0.03f)),
+        PlaceProfile({-1.0f, 0.78f, 0.22f}, {1, 0, 0}, {0, 0, 1}, Vane(0.12f, 0.02f))};
     AddMirroredLoft(b, rings);
 }
 

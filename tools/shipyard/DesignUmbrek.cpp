@@ -45,7 +45,7 @@ std::vector<Vector3> RingPath(int points) {
 }
 
 void HaloRing(MeshBuilder& b) {
-    std::vector<Vector3> path = RingPath(32);
+    std::vector<Vector3> path = RingPath(24);
     std::vector<Vector2> radii(path.size(), Vector2(0.15f, 0.09f));
     AddLoft(b, Sweep(path, radii, EllipseProfile(1, 1, 8, Pi / 8), true), true);
 }

@@ -14,6 +14,10 @@ struct ShipAsset {
     TgaForm textureForm = TgaForm::Uncompressed;
 };
 
+// The game draws with a software rasteriser that pays for every triangle, seen or not, and for
+// every 4x4 pixel block each triangle touches, so a slim or small triangle costs far more than
+// its pixels. A ship fills only 100 to 200 pixels of the start view: its sections keep to the
+// fewest sides that still read as round at that size.
 ShipAsset MakeBrightfin();
 ShipAsset MakeQuessal();
 ShipAsset MakeMaradyne();
