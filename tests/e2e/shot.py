@@ -7,6 +7,7 @@ Queries (regions are fractions of the width and height, origin top left):
   lit:X0,Y0,X1,Y1    share of a region's pixels that are not black
   colours:X0,Y0,X1,Y1  number of distinct colours in a region (texture detail)
   blue:X0,Y0,X1,Y1   pixels of a region where blue clearly beats red and green
+  red:X0,Y0,X1,Y1    pixels of a region where red clearly beats green and blue
   diff:OTHER         share of pixels that differ from the image OTHER
   moved:OTHER        share of this image's star pixels (outer frame) that are no star in OTHER
   chasers            pixels of strong hue outside the centre (the chasers' hulls)
@@ -84,6 +85,8 @@ def measure(image, query):
         return "%.4f" % (sum(1 for p in region if max(p) > 12) / max(len(region), 1))
     if kind == "colours":
         return len(set(region))
+    if kind == "red":
+        return sum(1 for r, g, b in region if r > 60 and r > g + 30 and r > b + 30)
     if kind == "blue":
         return sum(1 for r, g, b in region if b > 60 and b > r + 30 and b > g + 30)
     if kind == "diff":
