@@ -18,6 +18,8 @@ echo "stars moved at rest $still, after thrust $moved"
 at_least 0.25 "$still" || fail "the view moved while the ship stood still ($still)"
 at_least "$moved" 0.5 || fail "holding Up did not move the view ($moved)"
 
+# Stop again, so that the view (blue solar panels and all) stands still around the shots.
+hold Down 1
 read -r blueBefore < <(measure "$(shot before-fire)" blue:0.2,0.2,0.8,0.8)
 # A shot glows only in its first 0.3 seconds: look several times while firing.
 xdotool keydown space
