@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Real keys in a real window: thrust moves the view, shots glow blue, P freezes the picture,
-# and the chasers catch up with a player who has flown away from them.
+# Real keys in a real window: thrust moves the view, P freezes the picture, and the chasers
+# catch up with a player who has flown away from them.
 source "$(dirname "$0")/lib.sh"
 start_display
 data=$(default_data)
@@ -18,20 +18,8 @@ echo "stars moved at rest $still, after thrust $moved"
 at_least 0.25 "$still" || fail "the view moved while the ship stood still ($still)"
 at_least "$moved" 0.5 || fail "holding Up did not move the view ($moved)"
 
-# Stop again, so that the view (blue solar panels and all) stands still around the shots.
 hold Down 1
-read -r blueBefore < <(measure "$(shot before-fire)" blue:0.2,0.2,0.8,0.8)
-# A shot glows only in its first 0.3 seconds: look several times while firing.
-xdotool keydown space
-blueFiring=0
-for i in $(seq 8); do
-    sleep 0.1
-    read -r blue < <(measure "$(shot "firing$i")" blue:0.2,0.2,0.8,0.8)
-    [ "$blue" -gt "$blueFiring" ] && blueFiring=$blue
-done
-xdotool keyup space
-echo "blue pixels before firing $blueBefore, most while firing $blueFiring"
-[ "$blueFiring" -ge $((blueBefore + 400)) ] || fail "no blue glow from the shots"
+# While P is held the game stands still, picture and all.
 
 xdotool keydown p
 sleep 0.3
@@ -42,19 +30,21 @@ xdotool keyup p
 echo "change while paused $change"
 at_least 0.0001 "$change" || fail "the picture changed while P was held ($change)"
 
-# Fly away, stop, and wait: the chasers steer after the player and come into view.
-hold Up 2.5
-hold Down 2.5
-read -r away < <(measure "$(shot away)" chasers)
-best=$away
-for i in $(seq 24); do
-    sleep 0.5
+# Let the chasers gather round, fly away from them and brake: the chasers follow the player
+# and are in view within some seconds. (Chasers that cannot move are left out of view; see
+# ShotsGlow.sh.)
+sleep 2
+hold Up 3
+hold Down 3
+best=0
+for i in $(seq 40); do
     read -r now < <(measure "$(shot "chase$i")" chasers)
     [ "$now" -gt "$best" ] && best=$now
-    [ "$best" -ge $((away + 400)) ] && break
+    [ "$best" -ge 200 ] && break
+    sleep 0.5
 done
-echo "chaser pixels after flying away $away, most while waiting $best"
-[ "$best" -ge $((away + 400)) ] || fail "no chaser came into view"
+echo "chaser pixels in view after flying away: most $best"
+[ "$best" -ge 200 ] || fail "no chaser came into view"
 
 xdotool key Escape
 wait_game_exit

@@ -1,6 +1,7 @@
 # Shared by the end-to-end tests: a private virtual display, the real game in a prepared
 # folder, real key events, screenshots. Needs STARCHASE, SHIPYARD and WMCLOSE (the binaries);
 # SDL_VARIANT=compat runs the game on the SDL 1.2 compatibility layer instead of classic SDL.
+# E2E_KEEP=1 keeps the screenshots and the game's output, and prints where they are.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -11,7 +12,7 @@ xvfb_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
+    if [ -n "${E2E_KEEP:-}" ]; then echo "kept $work" >&2; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
 
@@ -46,6 +47,12 @@ default_data() {
     mkdir -p "$dir"
     "$SHIPYARD" generate "$dir" >/dev/null || fail "shipyard generate"
     echo "$dir"
+}
+
+# Sets the thrust of every ship type in DIR's catalogue but the player's to 0.
+still_chasers() { # DIR
+    awk 'NR % 4 == 1 { name = $0 } NR % 4 == 3 && name != "brightfin" { $0 = "0" } { print }' \
+        "$1/alukset.txt" >"$1/still.txt" && mv "$1/still.txt" "$1/alukset.txt"
 }
 
 # Starts the game in DIR; its standard output goes to $work/game.out.

@@ -10,7 +10,8 @@ Queries (regions are fractions of the width and height, origin top left):
   red:X0,Y0,X1,Y1    pixels of a region where red clearly beats green and blue
   diff:OTHER         share of pixels that differ from the image OTHER
   moved:OTHER        share of this image's star pixels (outer frame) that are no star in OTHER
-  chasers            pixels of strong hue outside the centre (the chasers' hulls)
+  chasers            pixels of strong hue outside the centre with one beside them (the chasers'
+                     hulls; some stars are coloured, but a star is a single pixel)
 """
 import subprocess
 import sys
@@ -74,9 +75,17 @@ def measure(image, query):
         mine, theirs = star_pixels(image), star_pixels(load(arg))
         return "%.4f" % (len(mine - theirs) / max(len(mine), 1))
     if kind == "chasers":
-        outside = [p for band in ("0,0,1,0.35", "0,0.65,1,1", "0,0.35,0.35,0.65", "0.65,0.35,1,0.65")
-                   for p in pixels(image, band)]
-        return sum(1 for p in outside if strong_hue(p))
+        width, height, rgb = image
+
+        def hued(x, y):
+            i = (y * width + x) * 3
+            return strong_hue(rgb[i:i + 3])
+
+        def outside_centre(x, y):
+            return not (0.35 * width <= x < 0.65 * width and 0.35 * height <= y < 0.65 * height)
+
+        return sum(1 for y in range(height - 1) for x in range(width - 1)
+                   if outside_centre(x, y) and hued(x, y) and (hued(x + 1, y) or hued(x, y + 1)))
     region = list(pixels(image, arg)) if kind != "diff" else None
     if kind == "mean":
         n = max(len(region), 1)
