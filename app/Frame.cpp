@@ -3,6 +3,7 @@
 
 #include "Camera.h"
 #include "DrawScene.h"
+#include "FixedState.h"
 #include "Keyboard.h"
 #include "LightSlots.h"
 #include "LoadShipCatalogue.h"
@@ -16,21 +17,6 @@
 #include <GL/glu.h>
 
 namespace {
-
-void SetFixedGLState() {
-    glClearColor(0, 0, 0, 1);
-    glClearDepth(1.0);
-    glDepthFunc(GL_LEQUAL);
-    glEnable(GL_DEPTH_TEST);
-    glCullFace(GL_BACK);
-    glEnable(GL_CULL_FACE);
-    glDisable(GL_DITHER);
-    glShadeModel(GL_SMOOTH);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glDisable(GL_NORMALIZE);
-    // Additive, weighted by source alpha; blending itself stays off until something needs it.
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-}
 
 // Any model will do: they are all made together, so they are all lost together.
 const Model* SomeModel() {
@@ -75,7 +61,9 @@ void RenderFrame() {
     glFlush();
 }
 
-void Shutdown() { TearDownWorld(); }
+void Shutdown() {
+    TearDownWorld();
+}
 
 void RestoreGraphicsIfLost() {
     const Model* probe = SomeModel();

@@ -4,6 +4,7 @@
 #include "Shipyard.h"
 
 #include "FileBytes.h"
+#include "FixedState.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
 #include "PngWriter.h"
@@ -26,17 +27,10 @@ constexpr int ViewSize = 512;
 constexpr int Width = 2 * ViewSize;
 constexpr int Height = ViewSize;
 
-// The game's fixed GL state, so the preview shades as the game does.
+// The game's fixed GL state, so the preview shades as the game does, with one light.
 void SetGameState() {
+    SetFixedGLState();
     glClearColor(0.05f, 0.06f, 0.09f, 1); // not quite the game's black, to show dark hulls
-    glClearDepth(1.0);
-    glDepthFunc(GL_LEQUAL);
-    glEnable(GL_DEPTH_TEST);
-    glCullFace(GL_BACK);
-    glEnable(GL_CULL_FACE);
-    glDisable(GL_DITHER);
-    glShadeModel(GL_SMOOTH);
-    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
 }
