@@ -69,7 +69,7 @@ TEST_F(Generated, WritesTheSameBytesOnEveryRun) {
 }
 
 TEST(GenerateCommand, RefusesAMissingArgumentAndAnUnwritableFolder) {
-    EXPECT_EQ(RunShipyard("generate").status, 1);
+    EXPECT_EQ(RunShipyard("generate").status, 2);
     const std::string file = WriteScratchFile("generate_test_plain_file", {'x'});
     const ShipyardRun run = RunShipyard("generate " + ShellQuoted(file + "/data"));
     EXPECT_EQ(run.status, 1);

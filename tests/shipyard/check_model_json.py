@@ -85,6 +85,8 @@ def main():
         expected = read_ms3d(f.read(), model_path)
     with open(json_path, encoding='utf-8') as f:
         got = json.load(f)
+    for material in got.get('materials', []):
+        material.pop('texture', None)  # what the texture step makes of it: tested on its own
     problem = same(expected, got, 'model')
     if problem:
         print(problem)

@@ -3,24 +3,24 @@
 #include "Handling.h"
 #include "ShipDesigns.h"
 #include "Shipyard.h"
+#include "WholeFile.h"
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // Models live one folder down so that their ".\NAME.tga" textures resolve next to them.
 const char* const ModelFolder = "models";
 
-bool WriteFile(const std::filesystem::path& path, const std::vector<unsigned char>& bytes) {
-    std::FILE* f = std::fopen(path.string().c_str(), "wb");
-    if (!f)
-        return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && written;
-}
+using Output = std::pair<fs::path, std::vector<unsigned char>>;
 
 // Four lines per type: name, model path, thrust and turn rate. Only the number lines carry a
 // comment, which the number reading ignores in any case.
@@ -31,47 +31,71 @@ std::string CatalogueEntry(const Handling& h) {
     return std::string(h.name) + "\n" + ModelFolder + "/" + h.name + ".ms3d\n" + numbers;
 }
 
-bool WriteShip(const std::filesystem::path& folder, const ShipAsset& a, std::string& failed) {
-    std::vector<unsigned char> model, texture;
-    if (!EncodeMs3d(a.model, model) || !EncodeTga(a.texture, a.textureForm, texture)) {
-        failed = a.name + ": the design does not fit its file format";
-        return false;
-    }
-    for (auto [bytes, extension] : {std::pair{&model, ".ms3d"}, std::pair{&texture, ".tga"}}) {
-        std::filesystem::path path = folder / (a.name + extension);
-        if (!WriteFile(path, *bytes)) {
-            failed = "cannot write " + path.string();
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
-int GenerateCommand(int argc, char** argv) {
-    if (argc != 1)
-        return Refuse("generate", "usage: shipyard generate DIR");
-    std::filesystem::path root = argv[0], folder = root / ModelFolder;
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        return Refuse(folder.string().c_str(), error.message().c_str());
-
+// Every file of the data set, made in memory before anything is written. False, with `failed`,
+// when a design does not fit its file format.
+bool MakeOutputs(const fs::path& root, std::vector<Output>& outputs, std::string& failed) {
     // In the order of the handling table, which is the order the scenario places them.
     ShipAsset (*const makers[])() = {MakeBrightfin, MakeTarvesh4, MakeQuessal,
                                      MakeMaradyne,  MakeUmbrek,   MakeBullet};
     std::string catalogue;
     for (size_t i = 0; i < std::size(makers); ++i) {
         ShipAsset a = makers[i]();
-        std::string failed;
-        if (a.name != DefaultHandling[i].name || !WriteShip(folder, a, failed))
-            return Refuse("generate",
-                          failed.empty() ? "designs and handling disagree" : failed.c_str());
+        std::vector<unsigned char> model, texture;
+        if (a.name != DefaultHandling[i].name) {
+            failed = "designs and handling disagree";
+            return false;
+        }
+        if (!EncodeMs3d(a.model, model) || !EncodeTga(a.texture, a.textureForm, texture)) {
+            failed = a.name + ": the design does not fit its file format";
+            return false;
+        }
+        outputs.push_back({root / ModelFolder / (a.name + ".ms3d"), std::move(model)});
+        outputs.push_back({root / ModelFolder / (a.name + ".tga"), std::move(texture)});
         catalogue += CatalogueEntry(DefaultHandling[i]);
     }
-    std::filesystem::path list = root / "alukset.txt";
-    if (!WriteFile(list, std::vector<unsigned char>(catalogue.begin(), catalogue.end())))
-        return Refuse("generate", ("cannot write " + list.string()).c_str());
+    outputs.push_back({root / "alukset.txt", {catalogue.begin(), catalogue.end()}});
+    return true;
+}
+
+int RunGenerate(int argc, char** argv) {
+    bool force = false;
+    std::vector<const char*> folders;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--force") == 0)
+            force = true;
+        else if (argv[i][0] == '-')
+            return UsageError(GenerateCommand, std::string("no option ") + argv[i]);
+        else
+            folders.push_back(argv[i]);
+    }
+    if (folders.size() != 1)
+        return UsageError(GenerateCommand, folders.empty() ? "no folder given" : "one folder only");
+    const fs::path root = folders[0];
+    std::vector<Output> outputs;
+    std::string failed;
+    if (!MakeOutputs(root, outputs, failed))
+        return Refuse("generate", failed);
+    // A modder's own ships are never written over by accident: nothing is written when any of
+    // the files is there already. The catalogue, made last, is looked for first.
+    std::error_code error;
+    for (auto o = outputs.rbegin(); !force && o != outputs.rend(); ++o)
+        if (fs::exists(fs::symlink_status(o->first, error)))
+            return Refuse(o->first.string(), "exists already; give --force to write over it");
+    fs::create_directories(root / ModelFolder, error);
+    if (error)
+        return Refuse((root / ModelFolder).string(), error.message());
+    for (const Output& o : outputs)
+        if (!WriteWholeFile(o.first.string(), o.second, failed))
+            return Refuse(o.first.string(), failed);
     return 0;
 }
+
+} // namespace
+
+const ShipyardCommand GenerateCommand = {
+    "generate", "DIR [--force]", "write the default game data into DIR",
+    "Writes DIR/alukset.txt and, for each of the six ship types the game needs, its model and\n"
+    "texture in DIR/models: the same bytes on every run. Writes nothing when any of these files\n"
+    "exists already, unless given --force. Each file is written under a temporary name and\n"
+    "renamed when complete, so a failure never leaves a half-written file.\n",
+    RunGenerate};

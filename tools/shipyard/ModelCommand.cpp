@@ -1,10 +1,10 @@
 // shipyard model IN: reads a MilkShape 3D file with the game's own parser and prints the model,
-// as the game holds it, as one JSON object.
+// as the game holds it, as one JSON object, with what became of each material's texture.
 #include "Shipyard.h"
 
-#include "FileBytes.h"
-#include "MilkshapeParse.h"
 #include "Model.h"
+#include "ReaderAdapter.h"
+#include "TextureImage.h"
 
 #include <cmath>
 #include <cstdarg>
@@ -87,6 +87,29 @@ void AppendMesh(std::string& out, const ModelMesh& mesh) {
     out += "]}";
 }
 
+// What the game's texture step makes of a texture path: null for none; else the path it opens
+// (backslashes read as '/' where only that form exists) and the image's size or the reason it
+// is refused, in which case the game draws the material untextured.
+void AppendTexture(std::string& out, const std::string& textureFile) {
+    if (textureFile.empty()) {
+        out += "null";
+        return;
+    }
+    out += "{\"openedAs\": ";
+    AppendString(out, DataFilePath(textureFile));
+    TextureImage image;
+    std::string reason;
+    bool topLeft = false;
+    if (ReadTextureFile(textureFile, image, reason, 65535, topLeft)) {
+        Append(out, ", \"width\": %u, \"height\": %u, \"bitsPerPixel\": %u}", image.width,
+               image.height, image.bitsPerPixel);
+        return;
+    }
+    out += ", \"refused\": ";
+    AppendString(out, reason);
+    out += '}';
+}
+
 void AppendMaterial(std::string& out, const ModelMaterial& material) {
     out += "{\"ambient\": ";
     AppendFloats(out, material.ambient, 4);
@@ -100,6 +123,8 @@ void AppendMaterial(std::string& out, const ModelMaterial& material) {
     AppendFloat(out, material.shininess);
     out += ", \"textureFile\": ";
     AppendString(out, material.textureFile);
+    out += ", \"texture\": ";
+    AppendTexture(out, material.textureFile);
     out += '}';
 }
 
@@ -130,20 +155,28 @@ std::string ModelJson(const Model& model) {
     return out;
 }
 
-} // namespace
-
-int ModelCommand(int argc, char** argv) {
+int RunModel(int argc, char** argv) {
     if (argc != 1)
-        return Refuse("model", "usage: shipyard model IN");
+        return UsageError(ModelCommand, argc < 1 ? "no model given" : "one model at a time");
     const char* path = argv[0];
-    std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(path, bytes))
-        return Refuse(path, "cannot read the file");
-    MilkshapeModel model; // parsed only: no texture is made, no GL is touched
+    MilkshapeModel model; // read only: no GL texture is made
     std::string reason;
-    if (!ParseMilkshape(bytes.data(), bytes.size(), path, model, reason))
-        return Refuse(path, reason.c_str());
+    if (!ReadMilkshapeFile(path, model, reason))
+        return Refuse(path, reason);
     std::string json = ModelJson(model);
     std::fwrite(json.data(), 1, json.size(), stdout);
     return std::fflush(stdout) == 0 ? 0 : Refuse(path, "cannot write the JSON");
 }
+
+} // namespace
+
+const ShipyardCommand ModelCommand = {
+    "model", "IN", "print a MilkShape 3D model as the game reads it, as JSON",
+    "Reads IN with the game's own MilkShape 3D reader and prints its counts, vertices,\n"
+    "triangles (t already turned to 1 - t), meshes and materials as one JSON object. Each\n"
+    "material's \"textureFile\" is the path the game composes (a name beginning .\\ lies next\n"
+    "to the model); \"texture\" says what the game makes of it: the path it opens\n"
+    "(\"openedAs\", with backslashes read as / where only that form exists) and the image's\n"
+    "size, or the reason it is refused and the material drawn untextured. A model the game\n"
+    "cannot read is refused with the reader's reason.\n",
+    RunModel};

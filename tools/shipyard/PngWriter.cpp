@@ -1,10 +1,11 @@
 // A minimal PNG writer: signature, IHDR, one IDAT of unfiltered rows, IEND.
 #include "PngWriter.h"
 
+#include "WholeFile.h"
+
 #include <zlib.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -35,10 +36,15 @@ bool Compress(const std::string& raw, std::string& packed) {
 
 } // namespace
 
-bool WritePng(const char* path, int width, int height, const std::vector<unsigned char>& rgb) {
+bool WritePng(const char* path, int width, int height, const std::vector<unsigned char>& rgb,
+              std::string* reason) {
+    std::string unused;
+    std::string& why = reason ? *reason : unused;
     size_t rowBytes = size_t(width) * 3;
-    if (width <= 0 || height <= 0 || rgb.size() != rowBytes * size_t(height))
+    if (width <= 0 || height <= 0 || rgb.size() != rowBytes * size_t(height)) {
+        why = "no pixels to write";
         return false;
+    }
     std::string raw;
     raw.reserve((rowBytes + 1) * size_t(height));
     for (int y = 0; y < height; ++y) {
@@ -46,8 +52,10 @@ bool WritePng(const char* path, int width, int height, const std::vector<unsigne
         raw.append(reinterpret_cast<const char*>(&rgb[size_t(y) * rowBytes]), rowBytes);
     }
     std::string packed;
-    if (!Compress(raw, packed))
+    if (!Compress(raw, packed)) {
+        why = "the pixels cannot be compressed";
         return false;
+    }
 
     std::string header;
     PutU32(header, uint32_t(width));
@@ -58,10 +66,5 @@ bool WritePng(const char* path, int width, int height, const std::vector<unsigne
     PutChunk(png, "IHDR", header);
     PutChunk(png, "IDAT", packed);
     PutChunk(png, "IEND", "");
-
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(png.data(), 1, png.size(), file) == png.size();
-    return std::fclose(file) == 0 && ok;
+    return WriteWholeFile(path, std::vector<unsigned char>(png.begin(), png.end()), why);
 }

@@ -104,17 +104,16 @@ int Render(const char* in, const char* out) {
     DrawView(model, TopView(model), 0);
     DrawView(model, ObliqueView(model), ViewSize);
     glFinish();
-    if (!WritePng(out, Width, Height, ReadTopDown()))
-        return Refuse(out, "cannot write the PNG file");
+    std::string reason;
+    if (!WritePng(out, Width, Height, ReadTopDown(), &reason))
+        return Refuse(out, reason);
     SDL_GL_SwapBuffers();
     return 0;
 }
 
-} // namespace
-
-int RenderCommand(int argc, char** argv) {
+int RunRender(int argc, char** argv) {
     if (argc != 2)
-        return Refuse("render", "usage: shipyard render IN OUT.png");
+        return UsageError(RenderCommand, argc < 2 ? "too few arguments" : "too many arguments");
     const char* in = argv[0];
     // A bad file is refused with its reason before any window is opened.
     std::vector<unsigned char> bytes;
@@ -134,3 +133,11 @@ int RenderCommand(int argc, char** argv) {
     SDL_Quit();
     return status;
 }
+
+} // namespace
+
+const ShipyardCommand RenderCommand = {
+    "render", "IN OUT.png", "draw a model as the game does, from above and at an angle",
+    "Loads IN with the game's own model and texture code in a GL window (DISPLAY must name an\n"
+    "X server, e.g. an Xvfb) and writes both views side by side to OUT.png, 1024x512.\n",
+    RunRender};

@@ -1,0 +1,230 @@
+// shipyard check [DIR] [--strict]: reads a data folder as the game does at start-up, through the
+// game's own catalogue, model and texture readers but with no window, and names every fault.
+#include "Shipyard.h"
+
+#include "CheckRules.h"
+#include "Findings.h"
+#include "Model.h"
+#include "ReaderAdapter.h"
+#include "TextureImage.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Names kept to find repeats and models to check. A catalogue longer than any real one (the game
+// would load a model per name) is still read to its end, but past this many names only the six
+// the scenario needs are kept.
+constexpr size_t MostTypesKept = 100000;
+
+// Textures are decoded to see that they decode; one larger than this on a side is refused here
+// rather than held in memory (it is far past GuaranteedTextureSide in any case).
+constexpr uint32_t LargestTextureDecoded = 8192;
+
+struct TextureResult {
+    bool opens = false;
+    std::string reason; // why it does not open
+};
+
+struct Check {
+    explicit Check(CheckReport& report) : report(report) {}
+
+    CheckReport& report;
+    std::map<std::string, KeptType> types;
+    bool typesCapped = false;
+    std::set<std::string> modelsRead;              // as written in the catalogue
+    std::map<std::string, TextureResult> textures; // by the path opened
+    long modelCount = 0, textureCount = 0;
+
+    void Add(const std::vector<Finding>& findings) {
+        for (const Finding& f : findings)
+            report.Add(f);
+    }
+};
+
+void TakeRecord(Check& check, const FieldRecord& record) {
+    std::vector<Finding> findings;
+    auto kept = check.types.find(record.name);
+    RecordFindings(record, kept == check.types.end() ? 0 : kept->second.nameLine, findings);
+    check.Add(findings);
+    if (kept != check.types.end())
+        return;
+    if (check.types.size() >= MostTypesKept && !IsScenarioType(record.name)) {
+        if (!check.typesCapped)
+            check.report.Add({FindingKind::TooManyTypes, CatalogueName, record.fields[0].line,
+                              "more than " + std::to_string(MostTypesKept) +
+                                  " types; from here on only the six the game needs are "
+                                  "checked"});
+        check.typesCapped = true;
+        return;
+    }
+    check.types[record.name] = {record.fields[0].line, record.modelFile, record.fields[1].line};
+}
+
+bool ReadCatalogue(Check& check) {
+    std::vector<CatalogueField> leftovers;
+    std::string reason;
+    if (!ReadCatalogueFile(
+            CatalogueName, [&](const FieldRecord& record) { TakeRecord(check, record); }, leftovers,
+            reason)) {
+        check.report.Add({FindingKind::NoCatalogue, CatalogueName, 0,
+                          reason + "; the game stops with \"ERROR: alukset.txt missing, no ships "
+                                   "loaded\""});
+        return false;
+    }
+    std::vector<Finding> findings;
+    LeftoverFindings(leftovers, findings);
+    TypeFindings(check.types, findings);
+    check.Add(findings);
+    return true;
+}
+
+// Once per texture file: whether it opens and decodes, and what is wrong with it if it does.
+const TextureResult& CheckTexture(Check& check, const std::string& opened) {
+    auto known = check.textures.find(opened);
+    if (known != check.textures.end())
+        return known->second;
+    TextureResult& result = check.textures[opened];
+    if (!OpensAsDataFile(opened, result.reason))
+        return result;
+    result.opens = true;
+    ++check.textureCount;
+    TextureImage image;
+    std::string reason;
+    bool topLeft = false;
+    std::vector<Finding> findings;
+    if (ReadTextureFile(opened, image, reason, LargestTextureDecoded, topLeft))
+        TextureImageFindings(opened, image.width, image.height, topLeft, findings);
+    else
+        findings.push_back(
+            {FindingKind::RefusedTexture, opened, 0, reason + "; the material draws untextured"});
+    check.Add(findings);
+    return result;
+}
+
+// A path with backslashes is tried a second time with each read as '/'.
+std::string AlsoTried(const std::string& path) {
+    std::string slashes = path;
+    std::replace(slashes.begin(), slashes.end(), '\\', '/');
+    return slashes == path ? "" : " (also tried as " + slashes + ")";
+}
+
+void CheckTextures(Check& check, const std::string& modelFile, const Model& model) {
+    std::set<std::string> reported;
+    for (size_t i = 0; i < model.materials.size(); ++i) {
+        const std::string& file = model.materials[i].textureFile;
+        if (file.empty() || !reported.insert(file).second)
+            continue;
+        const std::string opened = DataFilePath(file);
+        const std::string material = "material " + std::to_string(i) + ": texture " + file;
+        if (opened != file && HasOwnBackslash(modelFile, file))
+            check.report.Add(
+                {FindingKind::BackslashPath, modelFile, 0,
+                 material + " opens only as " + opened + ", with backslashes read as /"});
+        const TextureResult& texture = CheckTexture(check, opened);
+        if (!texture.opens)
+            check.report.Add({FindingKind::UnreadableTexture, modelFile, 0,
+                              material + AlsoTried(file) + " cannot be opened: " +
+                                  texture.reason + "; the material draws untextured"});
+    }
+}
+
+// In name order, as the game's model pass goes; the game stops at the first model that fails,
+// the check goes on to name every one.
+void CheckModels(Check& check) {
+    for (const auto& [name, type] : check.types) {
+        const std::string& file = type.modelFile;
+        const std::string opened = DataFilePath(file);
+        if (opened != file)
+            check.report.Add({FindingKind::BackslashPath, CatalogueName, type.modelLine,
+                              "model file " + file + " opens only as " + opened +
+                                  ", with backslashes read as /"});
+        if (!check.modelsRead.insert(file).second)
+            continue;
+        std::string reason;
+        if (!OpensAsDataFile(file, reason)) {
+            check.report.Add(
+                {FindingKind::UnreadableModel, CatalogueName, type.modelLine,
+                 "model file " + file + " of type " + name + " cannot be opened: " + reason});
+            continue;
+        }
+        MilkshapeModel model; // read without GL: its textures are checked here instead
+        if (!ReadMilkshapeFile(file, model, reason)) {
+            check.report.Add(
+                {FindingKind::UnreadableModel, opened, 0,
+                 reason + "; the game stops with \"ERROR: loading a model file " + file + "\""});
+            continue;
+        }
+        ++check.modelCount;
+        CheckTextures(check, file, model);
+    }
+}
+
+std::string Counted(long n, const char* what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
+int RunCheck(int argc, char** argv) {
+    bool strict = false;
+    std::vector<std::string> folders;
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--strict") == 0)
+            strict = true;
+        else if (argv[i][0] == '-' && argv[i][1] != '\0')
+            return UsageError(CheckCommand, std::string("no option ") + argv[i]);
+        else
+            folders.push_back(argv[i]);
+    }
+    if (folders.size() > 1)
+        return UsageError(CheckCommand, "one folder at a time");
+    const std::string folder = folders.empty() ? "." : folders[0];
+    // The game opens every file relative to its working folder.
+    if (chdir(folder.c_str()) != 0)
+        return Refuse(folder, std::strerror(errno));
+    CheckReport report(folder);
+    Check check(report);
+    if (ReadCatalogue(check))
+        CheckModels(check);
+    const std::string checked = Counted(long(check.types.size()), "type") + ", " +
+                                Counted(check.modelCount, "model") + ", " +
+                                Counted(check.textureCount, "texture");
+    return report.Finish(checked, strict);
+}
+
+} // namespace
+
+const ShipyardCommand CheckCommand = {
+    "check", "[DIR] [--strict]", "load a data folder as the game would and name every fault",
+    "Reads DIR (the current folder when none is given) as the game does at start-up: the\n"
+    "catalogue alukset.txt, then the model of every type in name order and the textures the\n"
+    "models name, with the game's own readers but without a window. Prints one line per\n"
+    "finding, FILE:LINE: error: REASON or FILE: warning: REASON, then a summary line.\n"
+    "\n"
+    "Errors stop the game at start-up: no readable alukset.txt, a type the game needs\n"
+    "(brightfin, Tarvesh4, Quessal, Maradyne, Umbrek, Bullet; case matters) missing, a model\n"
+    "that cannot be read. The game stops at the first model that fails; the check reads every\n"
+    "model and names each one's problems.\n"
+    "\n"
+    "Warnings name what the game takes quietly: a later record under a name already used\n"
+    "(ignored), a number that is not a number (read as 0) or is negative, a line cut at 255\n"
+    "characters, fields left over at the end (dropped), a chaser's turn rate of exactly 30 (the\n"
+    "ship is then always drawn), a texture that is missing or refused (the material draws\n"
+    "untextured), a texture whose sides are not powers of two or exceed 1024 (more than OpenGL\n"
+    "3.0 guarantees), a path that opens only with its backslashes read as /, a type nothing in\n"
+    "the scenario uses.\n"
+    "\n"
+    "A file that cannot be opened is reported where its name is written (the catalogue line or\n"
+    "the model); a file that opens but is refused is reported against itself. Of each kind of\n"
+    "finding at most 20 are shown, and the rest counted.\n"
+    "\n"
+    "Exit status 0 when the game would start, 1 when it would not; with --strict warnings count\n"
+    "as errors too.\n",
+    RunCheck};
