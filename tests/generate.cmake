@@ -1,10 +1,20 @@
-# shipyard generate: the default data set as the game's own readers see it, and the file writers
-# and mesh helpers behind it.
+# shipyard generate and check: the default data set as the game's own readers see it, the check
+# of a folder over that data with one fault made per case, and the file writers and mesh helpers
+# behind them.
 StarchaseTest(NAME generate_test SOURCES shipyard/GenerateCommandTest.cpp LIBS assets catalogue)
 add_dependencies(generate_test shipyard)
 set_property(TEST generate_test APPEND PROPERTY ENVIRONMENT "SHIPYARD=$<TARGET_FILE:shipyard>")
 
 set(SHIPYARD_SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/shipyard)
+StarchaseTest(NAME shipyard_check_test
+              SOURCES shipyard/CheckCommandTest.cpp ${SHIPYARD_SOURCE_DIR}/Ms3dWriter.cpp
+                      ${SHIPYARD_SOURCE_DIR}/TgaWriter.cpp
+              LIBS math)
+target_include_directories(shipyard_check_test PRIVATE ${SHIPYARD_SOURCE_DIR})
+add_dependencies(shipyard_check_test shipyard)
+set_property(TEST shipyard_check_test APPEND PROPERTY ENVIRONMENT
+             "SHIPYARD=$<TARGET_FILE:shipyard>")
+
 StarchaseTest(NAME shipyard_writers_test
               SOURCES unit/ShipyardWritersTest.cpp ${SHIPYARD_SOURCE_DIR}/Ms3dWriter.cpp
                       ${SHIPYARD_SOURCE_DIR}/TgaWriter.cpp ${SHIPYARD_SOURCE_DIR}/MeshBuilder.cpp

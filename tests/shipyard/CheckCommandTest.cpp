@@ -1,0 +1,278 @@
+// The built `shipyard check` over the generated default folder, clean, and with one small fault
+// made in a copy of it per row: the exact line the fault must give, and the exit status.
+#include "Ms3dWriter.h"
+#include "ShipyardRun.h"
+#include "TgaWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Scratch(const std::string& name) {
+    return testing::TempDir() + "check_test_" + std::to_string(getpid()) + "_" + name;
+}
+
+void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+void WriteBytes(const std::string& path, const std::vector<unsigned char>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// Replaces the first `from` in the file by `to`; the row fails when there is none.
+void Edit(const std::string& path, const std::string& from, const std::string& to) {
+    std::string text = ReadWholeFile(path);
+    const size_t at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from << " is not in " << path;
+    WriteText(path, text.replace(at, from.size(), to));
+}
+
+// The generated catalogue, four lines a type: brightfin from line 1, Tarvesh4 from 5, Quessal
+// from 9, Maradyne from 13, Umbrek from 17, Bullet from 21.
+void EditCatalogue(const std::string& dir, const std::string& from, const std::string& to) {
+    Edit(dir + "/alukset.txt", from, to);
+}
+
+void AppendToCatalogue(const std::string& dir, const std::string& text) {
+    std::ofstream(dir + "/alukset.txt", std::ios::app) << text;
+}
+
+// A small model of one triangle whose material names `texture`; any vertices past the first
+// three are unused.
+std::vector<unsigned char> TriangleModel(const std::string& texture, size_t vertexCount = 3) {
+    Ms3dModel m;
+    m.vertices = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
+    m.vertices.resize(vertexCount);
+    Ms3dTriangle t;
+    t.vertexIndices[1] = 1, t.vertexIndices[2] = 2;
+    m.triangles = {t};
+    Ms3dMaterial material;
+    material.textureFile = texture;
+    m.materials = {material};
+    m.groups = {{"hull", {0}, 0}};
+    std::vector<unsigned char> bytes;
+    EXPECT_TRUE(EncodeMs3d(m, bytes));
+    return bytes;
+}
+
+std::vector<unsigned char> Texture(uint32_t width, uint32_t height) {
+    Picture picture{width, height, 3, std::vector<uint8_t>(size_t(width) * height * 3, 90)};
+    std::vector<unsigned char> bytes;
+    EXPECT_TRUE(EncodeTga(picture, TgaForm::Uncompressed, bytes));
+    return bytes;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+struct CheckCommand : testing::Test {
+    static void SetUpTestSuite() {
+        fs::remove_all(generated);
+        const ShipyardRun run = RunShipyard("generate " + ShellQuoted(generated));
+        ASSERT_EQ(run.status, 0) << run.err;
+    }
+    static void TearDownTestSuite() { fs::remove_all(generated); }
+
+    // A copy of the generated folder, changed by `change`, checked.
+    static ShipyardRun CheckChanged(const std::string& name,
+                                    const std::function<void(const std::string&)>& change,
+                                    const std::string& options, std::string& dir) {
+        dir = Scratch(name);
+        fs::remove_all(dir);
+        fs::copy(generated, dir, fs::copy_options::recursive);
+        change(dir);
+        const ShipyardRun run = RunShipyard("check " + ShellQuoted(dir) + options);
+        fs::remove_all(dir);
+        return run;
+    }
+
+    static std::string generated;
+};
+std::string CheckCommand::generated = Scratch("generated");
+
+TEST_F(CheckCommand, TheGeneratedFolderIsClean) {
+    const ShipyardRun run = RunShipyard("check " + ShellQuoted(generated) + " --strict");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, generated +
+                           ": 6 types, 6 models, 6 textures: 0 errors, 0 warnings; the game would "
+                           "start\n");
+}
+
+// One row per kind of finding. `line` is the finding as printed, after the folder and a slash.
+TEST_F(CheckCommand, EachFaultGivesItsLine) {
+    const std::string untextured = "; the material draws untextured";
+    const struct {
+        const char* what;
+        std::function<void(const std::string&)> change;
+        std::string line;
+        int status;
+        const char* options = "";
+    } rows[] = {
+        // Errors: the game would not start.
+        {"no catalogue", [](auto& d) { fs::remove(d + "/alukset.txt"); },
+         "alukset.txt: error: No such file or directory; the game stops with \"ERROR: "
+         "alukset.txt missing, no ships loaded\"",
+         1},
+        {"catalogue is a folder",
+         [](auto& d) { fs::remove(d + "/alukset.txt"), fs::create_directory(d + "/alukset.txt"); },
+         "alukset.txt: error: is a directory, not a regular file; the game stops with \"ERROR: "
+         "alukset.txt missing, no ships loaded\"",
+         1},
+        {"type in the wrong case", [](auto& d) { EditCatalogue(d, "Umbrek\n", "umbrek\n"); },
+         "alukset.txt: error: no type Umbrek, which the game needs; line 17 names umbrek, but "
+         "names must match in case",
+         1},
+        {"model missing", [](auto& d) { fs::remove(d + "/models/Maradyne.ms3d"); },
+         "alukset.txt:14: error: model file models/Maradyne.ms3d of type Maradyne cannot be "
+         "opened: No such file or directory",
+         1},
+        {"model cut short", [](auto& d) { fs::resize_file(d + "/models/Umbrek.ms3d", 1000); },
+         "models/Umbrek.ms3d: error: the file ends inside vertex 65 of 330; the game stops with "
+         "\"ERROR: loading a model file models/Umbrek.ms3d\"",
+         1},
+        {"65535 vertices announced, 3 there",
+         [](auto& d) {
+             std::vector<unsigned char> model = TriangleModel("");
+             model[14] = model[15] = 0xff; // the vertex count
+             WriteBytes(d + "/models/Bullet.ms3d", model);
+         },
+         "models/Bullet.ms3d: error: the file ends inside vertex 35 of 65535; the game stops with "
+         "\"ERROR: loading a model file models/Bullet.ms3d\"",
+         1},
+        {"65535 vertices, all there",
+         [](auto& d) {
+             WriteBytes(d + "/models/Bullet.ms3d", TriangleModel(".\\Bullet.tga", 65535));
+         },
+         ": 6 types, 6 models, 6 textures: 0 errors, 0 warnings; the game would start", 0},
+        // Warnings: the game starts.
+        {"name used again",
+         [](auto& d) { AppendToCatalogue(d, "Quessal\nmodels/Maradyne.ms3d\n1\n1\n"); },
+         "alukset.txt:25: warning: type Quessal is already defined at line 9; the game ignores "
+         "this record",
+         0},
+        {"thrust not a number", [](auto& d) { EditCatalogue(d, "9; thrust", "fast; thrust"); },
+         "alukset.txt:11: warning: thrust \"fast\" is not a number; the game reads it as 0", 0},
+        {"negative turn rate", [](auto& d) { EditCatalogue(d, "100; turn", "-100; turn"); },
+         "alukset.txt:16: warning: turn rate -100 is negative", 0},
+        {"line of 300 characters",
+         [](auto& d) { EditCatalogue(d, "150; turn rate", "150; " + std::string(300, 'x')); },
+         "alukset.txt:12: warning: line is longer than 255 characters; the game keeps only its "
+         "start",
+         0},
+        {"fields left over", [](auto& d) { AppendToCatalogue(d, "Frigate\nmodels/F.ms3d\n"); },
+         "alukset.txt:25: warning: 2 fields are left over at the end (a record takes 4); the "
+         "game drops them",
+         0},
+        {"turn rate 30", [](auto& d) { EditCatalogue(d, "120; turn", "30; turn"); },
+         "alukset.txt:20: warning: turn rate is exactly 30, which marks every Umbrek ship as "
+         "always visible: it is drawn wherever it is",
+         0},
+        {"type nothing uses",
+         [](auto& d) { AppendToCatalogue(d, "Frigate\nmodels/Quessal.ms3d\n5\n50\n"); },
+         "alukset.txt:25: warning: type Frigate is used by nothing in the scenario; the game "
+         "still loads its model",
+         0},
+        {"model path in backslashes",
+         [](auto& d) { EditCatalogue(d, "models/Quessal.ms3d", "models\\Quessal.ms3d"); },
+         "alukset.txt:10: warning: model file models\\Quessal.ms3d opens only as "
+         "models/Quessal.ms3d, with backslashes read as /",
+         0},
+        {"texture name in backslashes",
+         [](auto& d) {
+             fs::create_directory(d + "/models/skins");
+             fs::rename(d + "/models/Bullet.tga", d + "/models/skins/Bullet.tga");
+             WriteBytes(d + "/models/Bullet.ms3d", TriangleModel(".\\skins\\Bullet.tga"));
+         },
+         "models/Bullet.ms3d: warning: material 0: texture models\\skins\\Bullet.tga opens only "
+         "as models/skins/Bullet.tga, with backslashes read as /",
+         0},
+        {"texture missing", [](auto& d) { fs::remove(d + "/models/Umbrek.tga"); },
+         "models/Umbrek.ms3d: warning: material 0: texture models\\Umbrek.tga (also tried as "
+         "models/Umbrek.tga) cannot be opened: No such file or directory" +
+             untextured,
+         0},
+        {"texture a named pipe",
+         [](auto& d) {
+             fs::remove(d + "/models/Quessal.tga");
+             ASSERT_EQ(mkfifo((d + "/models/Quessal.tga").c_str(), 0644), 0);
+         },
+         "models/Quessal.ms3d: warning: material 0: texture models\\Quessal.tga (also tried as "
+         "models/Quessal.tga) cannot be opened: is a named pipe, not a regular file" +
+             untextured,
+         0},
+        {"texture refused", [](auto& d) { WriteText(d + "/models/Quessal.tga", "P6\n"); },
+         "models/Quessal.tga: warning: file is shorter than a TGA header" + untextured, 0},
+        {"texture sides not powers of two",
+         [](auto& d) { WriteBytes(d + "/models/Bullet.tga", Texture(48, 16)); },
+         "models/Bullet.tga: warning: 48x16: a side that is not a power of two needs OpenGL "
+         "2.0; older GL draws the material untextured",
+         0},
+        {"texture larger than GL guarantees",
+         [](auto& d) { WriteBytes(d + "/models/Bullet.tga", Texture(2048, 1)); },
+         "models/Bullet.tga: warning: 2048x1: a side above 1024 is more than OpenGL 3.0 "
+         "guarantees; a GL that cannot take it draws the material untextured",
+         0},
+        {"texture stored top row first",
+         [](auto& d) {
+             std::vector<unsigned char> tga = Texture(64, 16);
+             tga[17] |= 0x20; // descriptor: origin at the top
+             WriteBytes(d + "/models/Bullet.tga", tga);
+         },
+         "models/Bullet.tga: warning: origin bits say top-left: rows are read in file order and "
+         "will show upside down",
+         0},
+        // The summary and the exit status.
+        {"warnings with --strict", [](auto& d) { EditCatalogue(d, "9; thrust", "-9; thrust"); },
+         ": 6 types, 6 models, 6 textures: 0 errors, 1 warning; the game would start, but "
+         "--strict counts the warnings",
+         1, " --strict"},
+        {"many of a kind",
+         [](auto& d) {
+             for (int i = 0; i < 25; ++i)
+                 AppendToCatalogue(d, "Bullet\nmodels/Bullet.ms3d\n0\n0\n");
+         },
+         "alukset.txt: note: 5 more later records under a name already used not shown", 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        std::string dir;
+        const ShipyardRun run = CheckChanged("row", row.change, row.options, dir);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_EQ(run.err, "");
+        const std::string want = dir + (row.line[0] == ':' ? "" : "/") + row.line;
+        const std::vector<std::string> lines = Lines(run.out);
+        EXPECT_NE(std::find(lines.begin(), lines.end(), want), lines.end())
+            << "want: " << want << "\ngot:\n"
+            << run.out;
+    }
+}
+
+TEST_F(CheckCommand, RefusesWhatIsNoFolderAndWrongArguments) {
+    const std::string missing = Scratch("missing");
+    const ShipyardRun none = RunShipyard("check " + ShellQuoted(missing));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "shipyard: " + missing + ": No such file or directory\n");
+    const ShipyardRun option = RunShipyard("check --fast");
+    EXPECT_EQ(option.status, 2);
+    EXPECT_EQ(option.err,
+              "shipyard check: no option --fast\nusage: shipyard check [DIR] [--strict]\n");
+}
+
+} // namespace
