@@ -1,5 +1,6 @@
 // The built `shipyard check` over the generated default folder, clean, and with one small fault
-// made in a copy of it per row: the exact line the fault must give, and the exit status.
+// made in a copy of it per row: the exact line the fault must give, and the exit status. Then
+// the command-line conventions all of shipyard keeps.
 #include "Ms3dWriter.h"
 #include "ShipyardRun.h"
 #include "TgaWriter.h"
@@ -264,15 +265,42 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
     }
 }
 
-TEST_F(CheckCommand, RefusesWhatIsNoFolderAndWrongArguments) {
+// The conventions every command keeps: help on standard output with status 0, usage errors on
+// standard error with status 2, refusals "shipyard: PATH: REASON" with status 1.
+TEST(ShipyardCommandLine, HelpUsageErrorsAndRefusals) {
     const std::string missing = Scratch("missing");
-    const ShipyardRun none = RunShipyard("check " + ShellQuoted(missing));
-    EXPECT_EQ(none.status, 1);
-    EXPECT_EQ(none.err, "shipyard: " + missing + ": No such file or directory\n");
-    const ShipyardRun option = RunShipyard("check --fast");
-    EXPECT_EQ(option.status, 2);
-    EXPECT_EQ(option.err,
-              "shipyard check: no option --fast\nusage: shipyard check [DIR] [--strict]\n");
+    const struct {
+        std::string arguments;
+        int status;
+        const char* out; // the first line of standard output
+        std::string err; // all of standard error
+    } rows[] = {
+        {"--help", 0, "usage: shipyard COMMAND [ARGUMENTS]", ""},
+        {"help", 0, "usage: shipyard COMMAND [ARGUMENTS]", ""},
+        {"help check", 0, "usage: shipyard check [DIR] [--strict]", ""},
+        {"generate --help", 0, "usage: shipyard generate DIR [--force]", ""},
+        {"help fly", 2, "", "shipyard help: no such command\nusage: shipyard help [COMMAND]\n"},
+        {"check --fast", 2, "",
+         "shipyard check: no option --fast\nusage: shipyard check [DIR] [--strict]\n"},
+        {"model", 2, "", "shipyard model: no model given\nusage: shipyard model IN\n"},
+        {"render a", 2, "",
+         "shipyard render: too few arguments\nusage: shipyard render IN OUT.png\n"},
+        {"check " + ShellQuoted(missing), 1, "",
+         "shipyard: " + missing + ": No such file or directory\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.arguments);
+        const ShipyardRun run = RunShipyard(row.arguments);
+        EXPECT_EQ(run.status, row.status);
+        EXPECT_EQ(run.out.substr(0, run.out.find('\n')), row.out);
+        EXPECT_EQ(run.err, row.err);
+    }
+    for (const char* unknown : {"", "fly"}) {
+        const ShipyardRun run = RunShipyard(unknown);
+        EXPECT_EQ(run.status, 2) << unknown;
+        EXPECT_EQ(run.out, "") << unknown;
+        EXPECT_NE(run.err.find("usage: shipyard COMMAND"), std::string::npos) << unknown;
+    }
 }
 
 } // namespace

@@ -76,6 +76,31 @@ TEST(GenerateCommand, RefusesAMissingArgumentAndAnUnwritableFolder) {
     EXPECT_EQ(run.err.rfind("shipyard: ", 0), 0u) << run.err;
 }
 
+// Nothing is written over without --force. With it every file is written again whole: a file
+// that cannot be written is refused and the old one stays as it was.
+TEST(GenerateCommand, WritesOverFilesOnlyWhenForced) {
+    const std::string dir = Generate("forced"), catalogue = dir + "/alukset.txt";
+    const auto fresh = FilesUnder(dir);
+    std::ofstream(catalogue) << "mine\n";
+    ShipyardRun run = RunShipyard("generate " + ShellQuoted(dir));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "shipyard: " + catalogue + ": exists already; give --force to write over it\n");
+    EXPECT_EQ(ReadWholeFile(catalogue), "mine\n");
+
+    EXPECT_EQ(RunShipyard("generate --force " + ShellQuoted(dir)).status, 0);
+    EXPECT_TRUE(FilesUnder(dir) == fresh);
+
+    // Files may grow to 200 KiB (400 blocks of 512 bytes), so the largest texture cannot be
+    // written: the signal is ignored and the write fails instead.
+    run = RunShipyard("generate --force " + ShellQuoted(dir), "trap '' XFSZ; ulimit -f 400;");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "shipyard: " + dir + "/models/Tarvesh4.tga: File too large\n");
+    EXPECT_TRUE(FilesUnder(dir) == fresh)
+        << "a file was left half-written or under a temporary name";
+    fs::remove_all(dir);
+}
+
 // The six types of the scenario. The player outruns every chaser (more thrust) and the chasers
 // close in (thrust above 0); a chaser turning at exactly 30 would be drawn everywhere.
 TEST_F(Generated, CatalogueNamesTheSixTypesWithAPlayableChase) {

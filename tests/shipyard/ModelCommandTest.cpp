@@ -3,8 +3,11 @@
 // and bad files are refused with one line.
 #include "Ms3dBuilder.h"
 #include "ShipyardRun.h"
+#include "TgaSamples.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -37,6 +40,30 @@ TEST(ShipyardModel, JsonAgreesWithTheBytes) {
             "python3 shipyard/check_model_json.py " + ShellQuoted(model) + " " + ShellQuoted(json);
         EXPECT_EQ(std::system(check.c_str()), 0) << model;
     }
+}
+
+// Each material says what the game's texture step makes of its texture: the path opened (here
+// with the backslash of ".\\" read as '/') and the image's size, or why there is none.
+TEST(ShipyardModel, SaysWhatEachTextureResolvesTo) {
+    const std::string dir = testing::TempDir() + "shipyard_model_textures";
+    std::filesystem::create_directories(dir);
+    WriteScratchFile("shipyard_model_textures/hull.tga", Tga(Uncompressed, 2, 1, 24, Bytes(6)));
+    RawMs3d f;
+    AddSquare(f, 0, 0, 1, 1, 0, 0);
+    f.materials.resize(3);
+    f.materials[0].texture = ".\\hull.tga";
+    f.materials[1].texture = "nowhere.tga";
+    const std::string model = WriteScratchFile("shipyard_model_textures/m.ms3d", Ms3dBytes(f));
+    const ShipyardRun run = RunShipyard("model " + ShellQuoted(model));
+    ASSERT_EQ(run.status, 0) << run.err;
+    for (const std::string& texture :
+         {"\"texture\": {\"openedAs\": \"" + dir +
+              "/hull.tga\", \"width\": 2, \"height\": 1, \"bitsPerPixel\": 24}}",
+          std::string("\"texture\": {\"openedAs\": \"nowhere.tga\", \"problem\": \"No such file or "
+                      "directory\"}}"),
+          std::string("\"texture\": null}")})
+        EXPECT_NE(run.out.find(texture), std::string::npos) << texture << "\n" << run.out;
+    std::filesystem::remove_all(dir);
 }
 
 TEST(ShipyardModel, RefusesBadFilesWithOneLine) {

@@ -41,6 +41,27 @@ TEST(ShipyardTexture, EverySampleFile) {
     }
 }
 
+// A PNG holds the raw pixels' colour, row for row in the same order (the file's first row on
+// top); a 32-bit image loses its alpha. ImageMagick reads the PNG back.
+TEST(ShipyardTexture, PngHoldsTheRowsAsUploaded) {
+    const std::string in = TgaSampleDir() + "pillow/tga__common__200x32_rgba_bl_raw.tga";
+    const std::string raw = testing::TempDir() + "shipyard_texture_rows.raw";
+    const std::string png = testing::TempDir() + "shipyard_texture_rows.png";
+    const std::string back = testing::TempDir() + "shipyard_texture_rows.rgb";
+    for (const std::string& out : {raw, png}) {
+        const ShipyardRun run = RunShipyard("texture " + ShellQuoted(in) + " " + ShellQuoted(out));
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "200x32 32\n");
+    }
+    const std::string convert =
+        "/usr/bin/convert " + ShellQuoted(png) + " -depth 8 rgb:" + ShellQuoted(back);
+    ASSERT_EQ(std::system(convert.c_str()), 0);
+    std::string rgba = ReadWholeFile(raw), colour;
+    for (size_t i = 0; i + 3 < rgba.size(); i += 4)
+        colour.append(rgba, i, 3);
+    EXPECT_EQ(ReadWholeFile(back), colour);
+}
+
 TEST(ShipyardTexture, FilesThatCannotBeReadOrWritten) {
     const std::string good = TgaSamplePath(TgaSamples[1]), scratch = testing::TempDir();
     const std::string missing = scratch + "shipyard_texture_missing.tga";

@@ -105,7 +105,7 @@ void AppendTexture(std::string& out, const std::string& textureFile) {
                image.height, image.bitsPerPixel);
         return;
     }
-    out += ", \"refused\": ";
+    out += ", \"problem\": ";
     AppendString(out, reason);
     out += '}';
 }
