@@ -57,6 +57,17 @@ TEST(TgaWriter, KnownFiles) {
     }
 }
 
+// A file record is written as it is, each field where the format puts it, even when it makes no
+// sense: here an image ID longer than its length field says.
+TEST(TgaWriter, FileRecordWritesEveryFieldInPlace) {
+    TgaFile f;
+    f.header = {1, 2, 3, {4, 5, 6, 7, 8}, 0x0A09, 0x0C0B, 0x0E0D, 0x100F, 17, 18};
+    f.imageId = {19, 20};
+    f.data = {21};
+    const Bytes want = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21};
+    EXPECT_EQ(WriteTgaFile(f), want);
+}
+
 // Three 300-pixel rows, each a run of 140, a raw stretch of 140 and runs of two, read back by
 // the game's decoder in all four forms.
 TEST(TgaWriter, EveryFormDecodesToThePixelsWritten) {
@@ -125,6 +136,28 @@ TEST(Ms3dWriter, TheGameReadsBackWhatWasWritten) {
     EXPECT_EQ(model.meshes[0].materialIndex, 0);
     EXPECT_EQ(model.materials[0].shininess, 64.0f);
     EXPECT_EQ(model.materials[0].textureFile, "ships\\hull.tga");
+}
+
+// The file record of a good model writes the same bytes as EncodeMs3d; a count set by hand is
+// written in place of the record count, and a 128-byte texture name keeps no terminator.
+TEST(Ms3dWriter, FileRecordWritesWhatItHolds) {
+    Ms3dFile f;
+    ASSERT_TRUE(Ms3dFileOf(OneTriangle(), f));
+    Bytes encoded;
+    ASSERT_TRUE(EncodeMs3d(OneTriangle(), encoded));
+    EXPECT_EQ(WriteMs3dFile(f), encoded);
+
+    f.version = 2;
+    f.counts.vertices = 0x1234;
+    f.materials[0].texture = std::string(128, 'n');
+    const Bytes file = WriteMs3dFile(f);
+    ASSERT_EQ(file.size(), encoded.size());
+    EXPECT_EQ(file[10], 2);
+    EXPECT_EQ(file[14], 0x34);
+    EXPECT_EQ(file[15], 0x12);
+    const size_t texture = 14 + 47 + 72 + 40 + 2 + 105; // the material's texture field
+    EXPECT_EQ(file[texture + 127], 'n');
+    EXPECT_EQ(file[texture + 128], 0); // the alpha map field begins
 }
 
 TEST(Ms3dWriter, RefusesModelsTheFormatCannotHold) {

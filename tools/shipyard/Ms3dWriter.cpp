@@ -1,4 +1,5 @@
-// Writes MilkShape 3D binary model files (version 4) from an in-memory model.
+// Writes MilkShape 3D binary model files: a model checked and laid out as a file record, and the
+// record written field by field.
 #include "Ms3dWriter.h"
 
 #include <cstring>
@@ -83,81 +84,126 @@ std::vector<uint8_t> ReferenceCounts(const Ms3dModel& model) {
     return counts;
 }
 
-void WriteTriangle(Writer& w, const Ms3dTriangle& t, int group) {
-    w.Word(0); // flags
-    for (uint16_t v : t.vertexIndices)
-        w.Word(v);
-    for (const Vector3& n : t.normals) {
-        w.Float(n.x);
-        w.Float(n.y);
-        w.Float(n.z);
+Ms3dFileTriangle FileTriangle(const Ms3dTriangle& t, int group) {
+    Ms3dFileTriangle f;
+    for (int k = 0; k < 3; ++k) {
+        f.vertices[k] = t.vertexIndices[k];
+        f.normals[k][0] = t.normals[k].x;
+        f.normals[k][1] = t.normals[k].y;
+        f.normals[k][2] = t.normals[k].z;
+        f.s[k] = t.s[k];
+        // MilkShape measures t from the top of the image; the reader turns it back with 1 - t.
+        f.t[k] = 1.0f - t.t[k];
     }
-    w.Floats(t.s, 3);
-    // MilkShape measures t from the top of the image; the reader turns it back with 1 - t.
-    for (float t1 : t.t)
-        w.Float(1.0f - t1);
-    w.Byte(t.smoothingGroup);
-    w.Byte(uint8_t(group));
+    f.smoothingGroup = t.smoothingGroup;
+    f.group = uint8_t(group);
+    return f;
 }
 
-void WriteMaterial(Writer& w, const Ms3dMaterial& m) {
-    w.Text(m.name, NameField);
-    w.Floats(m.ambient, 4);
-    w.Floats(m.diffuse, 4);
-    w.Floats(m.specular, 4);
-    w.Floats(m.emissive, 4);
-    w.Float(m.shininess);
-    w.Float(1.0f); // transparency: opaque
-    w.Byte(0);     // mode
-    w.Text(m.textureFile, TextureField);
-    w.Text("", TextureField); // no alpha map
+Ms3dFileMaterial FileMaterial(const Ms3dMaterial& m) {
+    Ms3dFileMaterial f;
+    f.name = m.name;
+    for (int i = 0; i < 4; ++i) {
+        f.ambient[i] = m.ambient[i];
+        f.diffuse[i] = m.diffuse[i];
+        f.specular[i] = m.specular[i];
+        f.emissive[i] = m.emissive[i];
+    }
+    f.shininess = m.shininess;
+    f.texture = m.textureFile;
+    return f;
+}
+
+uint16_t Count(const std::optional<uint16_t>& given, size_t records) {
+    return given ? *given : uint16_t(records);
 }
 
 } // namespace
 
-bool EncodeMs3d(const Ms3dModel& model, std::vector<unsigned char>& bytes) {
-    std::vector<int> groupOf;
-    if (!Fits(model) || !GroupOfEachTriangle(model, groupOf))
-        return false;
+std::vector<unsigned char> WriteMs3dFile(const Ms3dFile& file) {
     Writer w;
-    w.Text("MS3D000000", 10);
-    w.Int(4);
-
-    std::vector<uint8_t> references = ReferenceCounts(model);
-    w.Word(uint16_t(model.vertices.size()));
-    for (size_t i = 0; i < model.vertices.size(); ++i) {
-        w.Byte(0); // flags
-        w.Float(model.vertices[i].x);
-        w.Float(model.vertices[i].y);
-        w.Float(model.vertices[i].z);
-        w.Byte(NoBone);
-        w.Byte(references[i]);
+    w.Text(file.identifier, 10);
+    w.Int(file.version);
+    w.Word(Count(file.counts.vertices, file.vertices.size()));
+    for (const Ms3dFileVertex& v : file.vertices) {
+        w.Byte(v.flags);
+        w.Float(v.x);
+        w.Float(v.y);
+        w.Float(v.z);
+        w.Byte(v.bone);
+        w.Byte(v.references);
     }
-
-    w.Word(uint16_t(model.triangles.size()));
-    for (size_t i = 0; i < model.triangles.size(); ++i)
-        WriteTriangle(w, model.triangles[i], groupOf[i]);
-
-    w.Word(uint16_t(model.groups.size()));
-    for (const Ms3dGroup& g : model.groups) {
-        w.Byte(0); // flags
+    w.Word(Count(file.counts.triangles, file.triangles.size()));
+    for (const Ms3dFileTriangle& t : file.triangles) {
+        w.Word(t.flags);
+        for (uint16_t v : t.vertices)
+            w.Word(v);
+        w.Floats(&t.normals[0][0], 9);
+        w.Floats(t.s, 3);
+        w.Floats(t.t, 3);
+        w.Byte(t.smoothingGroup);
+        w.Byte(t.group);
+    }
+    w.Word(Count(file.counts.groups, file.groups.size()));
+    for (const Ms3dFileGroup& g : file.groups) {
+        w.Byte(g.flags);
         w.Text(g.name, NameField);
-        w.Word(uint16_t(g.triangleIndices.size()));
-        for (uint16_t t : g.triangleIndices)
+        w.Word(uint16_t(g.triangles.size()));
+        for (uint16_t t : g.triangles)
             w.Word(t);
-        w.Byte(uint8_t(g.materialIndex));
+        w.Byte(g.material);
     }
+    w.Word(Count(file.counts.materials, file.materials.size()));
+    for (const Ms3dFileMaterial& m : file.materials) {
+        w.Text(m.name, NameField);
+        w.Floats(m.ambient, 4);
+        w.Floats(m.diffuse, 4);
+        w.Floats(m.specular, 4);
+        w.Floats(m.emissive, 4);
+        w.Float(m.shininess);
+        w.Float(m.transparency);
+        w.Byte(m.mode);
+        w.Text(m.texture, TextureField);
+        w.Text(m.alphaMap, TextureField);
+    }
+    w.out.insert(w.out.end(), file.trailer.begin(), file.trailer.end());
+    return w.out;
+}
 
-    w.Word(uint16_t(model.materials.size()));
-    for (const Ms3dMaterial& m : model.materials)
-        WriteMaterial(w, m);
-
-    // No animation: MilkShape's defaults and no joints.
+std::vector<unsigned char> StillAnimationSection() {
+    Writer w;
     w.Float(24.0f); // frames per second
     w.Float(0.0f);  // current time
     w.Int(1);       // total frames
     w.Word(0);      // joints
+    return w.out;
+}
 
-    bytes.insert(bytes.end(), w.out.begin(), w.out.end());
+bool Ms3dFileOf(const Ms3dModel& model, Ms3dFile& file) {
+    std::vector<int> groupOf;
+    if (!Fits(model) || !GroupOfEachTriangle(model, groupOf))
+        return false;
+    file = Ms3dFile();
+    std::vector<uint8_t> references = ReferenceCounts(model);
+    for (size_t i = 0; i < model.vertices.size(); ++i) {
+        const Vector3& p = model.vertices[i];
+        file.vertices.push_back({0, p.x, p.y, p.z, NoBone, references[i]});
+    }
+    for (size_t i = 0; i < model.triangles.size(); ++i)
+        file.triangles.push_back(FileTriangle(model.triangles[i], groupOf[i]));
+    for (const Ms3dGroup& g : model.groups)
+        file.groups.push_back({0, g.name, g.triangleIndices, uint8_t(g.materialIndex)});
+    for (const Ms3dMaterial& m : model.materials)
+        file.materials.push_back(FileMaterial(m));
+    file.trailer = StillAnimationSection(); // no animation
+    return true;
+}
+
+bool EncodeMs3d(const Ms3dModel& model, std::vector<unsigned char>& bytes) {
+    Ms3dFile file;
+    if (!Ms3dFileOf(model, file))
+        return false;
+    std::vector<unsigned char> written = WriteMs3dFile(file);
+    bytes.insert(bytes.end(), written.begin(), written.end());
     return true;
 }

@@ -1,4 +1,4 @@
-// Writes true-colour TGA images, uncompressed (type 2) or run-length encoded (type 10).
+// Writes TGA images: a picture encoded into a file record, and the record written field by field.
 #include "TgaWriter.h"
 
 #include <cstring>
@@ -13,16 +13,19 @@ bool Valid(const Picture& p) {
            p.pixels.size() == size_t(p.width) * p.height * p.bytesPerPixel;
 }
 
-void Header(const Picture& p, TgaForm form, std::vector<unsigned char>& out) {
-    unsigned char h[18] = {};
-    h[2] = form == TgaForm::RunLength ? 10 : 2;
-    h[12] = uint8_t(p.width & 0xFF);
-    h[13] = uint8_t(p.width >> 8);
-    h[14] = uint8_t(p.height & 0xFF);
-    h[15] = uint8_t(p.height >> 8);
-    h[16] = uint8_t(p.bytesPerPixel * 8);
-    h[17] = p.bytesPerPixel == 4 ? 8 : 0; // attribute bits per pixel; origin bottom left
-    out.insert(out.end(), h, h + sizeof h);
+TgaHeader HeaderOf(const Picture& p, TgaForm form) {
+    TgaHeader h;
+    h.imageType = form == TgaForm::RunLength ? 10 : 2;
+    h.width = uint16_t(p.width);
+    h.height = uint16_t(p.height);
+    h.depth = uint8_t(p.bytesPerPixel * 8);
+    h.descriptor = p.bytesPerPixel == 4 ? 8 : 0; // attribute bits per pixel; origin bottom left
+    return h;
+}
+
+void Put16(std::vector<unsigned char>& out, uint16_t value) {
+    out.push_back(uint8_t(value & 0xFF));
+    out.push_back(uint8_t(value >> 8));
 }
 
 // One pixel in file order: blue, green, red, then alpha.
@@ -63,18 +66,45 @@ void EncodeRow(const uint8_t* row, uint32_t width, uint32_t bpp, std::vector<uns
 
 } // namespace
 
-bool EncodeTga(const Picture& picture, TgaForm form, std::vector<unsigned char>& bytes) {
+std::vector<unsigned char> WriteTgaFile(const TgaFile& file) {
+    const TgaHeader& h = file.header;
+    std::vector<unsigned char> out;
+    out.reserve(18 + file.imageId.size() + file.data.size());
+    for (uint8_t field : {h.idLength, h.colourMapType, h.imageType})
+        out.push_back(field);
+    for (uint8_t spec : h.colourMapSpec)
+        out.push_back(spec);
+    for (uint16_t field : {h.xOrigin, h.yOrigin, h.width, h.height})
+        Put16(out, field);
+    out.push_back(h.depth);
+    out.push_back(h.descriptor);
+    out.insert(out.end(), file.imageId.begin(), file.imageId.end());
+    out.insert(out.end(), file.data.begin(), file.data.end());
+    return out;
+}
+
+bool TgaFileOf(const Picture& picture, TgaForm form, TgaFile& file) {
     if (!Valid(picture))
         return false;
+    file = TgaFile();
+    file.header = HeaderOf(picture, form);
     const uint32_t bpp = picture.bytesPerPixel;
-    Header(picture, form, bytes);
     for (uint32_t y = 0; y < picture.height; ++y) {
         const uint8_t* row = picture.pixels.data() + size_t(y) * picture.width * bpp;
         if (form == TgaForm::RunLength)
-            EncodeRow(row, picture.width, bpp, bytes);
+            EncodeRow(row, picture.width, bpp, file.data);
         else
             for (uint32_t x = 0; x < picture.width; ++x)
-                Pixel(row + x * bpp, bpp, bytes);
+                Pixel(row + x * bpp, bpp, file.data);
     }
+    return true;
+}
+
+bool EncodeTga(const Picture& picture, TgaForm form, std::vector<unsigned char>& bytes) {
+    TgaFile file;
+    if (!TgaFileOf(picture, form, file))
+        return false;
+    std::vector<unsigned char> written = WriteTgaFile(file);
+    bytes.insert(bytes.end(), written.begin(), written.end());
     return true;
 }
