@@ -8,6 +8,9 @@ source "$(dirname "$0")/lib.sh"
 start_display
 failed=$'ERROR during Initialize() Exiting...'
 
+# The system's tools run as they are, without a sanitizer run's preloaded library.
+plain() { env -u LD_PRELOAD -u ASAN_OPTIONS -u LSAN_OPTIONS -u UBSAN_OPTIONS "$@"; }
+
 stage="$work/stage"
 DESTDIR="$stage" "$CMAKE" --install "$BUILD" --prefix /usr >"$work/install-stage.out" ||
     fail "install into DESTDIR"
@@ -29,7 +32,8 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
     done
     for size in 64 128 256; do
         local icon="$root/$DATADIR/icons/hicolor/${size}x${size}/apps/starchase.png"
-        [ "$(/usr/bin/identify -format %wx%h "$icon")" = "${size}x$size" ] || fail "icon $icon"
+        [ "$(plain /usr/bin/identify -format %wx%h "$icon")" = "${size}x$size" ] ||
+            fail "icon $icon"
     done
     # The menu's command is the installed game (the staged copy names its final place).
     local exec
@@ -63,7 +67,7 @@ check_copy "$stage/usr" /usr
 check_copy "$home/.local" "$home/.local"
 
 entry="$home/.local/$DATADIR/applications/starchase.desktop"
-report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
+report=$(plain desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 "$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")" --version | grep -q '^starchase ' ||
     fail "the desktop entry's command does not run"
@@ -71,7 +75,7 @@ report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $r
 # man -l with groff's warnings on: any warning is written to standard error.
 page() { # FILE
     local warnings
-    warnings=$(MANROFFSEQ= MANWIDTH=80 man --warnings -l "$1" 2>&1 >"$work/page.txt") ||
+    warnings=$(MANROFFSEQ= MANWIDTH=80 plain man --warnings -l "$1" 2>&1 >"$work/page.txt") ||
         fail "man -l $1"
     [ -z "$warnings" ] || fail "man -l $1 warns: $warnings"
     cat "$work/page.txt"
