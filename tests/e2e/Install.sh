@@ -46,7 +46,8 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
     find_window 2
     local image stars centre wide
     image=$(shot "first-$(basename "$root")")
-    read -r stars centre wide < <(measure "$image" stars lit:0.47,0.45,0.53,0.55 lit:0.1,0.1,0.9,0.9)
+    read -r stars centre wide < <(measure "$image" stars lit:0.47,0.45,0.53,0.55 \
+        lit:0.1,0.1,0.9,0.9)
     echo "$root: stars=$stars centre=$centre wide=$wide"
     [ "$stars" -ge 8 ] || fail "only $stars stars"
     at_least "$centre" 0.3 || fail "no player's ship at the centre ($centre lit)"
