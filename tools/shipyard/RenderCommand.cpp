@@ -96,7 +96,9 @@ Viewport FitToDrawing(const Picture& picture, const Viewport& port) {
             }
     if (right < 0)
         return port;
-    double scale = 0.94 * n / (std::max(right - left, top - bottom) + 1);
+    // The oblique view already frames the model's box, so a few times is as far as it needs to
+    // zoom; more would only blow up a model that drew a few stray pixels.
+    double scale = std::min(4.0, 0.94 * n / (std::max(right - left, top - bottom) + 1));
     double centreX = (left + right + 1) / 2.0, centreY = (bottom + top + 1) / 2.0;
     return {n / 2.0 - centreX * scale, n / 2.0 - centreY * scale, port.size * scale};
 }
