@@ -1,6 +1,8 @@
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
+#include "DataFolder.h"
 #include "Frame.h"
 #include "Keyboard.h"
+#include "Options.h"
 #include "Video.h"
 
 #include <SDL/SDL.h>
@@ -70,7 +72,15 @@ LoopState RunFrameLoop() {
 
 } // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    GameOptions options = ParseOptions(argc, argv);
+    if (options.action != PlayGame)
+        return AnswerWithoutPlaying(options);
+    std::string problem; // the folder is checked before any window opens
+    if (!EnterDataFolder(ChooseDataFolder(options.dataFolder, InstalledDataFolder()), problem)) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 1;
+    }
     if (NoDisplayToOpen()) {
         WriteLine("ERROR: no display to show the game window on (DISPLAY is not set)");
         return 1;

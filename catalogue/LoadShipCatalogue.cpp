@@ -26,7 +26,7 @@ ShipType MakeShipType(const CatalogueRecord& record) {
 
 bool LoadShipCatalogue() {
     std::vector<unsigned char> bytes;
-    if (!ReadFileBytes("alukset.txt", bytes)) {
+    if (!ReadFileBytes(CatalogueFileName, bytes)) {
         std::cout << "ERROR: alukset.txt missing, no ships loaded" << std::endl;
         return false;
     }

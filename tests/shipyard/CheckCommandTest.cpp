@@ -284,7 +284,7 @@ TEST(ShipyardCommandLine, HelpUsageErrorsAndRefusals) {
          "shipyard check: no option --fast\nusage: shipyard check [DIR] [--strict]\n"},
         {"model", 2, "", "shipyard model: no model given\nusage: shipyard model IN\n"},
         {"render a", 2, "",
-         "shipyard render: too few arguments\nusage: shipyard render IN OUT.png\n"},
+         "shipyard render: too few arguments\nusage: shipyard render [--size N] IN OUT.png\n"},
         {"check " + ShellQuoted(missing), 1, "",
          "shipyard: " + missing + ": No such file or directory\n"},
     };

@@ -132,8 +132,8 @@ void CheckTextures(Check& check, const std::string& modelFile, const Model& mode
         const TextureResult& texture = CheckTexture(check, opened);
         if (!texture.opens)
             check.report.Add({FindingKind::UnreadableTexture, modelFile, 0,
-                              material + AlsoTried(file) + " cannot be opened: " +
-                                  texture.reason + "; the material draws untextured"});
+                              material + AlsoTried(file) + " cannot be opened: " + texture.reason +
+                                  "; the material draws untextured"});
     }
 }
 
@@ -202,7 +202,7 @@ int RunCheck(int argc, char** argv) {
 } // namespace
 
 const ShipyardCommand CheckCommand = {
-    "check", "[DIR] [--strict]", "load a data folder as the game would and name every fault",
+    "check", "[DIR] [--strict]", "read a data folder as the game would; name every fault",
     "Reads DIR (the current folder when none is given) as the game does at start-up: the\n"
     "catalogue alukset.txt, then the model of every type in name order and the textures the\n"
     "models name, with the game's own readers but without a window. Prints one line per\n"

@@ -24,7 +24,7 @@ void PrintOverview(std::FILE* out) {
     std::fprintf(out, "usage: shipyard COMMAND [ARGUMENTS]\n\n");
     for (const ShipyardCommand* c : Commands) {
         std::string call = std::string(c->name) + " " + c->arguments;
-        std::fprintf(out, "  %-28s %s\n", call.c_str(), c->summary);
+        std::fprintf(out, "  shipyard %-29s %s\n", call.c_str(), c->summary);
     }
     std::fprintf(out, "\n'shipyard help COMMAND' says more about one command.\n");
 }

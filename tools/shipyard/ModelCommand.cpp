@@ -171,7 +171,7 @@ int RunModel(int argc, char** argv) {
 } // namespace
 
 const ShipyardCommand ModelCommand = {
-    "model", "IN", "print a MilkShape 3D model as the game reads it, as JSON",
+    "model", "IN", "print a MilkShape 3D model as the game reads it (JSON)",
     "Reads IN with the game's own MilkShape 3D reader and prints its counts, vertices,\n"
     "triangles (t already turned to 1 - t), meshes and materials as one JSON object. Each\n"
     "material's \"textureFile\" is the path the game composes (a name beginning .\\ lies next\n"

@@ -37,9 +37,10 @@ int RunTexture(int argc, char** argv) {
     if (!readTextureImage(image, in.c_str(), &why))
         return Refuse(in, why);
     std::string reason;
-    bool written = EndsWith(out, ".png") ? WritePng(out.c_str(), int(image.width),
-                                                    int(image.height), ColourOnly(image), &reason)
-                                         : WriteWholeFile(out, image.pixels, reason);
+    bool written = EndsWith(out, ".png")
+                       ? WritePng(out.c_str(), int(image.width), int(image.height), 3,
+                                  ColourOnly(image), &reason)
+                       : WriteWholeFile(out, image.pixels, reason);
     if (!written)
         return Refuse(out, reason);
     std::printf("%ux%u %u\n", image.width, image.height, image.bitsPerPixel);
