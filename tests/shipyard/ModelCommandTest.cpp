@@ -9,7 +9,14 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace {
+
+// Scratch names of this process: other test programs may run side by side.
+std::string Own(const std::string& name) {
+    return std::to_string(getpid()) + "_" + name;
+}
 
 std::string Sample(const char* name) {
     return std::string(std::getenv("SAMPLES")) + "/ms3d/" + name;
@@ -24,7 +31,7 @@ std::string AwkwardFile() {
     f.materials.resize(2);
     f.materials[0].texture = "q\"b\\c\x01\t\xe9\x7f.tga";
     f.materials[1].texture = ".\\hull.tga";
-    return WriteScratchFile("shipyard_model_awkward.ms3d", Ms3dBytes(f));
+    return WriteScratchFile(Own("shipyard_model_awkward.ms3d"), Ms3dBytes(f));
 }
 
 TEST(ShipyardModel, JsonAgreesWithTheBytes) {
@@ -35,7 +42,7 @@ TEST(ShipyardModel, JsonAgreesWithTheBytes) {
         EXPECT_EQ(run.status, 0) << model;
         EXPECT_EQ(run.err, "") << model;
         const std::string json =
-            WriteScratchFile("shipyard_model.json", {run.out.begin(), run.out.end()});
+            WriteScratchFile(Own("shipyard_model.json"), {run.out.begin(), run.out.end()});
         const std::string check =
             "python3 shipyard/check_model_json.py " + ShellQuoted(model) + " " + ShellQuoted(json);
         EXPECT_EQ(std::system(check.c_str()), 0) << model;
@@ -45,15 +52,15 @@ TEST(ShipyardModel, JsonAgreesWithTheBytes) {
 // Each material says what the game's texture step makes of its texture: the path opened (here
 // with the backslash of ".\\" read as '/') and the image's size, or why there is none.
 TEST(ShipyardModel, SaysWhatEachTextureResolvesTo) {
-    const std::string dir = testing::TempDir() + "shipyard_model_textures";
+    const std::string folder = Own("shipyard_model_textures"), dir = testing::TempDir() + folder;
     std::filesystem::create_directories(dir);
-    WriteScratchFile("shipyard_model_textures/hull.tga", Tga(Uncompressed, 2, 1, 24, Bytes(6)));
+    WriteScratchFile(folder + "/hull.tga", Tga(Uncompressed, 2, 1, 24, Bytes(6)));
     RawMs3d f;
     AddSquare(f, 0, 0, 1, 1, 0, 0);
     f.materials.resize(3);
     f.materials[0].texture = ".\\hull.tga";
     f.materials[1].texture = "nowhere.tga";
-    const std::string model = WriteScratchFile("shipyard_model_textures/m.ms3d", Ms3dBytes(f));
+    const std::string model = WriteScratchFile(folder + "/m.ms3d", Ms3dBytes(f));
     const ShipyardRun run = RunShipyard("model " + ShellQuoted(model));
     ASSERT_EQ(run.status, 0) << run.err;
     for (const std::string& texture :
@@ -75,7 +82,8 @@ TEST(ShipyardModel, RefusesBadFilesWithOneLine) {
         std::string path, reason;
     } cases[] = {
         {Sample("InvalidMaterialIndex.ms3d"), "group 0 names material 1 of 1"},
-        {WriteScratchFile("shipyard_model_cut.ms3d", cut), "the file ends inside vertex 1 of 4"},
+        {WriteScratchFile(Own("shipyard_model_cut.ms3d"), cut),
+         "the file ends inside vertex 1 of 4"},
         {Sample("jeep1.jpg"), "not a MilkShape 3D file (no identifier MS3D000000)"},
         {testing::TempDir() + "no such file.ms3d", "No such file or directory"},
     };
