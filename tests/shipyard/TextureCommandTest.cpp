@@ -8,7 +8,14 @@
 #include <filesystem>
 #include <iterator>
 
+#include <unistd.h>
+
 namespace {
+
+// Scratch files of this process: other test programs may run side by side.
+std::string Scratch(const std::string& name) {
+    return testing::TempDir() + std::to_string(getpid()) + "_" + name;
+}
 
 // The game's reader gives each sample file its verdict, seen through the tool's output.
 TEST(ShipyardTexture, EverySampleFile) {
@@ -16,7 +23,7 @@ TEST(ShipyardTexture, EverySampleFile) {
     const auto files = std::count_if(fs::recursive_directory_iterator(TgaSampleDir()), {},
                                      [](const auto& e) { return e.path().extension() == ".tga"; });
     EXPECT_EQ(size_t(files), std::size(TgaSamples)) << "the table must name every sample file";
-    const std::string pixels = testing::TempDir() + "shipyard_texture_pixels.raw";
+    const std::string pixels = Scratch("shipyard_texture_pixels.raw");
     for (const TgaSample& sample : TgaSamples) {
         SCOPED_TRACE(sample.file);
         const std::string in = TgaSamplePath(sample);
@@ -45,9 +52,9 @@ TEST(ShipyardTexture, EverySampleFile) {
 // top); a 32-bit image loses its alpha. ImageMagick reads the PNG back.
 TEST(ShipyardTexture, PngHoldsTheRowsAsUploaded) {
     const std::string in = TgaSampleDir() + "pillow/tga__common__200x32_rgba_bl_raw.tga";
-    const std::string raw = testing::TempDir() + "shipyard_texture_rows.raw";
-    const std::string png = testing::TempDir() + "shipyard_texture_rows.png";
-    const std::string back = testing::TempDir() + "shipyard_texture_rows.rgb";
+    const std::string raw = Scratch("shipyard_texture_rows.raw");
+    const std::string png = Scratch("shipyard_texture_rows.png");
+    const std::string back = Scratch("shipyard_texture_rows.rgb");
     for (const std::string& out : {raw, png}) {
         const ShipyardRun run = RunShipyard("texture " + ShellQuoted(in) + " " + ShellQuoted(out));
         ASSERT_EQ(run.status, 0) << run.err;
