@@ -6,6 +6,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 namespace {
@@ -70,7 +71,7 @@ LoopState RunFrameLoop() {
 
 } // namespace
 
-int main(int, char**) {
+int RunGame() {
     if (NoDisplayToOpen()) {
         WriteLine("ERROR: no display to show the game window on (DISPLAY is not set)");
         return 1;
@@ -98,4 +99,14 @@ int main(int, char**) {
     Shutdown();
     SDL_Quit();
     return end == Quit ? 0 : 1;
+}
+
+// Every reader turns a lack of memory into its own refusal; this is only the last line of defence.
+int main(int, char**) {
+    try {
+        return RunGame();
+    } catch (const std::bad_alloc&) {
+        WriteLine("ERROR: out of memory");
+        return 1;
+    }
 }

@@ -3,7 +3,6 @@
 // side by side as a PNG.
 #include "Shipyard.h"
 
-#include "FileBytes.h"
 #include "FixedState.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
@@ -117,12 +116,9 @@ int RenderCommand(int argc, char** argv) {
         return Refuse("render", "usage: shipyard render IN OUT.png");
     const char* in = argv[0];
     // A bad file is refused with its reason before any window is opened.
-    std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(in, bytes))
-        return Refuse(in, "cannot read the file");
     MilkshapeModel parsed;
     std::string reason;
-    if (!ParseMilkshape(bytes.data(), bytes.size(), in, parsed, reason))
+    if (!ReadMilkshapeFile(in, parsed, reason))
         return Refuse(in, reason.c_str());
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display)
