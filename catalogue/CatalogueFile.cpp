@@ -39,8 +39,10 @@ template <class OnLine>
 void FeedLines(CatalogueReader& r, const char* text, size_t size, OnLine& onLine) {
     const char* const end = text + size;
     while (text < end) {
+        // Runs of empty lines are common padding: each is taken without a search.
         const char* lineFeed =
-            static_cast<const char*>(std::memchr(text, '\n', size_t(end - text)));
+            *text == '\n' ? text
+                          : static_cast<const char*>(std::memchr(text, '\n', size_t(end - text)));
         TakeCharacters(r, text, size_t((lineFeed ? lineFeed : end) - text));
         if (!lineFeed)
             return;
@@ -61,6 +63,8 @@ struct FieldTaker {
     const CatalogueRecordSink& onRecord;
 
     void operator()(const std::string& line, int number, bool cut) {
+        if (line.empty())
+            return;
         std::string text = CutCatalogueComment(line);
         if (text.empty())
             return; // an empty line is no field, wherever it stands
