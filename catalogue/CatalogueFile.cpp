@@ -63,14 +63,12 @@ struct FieldTaker {
     const CatalogueRecordSink& onRecord;
 
     void operator()(const std::string& line, int number, bool cut) {
+        // An empty line is no field, wherever it stands; the comment cut never empties a line.
         if (line.empty())
             return;
-        std::string text = CutCatalogueComment(line);
-        if (text.empty())
-            return; // an empty line is no field, wherever it stands
         CatalogueRecord& record = r.record;
         CatalogueField& field = record.fields[r.fieldCount++];
-        field.text = std::move(text);
+        field.text = CutCatalogueComment(line);
         field.line = number;
         field.cut = cut;
         if (r.fieldCount < 4)
