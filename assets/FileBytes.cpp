@@ -22,10 +22,8 @@ bool SystemFault(std::string& reason) {
     return false;
 }
 
-// Why a file of this kind is not read; empty for a regular file.
+// Why a file of this kind, not a regular one, is not read.
 const char* KindFault(mode_t mode) {
-    if (S_ISREG(mode))
-        return "";
     if (S_ISFIFO(mode))
         return "is a named pipe, not a regular file";
     if (S_ISDIR(mode))
