@@ -8,6 +8,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 namespace {
@@ -72,7 +73,7 @@ LoopState RunFrameLoop() {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int RunGame(int argc, char** argv) {
     GameOptions options = ParseOptions(argc, argv);
     if (options.action != PlayGame)
         return AnswerWithoutPlaying(options);
@@ -108,4 +109,14 @@ int main(int argc, char** argv) {
     Shutdown();
     SDL_Quit();
     return end == Quit ? 0 : 1;
+}
+
+// Every reader turns a lack of memory into its own refusal; this is only the last line of defence.
+int main(int argc, char** argv) {
+    try {
+        return RunGame(argc, argv);
+    } catch (const std::bad_alloc&) {
+        WriteLine("ERROR: out of memory");
+        return 1;
+    }
 }

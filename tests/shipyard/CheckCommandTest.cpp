@@ -67,11 +67,12 @@ std::vector<unsigned char> TriangleModel(const std::string& texture, size_t vert
     return bytes;
 }
 
-std::vector<unsigned char> Texture(uint32_t width, uint32_t height) {
+// A good texture of one grey, as a file record to change before it is written.
+TgaFile Texture(uint32_t width, uint32_t height) {
     Picture picture{width, height, 3, std::vector<uint8_t>(size_t(width) * height * 3, 90)};
-    std::vector<unsigned char> bytes;
-    EXPECT_TRUE(EncodeTga(picture, TgaForm::Uncompressed, bytes));
-    return bytes;
+    TgaFile file;
+    EXPECT_TRUE(TgaFileOf(picture, TgaForm::Uncompressed, file));
+    return file;
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -128,13 +129,11 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
     } rows[] = {
         // Errors: the game would not start.
         {"no catalogue", [](auto& d) { fs::remove(d + "/alukset.txt"); },
-         "alukset.txt: error: No such file or directory; the game stops with \"ERROR: "
-         "alukset.txt missing, no ships loaded\"",
-         1},
+         "alukset.txt: error: No such file or directory; the game loads no ships and stops", 1},
         {"catalogue is a folder",
          [](auto& d) { fs::remove(d + "/alukset.txt"), fs::create_directory(d + "/alukset.txt"); },
-         "alukset.txt: error: is a directory, not a regular file; the game stops with \"ERROR: "
-         "alukset.txt missing, no ships loaded\"",
+         "alukset.txt: error: is a directory, not a regular file; the game loads no ships and "
+         "stops",
          1},
         {"type in the wrong case", [](auto& d) { EditCatalogue(d, "Umbrek\n", "umbrek\n"); },
          "alukset.txt: error: no type Umbrek, which the game needs; line 17 names umbrek, but "
@@ -145,7 +144,8 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          "opened: No such file or directory",
          1},
         {"model cut short", [](auto& d) { fs::resize_file(d + "/models/Umbrek.ms3d", 1000); },
-         "models/Umbrek.ms3d: error: the file ends inside vertex 65 of 330; the game stops with "
+         "models/Umbrek.ms3d: error: file ends inside the vertices: 4950 bytes needed, 984 left; "
+         "the game stops with "
          "\"ERROR: loading a model file models/Umbrek.ms3d\"",
          1},
         {"65535 vertices announced, 3 there",
@@ -154,7 +154,8 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
              model[14] = model[15] = 0xff; // the vertex count
              WriteBytes(d + "/models/Bullet.ms3d", model);
          },
-         "models/Bullet.ms3d: error: the file ends inside vertex 35 of 65535; the game stops with "
+         "models/Bullet.ms3d: error: file ends inside the vertices: 983025 bytes needed, 534 left; "
+         "the game stops with "
          "\"ERROR: loading a model file models/Bullet.ms3d\"",
          1},
         {"65535 vertices, all there",
@@ -218,23 +219,31 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          "models/Quessal.tga) cannot be opened: is a named pipe, not a regular file" +
              untextured,
          0},
-        {"texture refused", [](auto& d) { WriteText(d + "/models/Quessal.tga", "P6\n"); },
-         "models/Quessal.tga: warning: file is shorter than a TGA header" + untextured, 0},
+        {"texture refused",
+         [](auto& d) {
+             TgaFile tga = Texture(64, 16);
+             tga.header.imageType = 1; // colour-mapped
+             WriteBytes(d + "/models/Bullet.tga", WriteTgaFile(tga));
+         },
+         "models/Bullet.tga: warning: image type 1 (colour-mapped) is not supported: only 2 and "
+         "10" +
+             untextured,
+         0},
         {"texture sides not powers of two",
-         [](auto& d) { WriteBytes(d + "/models/Bullet.tga", Texture(48, 16)); },
+         [](auto& d) { WriteBytes(d + "/models/Bullet.tga", WriteTgaFile(Texture(48, 16))); },
          "models/Bullet.tga: warning: 48x16: a side that is not a power of two needs OpenGL "
          "2.0; older GL draws the material untextured",
          0},
         {"texture larger than GL guarantees",
-         [](auto& d) { WriteBytes(d + "/models/Bullet.tga", Texture(2048, 1)); },
+         [](auto& d) { WriteBytes(d + "/models/Bullet.tga", WriteTgaFile(Texture(2048, 1))); },
          "models/Bullet.tga: warning: 2048x1: a side above 1024 is more than OpenGL 3.0 "
          "guarantees; a GL that cannot take it draws the material untextured",
          0},
         {"texture stored top row first",
          [](auto& d) {
-             std::vector<unsigned char> tga = Texture(64, 16);
-             tga[17] |= 0x20; // descriptor: origin at the top
-             WriteBytes(d + "/models/Bullet.tga", tga);
+             TgaFile tga = Texture(64, 16);
+             tga.header.descriptor |= 0x20; // origin at the top
+             WriteBytes(d + "/models/Bullet.tga", WriteTgaFile(tga));
          },
          "models/Bullet.tga: warning: origin bits say top-left: rows are read in file order and "
          "will show upside down",

@@ -80,7 +80,7 @@ TEST(ShipyardTexture, FilesThatCannotBeReadOrWritten) {
         std::string err;
     } cases[] = {
         {ShellQuoted(missing) + " " + ShellQuoted(out), 1,
-         "shipyard: " + missing + ": cannot read the file\n"},
+         "shipyard: " + missing + ": No such file or directory\n"},
         {ShellQuoted(good) + " " + ShellQuoted(noFolder), 1,
          "shipyard: " + noFolder + ": No such file or directory\n"},
         {ShellQuoted(good), 2,

@@ -3,9 +3,11 @@
 #include "Shipyard.h"
 
 #include "CheckRules.h"
+#include "FileBytes.h"
 #include "Findings.h"
+#include "MilkshapeParse.h"
 #include "Model.h"
-#include "ReaderAdapter.h"
+#include "Texture.h"
 #include "TextureImage.h"
 
 #include <unistd.h>
@@ -50,7 +52,7 @@ struct Check {
     }
 };
 
-void TakeRecord(Check& check, const FieldRecord& record) {
+void TakeRecord(Check& check, const CatalogueRecord& record) {
     std::vector<Finding> findings;
     auto kept = check.types.find(record.name);
     RecordFindings(record, kept == check.types.end() ? 0 : kept->second.nameLine, findings);
@@ -59,7 +61,7 @@ void TakeRecord(Check& check, const FieldRecord& record) {
         return;
     if (check.types.size() >= MostTypesKept && !IsScenarioType(record.name)) {
         if (!check.typesCapped)
-            check.report.Add({FindingKind::TooManyTypes, CatalogueName, record.fields[0].line,
+            check.report.Add({FindingKind::TooManyTypes, CatalogueFileName, record.fields[0].line,
                               "more than " + std::to_string(MostTypesKept) +
                                   " types; from here on only the six the game needs are "
                                   "checked"});
@@ -73,11 +75,10 @@ bool ReadCatalogue(Check& check) {
     std::vector<CatalogueField> leftovers;
     std::string reason;
     if (!ReadCatalogueFile(
-            CatalogueName, [&](const FieldRecord& record) { TakeRecord(check, record); }, leftovers,
-            reason)) {
-        check.report.Add({FindingKind::NoCatalogue, CatalogueName, 0,
-                          reason + "; the game stops with \"ERROR: alukset.txt missing, no ships "
-                                   "loaded\""});
+            CatalogueFileName, [&](const CatalogueRecord& record) { TakeRecord(check, record); },
+            leftovers, reason)) {
+        check.report.Add({FindingKind::NoCatalogue, CatalogueFileName, 0,
+                          reason + "; the game loads no ships and stops"});
         return false;
     }
     std::vector<Finding> findings;
@@ -87,22 +88,28 @@ bool ReadCatalogue(Check& check) {
     return true;
 }
 
+// Whether the game's readers can open the file at all: what cannot be opened is reported where
+// its name is written, what opens but is refused against the file itself.
+bool Opens(const std::string& path, std::string& reason) {
+    DataFile file;
+    return OpenDataFile(path, file, reason);
+}
+
 // Once per texture file: whether it opens and decodes, and what is wrong with it if it does.
 const TextureResult& CheckTexture(Check& check, const std::string& opened) {
     auto known = check.textures.find(opened);
     if (known != check.textures.end())
         return known->second;
     TextureResult& result = check.textures[opened];
-    if (!OpensAsDataFile(opened, result.reason))
+    if (!Opens(opened, result.reason))
         return result;
     result.opens = true;
     ++check.textureCount;
     TextureImage image;
     std::string reason;
-    bool topLeft = false;
     std::vector<Finding> findings;
-    if (ReadTextureFile(opened, image, reason, LargestTextureDecoded, topLeft))
-        TextureImageFindings(opened, image.width, image.height, topLeft, findings);
+    if (readTextureImage(image, opened.c_str(), &reason, LargestTextureDecoded))
+        TextureImageFindings(opened, image.width, image.height, image.topLeftOrigin, findings);
     else
         findings.push_back(
             {FindingKind::RefusedTexture, opened, 0, reason + "; the material draws untextured"});
@@ -144,15 +151,15 @@ void CheckModels(Check& check) {
         const std::string& file = type.modelFile;
         const std::string opened = DataFilePath(file);
         if (opened != file)
-            check.report.Add({FindingKind::BackslashPath, CatalogueName, type.modelLine,
+            check.report.Add({FindingKind::BackslashPath, CatalogueFileName, type.modelLine,
                               "model file " + file + " opens only as " + opened +
                                   ", with backslashes read as /"});
         if (!check.modelsRead.insert(file).second)
             continue;
         std::string reason;
-        if (!OpensAsDataFile(file, reason)) {
+        if (!Opens(file, reason)) {
             check.report.Add(
-                {FindingKind::UnreadableModel, CatalogueName, type.modelLine,
+                {FindingKind::UnreadableModel, CatalogueFileName, type.modelLine,
                  "model file " + file + " of type " + name + " cannot be opened: " + reason});
             continue;
         }

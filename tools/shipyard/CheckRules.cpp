@@ -28,17 +28,17 @@ std::string Number(double value) {
 
 void NumberFindings(const CatalogueField& field, const char* what, std::vector<Finding>& out) {
     if (!IsCatalogueNumber(field.text))
-        out.push_back({FindingKind::NotANumber, CatalogueName, field.line,
+        out.push_back({FindingKind::NotANumber, CatalogueFileName, field.line,
                        std::string(what) + " \"" + field.text +
                            "\" is not a number; the game reads it as 0"});
     else if (double value = std::strtod(field.text.c_str(), nullptr); value < 0)
-        out.push_back({FindingKind::NegativeNumber, CatalogueName, field.line,
+        out.push_back({FindingKind::NegativeNumber, CatalogueFileName, field.line,
                        std::string(what) + " " + Number(value) + " is negative"});
 }
 
 void CutLineFinding(const CatalogueField& field, std::vector<Finding>& out) {
     if (field.cut)
-        out.push_back({FindingKind::CutLine, CatalogueName, field.line,
+        out.push_back({FindingKind::CutLine, CatalogueFileName, field.line,
                        "line is longer than 255 characters; the game keeps only its start"});
 }
 
@@ -57,7 +57,7 @@ void MissingTypeFinding(const std::string& name, const std::map<std::string, Kep
                       ", but names must match in case";
             break;
         }
-    out.push_back({FindingKind::MissingType, CatalogueName, 0, reason});
+    out.push_back({FindingKind::MissingType, CatalogueFileName, 0, reason});
 }
 
 } // namespace
@@ -67,12 +67,12 @@ bool IsScenarioType(const std::string& name) {
            std::end(ScenarioTypes);
 }
 
-void RecordFindings(const FieldRecord& record, int firstLine, std::vector<Finding>& out) {
+void RecordFindings(const CatalogueRecord& record, int firstLine, std::vector<Finding>& out) {
     for (const CatalogueField& field : record.fields)
         CutLineFinding(field, out);
     const int line = record.fields[0].line;
     if (firstLine > 0) {
-        out.push_back({FindingKind::DuplicateName, CatalogueName, line,
+        out.push_back({FindingKind::DuplicateName, CatalogueFileName, line,
                        "type " + record.name + " is already defined at line " +
                            std::to_string(firstLine) + "; the game ignores this record"});
         return;
@@ -80,7 +80,7 @@ void RecordFindings(const FieldRecord& record, int firstLine, std::vector<Findin
     NumberFindings(record.fields[2], "thrust", out);
     NumberFindings(record.fields[3], "turn rate", out);
     if (record.turnRate == 30.0f && MakesComputerShips(record.name))
-        out.push_back({FindingKind::AlwaysVisible, CatalogueName, record.fields[3].line,
+        out.push_back({FindingKind::AlwaysVisible, CatalogueFileName, record.fields[3].line,
                        "turn rate is exactly 30, which marks every " + record.name +
                            " ship as always visible: it is drawn wherever it is"});
 }
@@ -91,7 +91,7 @@ void LeftoverFindings(const std::vector<CatalogueField>& leftovers, std::vector<
     if (leftovers.empty())
         return;
     const size_t n = leftovers.size();
-    out.push_back({FindingKind::LeftoverFields, CatalogueName, leftovers[0].line,
+    out.push_back({FindingKind::LeftoverFields, CatalogueFileName, leftovers[0].line,
                    std::to_string(n) + (n == 1 ? " field is" : " fields are") +
                        " left over at the end (a record takes 4); the game drops " +
                        (n == 1 ? "it" : "them")});
@@ -103,7 +103,7 @@ void TypeFindings(const std::map<std::string, KeptType>& types, std::vector<Find
             MissingTypeFinding(name, types, out);
     for (const auto& [name, type] : types)
         if (!IsScenarioType(name))
-            out.push_back({FindingKind::UnusedType, CatalogueName, type.nameLine,
+            out.push_back({FindingKind::UnusedType, CatalogueFileName, type.nameLine,
                            "type " + name +
                                " is used by nothing in the scenario; the game still loads its "
                                "model"});

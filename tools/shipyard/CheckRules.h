@@ -2,15 +2,14 @@
 // to findings: no file access here.
 #pragma once
 
+#include "CatalogueFile.h"
 #include "Findings.h"
-#include "ReaderAdapter.h"
+#include "LoadShipCatalogue.h"
 
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
-
-constexpr const char* CatalogueName = "alukset.txt";
 
 // The largest texture side every OpenGL 3.0 implementation must take. OpenGL 1.1 promises only
 // 64, which no card of the last twenty-five years is held to; 1024 is what can be counted on
@@ -27,7 +26,7 @@ struct KeptType {
 // Findings about one record. `firstLine` is the line of the record the game keeps under the same
 // name, or 0 when this record is that one; later records are ignored by the game, so only their
 // cut lines are worth a word.
-void RecordFindings(const FieldRecord& record, int firstLine, std::vector<Finding>& out);
+void RecordFindings(const CatalogueRecord& record, int firstLine, std::vector<Finding>& out);
 
 // Fewer than four fields at the end of the file.
 void LeftoverFindings(const std::vector<CatalogueField>& leftovers, std::vector<Finding>& out);

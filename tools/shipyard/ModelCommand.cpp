@@ -2,8 +2,10 @@
 // as the game holds it, as one JSON object, with what became of each material's texture.
 #include "Shipyard.h"
 
+#include "FileBytes.h"
+#include "MilkshapeParse.h"
 #include "Model.h"
-#include "ReaderAdapter.h"
+#include "Texture.h"
 #include "TextureImage.h"
 
 #include <cmath>
@@ -99,8 +101,7 @@ void AppendTexture(std::string& out, const std::string& textureFile) {
     AppendString(out, DataFilePath(textureFile));
     TextureImage image;
     std::string reason;
-    bool topLeft = false;
-    if (ReadTextureFile(textureFile, image, reason, 65535, topLeft)) {
+    if (readTextureImage(image, textureFile.c_str(), &reason)) {
         Append(out, ", \"width\": %u, \"height\": %u, \"bitsPerPixel\": %u}", image.width,
                image.height, image.bitsPerPixel);
         return;

@@ -33,10 +33,9 @@ int RunTexture(int argc, char** argv) {
         return UsageError(TextureCommand, argc < 2 ? "too few arguments" : "too many arguments");
     const std::string in = argv[0], out = argv[1];
     TextureImage image;
-    const char* why = nullptr;
-    if (!readTextureImage(image, in.c_str(), &why))
-        return Refuse(in, why);
     std::string reason;
+    if (!readTextureImage(image, in.c_str(), &reason))
+        return Refuse(in, reason);
     bool written = EndsWith(out, ".png")
                        ? WritePng(out.c_str(), int(image.width), int(image.height), 3,
                                   ColourOnly(image), &reason)
