@@ -25,13 +25,13 @@ using Bytes = std::vector<unsigned char>;
 Bytes GeneratedFile(unsigned vertexCount, unsigned triangleCount) {
     std::mt19937 random{vertexCount};
     std::uniform_real_distribution<float> unit(-1, 1);
-    RawMs3d f;
+    Ms3dFile f;
     f.vertices.resize(vertexCount);
-    for (RawVertex& v : f.vertices)
+    for (Ms3dFileVertex& v : f.vertices)
         v = {unit(random) * 20, unit(random) * 20, unit(random) * 5, 0xff};
     f.triangles.resize(triangleCount);
     for (unsigned i = 0; i < triangleCount; ++i) {
-        RawTriangle& t = f.triangles[i];
+        Ms3dFileTriangle& t = f.triangles[i];
         for (int k = 0; k < 3; ++k) {
             t.vertices[k] = uint16_t((i / 2 + unsigned(k) + random() % 8) % vertexCount);
             t.normals[k][0] = unit(random), t.normals[k][1] = unit(random);
@@ -44,11 +44,8 @@ Bytes GeneratedFile(unsigned vertexCount, unsigned triangleCount) {
     for (unsigned g = 0; g < 8; ++g)
         f.groups[g].material = uint8_t(g % 4);
     f.materials.resize(4);
-    Bytes bytes = Ms3dBytes(f);
-    RawWriter trailer;
-    trailer.F32(24), trailer.F32(1), trailer.U32(30), trailer.U16(0);
-    bytes.insert(bytes.end(), trailer.bytes.begin(), trailer.bytes.end());
-    return bytes;
+    f.trailer = StillAnimationSection();
+    return WriteMs3dFile(f);
 }
 
 Bytes SampleFile(const char* name) {

@@ -8,4 +8,5 @@ endif()
 add_executable(ms3d_bench Ms3dBench.cpp)
 target_include_directories(ms3d_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
 target_compile_definitions(ms3d_bench PRIVATE STARCHASE_SAMPLES="${PROJECT_SOURCE_DIR}/tests/samples")
-target_link_libraries(ms3d_bench PRIVATE assets assimp::assimp benchmark::benchmark)
+target_link_libraries(ms3d_bench PRIVATE assets shipyard_writers assimp::assimp
+                                         benchmark::benchmark)

@@ -8,8 +8,8 @@
 
 namespace {
 
-RawMs3d TwoSquares() {
-    RawMs3d f;
+Ms3dFile TwoSquares() {
+    Ms3dFile f;
     AddSquare(f, -1, -1, 0, 0, 0, 0);
     AddSquare(f, 0, 0, 1, 1, 0.5f, 0xff);
     f.triangles[0].t[0] = 0.25f;
@@ -34,26 +34,26 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    RawMs3d empty;
-    RawMs3d emptyGroup = TwoSquares();
+    Ms3dFile empty;
+    Ms3dFile emptyGroup = TwoSquares();
     emptyGroup.groups.push_back({{}, 0});
-    RawMs3d longName = TwoSquares();
+    Ms3dFile longName = TwoSquares();
     longName.materials[0].texture = std::string(128, 'n');
-    RawMs3d oldVersion = TwoSquares();
+    Ms3dFile oldVersion = TwoSquares();
     oldVersion.version = 2;
-    RawMs3d badVertex = TwoSquares();
+    Ms3dFile badVertex = TwoSquares();
     badVertex.triangles[1].vertices[1] = 8;
-    RawMs3d badMaterial = TwoSquares();
+    Ms3dFile badMaterial = TwoSquares();
     badMaterial.groups[1].material = 1;
-    std::vector<unsigned char> cut = Ms3dBytes(TwoSquares());
+    std::vector<unsigned char> cut = WriteMs3dFile(TwoSquares());
     cut.resize(200);
-    bool ok = Write(dir, "two_squares.ms3d", Ms3dBytes(TwoSquares())) &&
-              Write(dir, "empty_sections.ms3d", Ms3dBytes(empty)) &&
-              Write(dir, "empty_group.ms3d", Ms3dBytes(emptyGroup)) &&
-              Write(dir, "long_texture_name.ms3d", Ms3dBytes(longName)) &&
-              Write(dir, "version_2.ms3d", Ms3dBytes(oldVersion)) &&
-              Write(dir, "bad_vertex_index.ms3d", Ms3dBytes(badVertex)) &&
-              Write(dir, "bad_material_index.ms3d", Ms3dBytes(badMaterial)) &&
+    bool ok = Write(dir, "two_squares.ms3d", WriteMs3dFile(TwoSquares())) &&
+              Write(dir, "empty_sections.ms3d", WriteMs3dFile(empty)) &&
+              Write(dir, "empty_group.ms3d", WriteMs3dFile(emptyGroup)) &&
+              Write(dir, "long_texture_name.ms3d", WriteMs3dFile(longName)) &&
+              Write(dir, "version_2.ms3d", WriteMs3dFile(oldVersion)) &&
+              Write(dir, "bad_vertex_index.ms3d", WriteMs3dFile(badVertex)) &&
+              Write(dir, "bad_material_index.ms3d", WriteMs3dFile(badMaterial)) &&
               Write(dir, "cut_in_triangles.ms3d", cut);
     if (!ok)
         std::fprintf(stderr, "make_ms3d_seeds: cannot write into %s\n", dir.c_str());

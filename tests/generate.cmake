@@ -5,18 +5,12 @@ StarchaseTest(NAME generate_test SOURCES shipyard/GenerateCommandTest.cpp LIBS a
 add_dependencies(generate_test shipyard)
 set_property(TEST generate_test APPEND PROPERTY ENVIRONMENT "SHIPYARD=$<TARGET_FILE:shipyard>")
 
-set(SHIPYARD_SOURCE_DIR ${PROJECT_SOURCE_DIR}/tools/shipyard)
-StarchaseTest(NAME shipyard_check_test
-              SOURCES shipyard/CheckCommandTest.cpp ${SHIPYARD_SOURCE_DIR}/Ms3dWriter.cpp
-                      ${SHIPYARD_SOURCE_DIR}/TgaWriter.cpp
-              LIBS math)
-target_include_directories(shipyard_check_test PRIVATE ${SHIPYARD_SOURCE_DIR})
+StarchaseTest(NAME shipyard_check_test SOURCES shipyard/CheckCommandTest.cpp
+              LIBS shipyard_writers)
 add_dependencies(shipyard_check_test shipyard)
 set_property(TEST shipyard_check_test APPEND PROPERTY ENVIRONMENT
              "SHIPYARD=$<TARGET_FILE:shipyard>")
 
 StarchaseTest(NAME shipyard_writers_test
-              SOURCES unit/ShipyardWritersTest.cpp ${SHIPYARD_SOURCE_DIR}/Ms3dWriter.cpp
-                      ${SHIPYARD_SOURCE_DIR}/TgaWriter.cpp ${SHIPYARD_SOURCE_DIR}/MeshBuilder.cpp
-              LIBS assets)
-target_include_directories(shipyard_writers_test PRIVATE ${SHIPYARD_SOURCE_DIR})
+              SOURCES unit/ShipyardWritersTest.cpp ${PROJECT_SOURCE_DIR}/tools/shipyard/MeshBuilder.cpp
+              LIBS assets shipyard_writers)

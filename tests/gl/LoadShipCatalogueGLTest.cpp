@@ -3,6 +3,7 @@
 
 #include "LoadShipCatalogue.h"
 #include "Model.h"
+#include "Ms3dWriter.h"
 #include "ShipCatalogue.h"
 
 #include <gtest/gtest.h>
@@ -39,9 +40,10 @@ struct LoadShipCatalogueTest : testing::Test {
         std::fwrite(bytes.data(), 1, bytes.size(), file);
         std::fclose(file);
     }
-    // The smallest valid model: the header (identifier, version 4) and four zero counts.
+    // The smallest valid model: the header and four counts of 0.
     static void WriteEmptyModel(const char* path) {
-        Write(path, std::string("MS3D000000\4", 11) + std::string(11, '\0'));
+        const std::vector<unsigned char> bytes = WriteMs3dFile(Ms3dFile());
+        Write(path, std::string(bytes.begin(), bytes.end()));
     }
     // Runs the loader, keeping its result, and gives what it wrote.
     std::string Run() {

@@ -17,8 +17,8 @@ const Rgb Black{0, 0, 0}, Red{255, 0, 0}, Green{0, 255, 0}, Blue{0, 0, 255};
 constexpr int Low = 32, High = 96; // pixel centres of the window's quadrants
 
 // A material that shows exactly its emission: no ambient, diffuse or specular part.
-RawMaterial Glowing(float r, float g, float b) {
-    RawMaterial m;
+Ms3dFileMaterial Glowing(float r, float g, float b) {
+    Ms3dFileMaterial m;
     for (float* colour : {m.ambient, m.diffuse, m.specular})
         colour[0] = colour[1] = colour[2] = 0;
     m.emissive[0] = r, m.emissive[1] = g, m.emissive[2] = b;
@@ -27,9 +27,9 @@ RawMaterial Glowing(float r, float g, float b) {
 
 // One square each in the lower-left, upper-right and lower-right quadrants of the view, in that
 // order, drawn with the material bytes given.
-RawMs3d Squares(const std::vector<uint8_t>& materials) {
+Ms3dFile Squares(const std::vector<uint8_t>& materials) {
     const float corners[3][2] = {{-0.9f, -0.9f}, {0.1f, 0.1f}, {0.1f, -0.9f}};
-    RawMs3d f;
+    Ms3dFile f;
     for (size_t i = 0; i < materials.size(); ++i) {
         const float x = corners[i][0], y = corners[i][1];
         AddSquare(f, x, y, x + 0.8f, y + 0.8f, 0, materials[i]);
@@ -37,8 +37,8 @@ RawMs3d Squares(const std::vector<uint8_t>& materials) {
     return f;
 }
 
-void Parse(const RawMs3d& file, Model& model) {
-    std::vector<unsigned char> bytes = Ms3dBytes(file);
+void Parse(const Ms3dFile& file, Model& model) {
+    std::vector<unsigned char> bytes = WriteMs3dFile(file);
     std::string reason;
     ASSERT_TRUE(ParseMilkshape(bytes.data(), bytes.size(), "test.ms3d", model, reason)) << reason;
 }
@@ -56,7 +56,7 @@ class ModelGL : public testing::Test {
 };
 
 TEST_F(ModelGL, TrianglesLandWhereTheirVerticesSay) {
-    RawMs3d f = Squares({0, 1});
+    Ms3dFile f = Squares({0, 1});
     f.materials = {Glowing(1, 0, 0), Glowing(0, 1, 0)};
     GLuint list = 0;
     {
@@ -75,7 +75,7 @@ TEST_F(ModelGL, TrianglesLandWhereTheirVerticesSay) {
 }
 
 TEST_F(ModelGL, MeshWithoutMaterialKeepsTheCurrentOne) {
-    RawMs3d f = Squares({0xff, 0, 0xff}); // the first draws in the caller's material, the last red
+    Ms3dFile f = Squares({0xff, 0, 0xff}); // the first draws in the caller's material, the last red
     f.materials = {Glowing(1, 0, 0)};
     MilkshapeModel model;
     Parse(f, model);
@@ -97,12 +97,12 @@ TEST_F(ModelGL, MeshWithoutMaterialKeepsTheCurrentOne) {
 TEST_F(ModelGL, TexturingFollowsEachMaterial) {
     WriteScratchFile("model_gl_green.tga",
                      Tga(Uncompressed, 2, 2, 24, {0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 255, 0}));
-    RawMs3d f = Squares({0, 1, 2});
+    Ms3dFile f = Squares({0, 1, 2});
     f.materials = {Glowing(1, 1, 1), Glowing(1, 0, 0), Glowing(1, 1, 0)};
     f.materials[0].texture = ".\\model_gl_green.tga";
     f.materials[1].texture = ".\\model_gl_missing.tga";
     MilkshapeModel model;
-    ASSERT_TRUE(model.load(WriteScratchFile("model_gl_textured.ms3d", Ms3dBytes(f)).c_str()));
+    ASSERT_TRUE(model.load(WriteScratchFile("model_gl_textured.ms3d", WriteMs3dFile(f)).c_str()));
     EXPECT_NE(model.materials[0].texture, 0u) << model.materials[0].textureFile;
     EXPECT_EQ(model.materials[1].texture, 0u);
     model.buildDisplayList();
@@ -115,7 +115,7 @@ TEST_F(ModelGL, TexturingFollowsEachMaterial) {
 // The list hands GL each corner's s and t as the model holds them (t already flipped from the
 // file's): after the list has run, GL's current texture position is the last corner's.
 TEST_F(ModelGL, ListCarriesTheFlippedTexturePosition) {
-    RawMs3d f = Squares({0xff});
+    Ms3dFile f = Squares({0xff});
     f.triangles[1].s[2] = 0.125f, f.triangles[1].t[2] = 0.25f;
     MilkshapeModel model;
     Parse(f, model);

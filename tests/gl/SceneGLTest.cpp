@@ -136,8 +136,8 @@ TEST_F(Scene, SceneryIsDrawnWhileTheViewIsWithinItsWindow) {
         float x, y;
         bool drawn;
     } const cases[] = {
-        {0, 0, true},      {99.9f, 0, true},  {100, 0, false},  {-100, 0, false},
-        {0, 69.9f, true},  {0, -70, false},   {0, 70, false},   {99, -69, true},
+        {0, 0, true},     {99.9f, 0, true}, {100, 0, false}, {-100, 0, false},
+        {0, 69.9f, true}, {0, -70, false},  {0, 70, false},  {99, -69, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.x << ", " << c.y);
@@ -154,10 +154,10 @@ TEST_F(Scene, AShipFacesItsHeadingClockwiseFromPlusX) {
     Drawn drawn = Capture(w, Vector2(10, 20), 64); // 1 pixel per unit, centre at pixel 64
     ASSERT_EQ(drawn.polygons.size(), 1u);
     const std::vector<float>& xy = drawn.polygons[0];
-    EXPECT_NEAR(xy[0], 64, 0.01);     // the model's origin at the ship's position
+    EXPECT_NEAR(xy[0], 64, 0.01); // the model's origin at the ship's position
     EXPECT_NEAR(xy[1], 64, 0.01);
-    EXPECT_NEAR(xy[2], 64, 0.01);     // the nose, one unit along +x in the model ...
-    EXPECT_NEAR(xy[3], 64 - 1, 0.01); // ... one unit down the screen
+    EXPECT_NEAR(xy[2], 64, 0.01);       // the nose, one unit along +x in the model ...
+    EXPECT_NEAR(xy[3], 64 - 1, 0.01);   // ... one unit down the screen
     EXPECT_NEAR(xy[4], 64 + 0.5, 0.01); // the model's +y half a unit to the right
     EXPECT_NEAR(xy[5], 64, 0.01);
 }

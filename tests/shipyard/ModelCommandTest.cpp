@@ -25,13 +25,13 @@ std::string Sample(const char* name) {
 // Texture names that need escaping, and floats that only their shortest exact form keeps
 // (16777217 is held as 16777216; the largest float; t = 1 - 0.1f).
 std::string AwkwardFile() {
-    RawMs3d f;
+    Ms3dFile f;
     AddSquare(f, 0.1f, 1e-7f, 16777217.0f, -3.4028235e38f, 0, 0);
     f.triangles[0].t[0] = 0.1f;
     f.materials.resize(2);
     f.materials[0].texture = "q\"b\\c\x01\t\xe9\x7f.tga";
     f.materials[1].texture = ".\\hull.tga";
-    return WriteScratchFile(Own("shipyard_model_awkward.ms3d"), Ms3dBytes(f));
+    return WriteScratchFile(Own("shipyard_model_awkward.ms3d"), WriteMs3dFile(f));
 }
 
 TEST(ShipyardModel, JsonAgreesWithTheBytes) {
@@ -55,12 +55,12 @@ TEST(ShipyardModel, SaysWhatEachTextureResolvesTo) {
     const std::string folder = Own("shipyard_model_textures"), dir = testing::TempDir() + folder;
     std::filesystem::create_directories(dir);
     WriteScratchFile(folder + "/hull.tga", Tga(Uncompressed, 2, 1, 24, Bytes(6)));
-    RawMs3d f;
+    Ms3dFile f;
     AddSquare(f, 0, 0, 1, 1, 0, 0);
     f.materials.resize(3);
     f.materials[0].texture = ".\\hull.tga";
     f.materials[1].texture = "nowhere.tga";
-    const std::string model = WriteScratchFile(folder + "/m.ms3d", Ms3dBytes(f));
+    const std::string model = WriteScratchFile(folder + "/m.ms3d", WriteMs3dFile(f));
     const ShipyardRun run = RunShipyard("model " + ShellQuoted(model));
     ASSERT_EQ(run.status, 0) << run.err;
     for (const std::string& texture :
@@ -74,9 +74,9 @@ TEST(ShipyardModel, SaysWhatEachTextureResolvesTo) {
 }
 
 TEST(ShipyardModel, RefusesBadFilesWithOneLine) {
-    RawMs3d f;
+    Ms3dFile f;
     AddSquare(f, 0, 0, 1, 1, 0, 0xff);
-    std::vector<unsigned char> cut = Ms3dBytes(f);
+    std::vector<unsigned char> cut = WriteMs3dFile(f);
     cut.resize(40);
     const struct {
         std::string path, reason;

@@ -33,16 +33,16 @@ Spot Find(const std::string& pixels, int left, unsigned char r, unsigned char g,
 // A red plate toward +x and a green plate toward +y, both glowing so that they show their colour
 // exactly whatever the light.
 std::string WritePlates() {
-    RawMs3d f;
+    Ms3dFile f;
     AddSquare(f, 2, -1, 6, 1, 0, 0);
     AddSquare(f, -1, 2, 1, 6, 0, 1);
     f.materials.resize(2);
-    for (RawMaterial& m : f.materials)
+    for (Ms3dFileMaterial& m : f.materials)
         for (float* colour : {m.ambient, m.diffuse, m.specular})
             colour[0] = colour[1] = colour[2] = 0;
     f.materials[0].emissive[0] = 1;
     f.materials[1].emissive[1] = 1;
-    return WriteScratchFile("render_plates.ms3d", Ms3dBytes(f));
+    return WriteScratchFile("render_plates.ms3d", WriteMs3dFile(f));
 }
 
 TEST(ShipyardRender, DrawsTheModelFromAboveAndAtAnAngle) {

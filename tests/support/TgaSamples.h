@@ -1,6 +1,9 @@
-// TGA files for tests: a builder of hand-made ones, and what the game's reader must make of each
-// sample file in samples/tga, written by others.
+// TGA files for tests: hand-made ones, written by the shipyard's own writer (TgaFile,
+// WriteTgaFile), and what the game's reader must make of each sample file in samples/tga,
+// written by others.
 #pragma once
+
+#include "TgaWriter.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,16 +14,22 @@ using Bytes = std::vector<unsigned char>;
 
 constexpr unsigned char Uncompressed = 2, RunLength = 10;
 
-// An 18-byte header with no image ID, colour map or origin, followed by `data`.
+// A file with no image ID, colour map or origin: an 18-byte header of these fields, then `data`
+// as stored. A test changes the record's other fields before writing it.
+inline TgaFile TgaRecord(unsigned char type, unsigned width, unsigned height, unsigned char depth,
+                         const Bytes& data = {}) {
+    TgaFile file;
+    file.header.imageType = type;
+    file.header.width = uint16_t(width);
+    file.header.height = uint16_t(height);
+    file.header.depth = depth;
+    file.data = data;
+    return file;
+}
+
 inline Bytes Tga(unsigned char type, unsigned width, unsigned height, unsigned char depth,
                  const Bytes& data = {}) {
-    Bytes bytes(18, 0);
-    bytes[2] = type;
-    bytes[12] = uint8_t(width), bytes[13] = uint8_t(width >> 8);
-    bytes[14] = uint8_t(height), bytes[15] = uint8_t(height >> 8);
-    bytes[16] = depth;
-    bytes.insert(bytes.end(), data.begin(), data.end());
-    return bytes;
+    return WriteTgaFile(TgaRecord(type, width, height, depth, data));
 }
 
 struct TgaSample {

@@ -18,8 +18,8 @@ TEST(Camera, FollowRisesWithDistanceFromTheOriginUpToSeventy) {
         Vector2 followed;
         float height;
     } const cases[] = {
-        {{0, 0}, 20},       {{3, 4}, 26.5f},  {{-3, -4}, 26.5f}, {{30, 40}, 70},
-        {{-40, 30}, 70},    {{0, 38}, 69.4f}, {{500, 500}, 70},
+        {{0, 0}, 20},    {{3, 4}, 26.5f},  {{-3, -4}, 26.5f}, {{30, 40}, 70},
+        {{-40, 30}, 70}, {{0, 38}, 69.4f}, {{500, 500}, 70},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.followed.x << ", " << c.followed.y);

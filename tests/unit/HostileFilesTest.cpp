@@ -100,10 +100,10 @@ TEST(HostileFiles, TextureLargerThanMemoryIsRefused) {
 
 TEST(HostileFiles, JunkAfterAModelIsNeverRead) {
     SKIP_UNDER_ADDRESS_SANITIZER();
-    RawMs3d f;
+    Ms3dFile f;
     AddSquare(f, -1, -1, 1, 1, 0, 0xff);
     const std::string path = Scratch("padded.ms3d");
-    const std::vector<unsigned char> bytes = Ms3dBytes(f);
+    const std::vector<unsigned char> bytes = WriteMs3dFile(f);
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     // A gigabyte of zeros after the model, as a hole in the file: no disk is used.

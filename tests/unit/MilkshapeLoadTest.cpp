@@ -10,10 +10,10 @@
 namespace {
 
 TEST(MilkshapeLoad, ReadsFilesAndLeavesTheModelEmptyOnFailure) {
-    RawMs3d f;
+    Ms3dFile f;
     AddSquare(f, -1, -1, 1, 1, 0, 0);
     f.materials.resize(1);
-    std::vector<unsigned char> bytes = Ms3dBytes(f);
+    std::vector<unsigned char> bytes = WriteMs3dFile(f);
     const std::string path = WriteScratchFile("model_load_square.ms3d", bytes);
     std::string windowsPath = path; // as written on Windows: the backslash read as a separator
     windowsPath[windowsPath.rfind('/')] = '\\';

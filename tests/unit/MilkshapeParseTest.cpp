@@ -23,8 +23,8 @@ struct Parsed {
     bool ok = false;
 };
 
-void Parse(const RawMs3d& file, Parsed& out, const std::string& path = "models/test.ms3d") {
-    const std::vector<unsigned char> bytes = Ms3dBytes(file);
+void Parse(const Ms3dFile& file, Parsed& out, const std::string& path = "models/test.ms3d") {
+    const std::vector<unsigned char> bytes = WriteMs3dFile(file);
     out.ok = ParseMilkshape(bytes.data(), bytes.size(), path, out.model, out.reason);
 }
 
@@ -39,19 +39,19 @@ Floats Read(const float* values, size_t count = 3) {
 }
 
 // Three vertices, two triangles, two groups (one without a material), one textured material.
-RawMs3d SmallFile() {
-    RawMs3d f;
+Ms3dFile SmallFile() {
+    Ms3dFile f;
     f.vertices = {{1.5f, -2, 3.25f, 7}, {0, 1, 0, 0}, {-1, 0, 0.5f, 255}};
-    RawTriangle a;
+    Ms3dFileTriangle a;
     a.vertices[0] = 2, a.vertices[1] = 0, a.vertices[2] = 1;
     a.normals[0][0] = 1, a.normals[1][1] = -1, a.normals[2][2] = 0.5f;
     a.s[0] = 0.1f, a.s[1] = 0.5f, a.s[2] = 1;
     a.t[0] = 0.25f, a.t[1] = 1, a.t[2] = 0;
-    RawTriangle b;
+    Ms3dFileTriangle b;
     b.vertices[0] = 1, b.vertices[1] = 1, b.vertices[2] = 2;
     f.triangles = {a, b};
     f.groups = {{{1, 0, 1}, 0}, {{0}, 0xff}};
-    RawMaterial m;
+    Ms3dFileMaterial m;
     m.ambient[0] = 0.125f, m.diffuse[1] = 0.5f, m.specular[2] = 0.75f, m.emissive[3] = 0.25f;
     m.shininess = 64;
     m.texture = ".\\hull.tga";
@@ -101,7 +101,7 @@ struct Feed {
 };
 
 TEST(MilkshapeParse, EveryCutShortFileIsRefusedAndLeavesTheModelEmpty) {
-    const std::vector<unsigned char> whole = Ms3dBytes(SmallFile());
+    const std::vector<unsigned char> whole = WriteMs3dFile(SmallFile());
     ASSERT_EQ(whole.size(), 648u);
     // Header 14, vertex count and 3 vertices to 61, triangle count and 2 triangles to 203,
     // group count, group 0 (42 bytes) from 205 and group 1 (38) from 247, material count at 285
@@ -137,7 +137,7 @@ TEST(MilkshapeParse, EveryCutShortFileIsRefusedAndLeavesTheModelEmpty) {
 }
 
 TEST(MilkshapeParse, FetchesNothingAfterTheMaterials) {
-    std::vector<unsigned char> file = Ms3dBytes(SmallFile());
+    std::vector<unsigned char> file = WriteMs3dFile(SmallFile());
     const size_t modelSize = file.size();
     file.resize(modelSize + 100000, 0xEE); // what a writer may add after the materials
     Feed feed{file};
@@ -151,31 +151,31 @@ TEST(MilkshapeParse, FetchesNothingAfterTheMaterials) {
 // Each case changes the small file; those with a reason are refused and leave the model empty.
 TEST(MilkshapeParse, HeaderIndexAndMaterialRules) {
     const struct {
-        void (*change)(RawMs3d&);
+        void (*change)(Ms3dFile&);
         const char* reason; // null: loads
     } cases[] = {
-        {[](RawMs3d& f) { f.version = 3; }, nullptr},
-        {[](RawMs3d& f) { f.version = 7; }, nullptr},
-        {[](RawMs3d& f) { f.version = 2; }, "version 2 is older than 3"},
-        {[](RawMs3d& f) { f.version = 0; }, "version 0 is older than 3"},
-        {[](RawMs3d& f) { f.version = -1; }, "version -1 is older than 3"},
-        {[](RawMs3d& f) { f.identifier = "MS3D000001"; },
+        {[](Ms3dFile& f) { f.version = 3; }, nullptr},
+        {[](Ms3dFile& f) { f.version = 7; }, nullptr},
+        {[](Ms3dFile& f) { f.version = 2; }, "version 2 is older than 3"},
+        {[](Ms3dFile& f) { f.version = 0; }, "version 0 is older than 3"},
+        {[](Ms3dFile& f) { f.version = -1; }, "version -1 is older than 3"},
+        {[](Ms3dFile& f) { f.identifier = "MS3D000001"; },
          "not a MilkShape 3D file: identifier is not MS3D000000"},
-        {[](RawMs3d& f) { f.triangles[1].vertices[2] = 3; }, "triangle 1 names vertex 3 of 3"},
-        {[](RawMs3d& f) { f.triangles[0].vertices[0] = 65535; },
+        {[](Ms3dFile& f) { f.triangles[1].vertices[2] = 3; }, "triangle 1 names vertex 3 of 3"},
+        {[](Ms3dFile& f) { f.triangles[0].vertices[0] = 65535; },
          "triangle 0 names vertex 65535 of 3"},
-        {[](RawMs3d& f) { f.groups[1].triangles.push_back(2); }, "group 1 names triangle 2 of 2"},
-        {[](RawMs3d& f) { f.groups[1].material = 1; }, "group 1 names material 1 of 1"},
-        {[](RawMs3d& f) { f.materials.clear(); }, "group 0 names material 0 of 0"},
+        {[](Ms3dFile& f) { f.groups[1].triangles.push_back(2); }, "group 1 names triangle 2 of 2"},
+        {[](Ms3dFile& f) { f.groups[1].material = 1; }, "group 1 names material 1 of 1"},
+        {[](Ms3dFile& f) { f.materials.clear(); }, "group 0 names material 0 of 0"},
         // The material byte is signed: 7F is material 127, 80 is -128 (no material).
-        {[](RawMs3d& f) { f.groups[0].material = 0x7f; }, "group 0 names material 127 of 1"},
-        {[](RawMs3d& f) { f.groups[0].material = 0x80; }, nullptr},
-        {[](RawMs3d& f) { f.groups.clear(); }, nullptr},
+        {[](Ms3dFile& f) { f.groups[0].material = 0x7f; }, "group 0 names material 127 of 1"},
+        {[](Ms3dFile& f) { f.groups[0].material = 0x80; }, nullptr},
+        {[](Ms3dFile& f) { f.groups.clear(); }, nullptr},
         // An empty group is still followed by its material byte.
-        {[](RawMs3d& f) { f.groups[0].triangles.clear(); }, nullptr},
+        {[](Ms3dFile& f) { f.groups[0].triangles.clear(); }, nullptr},
     };
     for (const auto& c : cases) {
-        RawMs3d f = SmallFile();
+        Ms3dFile f = SmallFile();
         c.change(f);
         Parsed p;
         Parse(f, p);
@@ -188,7 +188,7 @@ TEST(MilkshapeParse, HeaderIndexAndMaterialRules) {
 
 // Indices above 32767 are unsigned in the file: they widen to their value, never negative.
 TEST(MilkshapeParse, LargeIndicesWidenUnsigned) {
-    RawMs3d f;
+    Ms3dFile f;
     f.vertices.resize(65535);
     f.triangles.resize(40001);
     f.triangles[40000].vertices[0] = 65534;
@@ -206,7 +206,7 @@ TEST(MilkshapeParse, LargeIndicesWidenUnsigned) {
 // The name ends at its first zero byte; one that fills its 128-byte field has no terminator.
 TEST(MilkshapeParse, TextureNameEndsAtItsTerminatorOrItsField) {
     for (const std::string& name : {std::string(128, 'x'), std::string("abc\0def", 7)}) {
-        RawMs3d f = SmallFile();
+        Ms3dFile f = SmallFile();
         f.materials[0].texture = name;
         Parsed p;
         Parse(f, p);

@@ -13,9 +13,10 @@ Bytes Prefix(const Bytes& bytes, size_t size) {
     return Bytes(bytes.begin(), bytes.begin() + long(size));
 }
 
-Bytes With(Bytes bytes, size_t offset, unsigned char value) {
-    bytes[offset] = value;
-    return bytes;
+// The file with one change made to its header.
+Bytes Changed(TgaFile file, void (*change)(TgaHeader&)) {
+    change(file.header);
+    return WriteTgaFile(file);
 }
 
 struct Case {
@@ -52,25 +53,31 @@ void Check(const Case& c) {
 }
 
 TEST(DecodeTextureImage, RefusesWithTheFirstFaultFound) {
-    const Bytes valid = Tga(Uncompressed, 1, 1, 24, {1, 2, 3});
+    const TgaFile valid = TgaRecord(Uncompressed, 1, 1, 24, {1, 2, 3});
     const Case cases[] = {
         {"no bytes", {}, "file ends inside the header: 18 bytes needed, 0 left"},
         {"17 bytes of run-length header", Prefix(Tga(RunLength, 1, 1, 24), 17),
          "file ends inside the header: 18 bytes needed, 17 left"},
-        {"colour-mapped (type 1)", With(valid, 2, 1),
+        {"colour-mapped (type 1)", Changed(valid, [](TgaHeader& h) { h.imageType = 1; }),
          "image type 1 (colour-mapped) is not supported: only 2 and 10"},
-        {"grey-scale (type 3)", With(valid, 2, 3),
+        {"grey-scale (type 3)", Changed(valid, [](TgaHeader& h) { h.imageType = 3; }),
          "image type 3 (grey-scale) is not supported: only 2 and 10"},
-        {"run-length grey-scale (type 11)", With(valid, 2, 11),
+        {"run-length grey-scale (type 11)", Changed(valid, [](TgaHeader& h) { h.imageType = 11; }),
          "image type 11 (run-length grey-scale) is not supported: only 2 and 10"},
-        {"type 200", With(valid, 2, 200), "image type 200 is not supported: only 2 and 10"},
-        {"image ID length 1", With(valid, 0, 1), "image ID length 1 is not supported: only 0"},
-        {"colour map present", With(valid, 1, 1), "colour-map type 1 is not supported: only 0"},
-        {"colour-map length 1", With(valid, 5, 1),
+        {"type 200", Changed(valid, [](TgaHeader& h) { h.imageType = 200; }),
+         "image type 200 is not supported: only 2 and 10"},
+        {"image ID length 1", Changed(valid, [](TgaHeader& h) { h.idLength = 1; }),
+         "image ID length 1 is not supported: only 0"},
+        {"colour map present", Changed(valid, [](TgaHeader& h) { h.colourMapType = 1; }),
+         "colour-map type 1 is not supported: only 0"},
+        {"colour-map length 1",
+         Changed(valid, [](TgaHeader& h) { h.colourMapSpec[2] = 1; }), // length, low byte
          "colour-map specification (first entry 0, length 1, entry size 0) is not supported: "
          "only zeros"},
-        {"x origin 1", With(valid, 8, 1), "x origin 1 is not supported: only 0"},
-        {"y origin 256", With(valid, 11, 1), "y origin 256 is not supported: only 0"},
+        {"x origin 1", Changed(valid, [](TgaHeader& h) { h.xOrigin = 1; }),
+         "x origin 1 is not supported: only 0"},
+        {"y origin 256", Changed(valid, [](TgaHeader& h) { h.yOrigin = 256; }),
+         "y origin 256 is not supported: only 0"},
         {"width 0, before height 0 and depth 16", Tga(Uncompressed, 0, 0, 16), "width is 0"},
         {"height 0, before depth 16", Tga(RunLength, 1, 0, 16), "height is 0"},
         {"depth 16", Tga(Uncompressed, 1, 1, 16, {1, 2}), Depth16},
@@ -139,10 +146,13 @@ TEST(DecodeTextureImage, KnownAnswers) {
         {"as large as the largest texture", Tga(Uncompressed, 2, 2, 24, Bytes(12, 9)), nullptr, 2,
          2, Bytes(12, 9), 2},
         {"rows in file order, whatever the descriptor's origin bits say; top-left noted",
-         With(Tga(Uncompressed, 1, 2, 24, {0xAA, 0xBB, 0xCC, 1, 2, 3}), 17, 0x30), nullptr, 1, 2,
-         Bytes{0xCC, 0xBB, 0xAA, 3, 2, 1}, LargestTgaSide, true},
+         Changed(TgaRecord(Uncompressed, 1, 2, 24, {0xAA, 0xBB, 0xCC, 1, 2, 3}),
+                 [](TgaHeader& h) { h.descriptor = 0x30; }),
+         nullptr, 1, 2, Bytes{0xCC, 0xBB, 0xAA, 3, 2, 1}, LargestTgaSide, true},
         {"bottom-right origin is not top-left",
-         With(Tga(Uncompressed, 1, 1, 24, {1, 2, 3}), 17, 0x10), nullptr, 1, 1, Bytes{3, 2, 1}},
+         Changed(TgaRecord(Uncompressed, 1, 1, 24, {1, 2, 3}),
+                 [](TgaHeader& h) { h.descriptor = 0x10; }),
+         nullptr, 1, 1, Bytes{3, 2, 1}},
         {"width bytes 00 01 mean 256", Tga(Uncompressed, 256, 1, 24, wide), nullptr, 256, 1, wide},
         {"run header 80: one pixel", Tga(RunLength, 1, 1, 24, {0x80, 1, 2, 3}), nullptr, 1, 1,
          Bytes{3, 2, 1}},

@@ -187,12 +187,15 @@ bool Ms3dFileOf(const Ms3dModel& model, Ms3dFile& file) {
     std::vector<uint8_t> references = ReferenceCounts(model);
     for (size_t i = 0; i < model.vertices.size(); ++i) {
         const Vector3& p = model.vertices[i];
-        file.vertices.push_back({0, p.x, p.y, p.z, NoBone, references[i]});
+        Ms3dFileVertex& v = file.vertices.emplace_back();
+        v.x = p.x, v.y = p.y, v.z = p.z;
+        v.bone = NoBone;
+        v.references = references[i];
     }
     for (size_t i = 0; i < model.triangles.size(); ++i)
         file.triangles.push_back(FileTriangle(model.triangles[i], groupOf[i]));
     for (const Ms3dGroup& g : model.groups)
-        file.groups.push_back({0, g.name, g.triangleIndices, uint8_t(g.materialIndex)});
+        file.groups.push_back({g.triangleIndices, uint8_t(g.materialIndex), 0, g.name});
     for (const Ms3dMaterial& m : model.materials)
         file.materials.push_back(FileMaterial(m));
     file.trailer = StillAnimationSection(); // no animation

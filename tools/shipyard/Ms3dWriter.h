@@ -42,32 +42,33 @@ struct Ms3dModel {
 // of range, a triangle in no group or in two, or a name too long for its field.
 bool EncodeMs3d(const Ms3dModel& model, std::vector<unsigned char>& bytes);
 
-// The file as it lies on disk, field by field, in file order. WriteMs3dFile writes it as it is
-// and checks nothing, so a test can take a good file and change what it needs: a version, the
-// identifier, a count that disagrees with its records, an index past its array. The defaults
-// are those of a plain file; EncodeMs3d sets every field itself.
+// The file as it lies on disk, field by field. WriteMs3dFile writes it as it is and checks
+// nothing, so a test can take a good file and change what it needs: a version, the identifier, a
+// count that disagrees with its records, an index past its array. Within a record the fields
+// most often set come first; the file order is in WriteMs3dFile. The defaults are those of a
+// plain file; Ms3dFileOf sets every field itself.
 struct Ms3dFileVertex {
-    uint8_t flags = 0;
     float x = 0, y = 0, z = 0;
     uint8_t bone = 0;
+    uint8_t flags = 0;
     uint8_t references = 0;
 };
 
 struct Ms3dFileTriangle {
-    uint16_t flags = 0;
     uint16_t vertices[3] = {0, 0, 0};
     float normals[3][3] = {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}};
     float s[3] = {0, 0, 0};
     float t[3] = {0, 0, 0}; // as the file stores it, from the top of the image
+    uint16_t flags = 0;
     uint8_t smoothingGroup = 1;
     uint8_t group = 0;
 };
 
 struct Ms3dFileGroup {
-    uint8_t flags = 0;
-    std::string name = "group"; // a 32-byte field
     std::vector<uint16_t> triangles;
     uint8_t material = 0xFF; // the raw byte, read as signed: 0xFF is -1, no material
+    uint8_t flags = 0;
+    std::string name = "group"; // a 32-byte field
 };
 
 struct Ms3dFileMaterial {
