@@ -49,9 +49,9 @@ void AppendToCatalogue(const std::string& dir, const std::string& text) {
     std::ofstream(dir + "/alukset.txt", std::ios::app) << text;
 }
 
-// A small model of one triangle whose material names `texture`; any vertices past the first
-// three are unused.
-std::vector<unsigned char> TriangleModel(const std::string& texture, size_t vertexCount = 3) {
+// A good model of one triangle whose material names `texture`, as a file record to change
+// before it is written; any vertices past the first three are unused.
+Ms3dFile TriangleModel(const std::string& texture, size_t vertexCount = 3) {
     Ms3dModel m;
     m.vertices = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
     m.vertices.resize(vertexCount);
@@ -62,9 +62,9 @@ std::vector<unsigned char> TriangleModel(const std::string& texture, size_t vert
     material.textureFile = texture;
     m.materials = {material};
     m.groups = {{"hull", {0}, 0}};
-    std::vector<unsigned char> bytes;
-    EXPECT_TRUE(EncodeMs3d(m, bytes));
-    return bytes;
+    Ms3dFile file;
+    EXPECT_TRUE(Ms3dFileOf(m, file));
+    return file;
 }
 
 // A good texture of one grey, as a file record to change before it is written.
@@ -150,9 +150,9 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          1},
         {"65535 vertices announced, 3 there",
          [](auto& d) {
-             std::vector<unsigned char> model = TriangleModel("");
-             model[14] = model[15] = 0xff; // the vertex count
-             WriteBytes(d + "/models/Bullet.ms3d", model);
+             Ms3dFile model = TriangleModel("");
+             model.counts.vertices = 65535;
+             WriteBytes(d + "/models/Bullet.ms3d", WriteMs3dFile(model));
          },
          "models/Bullet.ms3d: error: file ends inside the vertices: 983025 bytes needed, 534 left; "
          "the game stops with "
@@ -160,7 +160,8 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          1},
         {"65535 vertices, all there",
          [](auto& d) {
-             WriteBytes(d + "/models/Bullet.ms3d", TriangleModel(".\\Bullet.tga", 65535));
+             WriteBytes(d + "/models/Bullet.ms3d",
+                        WriteMs3dFile(TriangleModel(".\\Bullet.tga", 65535)));
          },
          ": 6 types, 6 models, 6 textures: 0 errors, 0 warnings; the game would start", 0},
         // Warnings: the game starts.
@@ -200,7 +201,8 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          [](auto& d) {
              fs::create_directory(d + "/models/skins");
              fs::rename(d + "/models/Bullet.tga", d + "/models/skins/Bullet.tga");
-             WriteBytes(d + "/models/Bullet.ms3d", TriangleModel(".\\skins\\Bullet.tga"));
+             WriteBytes(d + "/models/Bullet.ms3d",
+                        WriteMs3dFile(TriangleModel(".\\skins\\Bullet.tga")));
          },
          "models/Bullet.ms3d: warning: material 0: texture models\\skins\\Bullet.tga opens only "
          "as models/skins/Bullet.tga, with backslashes read as /",
@@ -247,6 +249,16 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          },
          "models/Bullet.tga: warning: origin bits say top-left: rows are read in file order and "
          "will show upside down",
+         0},
+        {"more types than the check keeps",
+         [](auto& d) {
+             std::string more;
+             for (int i = 0; i < 100000; ++i)
+                 more += "T" + std::to_string(i) + "\nmodels/Bullet.ms3d\n1\n1\n";
+             AppendToCatalogue(d, more);
+         },
+         "alukset.txt:400001: warning: more than 100000 types; from here on only the six the game "
+         "needs are checked",
          0},
         // The summary and the exit status.
         {"warnings with --strict", [](auto& d) { EditCatalogue(d, "9; thrust", "-9; thrust"); },
