@@ -158,9 +158,9 @@ void CheckModels(Check& check) {
             continue;
         std::string reason;
         if (!Opens(file, reason)) {
-            check.report.Add(
-                {FindingKind::UnreadableModel, CatalogueFileName, type.modelLine,
-                 "model file " + file + " of type " + name + " cannot be opened: " + reason});
+            check.report.Add({FindingKind::UnreadableModel, CatalogueFileName, type.modelLine,
+                              "model file " + file + AlsoTried(file) + " of type " + name +
+                                  " cannot be opened: " + reason});
             continue;
         }
         MilkshapeModel model; // read without GL: its textures are checked here instead
@@ -173,10 +173,6 @@ void CheckModels(Check& check) {
         ++check.modelCount;
         CheckTextures(check, file, model);
     }
-}
-
-std::string Counted(long n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
 }
 
 int RunCheck(int argc, char** argv) {
@@ -200,10 +196,7 @@ int RunCheck(int argc, char** argv) {
     Check check(report);
     if (ReadCatalogue(check))
         CheckModels(check);
-    const std::string checked = Counted(long(check.types.size()), "type") + ", " +
-                                Counted(check.modelCount, "model") + ", " +
-                                Counted(check.textureCount, "texture");
-    return report.Finish(checked, strict);
+    return report.Finish(long(check.types.size()), check.modelCount, check.textureCount, strict);
 }
 
 } // namespace

@@ -91,13 +91,15 @@ void CheckReport::Add(const Finding& finding) {
                 Printable(finding.reason).c_str());
 }
 
-int CheckReport::Finish(const std::string& checked, bool strict) {
+int CheckReport::Finish(long types, long models, long textures, bool strict) {
     for (const auto& [kind, k] : kinds)
         if (k.count > MostShownPerKind)
             std::printf("%s: note: %ld more %s not shown\n", Printable(Shown(k.firstFile)).c_str(),
                         k.count - MostShownPerKind, Plural(kind));
     const bool starts = errors == 0;
     const bool fails = !starts || (strict && warnings > 0);
+    const std::string checked = Counted(types, "type") + ", " + Counted(models, "model") + ", " +
+                                Counted(textures, "texture");
     std::printf("%s: %s: %s, %s; the game would %s%s\n", Printable(folder).c_str(), checked.c_str(),
                 Counted(errors, "error").c_str(), Counted(warnings, "warning").c_str(),
                 starts ? "start" : "not start",

@@ -44,10 +44,11 @@ class CheckReport {
 
     // Prints the finding on standard output, unless its kind has been shown enough already.
     void Add(const Finding& finding);
-    // Prints one line for each kind that had findings left out, then the summary line
-    // "FOLDER: CHECKED: N errors, M warnings; the game would (not) start". `strict`: warnings
-    // count as errors. Returns the exit status: 0 when nothing counts against the folder.
-    int Finish(const std::string& checked, bool strict);
+    // Prints one line for each kind that had findings left out, then the summary line "FOLDER:
+    // T types, M models, X textures: N errors, W warnings; the game would (not) start".
+    // `strict`: warnings count as errors. Returns the exit status: 0 when nothing counts against
+    // the folder.
+    int Finish(long types, long models, long textures, bool strict);
 
     long errors = 0, warnings = 0;
 
