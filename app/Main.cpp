@@ -1,6 +1,5 @@
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
 #include "Frame.h"
-#include "Keyboard.h"
 #include "Video.h"
 
 #include <SDL/SDL.h>
@@ -40,6 +39,24 @@ LoopState HandleEvent(const SDL_Event& event) {
     }
 }
 
+// The keys the game uses, as SDL saw them at the last event poll.
+HeldKeys ReadHeldKeys() {
+    static const struct {
+        SDLKey code;
+        GameKey key;
+    } Keys[] = {
+        {SDLK_UP, KeyUp},       {SDLK_DOWN, KeyDown},    {SDLK_LEFT, KeyLeft},
+        {SDLK_RIGHT, KeyRight}, {SDLK_LALT, KeyLeftAlt}, {SDLK_LCTRL, KeyLeftCtrl},
+        {SDLK_SPACE, KeySpace}, {SDLK_p, KeyP},          {SDLK_t, KeyT},
+    };
+    int count = 0;
+    const Uint8* state = SDL_GetKeyState(&count);
+    HeldKeys held;
+    for (const auto& k : Keys)
+        HoldKey(held, k.key, k.code < count && state[k.code] != 0);
+    return held;
+}
+
 // Runs frames until a quit is asked for; the frame that takes the quit is still rendered.
 LoopState RunFrameLoop() {
     LoopState state = KeepRunning;
@@ -60,7 +77,7 @@ LoopState RunFrameLoop() {
         previousTick = tick;
         // The first frame has no earlier frame to time, so it never updates.
         if (accumulated > 1.0)
-            UpdateFrame(elapsed * 0.001);
+            UpdateFrame(ReadHeldKeys(), elapsed * 0.001);
         RenderFrame();
         SDL_GL_SwapBuffers();
         accumulated += elapsed;
@@ -85,9 +102,6 @@ int main(int, char**) {
         WriteLine(error.c_str());
         return 1;
     }
-    int keyCount = 0;
-    const Uint8* keys = SDL_GetKeyState(&keyCount); // SDL keeps this array current
-    SetHeldKeys(keys, keyCount);
     if (!Initialize()) {
         WriteLine("ERROR during Initialize() Exiting...");
         Shutdown(); // frees what loading made while the GL context is still here

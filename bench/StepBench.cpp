@@ -69,7 +69,7 @@ void StepWorldBench(benchmark::State& state) {
             steps = 0;
             state.ResumeTiming();
         }
-        StepWorld(w, FrameSeconds);
+        StepWorld(w, HeldKeys(), FrameSeconds);
         benchmark::DoNotOptimize(w.ships.data());
     }
     state.counters["ships"] = double(start.ships.size());
