@@ -27,10 +27,10 @@ const Model* SomeModel() {
 
 } // namespace
 
-bool Initialize() {
+bool Initialize(const RandomSeed* starSeed) {
     if (!LoadShipCatalogue())
         return false;
-    if (!SetUpWorld())
+    if (!SetUpWorld(starSeed))
         return false;
     SetFixedGLState();
     SetupLights();

@@ -3,9 +3,12 @@
 
 #include "HeldKeys.h"
 
-// Loads the catalogue and its models, places the world, sets the fixed GL state, the lights and
-// the camera. False when loading or set-up failed (they wrote their own error lines).
-bool Initialize();
+struct RandomSeed;
+
+// Loads the catalogue and its models, places the world (its stars from `starSeed`, or from fresh
+// words when null), sets the fixed GL state, the lights and the camera. False when loading or
+// set-up failed (they wrote their own error lines).
+bool Initialize(const RandomSeed* starSeed = nullptr);
 
 // Lights off, the red light while T is held, and unless P is held one simulation step of
 // `seconds` under `keys`, the keys held in this frame.

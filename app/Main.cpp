@@ -1,5 +1,7 @@
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
+#include "DemoSession.h"
 #include "Frame.h"
+#include "Replay.h"
 #include "Video.h"
 
 #include <SDL/SDL.h>
@@ -14,7 +16,7 @@ void WriteLine(const char* line) {
     std::fflush(stdout);
 }
 
-enum LoopState { KeepRunning, Quit, NoVideoMode };
+enum LoopState { KeepRunning, Quit, DemoOver, NoVideoMode };
 
 LoopState ChangeMode(int width, int height, Uint32 flags) {
     return ChangeVideoMode(width, height, flags) ? KeepRunning : NoVideoMode;
@@ -57,37 +59,74 @@ HeldKeys ReadHeldKeys() {
     return held;
 }
 
-// Runs frames until a quit is asked for; the frame that takes the quit is still rendered.
-LoopState RunFrameLoop() {
+// Waits for the millisecond clock to move on (no sleep: a frame lasts at least until it does)
+// and gives the frame's length.
+double MeasureFrame(double& previousTick) {
+    double tick;
+    do
+        tick = SDL_GetTicks();
+    while (tick == previousTick);
+    double elapsed = tick - previousTick;
+    previousTick = tick;
+    return elapsed;
+}
+
+// A played demo keeps the recorded pace: each frame waits until the clock has caught up with
+// the recorded time. Where drawing is slower, it falls behind; the steps stay the same.
+void KeepPace(double startTick, double recordedMilliseconds) {
+    while (SDL_GetTicks() - startTick < recordedMilliseconds)
+        SDL_Delay(1);
+}
+
+// Runs frames until a quit is asked for or a played demo ends; the frame that takes the quit is
+// still rendered. A played demo gives each frame's length and keys; otherwise they are measured
+// and read, and recorded when recording.
+LoopState RunFrameLoop(DemoSession& demo) {
     LoopState state = KeepRunning;
     SDL_Event event{};
     double previousTick = SDL_GetTicks();
-    double accumulated = 0; // milliseconds of all completed frames
+    const double startTick = previousTick;
+    double played = 0; // milliseconds of the demo frames played so far
+    FrameClock clock;
     while (state == KeepRunning) {
         while (SDL_PollEvent(&event)) {
             LoopState result = HandleEvent(event);
             if (state == KeepRunning)
                 state = result;
         }
-        double tick;
-        do // no sleep: a frame lasts at least until the millisecond clock moves on
-            tick = SDL_GetTicks();
-        while (tick == previousTick);
-        double elapsed = tick - previousTick;
-        previousTick = tick;
+        double elapsed;
+        HeldKeys keys;
+        DemoFrame frame;
+        if (NextDemoFrame(demo, frame)) {
+            elapsed = frame.milliseconds;
+            keys.bits = frame.keys;
+            played += elapsed;
+            KeepPace(startTick, played);
+        } else if (demo.mode == PlayDemo) {
+            return DemoOver;
+        } else {
+            elapsed = MeasureFrame(previousTick);
+            keys = ReadHeldKeys();
+            RecordFrame(demo, elapsed, keys);
+        }
         // The first frame has no earlier frame to time, so it never updates.
-        if (accumulated > 1.0)
-            UpdateFrame(ReadHeldKeys(), elapsed * 0.001);
+        if (FrameUpdates(clock, elapsed))
+            UpdateFrame(keys, elapsed * 0.001);
         RenderFrame();
         SDL_GL_SwapBuffers();
-        accumulated += elapsed;
     }
     return state;
 }
 
 } // namespace
 
-int main(int, char**) {
+int main(int argc, char** argv) {
+    DemoSession demo;
+    std::string error;
+    if (!ReadDemoOptions(argc, argv, demo, error) || !PrepareDemo(demo, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
     if (NoDisplayToOpen()) {
         WriteLine("ERROR: no display to show the game window on (DISPLAY is not set)");
         return 1;
@@ -96,20 +135,26 @@ int main(int, char**) {
         WriteLine("Error initializing SDL");
         return 1;
     }
-    std::string error;
     if (!OpenGameWindow(error)) {
         SDL_Quit();
         WriteLine(error.c_str());
         return 1;
     }
-    if (!Initialize()) {
+    if (!Initialize(DemoStarSeed(demo))) {
         WriteLine("ERROR during Initialize() Exiting...");
         Shutdown(); // frees what loading made while the GL context is still here
         SDL_Quit();
         return 1;
     }
-    LoopState end = RunFrameLoop();
+    if (!StartRecording(demo, error)) {
+        Shutdown();
+        SDL_Quit();
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    LoopState end = RunFrameLoop(demo);
+    EndDemo(demo);
     Shutdown();
     SDL_Quit();
-    return end == Quit ? 0 : 1;
+    return end == NoVideoMode ? 1 : 0;
 }

@@ -24,15 +24,21 @@ ShipType MakeShipType(const CatalogueRecord& record) {
 
 } // namespace
 
-bool LoadShipCatalogue() {
+bool ReadShipTypes(const std::string& path) {
     std::vector<unsigned char> bytes;
-    if (!ReadFileBytes("alukset.txt", bytes)) {
-        std::cout << "ERROR: alukset.txt missing, no ships loaded" << std::endl;
+    if (!ReadFileBytes(path, bytes))
         return false;
-    }
     std::string text(bytes.begin(), bytes.end());
     for (const CatalogueRecord& record : ParseCatalogue(text))
         shipCatalogue.Insert(record.name, MakeShipType(record)); // the first under a name wins
+    return true;
+}
+
+bool LoadShipCatalogue() {
+    if (!ReadShipTypes("alukset.txt")) {
+        std::cout << "ERROR: alukset.txt missing, no ships loaded" << std::endl;
+        return false;
+    }
 
     for (auto& entry : shipCatalogue.entries) {
         ShipType& type = entry.second;

@@ -17,6 +17,7 @@ const Command Commands[] = {
     {"model", "model IN           print a MilkShape 3D model as JSON", ModelCommand},
     {"render", "render IN OUT.png   draw a model from above and at an angle", RenderCommand},
     {"generate", "generate DIR       write the default game data into DIR", GenerateCommand},
+    {"replay", "replay [--data DIR] FILE   play a recorded game with no window", ReplayCommand},
 };
 
 int Usage() {

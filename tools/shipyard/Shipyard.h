@@ -6,6 +6,7 @@ int TextureCommand(int argc, char** argv);  // shipyard texture IN OUT
 int ModelCommand(int argc, char** argv);    // shipyard model IN
 int RenderCommand(int argc, char** argv);   // shipyard render IN OUT.png
 int GenerateCommand(int argc, char** argv); // shipyard generate DIR
+int ReplayCommand(int argc, char** argv);   // shipyard replay [--data DIR] FILE
 
 // Writes "shipyard: SUBJECT: REASON" and a line end to standard error; returns 1.
 int Refuse(const char* subject, const char* reason);

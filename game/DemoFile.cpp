@@ -1,0 +1,128 @@
+// Reading a demo file whole, and writing one as the game goes.
+#include "DemoFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// The whole regular file at `path`. Opened without blocking, so that a named pipe is refused
+// instead of waiting for a writer.
+bool ReadRegularFile(const std::string& path, std::vector<unsigned char>& bytes,
+                     std::string& reason) {
+    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    struct stat info;
+    bool ok = fstat(fd, &info) == 0;
+    if (ok && !S_ISREG(info.st_mode)) {
+        reason =
+            S_ISDIR(info.st_mode) ? "is a directory, not a regular file" : "is not a regular file";
+        ok = false;
+    }
+    if (ok) {
+        bytes.resize(size_t(info.st_size));
+        size_t got = 0;
+        int error = 0;
+        while (got < bytes.size() && !error) {
+            ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno != EINTR)
+                error = errno;
+            else if (n == 0)
+                break;
+            else if (n > 0)
+                got += size_t(n);
+        }
+        if (got < bytes.size()) {
+            reason = error ? std::strerror(error) : "the file shrank while it was read";
+            ok = false;
+        }
+    }
+    close(fd);
+    return ok;
+}
+
+bool Write(DemoRecorder& recorder, const std::vector<unsigned char>& bytes, std::string& reason) {
+    if (!recorder.file) {
+        reason = "the recording is closed";
+        return false;
+    }
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), recorder.file) == bytes.size() &&
+        std::fflush(recorder.file) == 0)
+        return true;
+    reason = errno ? std::strerror(errno) : "cannot write";
+    std::fclose(recorder.file);
+    recorder.file = nullptr;
+    return false;
+}
+
+} // namespace
+
+bool ReadDemoFile(const std::string& path, Demo& demo, std::string& reason) {
+    std::vector<unsigned char> bytes;
+    return ReadRegularFile(path, bytes, reason) &&
+           ParseDemo(bytes.data(), bytes.size(), demo, reason);
+}
+
+bool StartDemoRecording(DemoRecorder& recorder, const std::string& path, std::string& reason) {
+    recorder = DemoRecorder();
+    recorder.path = path;
+    recorder.file = std::fopen(path.c_str(), "wb");
+    if (!recorder.file)
+        reason = std::strerror(errno);
+    return recorder.file != nullptr;
+}
+
+bool RecordDemoHeader(DemoRecorder& recorder, const Demo& demo, std::string& reason) {
+    std::vector<unsigned char> bytes;
+    AppendDemoHeader(bytes, demo);
+    return Write(recorder, bytes, reason);
+}
+
+bool RecordDemoFrame(DemoRecorder& recorder, double milliseconds, HeldKeys keys,
+                     std::string& reason) {
+    // The loop measures whole milliseconds, at least one; only a clock gone wrong gives more
+    // than a day (or less than nothing, when the millisecond tick wraps round).
+    if (!(milliseconds >= 1 && milliseconds <= MaxDemoFrameMilliseconds &&
+          milliseconds == std::floor(milliseconds))) {
+        char length[64];
+        std::snprintf(length, sizeof length, "%.0f", milliseconds);
+        reason = "frame " + std::to_string(recorder.frames + 1) + " lasted " + length +
+                 " ms, which no demo can hold";
+        if (recorder.file)
+            std::fclose(recorder.file);
+        recorder.file = nullptr;
+        return false;
+    }
+    DemoFrame frame;
+    frame.milliseconds = uint32_t(milliseconds);
+    frame.keys = keys.bits;
+    std::vector<unsigned char> bytes;
+    AppendDemoFrame(bytes, frame);
+    if (!Write(recorder, bytes, reason))
+        return false;
+    ++recorder.frames;
+    recorder.milliseconds += frame.milliseconds;
+    return true;
+}
+
+bool FinishDemoRecording(DemoRecorder& recorder, std::string& reason) {
+    std::vector<unsigned char> bytes;
+    AppendDemoEnd(bytes);
+    if (!Write(recorder, bytes, reason))
+        return false;
+    bool closed = std::fclose(recorder.file) == 0;
+    recorder.file = nullptr;
+    if (!closed)
+        reason = std::strerror(errno);
+    return closed;
+}
