@@ -2,8 +2,8 @@
 // clock. The recording is made here, by a pilot who wanders and fires while the twelve chasers
 // stay in the game, chase and fire throughout: the step does its full work in every frame.
 // Usage: replay_bench [benchmark flags]   or   replay_bench --write FILE (the recording only)
+#include "DefaultCatalogue.h"
 #include "DemoFile.h"
-#include "Handling.h"
 #include "Replay.h"
 #include "SetUpWorld.h"
 #include "ShipCatalogue.h"
@@ -20,20 +20,10 @@ namespace {
 
 constexpr uint64_t GameMilliseconds = 10 * 60 * 1000;
 
-void LoadCatalogue() {
-    shipCatalogue.Clear();
-    for (const Handling& value : DefaultHandling) {
-        ShipType type;
-        type.thrust = value.thrust;
-        type.turnRate = value.turnRate;
-        shipCatalogue.Insert(value.name, type);
-    }
-}
-
 // Stretches of 0.1 to 1 s of random flying keys, the trigger held half of the time; frames of
 // 2 to 12 ms, as the game measures them on a machine drawing 80 to 500 frames a second.
 bool RecordPilot(const std::string& path, std::string& reason) {
-    LoadCatalogue();
+    LoadDefaultCatalogue();
     Demo header;
     std::mt19937 random(2024);
     for (uint32_t& word : header.starSeed.words)

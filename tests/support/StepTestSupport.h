@@ -1,7 +1,7 @@
 // Shared set-up for tests of the simulation step: the default scenario and test ships.
 #pragma once
 
-#include "Handling.h"
+#include "DefaultCatalogue.h"
 #include "HeldKeys.h"
 #include "LightSlots.h"
 #include "SetUpWorld.h"
@@ -9,17 +9,6 @@
 #include "World.h"
 
 #include <gtest/gtest.h>
-
-// The catalogue of the default ship set, without models: the step never draws.
-inline void LoadDefaultCatalogue() {
-    shipCatalogue.Clear();
-    for (const Handling& value : DefaultHandling) {
-        ShipType type;
-        type.thrust = value.thrust;
-        type.turnRate = value.turnRate;
-        shipCatalogue.Insert(value.name, type);
-    }
-}
 
 // A fresh `world` holding the default scenario, and an empty light queue.
 inline void ResetDefaultWorld() {
