@@ -2,13 +2,15 @@
 #include "DemoSession.h"
 
 #include "LoadShipCatalogue.h"
+#include "Options.h"
 #include "Replay.h"
 #include "ShipCatalogue.h"
 #include "World.h"
 
 #include <cstdio>
-#include <cstring>
 #include <iostream>
+
+#include <unistd.h>
 
 namespace {
 
@@ -22,37 +24,35 @@ void WriteNote(const DemoSession& session, const std::string& reason) {
 
 } // namespace
 
-bool ReadDemoOptions(int argc, char** argv, DemoSession& session, std::string& error) {
-    for (int i = 1; i < argc; ++i) {
-        bool record = std::strcmp(argv[i], "--record") == 0;
-        if (!record && std::strcmp(argv[i], "--play") != 0)
-            continue;
-        if (session.mode != NoDemo) {
-            error = "starchase: --record and --play are one demo at a time";
-            return false;
-        }
-        if (i + 1 == argc) {
-            error = std::string("starchase: ") + argv[i] + " needs a FILE";
-            return false;
-        }
-        session.mode = record ? RecordDemo : PlayDemo;
-        session.path = argv[++i];
+DemoSession DemoFromOptions(const GameOptions& options) {
+    DemoSession session;
+    if (!options.recordFile.empty()) {
+        session.mode = RecordDemo;
+        session.path = options.recordFile;
+    } else if (!options.playFile.empty()) {
+        session.mode = PlayDemo;
+        session.path = options.playFile;
     }
-    return true;
+    session.file = session.path;
+    char folder[4096];
+    if (session.mode != NoDemo && session.path[0] != '/' && getcwd(folder, sizeof folder))
+        session.file = std::string(folder) + "/" + session.path;
+    return session;
 }
 
 bool PrepareDemo(DemoSession& session, std::string& error) {
     if (session.mode != PlayDemo)
         return true;
     std::string reason;
-    if (!ReadDemoFile(session.path, session.demo, reason)) {
+    if (!ReadDemoFile(session.file, session.demo, reason)) {
         error = ErrorLine(session, reason);
         return false;
     }
     if (!session.demo.finished)
         WriteNote(session, UnfinishedDemoNote(session.demo));
-    if (!ReadShipTypes("alukset.txt")) {
-        error = "ERROR: alukset.txt missing, no ships loaded";
+    if (!ReadShipTypes(CatalogueFileName)) {
+        error = ErrorLine(session, std::string(CatalogueFileName) +
+                                       " cannot be read to check the recorded ship types");
         return false;
     }
     std::string difference = CatalogueDifference(session.demo.shipTypes, shipCatalogue);
@@ -75,7 +75,7 @@ bool StartRecording(DemoSession& session, std::string& error) {
         return true;
     session.demo.shipTypes = RecordedShipTypes(shipCatalogue);
     std::string reason;
-    if (!StartDemoRecording(session.recorder, session.path, reason) ||
+    if (!StartDemoRecording(session.recorder, session.file, reason) ||
         !RecordDemoHeader(session.recorder, session.demo, reason)) {
         error = ErrorLine(session, reason);
         return false;

@@ -8,24 +8,28 @@
 
 #include <string>
 
+struct GameOptions;
+
 enum DemoMode { NoDemo, RecordDemo, PlayDemo };
 
 struct DemoSession {
     DemoMode mode = NoDemo;
-    std::string path;
+    std::string path;       // as given, for messages
+    std::string file;       // the same file from wherever the working folder is
     Demo demo;              // played: as read; recorded: its header
     size_t nextFrame = 0;   // played
     DemoRecorder recorder;  // recorded
     bool recording = false; // false once a write failed
 };
 
-// Finds `--record FILE` or `--play FILE` among the arguments; others are left alone. False,
-// with the error, for an option without its file or both options at once.
-bool ReadDemoOptions(int argc, char** argv, DemoSession& session, std::string& error);
+// The demo the options ask for. A relative path is taken from the folder the game starts in,
+// before the data folder becomes the working folder.
+DemoSession DemoFromOptions(const GameOptions& options);
 
-// Before the window opens. To play: reads the demo and checks the catalogue's types against the
-// recorded ones (the catalogue is left empty again), noting on standard error a recording that
-// was cut off. False, with the error line, when the demo cannot be played.
+// Before the window opens, in the data folder. To play: reads the demo and checks the
+// catalogue's types against the recorded ones (the catalogue is left empty again), noting on
+// standard error a recording that was cut off. False, with the error line, when the demo cannot
+// be played.
 bool PrepareDemo(DemoSession& session, std::string& error);
 
 // The seed for the star field: the recorded one, a fresh one kept for the recording's header, or

@@ -1,6 +1,8 @@
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
+#include "DataFolder.h"
 #include "DemoSession.h"
 #include "Frame.h"
+#include "Options.h"
 #include "Replay.h"
 #include "Video.h"
 
@@ -121,9 +123,13 @@ LoopState RunFrameLoop(DemoSession& demo) {
 } // namespace
 
 int main(int argc, char** argv) {
-    DemoSession demo;
-    std::string error;
-    if (!ReadDemoOptions(argc, argv, demo, error) || !PrepareDemo(demo, error)) {
+    GameOptions options = ParseOptions(argc, argv);
+    if (options.action != PlayGame)
+        return AnswerWithoutPlaying(options);
+    DemoSession demo = DemoFromOptions(options);
+    std::string error; // the folder and a demo to play are checked before any window opens
+    if (!EnterDataFolder(ChooseDataFolder(options.dataFolder, InstalledDataFolder()), error) ||
+        !PrepareDemo(demo, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }

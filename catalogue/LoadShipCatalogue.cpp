@@ -35,7 +35,7 @@ bool ReadShipTypes(const std::string& path) {
 }
 
 bool LoadShipCatalogue() {
-    if (!ReadShipTypes("alukset.txt")) {
+    if (!ReadShipTypes(CatalogueFileName)) {
         std::cout << "ERROR: alukset.txt missing, no ships loaded" << std::endl;
         return false;
     }

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The catalogue's file name, in the folder the game plays.
+constexpr const char* CatalogueFileName = "alukset.txt";
+
 // Reads alukset.txt from the working directory into the (empty) catalogue, then loads and
 // compiles every type's model in name order, stopping at the first that fails. Needs the GL
 // context. False, after one ERROR line on standard output, when the file cannot be read or a

@@ -4,7 +4,7 @@ StarchaseTest(NAME generate_test SOURCES shipyard/GenerateCommandTest.cpp LIBS a
 add_dependencies(generate_test shipyard)
 set_property(TEST generate_test APPEND PROPERTY ENVIRONMENT "SHIPYARD=$<TARGET_FILE:shipyard>")
 
-set(SHIPYARD_SOURCE_DIR ${CMAKE_SOURCE_DIR}/tools/shipyard)
+set(SHIPYARD_SOURCE_DIR ${PROJECT_SOURCE_DIR}/tools/shipyard)
 StarchaseTest(NAME shipyard_writers_test
               SOURCES unit/ShipyardWritersTest.cpp ${SHIPYARD_SOURCE_DIR}/Ms3dWriter.cpp
                       ${SHIPYARD_SOURCE_DIR}/TgaWriter.cpp ${SHIPYARD_SOURCE_DIR}/MeshBuilder.cpp

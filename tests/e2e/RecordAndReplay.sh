@@ -43,9 +43,10 @@ EOF
 echo "frames with Up $up, Left and Space $left_fire, Space $fire"
 [ "$up" -gt 0 ] && [ "$left_fire" -gt 0 ] || fail "the held keys did not reach the recording"
 
+# Played from the folder the demo is in, the ships from --data.
 status=0
-(cd "$data" && timeout 120 "$STARCHASE" --play "$demo" >"$work/play.out" 2>"$work/play.err") ||
-    status=$?
+(cd "$work" && timeout 120 "$STARCHASE" --data "$data" --play game.demo >"$work/play.out" \
+    2>"$work/play.err") || status=$?
 expect_status 0
 [ "$(cat "$work/play.out")" = "$recorded" ] || fail "played in a window: [$(cat "$work/play.out")]"
 [ ! -s "$work/play.err" ] || fail "playing wrote [$(cat "$work/play.err")]"

@@ -56,17 +56,18 @@ still_chasers() { # DIR
         "$1/alukset.txt" >"$1/still.txt" && mv "$1/still.txt" "$1/alukset.txt"
 }
 
-# Starts the game in DIR; its standard output goes to $work/game.out.
-start_game() {
-    (cd "$1" && exec timeout 120 "$STARCHASE" >"$work/game.out" 2>"$work/game.err") &
+# Starts the game in DIR with the ARGUMENTS; its standard output goes to $work/game.out.
+start_game() { # DIR [ARGUMENTS...]
+    (cd "$1" && exec timeout 120 "$STARCHASE" "${@:2}" >"$work/game.out" 2>"$work/game.err") &
     game_pid=$!
 }
 
-# Runs the game in DIR to its end (it must end by itself) and leaves its output in
-# $work/game.out and its exit status in $status.
-run_game_to_end() {
+# Runs the game in DIR with the ARGUMENTS to its end (it must end by itself) and leaves its
+# output in $work/game.out and $work/game.err and its exit status in $status.
+run_game_to_end() { # DIR [ARGUMENTS...]
     status=0
-    (cd "$1" && timeout 60 "$STARCHASE" >"$work/game.out" 2>"$work/game.err") || status=$?
+    (cd "$1" && timeout 60 "$STARCHASE" "${@:2}" >"$work/game.out" 2>"$work/game.err") ||
+        status=$?
 }
 
 wait_game_exit() {

@@ -1,5 +1,6 @@
-// The built `shipyard render` under the virtual display: the PNG, decoded by ImageMagick, shows
-// the model the right way round from above and again at an angle; without a display it refuses.
+// The built `shipyard render` with no display at all (it draws offscreen): the PNG, decoded by
+// ImageMagick, shows the model the right way round from above and again at an angle, or with
+// --size as one square view on a transparent background.
 #include "Ms3dBuilder.h"
 #include "ShipyardRun.h"
 
@@ -48,8 +49,8 @@ TEST(ShipyardRender, DrawsTheModelFromAboveAndAtAnAngle) {
     const std::string png = testing::TempDir() + "render_plates.png";
     const std::string raw = testing::TempDir() + "render_plates.rgb";
     std::remove(png.c_str());
-    const ShipyardRun run =
-        RunShipyard("render " + ShellQuoted(WritePlates()) + " " + ShellQuoted(png));
+    const ShipyardRun run = RunShipyard(
+        "render " + ShellQuoted(WritePlates()) + " " + ShellQuoted(png), "env -u DISPLAY");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     const std::string convert =
@@ -69,12 +70,44 @@ TEST(ShipyardRender, DrawsTheModelFromAboveAndAtAnAngle) {
     EXPECT_GT(Find(pixels, ViewSize, 0, 255, 0).count, 0);
 }
 
-TEST(ShipyardRender, RefusesWithoutADisplay) {
-    const std::string png = testing::TempDir() + "render_refused.png";
-    const ShipyardRun run = RunShipyard(
-        "render " + ShellQuoted(WritePlates()) + " " + ShellQuoted(png), "env -u DISPLAY");
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "shipyard: render: no display: set DISPLAY to an X server (e.g. an Xvfb)\n");
+TEST(ShipyardRender, DrawsASquareIconOnATransparentBackground) {
+    const std::string png = testing::TempDir() + "render_icon.png";
+    const std::string raw = testing::TempDir() + "render_icon.rgba";
+    std::remove(png.c_str());
+    const ShipyardRun run =
+        RunShipyard("render --size 64 " + ShellQuoted(WritePlates()) + " " + ShellQuoted(png),
+                    "env -u DISPLAY");
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string convert =
+        "/usr/bin/convert " + ShellQuoted(png) + " -depth 8 rgba:" + ShellQuoted(raw);
+    ASSERT_EQ(std::system(convert.c_str()), 0);
+    const std::string pixels = ReadWholeFile(raw);
+    ASSERT_EQ(pixels.size(), size_t(64 * 64 * 4)); // so the PNG is 64 x 64 with alpha
+    int clear = 0, red = 0, green = 0;
+    for (size_t i = 0; i < pixels.size(); i += 4) {
+        const auto* p = reinterpret_cast<const unsigned char*>(&pixels[i]);
+        clear += p[3] == 0;
+        red += p[0] == 255 && p[1] == 0 && p[2] == 0 && p[3] == 255;
+        green += p[0] == 0 && p[1] == 255 && p[2] == 0 && p[3] == 255;
+    }
+    EXPECT_EQ(pixels[3], 0); // a corner: the background shows through
+    EXPECT_GT(clear, 64 * 64 / 4);
+    EXPECT_GT(red, 64 * 64 / 30);
+    EXPECT_GT(green, 0);
+}
+
+TEST(ShipyardRender, RefusesABadSize) {
+    const std::string plates = ShellQuoted(WritePlates());
+    const std::string png = ShellQuoted(testing::TempDir() + "render_bad_size.png");
+    for (const char* size : {"0", "2049", "12x", "", "-5"}) {
+        const ShipyardRun run =
+            RunShipyard("render --size " + ShellQuoted(size) + " " + plates + " " + png);
+        EXPECT_EQ(run.status, 1) << size;
+        EXPECT_EQ(
+            run.err,
+            "shipyard: render: usage: shipyard render [--size N] IN OUT.png (N from 1 to 2048)\n")
+            << size;
+    }
 }
 
 } // namespace

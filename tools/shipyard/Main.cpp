@@ -15,9 +15,16 @@ struct Command {
 const Command Commands[] = {
     {"texture", "texture IN OUT     decode a TGA image to raw RGB(A) pixels", TextureCommand},
     {"model", "model IN           print a MilkShape 3D model as JSON", ModelCommand},
-    {"render", "render IN OUT.png   draw a model from above and at an angle", RenderCommand},
+    {"render",
+     "render [--size N] IN OUT.png\n"
+     "                     draw a model from above and at an angle; with --size,\n"
+     "                     one N-pixel square view at the angle (an icon)",
+     RenderCommand},
     {"generate", "generate DIR       write the default game data into DIR", GenerateCommand},
-    {"replay", "replay [--data DIR] FILE   play a recorded game with no window", ReplayCommand},
+    {"replay",
+     "replay [--data DIR] FILE\n"
+     "                     play a demo to its end with no window and print how it ended",
+     ReplayCommand},
 };
 
 int Usage() {

@@ -1,4 +1,4 @@
-// A minimal PNG writer: signature, IHDR, one IDAT of unfiltered rows, IEND.
+// A minimal PNG writer (8-bit RGB or RGBA): signature, IHDR, one IDAT of unfiltered rows, IEND.
 #include "PngWriter.h"
 
 #include <zlib.h>
@@ -35,15 +35,17 @@ bool Compress(const std::string& raw, std::string& packed) {
 
 } // namespace
 
-bool WritePng(const char* path, int width, int height, const std::vector<unsigned char>& rgb) {
-    size_t rowBytes = size_t(width) * 3;
-    if (width <= 0 || height <= 0 || rgb.size() != rowBytes * size_t(height))
+bool WritePng(const char* path, int width, int height, int channels,
+              const std::vector<unsigned char>& pixels) {
+    size_t rowBytes = size_t(width) * size_t(channels);
+    if (width <= 0 || height <= 0 || (channels != 3 && channels != 4) ||
+        pixels.size() != rowBytes * size_t(height))
         return false;
     std::string raw;
     raw.reserve((rowBytes + 1) * size_t(height));
     for (int y = 0; y < height; ++y) {
         raw += '\0'; // filter type: none
-        raw.append(reinterpret_cast<const char*>(&rgb[size_t(y) * rowBytes]), rowBytes);
+        raw.append(reinterpret_cast<const char*>(&pixels[size_t(y) * rowBytes]), rowBytes);
     }
     std::string packed;
     if (!Compress(raw, packed))
@@ -52,8 +54,9 @@ bool WritePng(const char* path, int width, int height, const std::vector<unsigne
     std::string header;
     PutU32(header, uint32_t(width));
     PutU32(header, uint32_t(height));
-    header +=
-        std::string("\x08\x02\x00\x00\x00", 5); // 8 bits, RGB, deflate, no filter, no interlace
+    header += '\x08';                          // 8 bits a channel
+    header += channels == 4 ? '\x06' : '\x02'; // colour type: RGBA or RGB
+    header += std::string(3, '\0');            // deflate, no filter, no interlace
     std::string png = "\x89PNG\r\n\x1a\n";
     PutChunk(png, "IHDR", header);
     PutChunk(png, "IDAT", packed);

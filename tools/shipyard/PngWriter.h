@@ -1,8 +1,10 @@
-// Writing 8-bit RGB images as PNG files (zlib does the compression).
+// Writing 8-bit RGB and RGBA images as PNG files (zlib does the compression).
 #pragma once
 
 #include <vector>
 
-// Writes `rgb` (width * height pixels of R, G, B bytes, rows from top to bottom) to `path` as a
-// PNG file. False when the file cannot be written or `rgb` is not that size.
-bool WritePng(const char* path, int width, int height, const std::vector<unsigned char>& rgb);
+// Writes `pixels` (width * height pixels of `channels` bytes, R, G, B and for 4 channels A, rows
+// from top to bottom) to `path` as a PNG file. False when the file cannot be written, `channels`
+// is not 3 or 4, or `pixels` is not that size.
+bool WritePng(const char* path, int width, int height, int channels,
+              const std::vector<unsigned char>& pixels);

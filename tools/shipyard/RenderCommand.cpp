@@ -1,42 +1,57 @@
-// shipyard render IN OUT.png: draws a model through the game's own load and display list in a
-// real GL window, from above as the game shows it and at an oblique angle, and saves both views
-// side by side as a PNG.
+// shipyard render [--size N] IN OUT.png: draws a model through the game's own load and display
+// list in an offscreen GL context (no display needed), from above as the game shows it and at an
+// oblique angle, and saves both views side by side as a PNG; with --size, one N-pixel square
+// view at the angle on a transparent background, as an icon.
 #include "Shipyard.h"
 
 #include "FileBytes.h"
 #include "FixedState.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
+#include "OffscreenGL.h"
 #include "PngWriter.h"
 #include "RenderFraming.h"
 
-#include <SDL/SDL.h>
-#include <SDL/SDL_opengl.h>
-
+#include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int ViewSize = 512;
-constexpr int Width = 2 * ViewSize;
-constexpr int Height = ViewSize;
+constexpr int PreviewSize = 512; // pixels a side of each view of the two-view preview
+constexpr int LargestIcon = 2048;
+
+// What to draw: two views side by side in RGB, or one square icon in RGBA.
+struct Picture {
+    int width, height, viewSize;
+    bool icon;
+    int Channels() const { return icon ? 4 : 3; }
+};
 
 // The game's fixed GL state, so the preview shades as the game does, with one light.
-void SetGameState() {
+void SetGameState(const Picture& picture) {
     SetFixedGLState();
-    glClearColor(0.05f, 0.06f, 0.09f, 1); // not quite the game's black, to show dark hulls
+    if (picture.icon)
+        glClearColor(0, 0, 0, 0);
+    else
+        glClearColor(0.05f, 0.06f, 0.09f, 1); // not quite the game's black, to show dark hulls
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
 }
 
-void DrawView(const Model& model, const ViewSetup& view, int left) {
-    glViewport(left, 0, ViewSize, ViewSize);
+// A square viewport: its lower left corner and side, in pixels.
+struct Viewport {
+    double left, bottom, size;
+};
+
+void DrawView(const Model& model, const ViewSetup& view, const Viewport& port) {
+    glViewport(GLint(port.left), GLint(port.bottom), GLsizei(port.size), GLsizei(port.size));
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(view.fieldOfView, 1.0, view.nearPlane, view.farPlane);
@@ -54,35 +69,51 @@ void DrawView(const Model& model, const ViewSetup& view, int left) {
     model.draw();
 }
 
-std::vector<unsigned char> ReadTopDown() {
-    std::vector<unsigned char> rgb(size_t(Width) * Height * 3);
-    std::vector<unsigned char> bottomUp(rgb.size());
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, Width, Height, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    size_t row = size_t(Width) * 3;
-    for (int y = 0; y < Height; ++y)
-        std::copy_n(&bottomUp[size_t(Height - 1 - y) * row], row, &rgb[size_t(y) * row]);
-    return rgb;
+// Multisampled edges over the transparent background come back premultiplied by their
+// coverage; PNG wants the colour itself beside its alpha.
+void UndoPremultipliedAlpha(std::vector<unsigned char>& rgba) {
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        unsigned alpha = rgba[i + 3];
+        if (alpha > 0 && alpha < 255)
+            for (size_t c = i; c < i + 3; ++c)
+                rgba[c] = (unsigned char)std::min(255u, (rgba[c] * 255u + alpha / 2) / alpha);
+    }
 }
 
-bool OpenWindow(std::string& error) {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        error = SDL_GetError();
-        return false;
-    }
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_WM_SetCaption("shipyard render", "shipyard render");
-    if (!SDL_SetVideoMode(Width, Height, 32, SDL_OPENGL)) {
-        error = SDL_GetError();
-        SDL_Quit();
-        return false;
-    }
-    return true;
+// The icon's view zoomed so that what `port` showed fills the square but for a small margin:
+// the same perspective, only scaled and moved, found from the pixels the first drawing covered.
+Viewport FitToDrawing(const Picture& picture, const Viewport& port) {
+    const int n = picture.width;
+    std::vector<unsigned char> rgba(size_t(n) * n * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, n, n, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    int left = n, bottom = n, right = -1, top = -1; // drawn pixels, inclusive
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+            if (rgba[(size_t(y) * n + x) * 4 + 3] != 0) {
+                left = std::min(left, x), right = std::max(right, x);
+                bottom = std::min(bottom, y), top = std::max(top, y);
+            }
+    if (right < 0)
+        return port;
+    // The oblique view already frames the model's box, so a few times is as far as it needs to
+    // zoom; more would only blow up a model that drew a few stray pixels.
+    double scale = std::min(4.0, 0.94 * n / (std::max(right - left, top - bottom) + 1));
+    double centreX = (left + right + 1) / 2.0, centreY = (bottom + top + 1) / 2.0;
+    return {n / 2.0 - centreX * scale, n / 2.0 - centreY * scale, port.size * scale};
+}
+
+std::vector<unsigned char> ReadTopDown(const Picture& picture) {
+    const size_t row = size_t(picture.width) * picture.Channels();
+    std::vector<unsigned char> pixels(row * picture.height), bottomUp(pixels.size());
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, picture.width, picture.height, picture.icon ? GL_RGBA : GL_RGB,
+                 GL_UNSIGNED_BYTE, bottomUp.data());
+    for (int y = 0; y < picture.height; ++y)
+        std::copy_n(&bottomUp[size_t(picture.height - 1 - y) * row], row, &pixels[size_t(y) * row]);
+    if (picture.icon)
+        UndoPremultipliedAlpha(pixels);
+    return pixels;
 }
 
 // Missing textures do not stop the game; the modder is told, and the model is drawn plain.
@@ -93,30 +124,55 @@ void ReportMissingTextures(const char* path, const Model& model) {
                          path, material.textureFile.c_str());
 }
 
-int Render(const char* in, const char* out) {
+int Render(const char* in, const char* out, const Picture& picture) {
     MilkshapeModel model;
     if (!model.load(in))
         return Refuse(in, "the game could not load the model");
     ReportMissingTextures(in, model);
     model.buildDisplayList();
-    SetGameState();
+    SetGameState(picture);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    DrawView(model, TopView(model), 0);
-    DrawView(model, ObliqueView(model), ViewSize);
+    const double size = picture.viewSize;
+    if (picture.icon) {
+        DrawView(model, ObliqueView(model), {0, 0, size});
+        Viewport fitted = FitToDrawing(picture, {0, 0, size});
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        DrawView(model, ObliqueView(model), fitted);
+    } else {
+        DrawView(model, TopView(model), {0, 0, size});
+        DrawView(model, ObliqueView(model), {size, 0, size});
+    }
     glFinish();
-    if (!WritePng(out, Width, Height, ReadTopDown()))
+    if (!WritePng(out, picture.width, picture.height, picture.Channels(), ReadTopDown(picture)))
         return Refuse(out, "cannot write the PNG file");
-    SDL_GL_SwapBuffers();
     return 0;
+}
+
+// "--size N" before the files; anything else there is a usage error.
+bool ReadPictureOption(int& argc, char**& argv, Picture& picture) {
+    picture = {2 * PreviewSize, PreviewSize, PreviewSize, false};
+    if (argc < 1 || std::strcmp(argv[0], "--size") != 0)
+        return true;
+    if (argc < 2)
+        return false;
+    char* end = nullptr;
+    long size = std::strtol(argv[1], &end, 10);
+    if (*argv[1] == '\0' || *end != '\0' || size < 1 || size > LargestIcon)
+        return false;
+    picture = {int(size), int(size), int(size), true};
+    argc -= 2;
+    argv += 2;
+    return true;
 }
 
 } // namespace
 
 int RenderCommand(int argc, char** argv) {
-    if (argc != 2)
-        return Refuse("render", "usage: shipyard render IN OUT.png");
+    Picture picture;
+    if (!ReadPictureOption(argc, argv, picture) || argc != 2)
+        return Refuse("render", "usage: shipyard render [--size N] IN OUT.png (N from 1 to 2048)");
     const char* in = argv[0];
-    // A bad file is refused with its reason before any window is opened.
+    // A bad file is refused with its reason before any GL is set up.
     std::vector<unsigned char> bytes;
     if (!ReadFileBytes(in, bytes))
         return Refuse(in, "cannot read the file");
@@ -124,13 +180,10 @@ int RenderCommand(int argc, char** argv) {
     std::string reason;
     if (!ParseMilkshape(bytes.data(), bytes.size(), in, parsed, reason))
         return Refuse(in, reason.c_str());
-    const char* display = std::getenv("DISPLAY");
-    if (!display || !*display)
-        return Refuse("render", "no display: set DISPLAY to an X server (e.g. an Xvfb)");
     std::string error;
-    if (!OpenWindow(error))
-        return Refuse("render", ("cannot open a GL window: " + error).c_str());
-    int status = Render(in, argv[1]);
-    SDL_Quit();
+    if (!OpenOffscreenGL(picture.width, picture.height, error))
+        return Refuse("render", ("cannot draw offscreen: " + error).c_str());
+    int status = Render(in, argv[1], picture);
+    CloseOffscreenGL();
     return status;
 }

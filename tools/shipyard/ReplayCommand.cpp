@@ -12,16 +12,14 @@
 #include <string>
 
 int ReplayCommand(int argc, char** argv) {
-    std::string dataFolder = ".";
+    std::string dataFolder;
     if (argc == 3 && std::strcmp(argv[0], "--data") == 0) {
         dataFolder = argv[1];
         argc -= 2;
         argv += 2;
     }
-    if (argc != 1) {
-        std::fprintf(stderr, "usage: shipyard replay [--data DIR] FILE\n");
-        return 2;
-    }
+    if (argc != 1)
+        return Refuse("replay", "usage: shipyard replay [--data DIR] FILE");
     const char* path = argv[0];
     Demo demo;
     std::string reason;
@@ -30,9 +28,11 @@ int ReplayCommand(int argc, char** argv) {
     if (!demo.finished)
         std::fprintf(stderr, "shipyard: %s: %s\n", path, UnfinishedDemoNote(demo).c_str());
     // Only the catalogue's figures count here: the ships fly with no models.
-    const std::string cataloguePath = dataFolder + "/alukset.txt";
+    const std::string cataloguePath =
+        dataFolder.empty() ? CatalogueFileName : dataFolder + "/" + CatalogueFileName;
     if (!ReadShipTypes(cataloguePath))
-        return Refuse(cataloguePath.c_str(), "cannot be read");
+        return Refuse(path,
+                      (cataloguePath + " cannot be read to check the recorded ship types").c_str());
     std::string difference = CatalogueDifference(demo.shipTypes, shipCatalogue);
     if (!difference.empty())
         return Refuse(path, ("alukset.txt differs from the recording: " + difference).c_str());

@@ -4,7 +4,7 @@
 // Each takes the arguments after the command word and returns the process exit status.
 int TextureCommand(int argc, char** argv);  // shipyard texture IN OUT
 int ModelCommand(int argc, char** argv);    // shipyard model IN
-int RenderCommand(int argc, char** argv);   // shipyard render IN OUT.png
+int RenderCommand(int argc, char** argv);   // shipyard render [--size N] IN OUT.png
 int GenerateCommand(int argc, char** argv); // shipyard generate DIR
 int ReplayCommand(int argc, char** argv);   // shipyard replay [--data DIR] FILE
 

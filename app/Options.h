@@ -1,0 +1,34 @@
+// The game's command line: a table of options read into a plain record, with no SDL or GL.
+#pragma once
+
+#include <string>
+
+// What the command line asks for.
+enum OptionsAction {
+    PlayGame,     // start the game
+    PrintHelp,    // --help: the help text on standard output, status 0
+    PrintVersion, // --version: the version line on standard output, status 0
+    BadUsage,     // `problem` on standard error, status 2
+};
+
+struct GameOptions {
+    OptionsAction action = PlayGame;
+    std::string dataFolder; // --data DIR; empty: chosen by where the game starts
+    std::string recordFile; // --record FILE: the demo to write while playing; empty: none
+    std::string playFile;   // --play FILE: the demo to play back; empty: none
+    std::string problem;    // for BadUsage: one line naming what is wrong, with the usage
+};
+
+// Reads argv[1] .. argv[argc - 1]. An option's value follows it ("--data DIR") or is joined
+// with "=" ("--data=DIR"). The game takes no other arguments.
+GameOptions ParseOptions(int argc, const char* const* argv);
+
+// The --help text: usage, every option, how the ships are chosen, the keys. Ends with a line end.
+std::string HelpText();
+
+// "starchase VERSION" and a line end.
+std::string VersionText();
+
+// For any action but PlayGame: writes the help or version text to standard output, or the
+// problem line to standard error, and returns the exit status (0, or 2 for BadUsage).
+int AnswerWithoutPlaying(const GameOptions& options);

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The game's command line: every row gives its exact lines and status, and none reaches the
+# window (run with no display, a row that did would end on the "no display" line instead).
+source "$(dirname "$0")/lib.sh"
+unset DISPLAY WAYLAND_DISPLAY
+
+usage="usage: starchase [--data DIR] [--record FILE] [--play FILE] [--help] [--version]"
+mkdir "$work/here" "$work/data"
+touch "$work/file"
+nodisplay="ERROR: no display to show the game window on (DISPLAY is not set)"
+
+# ARGUMENTS... | STATUS | STANDARD OUTPUT | STANDARD ERROR ("*" at the end: a prefix)
+rows=(
+    "--version|0|starchase $VERSION|"
+    "--help|0|$usage*|"
+    "--bogus|2||starchase: unknown option '--bogus'; $usage"
+    "-x|2||starchase: unknown option '-x'; $usage"
+    "--data|2||starchase: option '--data' needs a value (DIR); $usage"
+    "--data=|2||starchase: option '--data' needs a value (DIR); $usage"
+    "--help=yes|2||starchase: option '--help' takes no value; $usage"
+    "--play|2||starchase: option '--play' needs a value (FILE); $usage"
+    "--record a.demo --play b.demo|2||starchase: a demo is recorded or played, not both; $usage"
+    "extra|2||starchase: unexpected argument 'extra'; $usage"
+    "--data $work/data extra|2||starchase: unexpected argument 'extra'; $usage"
+    "-- extra|2||starchase: unexpected argument 'extra'; $usage"
+    "--data $work/missing|1||starchase: data folder '$work/missing': no such folder"
+    "--data $work/file|1||starchase: data folder '$work/file': not a folder"
+    "--data=$work/data|1|$nodisplay|"
+    "--|1|$nodisplay|"
+)
+# Root reads every folder, so an unreadable one can only be shown to other users.
+if [ "$(id -u)" != 0 ]; then
+    mkdir -m 000 "$work/locked"
+    rows+=("--data $work/locked|1||starchase: data folder '$work/locked': Permission denied")
+fi
+
+matches() { # ACTUAL EXPECTED
+    case "$2" in
+    *"*") [[ "$1" == "${2%\*}"* ]] ;;
+    *) [ "$1" = "$2" ] ;;
+    esac
+}
+
+for row in "${rows[@]}"; do
+    IFS='|' read -r arguments want_status want_out want_err <<<"$row"
+    read -ra words <<<"$arguments"
+    run_game_to_end "$work/here" "${words[@]}"
+    out=$(cat "$work/game.out")
+    err=$(cat "$work/game.err")
+    [ "$status" = "$want_status" ] || fail "$arguments: status $status, expected $want_status"
+    matches "$out" "$want_out" || fail "$arguments: output [$out], expected [$want_out]"
+    matches "$err" "$want_err" || fail "$arguments: errors [$err], expected [$want_err]"
+done
+echo "ok"
