@@ -58,7 +58,8 @@ bool PrepareDemo(DemoSession& session, std::string& error) {
     std::string difference = CatalogueDifference(session.demo.shipTypes, shipCatalogue);
     shipCatalogue.Clear();
     if (!difference.empty()) {
-        error = ErrorLine(session, "alukset.txt differs from the recording: " + difference);
+        error = ErrorLine(session, std::string(CatalogueFileName) +
+                                       " differs from the recording: " + difference);
         return false;
     }
     return true;

@@ -39,7 +39,7 @@ LoopState HandleEvent(const SDL_Event& event) {
     case SDLK_F2:
         return ChangeMode(640, 480, SDL_OPENGL | SDL_RESIZABLE);
     default:
-        return KeepRunning; // held keys are read by the update pass
+        return KeepRunning; // held keys are read once a frame, after the events
     }
 }
 
