@@ -41,9 +41,11 @@ DemoSession DemoFromOptions(const GameOptions& options) {
 }
 
 bool PrepareDemo(DemoSession& session, std::string& error) {
-    if (session.mode != PlayDemo)
-        return true;
     std::string reason;
+    if (session.mode == RecordDemo && !CanRecordAt(session.file, reason))
+        error = ErrorLine(session, reason);
+    if (session.mode != PlayDemo)
+        return error.empty();
     if (!ReadDemoFile(session.file, session.demo, reason)) {
         error = ErrorLine(session, reason);
         return false;

@@ -26,10 +26,10 @@ struct DemoSession {
 // before the data folder becomes the working folder.
 DemoSession DemoFromOptions(const GameOptions& options);
 
-// Before the window opens, in the data folder. To play: reads the demo and checks the
-// catalogue's types against the recorded ones (the catalogue is left empty again), noting on
-// standard error a recording that was cut off. False, with the error line, when the demo cannot
-// be played.
+// Before the window opens, in the data folder. To record: checks that the file can be
+// written. To play: reads the demo and checks the catalogue's types against the recorded ones
+// (the catalogue is left empty again), noting on standard error a recording that was cut off.
+// False, with the error line, when the demo cannot be recorded or played.
 bool PrepareDemo(DemoSession& session, std::string& error);
 
 // The seed for the star field: the recorded one, a fresh one kept for the recording's header, or

@@ -73,6 +73,21 @@ bool ReadDemoFile(const std::string& path, Demo& demo, std::string& reason) {
            ParseDemo(bytes.data(), bytes.size(), demo, reason);
 }
 
+bool CanRecordAt(const std::string& path, std::string& reason) {
+    size_t slash = path.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    struct stat info;
+    bool exists = stat(path.c_str(), &info) == 0;
+    if (exists && S_ISDIR(info.st_mode)) {
+        reason = "is a directory, not a file to record into";
+        return false;
+    }
+    bool ok = access(folder.c_str(), W_OK) == 0 && (!exists || access(path.c_str(), W_OK) == 0);
+    if (!ok)
+        reason = std::strerror(errno);
+    return ok;
+}
+
 bool StartDemoRecording(DemoRecorder& recorder, const std::string& path, std::string& reason) {
     recorder = DemoRecorder();
     recorder.path = path;

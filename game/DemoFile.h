@@ -20,6 +20,9 @@ struct DemoRecorder {
     uint64_t milliseconds = 0; // of all frames recorded
 };
 
+// Whether a recording could be made at `path`: its folder exists and may be written, as may the
+// file when it exists. Checked before the game starts; creating the file waits until it runs.
+bool CanRecordAt(const std::string& path, std::string& reason);
 // Creates the file, or empties the one there. False, with the system's reason.
 bool StartDemoRecording(DemoRecorder& recorder, const std::string& path, std::string& reason);
 // The header: the star seed and the ship types of `demo`.

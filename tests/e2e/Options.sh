@@ -20,6 +20,8 @@ rows=(
     "--help=yes|2||starchase: option '--help' takes no value; $usage"
     "--play|2||starchase: option '--play' needs a value (FILE); $usage"
     "--record a.demo --play b.demo|2||starchase: a demo is recorded or played, not both; $usage"
+    "--record $work/missing/a.demo|1||starchase: $work/missing/a.demo: No such file or directory"
+    "--record $work/data|1||starchase: $work/data: is a directory, not a file to record into"
     "extra|2||starchase: unexpected argument 'extra'; $usage"
     "--data $work/data extra|2||starchase: unexpected argument 'extra'; $usage"
     "-- extra|2||starchase: unexpected argument 'extra'; $usage"
