@@ -52,9 +52,10 @@ bool PrepareDemo(DemoSession& session, std::string& error) {
     }
     if (!session.demo.finished)
         WriteNote(session, UnfinishedDemoNote(session.demo));
-    if (!ReadShipTypes(CatalogueFileName)) {
-        error = ErrorLine(session, std::string(CatalogueFileName) +
-                                       " cannot be read to check the recorded ship types");
+    if (!ReadShipTypes(CatalogueFileName, reason)) {
+        error =
+            ErrorLine(session, std::string(CatalogueFileName) +
+                                   " cannot be read to check the recorded ship types: " + reason);
         return false;
     }
     std::string difference = CatalogueDifference(session.demo.shipTypes, shipCatalogue);

@@ -9,6 +9,7 @@
 #include <SDL/SDL.h>
 
 #include <cstdio>
+#include <new>
 #include <string>
 
 namespace {
@@ -122,7 +123,7 @@ LoopState RunFrameLoop(DemoSession& demo) {
 
 } // namespace
 
-int main(int argc, char** argv) {
+int RunGame(int argc, char** argv) {
     GameOptions options = ParseOptions(argc, argv);
     if (options.action != PlayGame)
         return AnswerWithoutPlaying(options);
@@ -163,4 +164,14 @@ int main(int argc, char** argv) {
     Shutdown();
     SDL_Quit();
     return end == NoVideoMode ? 1 : 0;
+}
+
+// Every reader turns a lack of memory into its own refusal; this is only the last line of defence.
+int main(int argc, char** argv) {
+    try {
+        return RunGame(argc, argv);
+    } catch (const std::bad_alloc&) {
+        WriteLine("ERROR: out of memory");
+        return 1;
+    }
 }

@@ -1,37 +1,129 @@
-// Whole-file reads and the backslash fallback for paths written on Windows.
+// Data files opened without blocking, read in steps or whole, and the backslash fallback.
 #include "FileBytes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <new>
 
-std::FILE* OpenDataFile(const std::string& path) {
-    if (std::FILE* file = std::fopen(path.c_str(), "rb"))
-        return file;
-    if (path.find('\\') == std::string::npos)
-        return nullptr;
-    std::string unixPath = path;
-    std::replace(unixPath.begin(), unixPath.end(), '\\', '/');
-    return std::fopen(unixPath.c_str(), "rb");
+namespace {
+
+bool Exists(const std::string& path) {
+    struct stat info;
+    return stat(path.c_str(), &info) == 0;
 }
 
-bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes) {
-    bytes.clear();
-    std::FILE* file = OpenDataFile(path);
-    if (!file)
-        return false;
-    // A directory opens too, and its end offset can be far past any real size.
+bool SystemFault(std::string& reason) {
+    reason = std::strerror(errno);
+    return false;
+}
+
+// Why a file of this kind, not a regular one, is not read.
+const char* KindFault(mode_t mode) {
+    if (S_ISFIFO(mode))
+        return "is a named pipe, not a regular file";
+    if (S_ISDIR(mode))
+        return "is a directory, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "is a device, not a regular file";
+    if (S_ISSOCK(mode))
+        return "is a socket, not a regular file";
+    return "is not a regular file";
+}
+
+bool RefuseKind(DataFile& file, mode_t mode, std::string& reason) {
+    file.notRegularFile = true;
+    reason = KindFault(mode);
+    return false;
+}
+
+} // namespace
+
+std::string DataFilePath(const std::string& path) {
+    if (Exists(path) || path.find('\\') == std::string::npos)
+        return path;
+    std::string unixPath = path;
+    std::replace(unixPath.begin(), unixPath.end(), '\\', '/');
+    return Exists(unixPath) ? unixPath : path;
+}
+
+DataFile::~DataFile() {
+    if (descriptor >= 0)
+        close(descriptor);
+}
+
+bool OpenDataFile(const std::string& path, DataFile& file, std::string& reason) {
+    const std::string opened = DataFilePath(path);
+    // Looked at before opening, so that no device is ever opened; looked at again once open, in
+    // case something else took the name in between. O_NONBLOCK keeps even that open from waiting.
     struct stat info;
-    bool ok = fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode);
-    ok = ok && std::fseek(file, 0, SEEK_END) == 0;
-    long size = ok ? std::ftell(file) : -1;
-    ok = size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok) {
-        bytes.resize(size_t(size));
-        ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (stat(opened.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
+        return RefuseKind(file, info.st_mode, reason);
+    const int descriptor = open(opened.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0)
+        return SystemFault(reason);
+    if (fstat(descriptor, &info) != 0) {
+        SystemFault(reason);
+        close(descriptor);
+        return false;
     }
-    std::fclose(file);
+    if (!S_ISREG(info.st_mode)) {
+        close(descriptor);
+        return RefuseKind(file, info.st_mode, reason);
+    }
+    file.descriptor = descriptor;
+    file.size = uint64_t(info.st_size);
+    return true;
+}
+
+bool ReadSomeBytes(DataFile& file, unsigned char* buffer, size_t size, size_t& got,
+                   std::string& reason) {
+    ssize_t count;
+    do
+        count = read(file.descriptor, buffer, size);
+    while (count < 0 && errno == EINTR);
+    if (count < 0)
+        return SystemFault(reason);
+    got = size_t(count);
+    return true;
+}
+
+bool ReadDataFile(DataFile& file, std::vector<unsigned char>& bytes, size_t total,
+                  std::string& reason) {
+    // What the file held when opened bounds the memory taken; a file that grew since is read
+    // no further than that.
+    const size_t had = bytes.size();
+    const uint64_t available = file.size > had ? file.size - had : 0;
+    const size_t wanted = total > had ? size_t(std::min<uint64_t>(total - had, available)) : 0;
+    try {
+        bytes.resize(had + wanted);
+    } catch (const std::bad_alloc&) {
+        reason = "out of memory for " + std::to_string(had + wanted) + " bytes of the file";
+        return false;
+    }
+    size_t filled = had;
+    size_t got = 1;
+    while (filled < bytes.size() && got > 0) {
+        if (!ReadSomeBytes(file, bytes.data() + filled, bytes.size() - filled, got, reason)) {
+            bytes.resize(filled);
+            return false;
+        }
+        filled += got;
+    }
+    bytes.resize(filled);
+    return true;
+}
+
+bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes,
+                   std::string& reason) {
+    bytes.clear();
+    DataFile file;
+    bool ok = OpenDataFile(path, file, reason) && ReadDataFile(file, bytes, SIZE_MAX, reason);
     if (!ok)
-        bytes.clear();
+        std::vector<unsigned char>().swap(bytes);
     return ok;
 }

@@ -1,15 +1,45 @@
-// Reading a whole file into memory, with paths written on Windows opened as they were meant.
+// Opening and reading the game's data files: never blocking, regular files only, and paths
+// written on Windows opened as they were meant.
 #pragma once
 
-#include <cstdio>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-// Opens `path` for binary reading. Where the path as written does not exist and holds
-// backslashes, opens it again with every backslash read as a directory separator, so that data
-// written on Windows (models\ships\hull.ms3d, .\hull.tga) works here too. Null on failure.
-std::FILE* OpenDataFile(const std::string& path);
+// The path that opening `path` uses: the path as written when something exists there; else,
+// when it holds backslashes and the form with every backslash read as '/' exists (data written
+// on Windows: models\ships\hull.ms3d), that form; else the path as written.
+std::string DataFilePath(const std::string& path);
 
-// Reads the whole file at `path` (opened as OpenDataFile does) with one read. False, with
-// `bytes` empty, when the file cannot be opened or read.
-bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes);
+// A data file open for reading; closed when it goes.
+struct DataFile {
+    int descriptor = -1;
+    uint64_t size = 0;           // bytes, when it was opened
+    bool notRegularFile = false; // after a refused open: something other than a file is there
+
+    DataFile() = default;
+    DataFile(const DataFile&) = delete;
+    DataFile& operator=(const DataFile&) = delete;
+    ~DataFile();
+};
+
+// Opens DataFilePath(path) without ever waiting: a named pipe, a device or a directory is refused
+// before it is opened. False with the reason: the system's text ("No such file or directory",
+// "Permission denied") or, e.g., "is a named pipe, not a regular file".
+bool OpenDataFile(const std::string& path, DataFile& file, std::string& reason);
+
+// Reads on from where the last read stopped, up to `size` bytes into `buffer`; `got` is 0 at the
+// end of the file. False, with the system's reason, when reading fails.
+bool ReadSomeBytes(DataFile& file, unsigned char* buffer, size_t size, size_t& got,
+                   std::string& reason);
+
+// Reads on from where the last read stopped until `bytes` holds `total` bytes or the file ends;
+// memory is never taken for more than the file holds. False, with the reason, when reading fails
+// or the memory cannot be had.
+bool ReadDataFile(DataFile& file, std::vector<unsigned char>& bytes, size_t total,
+                  std::string& reason);
+
+// The whole file at `path`, opened as OpenDataFile does. False, with `bytes` empty and the
+// reason, when it cannot be opened, read or held.
+bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes, std::string& reason);

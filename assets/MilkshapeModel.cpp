@@ -1,14 +1,29 @@
-// Loading a MilkShape 3D file: one whole-file read, the pure parse, then the textures.
+// Loading a MilkShape 3D file: the file read as far as the parse reaches, then the textures.
 #include "FileBytes.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
 
-bool MilkshapeModel::load(const char* path) {
-    std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(path, bytes))
+#include <vector>
+
+bool ReadMilkshapeFile(const std::string& path, Model& model, std::string& reason) {
+    DataFile file;
+    if (!OpenDataFile(path, file, reason))
         return false;
+    std::vector<unsigned char> bytes;
+    const MilkshapeMoreBytes more = [&](size_t needed, const unsigned char*& data, size_t& size,
+                                        std::string& fault) {
+        if (!ReadDataFile(file, bytes, needed, fault))
+            return false;
+        data = bytes.data();
+        size = bytes.size();
+        return true;
+    };
+    return ParseMilkshapeFrom(more, path, model, reason);
+}
+
+bool MilkshapeModel::load(const char* path) {
     std::string reason; // the game reports a failed load in its own words
-    if (!ParseMilkshape(bytes.data(), bytes.size(), path, *this, reason))
+    if (!path || !ReadMilkshapeFile(path, *this, reason))
         return false;
     loadTextures();
     return true;

@@ -3,12 +3,12 @@
 // only once the whole file has been read.
 #include "MilkshapeParse.h"
 
+#include "Formatted.h"
 #include "Model.h"
 #include "ModelPath.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -22,12 +22,31 @@ constexpr size_t MaterialSize = 361;
 constexpr size_t TextureNameOffset = 105;
 constexpr size_t TextureNameSize = 128;
 
+// The bytes read so far and the parse's place in them; with `more`, the bytes ahead are fetched
+// as the parse reaches them.
 struct Cursor {
     const unsigned char* data;
     size_t size;
     size_t at;
+    const MilkshapeMoreBytes* more; // null: `data` is the whole file
+    std::string readFault;          // why fetching more failed
+
     size_t Left() const { return size - at; }
     const unsigned char* Here() const { return data + at; }
+
+    // True when `count` bytes lie ahead of the cursor.
+    bool Have(size_t count) {
+        if (Left() >= count)
+            return true;
+        if (!more || !readFault.empty())
+            return false;
+        if (!(*more)(at + count, data, size, readFault)) {
+            if (readFault.empty())
+                readFault = "the file cannot be read";
+            return false;
+        }
+        return Left() >= count;
+    }
 };
 
 struct Sections {
@@ -57,49 +76,56 @@ void ReadFloats(const unsigned char* p, float* out, int count) {
         out[i] = ReadFloat(p + 4 * i);
 }
 
-bool Fail(std::string& reason, const char* format, ...) {
-    char text[160];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
-    va_end(args);
-    reason = text;
+bool Fail(std::string& reason, std::string text) {
+    reason = std::move(text);
     return false;
 }
 
-bool CheckHeader(const Cursor& c, std::string& reason) {
-    if (c.size < IdentifierSize || std::memcmp(c.data, Identifier, IdentifierSize) != 0)
-        return Fail(reason, "not a MilkShape 3D file (no identifier %s)", Identifier);
-    if (c.size < HeaderSize)
-        return Fail(reason, "the file ends inside the header (%zu of %zu bytes)", c.size,
-                    HeaderSize);
-    int32_t version = int32_t(ReadU32(c.data + IdentifierSize));
+// The file ended where `place` still needed `needed` bytes, or reading it failed there.
+bool Ends(const Cursor& c, std::string& reason, const std::string& place, size_t needed) {
+    if (!c.readFault.empty())
+        return Fail(reason, c.readFault);
+    return Fail(reason, Formatted("file ends %s: %zu bytes needed, %zu left", place.c_str(), needed,
+                                  c.Left()));
+}
+
+bool CheckHeader(Cursor& c, std::string& reason) {
+    if (!c.Have(IdentifierSize) || std::memcmp(c.Here(), Identifier, IdentifierSize) != 0) {
+        if (!c.readFault.empty())
+            return Fail(reason, c.readFault);
+        return Fail(reason, Formatted("not a MilkShape 3D file: identifier is not %s", Identifier));
+    }
+    if (!c.Have(HeaderSize))
+        return Ends(c, reason, "inside the header", HeaderSize);
+    int32_t version = int32_t(ReadU32(c.Here() + IdentifierSize));
     if (version <= 2)
-        return Fail(reason, "version %d is older than 3", int(version));
+        return Fail(reason, Formatted("version %d is older than 3", int(version)));
+    c.at += HeaderSize;
     return true;
 }
 
 bool ReadCount(Cursor& c, const char* section, size_t& count, std::string& reason) {
-    if (c.Left() < 2)
-        return Fail(reason, "the file ends before the %s count (offset %zu)", section, c.at);
+    if (!c.Have(2))
+        return Ends(c, reason, std::string("before the ") + section + " count", 2);
     count = ReadU16(c.Here());
     c.at += 2;
     return true;
 }
 
-// Fixed-size records are checked against the bytes left all at once, before any is read.
-bool CheckRecords(const Cursor& c, const char* record, size_t count, size_t recordSize,
-                  std::string& reason) {
-    size_t whole = c.Left() / recordSize;
-    if (whole >= count)
-        return true;
-    return Fail(reason, "the file ends inside %s %zu of %zu", record, whole, count);
+// A section of fixed-size records: its count, then all its records fetched and checked against
+// the bytes at once, before any is read.
+bool ReadSectionHead(Cursor& c, const char* record, const char* section, size_t recordSize,
+                     size_t& count, std::string& reason) {
+    if (!ReadCount(c, record, count, reason))
+        return false;
+    if (!c.Have(count * recordSize))
+        return Ends(c, reason, std::string("inside the ") + section, count * recordSize);
+    return true;
 }
 
 bool ReadVertices(Cursor& c, std::vector<ModelVertex>& vertices, std::string& reason) {
     size_t count = 0;
-    if (!ReadCount(c, "vertex", count, reason) ||
-        !CheckRecords(c, "vertex", count, VertexSize, reason))
+    if (!ReadSectionHead(c, "vertex", "vertices", VertexSize, count, reason))
         return false;
     vertices.resize(count);
     for (ModelVertex& vertex : vertices) {
@@ -114,8 +140,7 @@ bool ReadVertices(Cursor& c, std::vector<ModelVertex>& vertices, std::string& re
 bool ReadTriangles(Cursor& c, size_t vertexCount, std::vector<ModelTriangle>& triangles,
                    std::string& reason) {
     size_t count = 0;
-    if (!ReadCount(c, "triangle", count, reason) ||
-        !CheckRecords(c, "triangle", count, TriangleSize, reason))
+    if (!ReadSectionHead(c, "triangle", "triangles", TriangleSize, count, reason))
         return false;
     triangles.resize(count);
     for (size_t i = 0; i < count; ++i) {
@@ -124,7 +149,8 @@ bool ReadTriangles(Cursor& c, size_t vertexCount, std::vector<ModelTriangle>& tr
         for (int k = 0; k < 3; ++k) {
             unsigned index = ReadU16(p + 2 + 2 * k);
             if (index >= vertexCount)
-                return Fail(reason, "triangle %zu names vertex %u of %zu", i, index, vertexCount);
+                return Fail(reason, Formatted("triangle %zu names vertex %u of %zu", i, index,
+                                              vertexCount));
             triangle.vertexIndices[k] = int32_t(index);
         }
         ReadFloats(p + 8, &triangle.normals[0][0], 9);
@@ -136,6 +162,8 @@ bool ReadTriangles(Cursor& c, size_t vertexCount, std::vector<ModelTriangle>& tr
     return true;
 }
 
+// Groups differ in length: each is fetched in two steps, its head and then the indices and
+// material byte that its triangle count says follow.
 bool ReadGroups(Cursor& c, size_t triangleCount, std::vector<ModelMesh>& meshes,
                 std::string& reason) {
     size_t count = 0;
@@ -144,22 +172,24 @@ bool ReadGroups(Cursor& c, size_t triangleCount, std::vector<ModelMesh>& meshes,
     meshes.resize(count);
     for (size_t i = 0; i < count; ++i) {
         ModelMesh& mesh = meshes[i];
-        if (c.Left() < GroupHeadSize)
-            return Fail(reason, "the file ends inside group %zu of %zu", i, count);
-        size_t n = ReadU16(c.Here() + 33);
-        if (c.Left() - GroupHeadSize < 2 * n + 1)
-            return Fail(reason, "the file ends inside group %zu of %zu", i, count);
+        if (!c.Have(GroupHeadSize))
+            return Ends(c, reason, Formatted("inside group %zu of %zu", i, count), GroupHeadSize);
+        const size_t n = ReadU16(c.Here() + 33);
+        const size_t recordSize = GroupHeadSize + 2 * n + 1;
+        if (!c.Have(recordSize))
+            return Ends(c, reason, Formatted("inside group %zu of %zu", i, count), recordSize);
         const unsigned char* indices = c.Here() + GroupHeadSize;
         mesh.triangleIndices.resize(n);
         for (size_t j = 0; j < n; ++j) {
             unsigned index = ReadU16(indices + 2 * j);
             if (index >= triangleCount)
-                return Fail(reason, "group %zu names triangle %u of %zu", i, index, triangleCount);
+                return Fail(reason, Formatted("group %zu names triangle %u of %zu", i, index,
+                                              triangleCount));
             mesh.triangleIndices[j] = int32_t(index);
         }
         mesh.triangleCount = int32_t(n);
         mesh.materialIndex = int8_t(indices[2 * n]);
-        c.at += GroupHeadSize + 2 * n + 1;
+        c.at += recordSize;
     }
     return true;
 }
@@ -167,8 +197,7 @@ bool ReadGroups(Cursor& c, size_t triangleCount, std::vector<ModelMesh>& meshes,
 bool ReadMaterials(Cursor& c, const std::string& modelPath, std::vector<ModelMaterial>& materials,
                    std::string& reason) {
     size_t count = 0;
-    if (!ReadCount(c, "material", count, reason) ||
-        !CheckRecords(c, "material", count, MaterialSize, reason))
+    if (!ReadSectionHead(c, "material", "materials", MaterialSize, count, reason))
         return false;
     materials.resize(count);
     for (ModelMaterial& material : materials) {
@@ -193,22 +222,27 @@ bool CheckMaterialIndices(const Sections& s, std::string& reason) {
     for (size_t i = 0; i < s.meshes.size(); ++i) {
         int index = s.meshes[i].materialIndex;
         if (index >= 0 && size_t(index) >= s.materials.size())
-            return Fail(reason, "group %zu names material %d of %zu", i, index, s.materials.size());
+            return Fail(reason, Formatted("group %zu names material %d of %zu", i, index,
+                                          s.materials.size()));
     }
     return true;
 }
 
-} // namespace
+bool ParseSections(Cursor& c, const std::string& modelPath, Sections& s, std::string& reason) {
+    return CheckHeader(c, reason) && ReadVertices(c, s.vertices, reason) &&
+           ReadTriangles(c, s.vertices.size(), s.triangles, reason) &&
+           ReadGroups(c, s.triangles.size(), s.meshes, reason) &&
+           ReadMaterials(c, modelPath, s.materials, reason) && CheckMaterialIndices(s, reason);
+}
 
-bool ParseMilkshape(const unsigned char* data, size_t size, const std::string& modelPath,
-                    Model& model, std::string& reason) {
-    Cursor c{data, size, HeaderSize};
+bool Parse(Cursor& c, const std::string& modelPath, Model& model, std::string& reason) {
     Sections s;
-    if (!CheckHeader(c, reason) || !ReadVertices(c, s.vertices, reason) ||
-        !ReadTriangles(c, s.vertices.size(), s.triangles, reason) ||
-        !ReadGroups(c, s.triangles.size(), s.meshes, reason) ||
-        !ReadMaterials(c, modelPath, s.materials, reason) || !CheckMaterialIndices(s, reason))
-        return false;
+    try {
+        if (!ParseSections(c, modelPath, s, reason))
+            return false;
+    } catch (const std::bad_alloc&) {
+        return Fail(reason, "out of memory for the model's arrays");
+    }
     model.vertexCount = int32_t(s.vertices.size());
     model.vertices = std::move(s.vertices);
     model.triangleCount = int32_t(s.triangles.size());
@@ -218,4 +252,18 @@ bool ParseMilkshape(const unsigned char* data, size_t size, const std::string& m
     model.materialCount = int32_t(s.materials.size());
     model.materials = std::move(s.materials);
     return true;
+}
+
+} // namespace
+
+bool ParseMilkshape(const unsigned char* data, size_t size, const std::string& modelPath,
+                    Model& model, std::string& reason) {
+    Cursor c{data, size, 0, nullptr, {}};
+    return Parse(c, modelPath, model, reason);
+}
+
+bool ParseMilkshapeFrom(const MilkshapeMoreBytes& more, const std::string& modelPath, Model& model,
+                        std::string& reason) {
+    Cursor c{nullptr, 0, 0, &more, {}};
+    return Parse(c, modelPath, model, reason);
 }

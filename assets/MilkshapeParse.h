@@ -1,16 +1,34 @@
-// MilkShape 3D file bytes into a model's arrays: no file access and no GL.
+// MilkShape 3D file bytes into a model's arrays: the parse has no file access and no GL; the
+// file step over it reads no more of a file than the parse reaches.
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 
 class Model;
+
+// Fetches more of a file for the parse: asked for its first `needed` bytes, points `data` and
+// `size` at what has been read (all of it, or all the file has when it is shorter). False, with
+// the reason, when reading fails.
+using MilkshapeMoreBytes = std::function<bool(size_t needed, const unsigned char*& data,
+                                              size_t& size, std::string& reason)>;
 
 // Reads the MilkShape 3D file held in `data` into `model`'s arrays and counts. Checks the
 // identifier "MS3D000000" and a version above 2, then reads the vertex, triangle, group and
 // material sections (whatever follows them is ignored), stores each t as 1 - t and composes each
 // texture path against `modelPath`; material textures stay 0. False when the bytes end before
-// their counts say or an index points past its array: then `model` is untouched and `reason`
-// says what is wrong and where ("triangle 12 names vertex 900 of 120").
+// their counts say, an index points past its array or the arrays cannot be allocated: then
+// `model` is untouched and `reason` says what is wrong and where ("triangle 12 names vertex 900
+// of 120", "file ends inside the triangles: 1440 bytes needed, 1201 left").
 bool ParseMilkshape(const unsigned char* data, size_t size, const std::string& modelPath,
                     Model& model, std::string& reason);
+
+// The same parse over bytes that `more` fetches as the parse reaches them, from nothing read.
+bool ParseMilkshapeFrom(const MilkshapeMoreBytes& more, const std::string& modelPath, Model& model,
+                        std::string& reason);
+
+// The file step, with no GL: opens `path` as OpenDataFile does (never waiting on a named pipe or
+// device) and parses it, reading only the bytes its header and counts need, so that whatever
+// follows the material section is never read. False with the system's or the parser's reason.
+bool ReadMilkshapeFile(const std::string& path, Model& model, std::string& reason);

@@ -2,24 +2,42 @@
 #include "Texture.h"
 
 #include "FileBytes.h"
-#include "TextureImage.h"
 
 #include <GL/gl.h>
 
-bool readTextureImage(TextureImage& image, const char* path, const char** reason) {
+namespace {
+
+// Reads the header, then only as much of the file as that header says the image can use.
+bool ReadTextureBytes(const char* path, std::vector<unsigned char>& bytes, std::string& reason,
+                      uint32_t largestSide) {
+    DataFile file;
+    if (!OpenDataFile(path, file, reason) || !ReadDataFile(file, bytes, TgaHeaderSize, reason))
+        return false;
+    size_t wanted = 0;
+    return TgaBytesWanted(bytes.data(), bytes.size(), wanted, &reason, largestSide) &&
+           ReadDataFile(file, bytes, wanted, reason);
+}
+
+} // namespace
+
+bool readTextureImage(TextureImage& image, const char* path, std::string* reason,
+                      uint32_t largestSide) {
+    image = TextureImage();
     std::vector<unsigned char> bytes;
-    if (!path || !ReadFileBytes(path, bytes)) {
-        image = TextureImage();
+    std::string fault;
+    if (!path || !ReadTextureBytes(path, bytes, fault, largestSide)) {
         if (reason)
-            *reason = "cannot read the file";
+            *reason = path ? fault : "no path";
         return false;
     }
-    return DecodeTextureImage(bytes.data(), bytes.size(), image, reason);
+    return DecodeTextureImage(bytes.data(), bytes.size(), image, reason, largestSide);
 }
 
 uint32_t createTexture(const char* path) {
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
     TextureImage image;
-    if (!readTextureImage(image, path))
+    if (largest <= 0 || !readTextureImage(image, path, nullptr, uint32_t(largest)))
         return 0;
     glGenTextures(1, &image.textureName);
     glBindTexture(GL_TEXTURE_2D, image.textureName);

@@ -3,11 +3,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // GL's pixel format values, named here so that the decoder needs no GL header.
 constexpr uint32_t PixelFormatRGB = 0x1907;  // GL_RGB
 constexpr uint32_t PixelFormatRGBA = 0x1908; // GL_RGBA
+
+constexpr size_t TgaHeaderSize = 18;
+// Width and height are 16-bit fields: no image is larger than this, so no limit is set.
+constexpr uint32_t LargestTgaSide = 65535;
 
 struct TextureImage {
     // width * height * bitsPerPixel / 8 bytes: R, G, B (and A for 32 bits) per pixel, rows in
@@ -18,11 +23,22 @@ struct TextureImage {
     uint32_t height = 0;
     uint32_t textureName = 0; // GL texture made for the image; 0 until then
     uint32_t pixelFormat = 0; // PixelFormatRGB for 24 bits, PixelFormatRGBA for 32 bits
+    // The descriptor's origin bits say the first stored row is the top. Rows are still taken in
+    // file order, so such an image shows upside down; callers may warn.
+    bool topLeftOrigin = false;
 };
 
 // Decodes a whole TGA file held in `data`: true-colour 24 or 32 bits, uncompressed (type 2) or
 // run-length encoded (type 10), with no image ID, colour map or origin; every other kind is
-// refused, as are images larger than 4 GiB decoded. On failure `image` is left empty and, when
-// `reason` is given, it points at a short static text saying why.
+// refused, as are images larger than 4 GiB decoded, images wider or higher than `largestSide`
+// (refused before their pixels are allocated) and images whose pixels cannot be allocated. On
+// failure `image` is left empty and, when `reason` is given, it says which field is wrong and
+// what it holds ("pixel depth 16 is not supported: only 24 and 32").
 bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& image,
-                        const char** reason = nullptr);
+                        std::string* reason = nullptr, uint32_t largestSide = LargestTgaSide);
+
+// Judges a TGA file by its first TgaHeaderSize bytes (fewer when the file is shorter) as
+// DecodeTextureImage would; when the header passes, `wanted` is the most bytes from the start of
+// the file that decoding it can read, so that a reader need fetch no more of the file.
+bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted,
+                    std::string* reason = nullptr, uint32_t largestSide = LargestTgaSide);

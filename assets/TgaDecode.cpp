@@ -1,42 +1,40 @@
-// Pure TGA decoding: the signature and header checks, then the uncompressed or run-length pixels.
+// Pure TGA decoding: the header checks, then the uncompressed or run-length pixels.
+#include "Formatted.h"
+#include "PixelSwap.h"
 #include "TextureImage.h"
 
 #include <cstring>
+#include <new>
 
 namespace {
 
-// The first 12 bytes of the only two kinds read: true colour, no image ID, no colour map, origin
-// 0. Every other kind of TGA fails this comparison.
-constexpr size_t SignatureSize = 12;
-const unsigned char UncompressedSignature[SignatureSize] = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-const unsigned char RunLengthSignature[SignatureSize] = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-
-// Width, height, pixel depth and descriptor follow the signature.
-constexpr size_t HeaderRestSize = 6;
+// Offsets of the header fields; all numbers are little-endian.
+constexpr size_t IdLengthAt = 0, ColourMapTypeAt = 1, ImageTypeAt = 2, ColourMapAt = 3;
+constexpr size_t XOriginAt = 8, YOriginAt = 10, WidthAt = 12, HeightAt = 14, DepthAt = 16;
+constexpr size_t DescriptorAt = 17;
+// Everything before the width: image type and the fields that must be zero.
+constexpr size_t KindSize = 12;
+constexpr unsigned UncompressedType = 2, RunLengthType = 10;
+constexpr unsigned TopLeftOriginBit = 0x20;
 constexpr size_t MostPixelsPerPacket = 128;
 constexpr uint64_t LargestImageSize = 0xFFFFFFFFu;
-
-const char* const HeaderTruncated = "file is shorter than a TGA header";
-const char* const NotTrueColour = "not an uncompressed or run-length true-colour TGA";
-const char* const WidthZero = "width is 0";
-const char* const HeightZero = "height is 0";
-const char* const BadDepth = "pixel depth is not 24 or 32";
-const char* const TooLarge = "image is larger than 4 GiB";
-const char* const Truncated = "truncated pixel data";
-const char* const PastTheImage = "run-length packet runs past the image";
 
 // The bytes not yet read, and why decoding stopped when it failed.
 struct ByteCursor {
     const unsigned char* next;
     const unsigned char* end;
-    const char* fault;
+    std::string fault;
 
     size_t Left() const { return size_t(end - next); }
 };
 
-bool Fail(ByteCursor& in, const char* fault) {
-    in.fault = fault;
+bool Fail(ByteCursor& in, std::string fault) {
+    in.fault = std::move(fault);
     return false;
+}
+
+unsigned U16(const unsigned char* p) {
+    return p[0] | unsigned(p[1]) << 8;
 }
 
 size_t BytesPerPixel(const TextureImage& image) {
@@ -46,70 +44,89 @@ size_t PixelCount(const TextureImage& image) {
     return size_t(image.width) * image.height;
 }
 
-// Fills the header fields of `image` from the six bytes after the signature and checks them in
-// the order width, height, depth, size.
-bool ReadHeader(TextureImage& image, ByteCursor& in) {
-    if (in.Left() < HeaderRestSize)
-        return Fail(in, HeaderTruncated);
-    const unsigned char* header = in.next;
-    in.next += HeaderRestSize;
-    image.width = header[1] * 256u + header[0];
-    image.height = header[3] * 256u + header[2];
-    image.bitsPerPixel = header[4];
+const char* ImageTypeName(unsigned type) {
+    switch (type) {
+    case 0:
+        return "no image data";
+    case 1:
+        return "colour-mapped";
+    case 3:
+        return "grey-scale";
+    case 9:
+        return "run-length colour-mapped";
+    case 11:
+        return "run-length grey-scale";
+    default:
+        return nullptr;
+    }
+}
+
+bool HeaderCut(ByteCursor& in) {
+    return Fail(in, Formatted("file ends inside the header: %zu bytes needed, %zu left",
+                              TgaHeaderSize, in.Left()));
+}
+
+// Only true colour, uncompressed or run-length, with no image ID, colour map or origin: the
+// image type first, since it says most about what the file is.
+bool CheckKind(const unsigned char* h, ByteCursor& in) {
+    const unsigned type = h[ImageTypeAt];
+    if (type != UncompressedType && type != RunLengthType) {
+        if (const char* name = ImageTypeName(type))
+            return Fail(
+                in, Formatted("image type %u (%s) is not supported: only 2 and 10", type, name));
+        return Fail(in, Formatted("image type %u is not supported: only 2 and 10", type));
+    }
+    if (h[IdLengthAt] != 0)
+        return Fail(in, Formatted("image ID length %u is not supported: only 0", h[IdLengthAt]));
+    if (h[ColourMapTypeAt] != 0)
+        return Fail(in,
+                    Formatted("colour-map type %u is not supported: only 0", h[ColourMapTypeAt]));
+    const unsigned char* map = h + ColourMapAt;
+    if (U16(map) != 0 || U16(map + 2) != 0 || map[4] != 0)
+        return Fail(in, Formatted("colour-map specification (first entry %u, length %u, entry "
+                                  "size %u) is not supported: only zeros",
+                                  U16(map), U16(map + 2), map[4]));
+    if (U16(h + XOriginAt) != 0)
+        return Fail(in, Formatted("x origin %u is not supported: only 0", U16(h + XOriginAt)));
+    if (U16(h + YOriginAt) != 0)
+        return Fail(in, Formatted("y origin %u is not supported: only 0", U16(h + YOriginAt)));
+    return true;
+}
+
+// Fills the header fields of `image` and checks them in the order kind, width, height, depth,
+// largest side, size; leaves the cursor on the pixel data.
+bool ReadHeader(ByteCursor& in, TextureImage& image, uint32_t largestSide) {
+    const unsigned char* h = in.next;
+    if (in.Left() < KindSize)
+        return HeaderCut(in);
+    if (!CheckKind(h, in))
+        return false;
+    if (in.Left() < TgaHeaderSize)
+        return HeaderCut(in);
+    in.next += TgaHeaderSize;
+    image.width = U16(h + WidthAt);
+    image.height = U16(h + HeightAt);
+    image.bitsPerPixel = h[DepthAt];
+    image.topLeftOrigin = (h[DescriptorAt] & TopLeftOriginBit) != 0;
     if (image.width == 0)
-        return Fail(in, WidthZero);
+        return Fail(in, "width is 0");
     if (image.height == 0)
-        return Fail(in, HeightZero);
+        return Fail(in, "height is 0");
     if (image.bitsPerPixel != 24 && image.bitsPerPixel != 32)
-        return Fail(in, BadDepth);
+        return Fail(
+            in, Formatted("pixel depth %u is not supported: only 24 and 32", image.bitsPerPixel));
+    if (image.width > largestSide || image.height > largestSide)
+        return Fail(in, Formatted("%ux%u is larger than the largest texture here (%u)", image.width,
+                                  image.height, largestSide));
     if (uint64_t(PixelCount(image)) * BytesPerPixel(image) > LargestImageSize)
-        return Fail(in, TooLarge);
+        return Fail(in, Formatted("%ux%u pixels of %u bits are larger than 4 GiB", image.width,
+                                  image.height, image.bitsPerPixel));
     image.pixelFormat = image.bitsPerPixel == 24 ? PixelFormatRGB : PixelFormatRGBA;
     return true;
 }
 
-// The word-wide swaps below read bytes as little-endian numbers.
+// The word-wide swaps read bytes as little-endian numbers.
 constexpr bool LittleEndian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
-
-uint32_t Load32(const unsigned char* p) {
-    uint32_t word;
-    std::memcpy(&word, p, 4);
-    return word;
-}
-
-void Store32(unsigned char* p, uint32_t word) {
-    std::memcpy(p, &word, 4);
-}
-
-// Two 32-bit pixels per 64-bit word: bytes 0 and 2 of each trade places, 1 and 3 stay.
-// Returns the number of pixels done.
-size_t SwapPixelPairs32(const unsigned char* __restrict from, unsigned char* __restrict to,
-                        size_t count) {
-    constexpr uint64_t Stay = 0xFF00FF00FF00FF00u, Low = 0x000000FF000000FFu;
-    size_t i = 0;
-    for (; i + 2 <= count; i += 2, from += 8, to += 8) {
-        uint64_t two;
-        std::memcpy(&two, from, 8);
-        two = (two & Stay) | ((two >> 16) & Low) | ((two & Low) << 16);
-        std::memcpy(to, &two, 8);
-    }
-    return i;
-}
-
-// Four 24-bit pixels per three 32-bit words: B0 G0 R0 B1 | G1 R1 B2 G2 | R2 B3 G3 R3 becomes
-// R0 G0 B0 R1 | G1 B1 R2 G2 | B2 R3 G3 B3. Returns the number of pixels done.
-size_t SwapPixelQuads24(const unsigned char* __restrict from, unsigned char* __restrict to,
-                        size_t count) {
-    size_t i = 0;
-    for (; i + 4 <= count; i += 4, from += 12, to += 12) {
-        const uint32_t a = Load32(from), b = Load32(from + 4), c = Load32(from + 8);
-        Store32(to, ((a >> 16) & 0xFF) | (a & 0xFF00) | ((a & 0xFF) << 16) | ((b & 0xFF00) << 16));
-        Store32(to + 4, (b & 0xFF) | ((a >> 24) << 8) | ((c & 0xFF) << 16) | (b & 0xFF000000));
-        Store32(to + 8,
-                ((b >> 16) & 0xFF) | ((c >> 24) << 8) | (c & 0xFF0000) | ((c & 0xFF00) << 16));
-    }
-    return i;
-}
 
 // The file stores B, G, R (A); the texture wants R, G, B (A).
 template <size_t Bpp>
@@ -140,15 +157,20 @@ template <size_t Bpp> bool DecodePackets(ByteCursor& in, unsigned char* out, siz
     size_t done = 0;
     while (done < pixelCount) {
         if (in.next == in.end)
-            return Fail(in, Truncated);
+            return Fail(
+                in, Formatted("file ends before the packet at pixel %zu of %zu", done, pixelCount));
         const unsigned header = *in.next++;
         const bool raw = header < 128;
         const size_t count = (header & 0x7F) + 1;
         if (count > pixelCount - done)
-            return Fail(in, PastTheImage);
+            return Fail(in, Formatted("run-length packet at pixel %zu holds %zu pixels, only %zu "
+                                      "left",
+                                      done, count, pixelCount - done));
         const size_t valueBytes = raw ? count * Bpp : Bpp;
         if (in.Left() < valueBytes)
-            return Fail(in, Truncated);
+            return Fail(in, Formatted("file ends inside the packet at pixel %zu: %zu bytes "
+                                      "needed, %zu left",
+                                      done, valueBytes, in.Left()));
         if (raw)
             CopySwapped<Bpp>(in.next, out, count);
         else
@@ -161,11 +183,10 @@ template <size_t Bpp> bool DecodePackets(ByteCursor& in, unsigned char* out, siz
 }
 
 bool decodeUncompressedImage(TextureImage& image, ByteCursor& in) {
-    if (!ReadHeader(image, in))
-        return false;
     const size_t size = PixelCount(image) * BytesPerPixel(image);
     if (in.Left() < size)
-        return Fail(in, Truncated);
+        return Fail(in, Formatted("file ends inside the pixels: %zu bytes needed, %zu left", size,
+                                  in.Left()));
     image.pixels.resize(size);
     if (BytesPerPixel(image) == 3)
         CopySwapped<3>(in.next, image.pixels.data(), PixelCount(image));
@@ -176,46 +197,61 @@ bool decodeUncompressedImage(TextureImage& image, ByteCursor& in) {
 }
 
 bool decodeRunLengthImage(TextureImage& image, ByteCursor& in) {
-    if (!ReadHeader(image, in))
-        return false;
     const size_t bpp = BytesPerPixel(image);
     const size_t pixelCount = PixelCount(image);
     // A packet covers at most 128 pixels with at least 1 + bpp bytes: data too short to cover
     // the image is refused before a buffer of the image's size is made for it.
     const size_t fewestPackets = (pixelCount + MostPixelsPerPacket - 1) / MostPixelsPerPacket;
     if (in.Left() / (1 + bpp) < fewestPackets)
-        return Fail(in, Truncated);
+        return Fail(in, Formatted("file ends inside the pixels: at least %zu bytes needed, %zu "
+                                  "left",
+                                  fewestPackets * (1 + bpp), in.Left()));
     image.pixels.resize(pixelCount * bpp);
     if (bpp == 3)
         return DecodePackets<3>(in, image.pixels.data(), pixelCount);
     return DecodePackets<4>(in, image.pixels.data(), pixelCount);
 }
 
-bool DecodeAfterSignature(const unsigned char* data, TextureImage& image, ByteCursor& in) {
-    if (std::memcmp(data, UncompressedSignature, SignatureSize) == 0)
-        return decodeUncompressedImage(image, in);
-    if (std::memcmp(data, RunLengthSignature, SignatureSize) == 0)
+bool Decode(ByteCursor& in, TextureImage& image, uint32_t largestSide) {
+    const unsigned type = in.Left() > ImageTypeAt ? in.next[ImageTypeAt] : 0;
+    if (!ReadHeader(in, image, largestSide))
+        return false;
+    // The pixels are the one allocation the file sizes; not having them is a refusal.
+    try {
+        if (type == UncompressedType)
+            return decodeUncompressedImage(image, in);
         return decodeRunLengthImage(image, in);
-    return Fail(in, NotTrueColour);
+    } catch (const std::bad_alloc&) {
+        return Fail(in, Formatted("out of memory for the pixels: %zu bytes",
+                                  PixelCount(image) * BytesPerPixel(image)));
+    }
 }
 
 } // namespace
 
 bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& image,
-                        const char** reason) {
+                        std::string* reason, uint32_t largestSide) {
     image = TextureImage();
-    ByteCursor in{data, data + size, nullptr};
-    bool ok = false;
-    if (size < SignatureSize) {
-        Fail(in, HeaderTruncated);
-    } else {
-        in.next += SignatureSize;
-        ok = DecodeAfterSignature(data, image, in);
-    }
-    if (!ok) {
-        image = TextureImage();
+    ByteCursor in{data, data + size, {}};
+    if (Decode(in, image, largestSide))
+        return true;
+    image = TextureImage();
+    if (reason)
+        *reason = in.fault;
+    return false;
+}
+
+bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted, std::string* reason,
+                    uint32_t largestSide) {
+    ByteCursor in{header, header + size, {}};
+    TextureImage image;
+    if (!ReadHeader(in, image, largestSide)) {
         if (reason)
             *reason = in.fault;
+        return false;
     }
-    return ok;
+    // Run-length data is longest when every packet holds one pixel.
+    const size_t perPixel = BytesPerPixel(image) + (header[ImageTypeAt] == RunLengthType ? 1 : 0);
+    wanted = TgaHeaderSize + PixelCount(image) * perPixel;
+    return true;
 }

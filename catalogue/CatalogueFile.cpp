@@ -1,26 +1,109 @@
-// The text rules of alukset.txt, as pure functions of the file's bytes.
+// The text rules of alukset.txt, as pure functions of the file's bytes fed in pieces.
 #include "CatalogueFile.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Stores what fits of the next characters of the line; counts all of them.
+void TakeCharacters(CatalogueReader& r, const char* text, size_t size) {
+    if (size == 0)
+        return;
+    if (r.line.size() < MaxCatalogueLine)
+        r.line.append(text, std::min(size, MaxCatalogueLine - r.line.size()));
+    r.lineLength += size;
+    r.endsInCR = text[size - 1] == '\r';
+}
+
+// Hands the line on as onLine(text, line number, cut) and starts the next.
+template <class OnLine> void EndLine(CatalogueReader& r, bool atLineFeed, OnLine& onLine) {
+    size_t length = r.lineLength;
+    // Only a CR directly before the LF belongs to the line end; it was stored if it fitted.
+    if (atLineFeed && r.endsInCR) {
+        if (r.line.size() == length)
+            r.line.pop_back();
+        --length;
+    }
+    onLine(r.line, r.lineNumber, length > MaxCatalogueLine);
+    r.line.clear();
+    r.lineLength = 0;
+    r.endsInCR = false;
+    if (r.lineNumber < INT_MAX)
+        ++r.lineNumber;
+}
+
+template <class OnLine>
+void FeedLines(CatalogueReader& r, const char* text, size_t size, OnLine& onLine) {
+    const char* const end = text + size;
+    while (text < end) {
+        // Runs of empty lines are common padding: each is taken without a search.
+        const char* lineFeed =
+            *text == '\n' ? text
+                          : static_cast<const char*>(std::memchr(text, '\n', size_t(end - text)));
+        TakeCharacters(r, text, size_t((lineFeed ? lineFeed : end) - text));
+        if (!lineFeed)
+            return;
+        EndLine(r, true, onLine);
+        text = lineFeed + 1;
+    }
+}
+
+// The last line needs no line end.
+template <class OnLine> void FinishLines(CatalogueReader& r, OnLine& onLine) {
+    if (r.lineLength > 0)
+        EndLine(r, false, onLine);
+}
+
+// Turns lines into fields, and every fourth field into a record handed on at once.
+struct FieldTaker {
+    CatalogueReader& r;
+    const CatalogueRecordSink& onRecord;
+
+    void operator()(const std::string& line, int number, bool cut) {
+        // An empty line is no field, wherever it stands; the comment cut never empties a line.
+        if (line.empty())
+            return;
+        CatalogueRecord& record = r.record;
+        CatalogueField& field = record.fields[r.fieldCount++];
+        field.text = CutCatalogueComment(line);
+        field.line = number;
+        field.cut = cut;
+        if (r.fieldCount < 4)
+            return;
+        record.name = record.fields[0].text;
+        record.modelFile = record.fields[1].text;
+        record.thrust = CatalogueNumber(record.fields[2].text);
+        record.turnRate = CatalogueNumber(record.fields[3].text);
+        r.fieldCount = 0;
+        onRecord(record);
+    }
+};
+
+} // namespace
+
+void FeedCatalogue(CatalogueReader& reader, const char* text, size_t size,
+                   const CatalogueRecordSink& onRecord) {
+    FieldTaker taker{reader, onRecord};
+    FeedLines(reader, text, size, taker);
+}
+
+void FinishCatalogue(CatalogueReader& reader, const CatalogueRecordSink& onRecord,
+                     std::vector<CatalogueField>& leftovers) {
+    FieldTaker taker{reader, onRecord};
+    FinishLines(reader, taker);
+    leftovers.assign(reader.record.fields, reader.record.fields + reader.fieldCount);
+    reader.fieldCount = 0;
+}
 
 std::vector<std::string> SplitCatalogueLines(const std::string& text) {
     std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        bool hasLineFeed = end != std::string::npos;
-        if (!hasLineFeed)
-            end = text.size();
-        size_t length = end - start;
-        // Only a CR directly before the LF belongs to the line end.
-        if (hasLineFeed && length > 0 && text[end - 1] == '\r')
-            --length;
-        // A longer line keeps its start and loses its excess, so it stays one field and the
-        // fields after it keep their places.
-        lines.push_back(text.substr(start, std::min(length, MaxCatalogueLine)));
-        start = hasLineFeed ? end + 1 : end;
-    }
+    auto keep = [&lines](const std::string& line, int, bool) { lines.push_back(line); };
+    CatalogueReader reader;
+    FeedLines(reader, text.data(), text.size(), keep);
+    FinishLines(reader, keep);
     return lines;
 }
 
@@ -35,26 +118,18 @@ float CatalogueNumber(const std::string& field) {
     return float(std::strtod(field.c_str(), nullptr));
 }
 
+bool IsCatalogueNumber(const std::string& field) {
+    char* end = nullptr;
+    std::strtod(field.c_str(), &end);
+    return end != field.c_str();
+}
+
 std::vector<CatalogueRecord> ParseCatalogue(const std::string& text) {
     std::vector<CatalogueRecord> records;
-    CatalogueRecord pending;
-    int fieldCount = 0;
-    for (const std::string& line : SplitCatalogueLines(text)) {
-        std::string field = CutCatalogueComment(line);
-        if (field.empty())
-            continue;
-        ++fieldCount;
-        if (fieldCount == 1)
-            pending.name = field;
-        else if (fieldCount == 2)
-            pending.modelFile = field;
-        else if (fieldCount == 3)
-            pending.thrust = CatalogueNumber(field);
-        else {
-            pending.turnRate = CatalogueNumber(field);
-            records.push_back(pending);
-            fieldCount = 0;
-        }
-    }
+    const CatalogueRecordSink keep = [&records](const CatalogueRecord& r) { records.push_back(r); };
+    CatalogueReader reader;
+    std::vector<CatalogueField> leftovers;
+    FeedCatalogue(reader, text.data(), text.size(), keep);
+    FinishCatalogue(reader, keep, leftovers);
     return records;
 }

@@ -22,24 +22,39 @@ ShipType MakeShipType(const CatalogueRecord& record) {
     return type;
 }
 
-} // namespace
-
-bool ReadShipTypes(const std::string& path) {
-    std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(path, bytes))
-        return false;
-    std::string text(bytes.begin(), bytes.end());
-    for (const CatalogueRecord& record : ParseCatalogue(text))
-        shipCatalogue.Insert(record.name, MakeShipType(record)); // the first under a name wins
-    return true;
+// Each record goes into the catalogue as soon as it is read; the first under a name wins.
+void InsertRecord(const CatalogueRecord& record) {
+    if (!shipCatalogue.Find(record.name))
+        shipCatalogue.Insert(record.name, MakeShipType(record));
 }
 
-bool LoadShipCatalogue() {
-    if (!ReadShipTypes(CatalogueFileName)) {
+// The text pass. A file that is not there or cannot be opened is "missing"; one that is there
+// but cannot be used (a named pipe, a directory, more than memory holds) says why.
+bool ReadCatalogue() {
+    DataFile file;
+    std::string reason;
+    std::vector<CatalogueField> leftovers; // dropped without a message
+    if (!OpenDataFile(CatalogueFileName, file, reason) && !file.notRegularFile) {
         std::cout << "ERROR: alukset.txt missing, no ships loaded" << std::endl;
         return false;
     }
+    if (file.notRegularFile || !ReadCatalogueFile(file, InsertRecord, leftovers, reason)) {
+        std::cout << "ERROR: alukset.txt cannot be used: " << reason << std::endl;
+        return false;
+    }
+    return true;
+}
 
+} // namespace
+
+bool ReadShipTypes(const std::string& path, std::string& reason) {
+    std::vector<CatalogueField> leftovers; // dropped without a message
+    return ReadCatalogueFile(path, InsertRecord, leftovers, reason);
+}
+
+bool LoadShipCatalogue() {
+    if (!ReadCatalogue())
+        return false;
     for (auto& entry : shipCatalogue.entries) {
         ShipType& type = entry.second;
         // Attached before loading, so a model that fails still belongs to its entry.

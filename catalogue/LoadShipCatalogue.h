@@ -13,5 +13,5 @@ constexpr const char* CatalogueFileName = "alukset.txt";
 bool LoadShipCatalogue();
 
 // The text pass alone: the types of the catalogue file at `path`, without models, into the
-// (empty) catalogue. False, writing nothing, when the file cannot be read.
-bool ReadShipTypes(const std::string& path);
+// (empty) catalogue. False, writing nothing, with the reason when the file cannot be read.
+bool ReadShipTypes(const std::string& path, std::string& reason);

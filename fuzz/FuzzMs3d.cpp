@@ -1,10 +1,13 @@
 // The MilkShape 3D parser under libFuzzer: any bytes either fill the model consistently (every
-// count equal to its array, every index inside its array) or leave it empty.
+// count equal to its array, every index inside its array) or leave it empty, whether they are
+// held whole or fetched as the parse goes.
 #include "MilkshapeParse.h"
 #include "Model.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,13 +34,40 @@ void CheckConsistent(const Model& m) {
         Require(material.texture == 0 && material.textureFile.size() <= 128 + 64);
 }
 
+// The bytes a model's file takes up to the end of its materials: header, four counts, records.
+size_t FileExtent(const Model& m) {
+    size_t extent =
+        14 + 4 * 2 + 15 * m.vertices.size() + 70 * m.triangles.size() + 361 * m.materials.size();
+    for (const ModelMesh& mesh : m.meshes)
+        extent += 35 + 2 * mesh.triangleIndices.size() + 1;
+    return extent;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     MilkshapeModel model;
     std::string reason;
-    if (ParseMilkshape(data, size, "models\\ships\\fuzz.ms3d", model, reason)) {
+    const bool ok = ParseMilkshape(data, size, "models\\ships\\fuzz.ms3d", model, reason);
+    // Fetched as the parse reaches them, one exact piece at a time, the same bytes must give the
+    // same verdict, and no byte past the materials may be asked for.
+    std::vector<unsigned char> fetched;
+    const MilkshapeMoreBytes more = [&](size_t needed, const unsigned char*& bytes, size_t& have,
+                                        std::string&) {
+        Require(needed > fetched.size());
+        fetched.assign(data, data + std::min(needed, size));
+        bytes = fetched.data();
+        have = fetched.size();
+        return true;
+    };
+    MilkshapeModel fed;
+    std::string fedReason;
+    Require(ParseMilkshapeFrom(more, "models\\ships\\fuzz.ms3d", fed, fedReason) == ok);
+    Require(fedReason == reason && fed.triangleCount == model.triangleCount &&
+            fed.materialCount == model.materialCount);
+    if (ok) {
         CheckConsistent(model);
+        Require(fetched.size() == FileExtent(model));
     } else {
         Require(!reason.empty());
         Require(model.vertices.empty() && model.triangles.empty() && model.meshes.empty() &&

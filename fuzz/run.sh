@@ -11,6 +11,8 @@ for target in "$build"/fuzz/fuzz_*; do
     corpus=$(mktemp -d)
     cp "$here/seeds/$name"/* "$corpus"/
     echo "fuzzing $name for $seconds s"
-    "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+    # Inputs of up to 4 MiB from the start: enough for large images, models and catalogues.
+    "$target" -max_total_time="$seconds" -max_len=4194304 -len_control=0 -print_final_stats=1 \
+        "$corpus" 2>&1 | tail -n 12
     rm -rf "$corpus"
 done

@@ -1,7 +1,8 @@
 // Reading a demo file whole, and writing one as the game goes.
 #include "DemoFile.h"
 
-#include <fcntl.h>
+#include "FileBytes.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,44 +12,6 @@
 #include <vector>
 
 namespace {
-
-// The whole regular file at `path`. Opened without blocking, so that a named pipe is refused
-// instead of waiting for a writer.
-bool ReadRegularFile(const std::string& path, std::vector<unsigned char>& bytes,
-                     std::string& reason) {
-    int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0) {
-        reason = std::strerror(errno);
-        return false;
-    }
-    struct stat info;
-    bool ok = fstat(fd, &info) == 0;
-    if (ok && !S_ISREG(info.st_mode)) {
-        reason =
-            S_ISDIR(info.st_mode) ? "is a directory, not a regular file" : "is not a regular file";
-        ok = false;
-    }
-    if (ok) {
-        bytes.resize(size_t(info.st_size));
-        size_t got = 0;
-        int error = 0;
-        while (got < bytes.size() && !error) {
-            ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-            if (n < 0 && errno != EINTR)
-                error = errno;
-            else if (n == 0)
-                break;
-            else if (n > 0)
-                got += size_t(n);
-        }
-        if (got < bytes.size()) {
-            reason = error ? std::strerror(error) : "the file shrank while it was read";
-            ok = false;
-        }
-    }
-    close(fd);
-    return ok;
-}
 
 bool Write(DemoRecorder& recorder, const std::vector<unsigned char>& bytes, std::string& reason) {
     if (!recorder.file) {
@@ -69,7 +32,7 @@ bool Write(DemoRecorder& recorder, const std::vector<unsigned char>& bytes, std:
 
 bool ReadDemoFile(const std::string& path, Demo& demo, std::string& reason) {
     std::vector<unsigned char> bytes;
-    return ReadRegularFile(path, bytes, reason) &&
+    return ReadFileBytes(path, bytes, reason) &&
            ParseDemo(bytes.data(), bytes.size(), demo, reason);
 }
 

@@ -7,8 +7,9 @@
 #include <cstdio>
 #include <string>
 
-// Reads and checks the demo at `path`. False, with `reason`, when it cannot be read (the
-// system's text, or not a regular file) or is not a demo ParseDemo accepts.
+// Reads and checks the demo at `path`, opened as the game's data files are (never waiting on a
+// named pipe or a device). False, with `reason`, when it cannot be read or is not a demo
+// ParseDemo accepts.
 bool ReadDemoFile(const std::string& path, Demo& demo, std::string& reason);
 
 // A recording in progress. Every write is flushed at once, so that a game that dies leaves a

@@ -50,7 +50,9 @@ Vector2 InterceptVelocity(double speed, Vector2 launch, Vector2 target, Vector2 
         return past ? MeetingInThePast : NoMeetingTime;
     if (t == 0)
         return c;
-    return Vector2(float((dx + c.x * t) / t), float((dy + c.y * t) / t));
+    // The offset is taken again in double from the float inputs, not from the float difference.
+    const double offsetX = double(target.x) - launch.x, offsetY = double(target.y) - launch.y;
+    return Vector2(float((offsetX + c.x * t) / t), float((offsetY + c.y * t) / t));
 }
 
 Vector2 SteerToward(Vector2 position, Vector2 velocity, Vector2 target, double amount) {

@@ -1,3 +1,5 @@
 StarchaseTest(NAME catalogue_test SOURCES unit/CatalogueFileTest.cpp unit/ShipCatalogueTest.cpp
               LIBS catalogue)
 StarchaseTest(NAME catalogue_gl_test SOURCES gl/LoadShipCatalogueGLTest.cpp LIBS catalogue GL)
+# The readers against hostile files: memory limits, pipes and devices, huge catalogues.
+StarchaseTest(NAME hostile_files_test SOURCES unit/HostileFilesTest.cpp LIBS catalogue)

@@ -101,5 +101,5 @@ expect_refusal "$work/header.demo" "$data" \
 expect_refusal "$work/version.demo" "$data" "demo format version 2 is not supported: only 1"
 expect_refusal "$work/absurd.demo" "$data" \
     "frame 1 lasts 4294967295 ms: a frame lasts from 1 ms to 86400000 ms (a day)"
-expect_refusal "$work/pipe.demo" "$data" "is not a regular file"
+expect_refusal "$work/pipe.demo" "$data" "is a named pipe, not a regular file"
 echo "ok"

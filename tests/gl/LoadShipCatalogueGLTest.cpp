@@ -59,6 +59,18 @@ TEST_F(LoadShipCatalogueTest, MissingFileIsReportedAndLeavesTheCatalogueEmpty) {
     EXPECT_TRUE(shipCatalogue.Empty());
 }
 
+// Something is there but cannot be read as a file: said at once, never waited on.
+TEST_F(LoadShipCatalogueTest, ANamedPipeOrAFolderIsNoCatalogue) {
+    ASSERT_EQ(mkfifo("alukset.txt", 0600), 0);
+    EXPECT_EQ(Run(), "ERROR: alukset.txt cannot be used: is a named pipe, not a regular file\n");
+    EXPECT_FALSE(result);
+    ASSERT_EQ(unlink("alukset.txt"), 0);
+    ASSERT_EQ(mkdir("alukset.txt", 0700), 0);
+    EXPECT_EQ(Run(), "ERROR: alukset.txt cannot be used: is a directory, not a regular file\n");
+    EXPECT_FALSE(result);
+    EXPECT_TRUE(shipCatalogue.Empty());
+}
+
 TEST_F(LoadShipCatalogueTest, EveryTypeGetsACompiledModelAndARepeatedNameIsNeverOpened) {
     ASSERT_EQ(mkdir("models", 0700), 0);
     WriteEmptyModel("models/bullet.ms3d");

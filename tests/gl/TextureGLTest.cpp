@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 namespace {
 
 GLint Integer(GLenum name) {
@@ -65,7 +69,17 @@ TEST(CreateTexture, RefusedFilesMakeNoGLCall) {
     glGenTextures(1, &before);
     glBindTexture(GL_TEXTURE_2D, before);
     const std::string grey = WriteScratchFile("create_texture_grey.tga", Tga(3, 1, 1, 8, {7}));
-    for (const std::string& path : {grey, testing::TempDir() + "create_texture_missing.tga"}) {
+    std::vector<std::string> paths = {grey, testing::TempDir() + "create_texture_missing.tga"};
+    // One pixel wider than GL takes: refused before its pixels are made, let alone uploaded.
+    const GLint largest = Integer(GL_MAX_TEXTURE_SIZE);
+    if (largest < 65535) {
+        Bytes runs;
+        for (GLint done = 0; done <= largest; done += 128)
+            runs.insert(runs.end(), {uint8_t(0x80 + std::min(127, largest - done)), 1, 2, 3});
+        paths.push_back(WriteScratchFile("create_texture_wide.tga",
+                                         Tga(RunLength, unsigned(largest) + 1, 1, 24, runs)));
+    }
+    for (const std::string& path : paths) {
         EXPECT_EQ(createTexture(path.c_str()), 0u) << path;
         EXPECT_EQ(GLuint(Integer(GL_TEXTURE_BINDING_2D)), before) << path;
     }

@@ -52,9 +52,7 @@ struct Generated : testing::Test {
     // The type's model, read by the game's parser from the path the catalogue gives.
     static void ReadModel(const std::string& type, MilkshapeModel& model) {
         std::string path = dir + "/" + records.at(type).modelFile, reason;
-        std::vector<unsigned char> bytes;
-        ASSERT_TRUE(ReadFileBytes(path, bytes)) << path;
-        ASSERT_TRUE(ParseMilkshape(bytes.data(), bytes.size(), path, model, reason)) << reason;
+        ASSERT_TRUE(ReadMilkshapeFile(path, model, reason)) << path << ": " << reason;
     }
 };
 std::string Generated::dir;
@@ -208,9 +206,9 @@ TEST_F(Generated, TexturesDecodeInEveryFormTheReaderTakes) {
         const std::string expected = dir + "/models\\" + entry.first + ".tga";
         ASSERT_EQ(files, std::set<std::string>{expected}) << entry.first;
         std::vector<unsigned char> bytes;
-        ASSERT_TRUE(ReadFileBytes(expected, bytes)) << expected;
+        std::string reason;
+        ASSERT_TRUE(ReadFileBytes(expected, bytes, reason)) << expected << ": " << reason;
         TextureImage image;
-        const char* reason = "";
         ASSERT_TRUE(DecodeTextureImage(bytes.data(), bytes.size(), image, &reason)) << reason;
         EXPECT_EQ(image.width & (image.width - 1), 0u) << entry.first;
         EXPECT_EQ(image.height & (image.height - 1), 0u) << entry.first;

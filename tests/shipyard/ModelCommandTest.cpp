@@ -48,9 +48,11 @@ TEST(ShipyardModel, RefusesBadFilesWithOneLine) {
         std::string path, reason;
     } cases[] = {
         {Sample("InvalidMaterialIndex.ms3d"), "group 0 names material 1 of 1"},
-        {WriteScratchFile("shipyard_model_cut.ms3d", cut), "the file ends inside vertex 1 of 4"},
-        {Sample("jeep1.jpg"), "not a MilkShape 3D file (no identifier MS3D000000)"},
-        {testing::TempDir() + "no such file.ms3d", "cannot read the file"},
+        {WriteScratchFile("shipyard_model_cut.ms3d", cut),
+         "file ends inside the vertices: 60 bytes needed, 24 left"},
+        {Sample("jeep1.jpg"), "not a MilkShape 3D file: identifier is not MS3D000000"},
+        {testing::TempDir() + "no such file.ms3d", "No such file or directory"},
+        {testing::TempDir(), "is a directory, not a regular file"},
     };
     for (const auto& c : cases) {
         const ShipyardRun run = RunShipyard("model " + ShellQuoted(c.path));

@@ -52,7 +52,7 @@ TEST(ShipyardTexture, FilesThatCannotBeReadOrWritten) {
         std::string err;
     } cases[] = {
         {ShellQuoted(missing) + " " + ShellQuoted(out), 1,
-         "shipyard: " + missing + ": cannot read the file\n"},
+         "shipyard: " + missing + ": No such file or directory\n"},
         {ShellQuoted(good) + " " + ShellQuoted(noFolder), 1,
          "shipyard: " + noFolder + ": cannot write the file\n"},
         {ShellQuoted(good), 2, "usage: shipyard texture IN OUT\n"},

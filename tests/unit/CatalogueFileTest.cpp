@@ -47,13 +47,20 @@ TEST(CatalogueFile, SemicolonCutsOnlyAfterTheTextHasBegun) {
 }
 
 TEST(CatalogueFile, NumbersReadAsAtofDoes) {
-    const std::pair<std::string, float> cases[] = {
-        {"  12.5 knots", 12.5f}, {"1e2", 100.0f}, {"-4", -4.0f},      {"fast", 0.0f},
-        {"1,5", 1.0f},           {"1e", 1.0f},    {"2.5E-1x", 0.25f}, {"\t+30", 30.0f},
-        {"- 3", 0.0f},           {"0.1", 0.1f},
+    const struct {
+        std::string field;
+        float value;
+        bool number; // begins with a number, so 0 is what it says rather than a fallback
+    } cases[] = {
+        {"  12.5 knots", 12.5f, true}, {"1e2", 100.0f, true},  {"-4", -4.0f, true},
+        {"fast", 0.0f, false},         {"1,5", 1.0f, true},    {"1e", 1.0f, true},
+        {"2.5E-1x", 0.25f, true},      {"\t+30", 30.0f, true}, {"- 3", 0.0f, false},
+        {"0.1", 0.1f, true},           {"0", 0.0f, true},      {"  ", 0.0f, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(CatalogueNumber(c.first), c.second) << "field: " << c.first;
+    for (const auto& c : cases) {
+        EXPECT_EQ(CatalogueNumber(c.field), c.value) << "field: " << c.field;
+        EXPECT_EQ(IsCatalogueNumber(c.field), c.number) << "field: " << c.field;
+    }
 }
 
 using Record = std::tuple<std::string, std::string, float, float>;
@@ -89,6 +96,42 @@ TEST(CatalogueFile, RecordsAreTheNonEmptyFieldsFourAtATime) {
         for (const CatalogueRecord& r : ParseCatalogue(c.text))
             records.emplace_back(r.name, r.modelFile, r.thrust, r.turnRate);
         EXPECT_EQ(records, c.records) << c.what;
+    }
+}
+
+// The text fed whole and fed a few bytes at a time gives the same records, each field with its
+// line number and whether its line was cut, and the same fields left over.
+TEST(CatalogueFile, FieldsKeepTheirLinesWhateverPiecesTheTextComesIn) {
+    const std::string exact(255, 'e'), over(256, 'o');
+    const std::string text =
+        "; ships\r\nA\r\n\r\n" + exact + "\r\n1\n2;x\n" + over + "\nB.ms3d\n3\nC\nc.ms3d";
+    using Field = std::tuple<std::string, int, bool>;
+    const std::vector<Field> expected = {{"; ships", 1, false}, {"A", 2, false},
+                                         {exact, 4, false},     {"1", 5, false},
+                                         {"2", 6, false},       {std::string(255, 'o'), 7, true},
+                                         {"B.ms3d", 8, false},  {"3", 9, false},
+                                         {"C", 10, false},      {"c.ms3d", 11, false}};
+    for (size_t piece : {size_t(1), size_t(2), size_t(7), size_t(256), text.size()}) {
+        SCOPED_TRACE(piece);
+        std::vector<Field> fields;
+        auto keep = [&fields](const CatalogueField& f) {
+            fields.emplace_back(f.text, f.line, f.cut);
+        };
+        const CatalogueRecordSink onRecord = [&](const CatalogueRecord& r) {
+            for (const CatalogueField& f : r.fields)
+                keep(f);
+            EXPECT_EQ(r.name, r.fields[0].text);
+            EXPECT_EQ(r.modelFile, r.fields[1].text);
+        };
+        CatalogueReader reader;
+        for (size_t at = 0; at < text.size(); at += piece)
+            FeedCatalogue(reader, text.data() + at, std::min(piece, text.size() - at), onRecord);
+        std::vector<CatalogueField> leftovers;
+        FinishCatalogue(reader, onRecord, leftovers);
+        for (const CatalogueField& f : leftovers)
+            keep(f);
+        EXPECT_EQ(fields, expected);
+        EXPECT_EQ(leftovers.size(), 2u);
     }
 }
 

@@ -74,7 +74,7 @@ TEST(Demo, AScriptedPilotsRecordingReplaysToTheSameWorld) {
     // is the same in every build. Change it only for a change meant to make the game play
     // differently, which makes every recorded demo replay differently too.
     EXPECT_EQ(DemoLine(flown),
-              "demo: 6000 frames, 63.540 s, 2 chasers left, state 3f02fe62505dcc74");
+              "demo: 6000 frames, 63.540 s, 2 chasers left, state 46c09163c75b303a");
 
     // The keys count.
     Demo withoutKeys = demo;

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <map>
+
 namespace {
 
 using Floats = std::vector<float>;
@@ -83,17 +87,65 @@ TEST(MilkshapeParse, MapsEveryFieldOfASmallFile) {
     EXPECT_EQ(mat.textureFile, "models\\ships\\hull.tga");
 }
 
+// Hands the parse exactly the bytes it asks for, from `file`, and notes the most it asked for.
+struct Feed {
+    const std::vector<unsigned char>& file;
+    size_t mostNeeded = 0;
+
+    bool operator()(size_t needed, const unsigned char*& data, size_t& size, std::string&) {
+        mostNeeded = std::max(mostNeeded, needed);
+        data = file.data();
+        size = std::min(needed, file.size());
+        return true;
+    }
+};
+
 TEST(MilkshapeParse, EveryCutShortFileIsRefusedAndLeavesTheModelEmpty) {
     const std::vector<unsigned char> whole = Ms3dBytes(SmallFile());
+    ASSERT_EQ(whole.size(), 648u);
+    // Header 14, vertex count and 3 vertices to 61, triangle count and 2 triangles to 203,
+    // group count, group 0 (42 bytes) from 205 and group 1 (38) from 247, material count at 285
+    // and the material from 287.
+    const std::map<size_t, std::string> reasons = {
+        {5, "not a MilkShape 3D file: identifier is not MS3D000000"},
+        {12, "file ends inside the header: 14 bytes needed, 12 left"},
+        {15, "file ends before the vertex count: 2 bytes needed, 1 left"},
+        {60, "file ends inside the vertices: 45 bytes needed, 44 left"},
+        {100, "file ends inside the triangles: 140 bytes needed, 37 left"},
+        {210, "file ends inside group 0 of 2: 35 bytes needed, 5 left"},
+        {245, "file ends inside group 0 of 2: 42 bytes needed, 40 left"},
+        {284, "file ends inside group 1 of 2: 38 bytes needed, 37 left"},
+        {286, "file ends before the material count: 2 bytes needed, 1 left"},
+        {647, "file ends inside the materials: 361 bytes needed, 360 left"},
+    };
     for (size_t size = 0; size < whole.size(); ++size) {
         // A copy of exactly `size` bytes, so that a read past it is caught by the sanitizers.
         std::vector<unsigned char> cut(whole.begin(), whole.begin() + long(size));
-        MilkshapeModel model;
-        std::string reason;
+        MilkshapeModel model, fed;
+        std::string reason, fedReason;
         EXPECT_FALSE(ParseMilkshape(cut.data(), cut.size(), "m.ms3d", model, reason)) << size;
         EXPECT_FALSE(reason.empty()) << size;
         EXPECT_EQ(Counts(model), Sizes(8, 0)) << size;
+        // Fetched step by step, the file is refused for the same reason.
+        EXPECT_FALSE(ParseMilkshapeFrom(Feed{cut}, "m.ms3d", fed, fedReason)) << size;
+        EXPECT_EQ(fedReason, reason) << size;
+        EXPECT_EQ(Counts(fed), Sizes(8, 0)) << size;
+        if (reasons.count(size)) {
+            EXPECT_EQ(reason, reasons.at(size)) << size;
+        }
     }
+}
+
+TEST(MilkshapeParse, FetchesNothingAfterTheMaterials) {
+    std::vector<unsigned char> file = Ms3dBytes(SmallFile());
+    const size_t modelSize = file.size();
+    file.resize(modelSize + 100000, 0xEE); // what a writer may add after the materials
+    Feed feed{file};
+    MilkshapeModel model;
+    std::string reason;
+    ASSERT_TRUE(ParseMilkshapeFrom(std::ref(feed), "m.ms3d", model, reason)) << reason;
+    EXPECT_EQ(Counts(model), (Sizes{3, 3, 2, 2, 2, 2, 1, 1}));
+    EXPECT_EQ(feed.mostNeeded, modelSize);
 }
 
 // Each case changes the small file; those with a reason are refused and leave the model empty.
@@ -108,7 +160,7 @@ TEST(MilkshapeParse, HeaderIndexAndMaterialRules) {
         {[](RawMs3d& f) { f.version = 0; }, "version 0 is older than 3"},
         {[](RawMs3d& f) { f.version = -1; }, "version -1 is older than 3"},
         {[](RawMs3d& f) { f.identifier = "MS3D000001"; },
-         "not a MilkShape 3D file (no identifier MS3D000000)"},
+         "not a MilkShape 3D file: identifier is not MS3D000000"},
         {[](RawMs3d& f) { f.triangles[1].vertices[2] = 3; }, "triangle 1 names vertex 3 of 3"},
         {[](RawMs3d& f) { f.triangles[0].vertices[0] = 65535; },
          "triangle 0 names vertex 65535 of 3"},

@@ -9,6 +9,8 @@ namespace {
 struct InterceptCase {
     const char* what;
     Vector2 target, velocity, expected;
+    Vector2 launch = Vector2(0, 0);
+    bool exact = false; // the last bit counts
 };
 
 void ExpectNear(Vector2 actual, Vector2 expected) {
@@ -16,7 +18,9 @@ void ExpectNear(Vector2 actual, Vector2 expected) {
     EXPECT_NEAR(actual.y, expected.y, 1e-4);
 }
 
-bool Finite(Vector2 v) { return std::isfinite(v.x) && std::isfinite(v.y); }
+bool Finite(Vector2 v) {
+    return std::isfinite(v.x) && std::isfinite(v.y);
+}
 
 } // namespace
 
@@ -29,10 +33,36 @@ TEST(InterceptVelocity, KnownAnswersAndMarkers) {
         {"player standing at 50", {50, 0}, {0, 0}, {50, 0}},
         {"player moving away at 60", {50, 0}, {60, 0}, {-1, -1}},
         {"player crossing at 60", {50, 0}, {0, 60}, {1, 1}},
+        // The offset from launch to target is taken in double from the float positions: its float
+        // difference would round the last bit of each of these differently.
+        {"aimed shot 1",
+         {-376.2f, -276.76f},
+         {10.19f, 35.82f},
+         {-28.2192211f, -41.2756042f},
+         {-75.48f, 326.85f},
+         true},
+        {"aimed shot 2",
+         {-109.05f, 371.42f},
+         {-33.55f, -4.07f},
+         {-11.4296265f, 48.6761093f},
+         {-370.66f, -252.39f},
+         true},
+        {"aimed shot 3",
+         {457.73f, -349.08f},
+         {-25.9f, -21.44f},
+         {-2.62765384f, -49.9309044f},
+         {-141.23f, 384.19f},
+         true},
     };
     for (const InterceptCase& c : cases) {
         SCOPED_TRACE(c.what);
-        ExpectNear(InterceptVelocity(50, Vector2(0, 0), c.target, c.velocity), c.expected);
+        const Vector2 v = InterceptVelocity(50, c.launch, c.target, c.velocity);
+        if (c.exact) {
+            EXPECT_EQ(v.x, c.expected.x);
+            EXPECT_EQ(v.y, c.expected.y);
+        } else {
+            ExpectNear(v, c.expected);
+        }
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -46,6 +47,10 @@ int main(int argc, char** argv) {
         return Usage();
     for (const Command& c : Commands)
         if (std::strcmp(argv[1], c.name) == 0)
-            return c.run(argc - 2, argv + 2);
+            try { // the readers refuse what memory cannot hold; this is the last line of defence
+                return c.run(argc - 2, argv + 2);
+            } catch (const std::bad_alloc&) {
+                return Refuse(c.name, "out of memory");
+            }
     return Usage();
 }

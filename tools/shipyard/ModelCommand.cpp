@@ -2,7 +2,6 @@
 // as the game holds it, as one JSON object.
 #include "Shipyard.h"
 
-#include "FileBytes.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
 
@@ -136,12 +135,9 @@ int ModelCommand(int argc, char** argv) {
     if (argc != 1)
         return Refuse("model", "usage: shipyard model IN");
     const char* path = argv[0];
-    std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(path, bytes))
-        return Refuse(path, "cannot read the file");
-    MilkshapeModel model; // parsed only: no texture is made, no GL is touched
+    MilkshapeModel model; // read only: no texture is made, no GL is touched
     std::string reason;
-    if (!ParseMilkshape(bytes.data(), bytes.size(), path, model, reason))
+    if (!ReadMilkshapeFile(path, model, reason))
         return Refuse(path, reason.c_str());
     std::string json = ModelJson(model);
     std::fwrite(json.data(), 1, json.size(), stdout);

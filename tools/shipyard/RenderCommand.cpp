@@ -4,7 +4,6 @@
 // view at the angle on a transparent background, as an icon.
 #include "Shipyard.h"
 
-#include "FileBytes.h"
 #include "FixedState.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
@@ -173,12 +172,9 @@ int RenderCommand(int argc, char** argv) {
         return Refuse("render", "usage: shipyard render [--size N] IN OUT.png (N from 1 to 2048)");
     const char* in = argv[0];
     // A bad file is refused with its reason before any GL is set up.
-    std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(in, bytes))
-        return Refuse(in, "cannot read the file");
     MilkshapeModel parsed;
     std::string reason;
-    if (!ParseMilkshape(bytes.data(), bytes.size(), in, parsed, reason))
+    if (!ReadMilkshapeFile(in, parsed, reason))
         return Refuse(in, reason.c_str());
     std::string error;
     if (!OpenOffscreenGL(picture.width, picture.height, error))

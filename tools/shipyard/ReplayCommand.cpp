@@ -30,9 +30,10 @@ int ReplayCommand(int argc, char** argv) {
     // Only the catalogue's figures count here: the ships fly with no models.
     const std::string cataloguePath =
         dataFolder.empty() ? CatalogueFileName : dataFolder + "/" + CatalogueFileName;
-    if (!ReadShipTypes(cataloguePath))
-        return Refuse(path,
-                      (cataloguePath + " cannot be read to check the recorded ship types").c_str());
+    if (!ReadShipTypes(cataloguePath, reason))
+        return Refuse(
+            path, (cataloguePath + " cannot be read to check the recorded ship types: " + reason)
+                      .c_str());
     std::string difference = CatalogueDifference(demo.shipTypes, shipCatalogue);
     if (!difference.empty())
         return Refuse(path, ("alukset.txt differs from the recording: " + difference).c_str());

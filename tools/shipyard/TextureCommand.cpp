@@ -5,6 +5,7 @@
 #include "TextureImage.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -29,9 +30,9 @@ int TextureCommand(int argc, char** argv) {
     const char* in = argv[0];
     const char* out = argv[1];
     TextureImage image;
-    const char* reason = nullptr;
+    std::string reason;
     if (!readTextureImage(image, in, &reason))
-        return Refuse(in, reason);
+        return Refuse(in, reason.c_str());
     if (!WriteBytes(out, image.pixels))
         return Refuse(out, "cannot write the file");
     std::printf("%ux%u %u\n", image.width, image.height, image.bitsPerPixel);
