@@ -4,7 +4,6 @@
 #include "Camera.h"
 #include "DrawScene.h"
 #include "FixedState.h"
-#include "Keyboard.h"
 #include "LightSlots.h"
 #include "LoadShipCatalogue.h"
 #include "Model.h"
@@ -28,10 +27,10 @@ const Model* SomeModel() {
 
 } // namespace
 
-bool Initialize() {
+bool Initialize(const RandomSeed* starSeed) {
     if (!LoadShipCatalogue())
         return false;
-    if (!SetUpWorld())
+    if (!SetUpWorld(starSeed))
         return false;
     SetFixedGLState();
     SetupLights();
@@ -39,13 +38,11 @@ bool Initialize() {
     return true;
 }
 
-void UpdateFrame(double seconds) {
+void UpdateFrame(HeldKeys keys, double seconds) {
     DisableLights();
-    if (KeyHeld(KeyT))
+    if (KeyHeld(keys, KeyT))
         AddLight(Vector3(1, 0, 0), Vector3(0, 0, 100));
-    if (KeyHeld(KeyP))
-        return;
-    StepWorld(world, float(seconds));
+    AdvanceWorld(world, keys, seconds);
 }
 
 void RenderFrame() {

@@ -1,12 +1,18 @@
 // The four routines the frame loop calls: start-up, update pass, render pass, shutdown.
 #pragma once
 
-// Loads the catalogue and its models, places the world, sets the fixed GL state, the lights and
-// the camera. False when loading or set-up failed (they wrote their own error lines).
-bool Initialize();
+#include "HeldKeys.h"
 
-// Lights off, the T and P keys (through the held-key seam), and unless P is held one simulation step of `seconds`.
-void UpdateFrame(double seconds);
+struct RandomSeed;
+
+// Loads the catalogue and its models, places the world (its stars from `starSeed`, or from fresh
+// words when null), sets the fixed GL state, the lights and the camera. False when loading or
+// set-up failed (they wrote their own error lines).
+bool Initialize(const RandomSeed* starSeed = nullptr);
+
+// Lights off, the red light while T is held, and unless P is held one simulation step of
+// `seconds` under `keys`, the keys held in this frame.
+void UpdateFrame(HeldKeys keys, double seconds);
 
 // Camera, lights, view and scene, then glFlush; the loop swaps the buffers.
 void RenderFrame();

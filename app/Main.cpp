@@ -1,8 +1,9 @@
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
 #include "DataFolder.h"
+#include "DemoSession.h"
 #include "Frame.h"
-#include "Keyboard.h"
 #include "Options.h"
+#include "Replay.h"
 #include "Video.h"
 
 #include <SDL/SDL.h>
@@ -18,7 +19,7 @@ void WriteLine(const char* line) {
     std::fflush(stdout);
 }
 
-enum LoopState { KeepRunning, Quit, NoVideoMode };
+enum LoopState { KeepRunning, Quit, DemoOver, NoVideoMode };
 
 LoopState ChangeMode(int width, int height, Uint32 flags) {
     return ChangeVideoMode(width, height, flags) ? KeepRunning : NoVideoMode;
@@ -39,34 +40,83 @@ LoopState HandleEvent(const SDL_Event& event) {
     case SDLK_F2:
         return ChangeMode(640, 480, SDL_OPENGL | SDL_RESIZABLE);
     default:
-        return KeepRunning; // held keys are read by the update pass
+        return KeepRunning; // held keys are read once a frame, after the events
     }
 }
 
-// Runs frames until a quit is asked for; the frame that takes the quit is still rendered.
-LoopState RunFrameLoop() {
+// The keys the game uses, as SDL saw them at the last event poll.
+HeldKeys ReadHeldKeys() {
+    static const struct {
+        SDLKey code;
+        GameKey key;
+    } Keys[] = {
+        {SDLK_UP, KeyUp},       {SDLK_DOWN, KeyDown},    {SDLK_LEFT, KeyLeft},
+        {SDLK_RIGHT, KeyRight}, {SDLK_LALT, KeyLeftAlt}, {SDLK_LCTRL, KeyLeftCtrl},
+        {SDLK_SPACE, KeySpace}, {SDLK_p, KeyP},          {SDLK_t, KeyT},
+    };
+    int count = 0;
+    const Uint8* state = SDL_GetKeyState(&count);
+    HeldKeys held;
+    for (const auto& k : Keys)
+        HoldKey(held, k.key, k.code < count && state[k.code] != 0);
+    return held;
+}
+
+// Waits for the millisecond clock to move on (no sleep: a frame lasts at least until it does)
+// and gives the frame's length.
+double MeasureFrame(double& previousTick) {
+    double tick;
+    do
+        tick = SDL_GetTicks();
+    while (tick == previousTick);
+    double elapsed = tick - previousTick;
+    previousTick = tick;
+    return elapsed;
+}
+
+// A played demo keeps the recorded pace: each frame waits until the clock has caught up with
+// the recorded time. Where drawing is slower, it falls behind; the steps stay the same.
+void KeepPace(double startTick, double recordedMilliseconds) {
+    while (SDL_GetTicks() - startTick < recordedMilliseconds)
+        SDL_Delay(1);
+}
+
+// Runs frames until a quit is asked for or a played demo ends; the frame that takes the quit is
+// still rendered. A played demo gives each frame's length and keys; otherwise they are measured
+// and read, and recorded when recording.
+LoopState RunFrameLoop(DemoSession& demo) {
     LoopState state = KeepRunning;
     SDL_Event event{};
     double previousTick = SDL_GetTicks();
-    double accumulated = 0; // milliseconds of all completed frames
+    const double startTick = previousTick;
+    double played = 0; // milliseconds of the demo frames played so far
+    FrameClock clock;
     while (state == KeepRunning) {
         while (SDL_PollEvent(&event)) {
             LoopState result = HandleEvent(event);
             if (state == KeepRunning)
                 state = result;
         }
-        double tick;
-        do // no sleep: a frame lasts at least until the millisecond clock moves on
-            tick = SDL_GetTicks();
-        while (tick == previousTick);
-        double elapsed = tick - previousTick;
-        previousTick = tick;
+        double elapsed;
+        HeldKeys keys;
+        DemoFrame frame;
+        if (NextDemoFrame(demo, frame)) {
+            elapsed = frame.milliseconds;
+            keys.bits = frame.keys;
+            played += elapsed;
+            KeepPace(startTick, played);
+        } else if (demo.mode == PlayDemo) {
+            return DemoOver;
+        } else {
+            elapsed = MeasureFrame(previousTick);
+            keys = ReadHeldKeys();
+            RecordFrame(demo, elapsed, keys);
+        }
         // The first frame has no earlier frame to time, so it never updates.
-        if (accumulated > 1.0)
-            UpdateFrame(elapsed * 0.001);
+        if (FrameUpdates(clock, elapsed))
+            UpdateFrame(keys, elapsed * 0.001);
         RenderFrame();
         SDL_GL_SwapBuffers();
-        accumulated += elapsed;
     }
     return state;
 }
@@ -77,9 +127,11 @@ int RunGame(int argc, char** argv) {
     GameOptions options = ParseOptions(argc, argv);
     if (options.action != PlayGame)
         return AnswerWithoutPlaying(options);
-    std::string problem; // the folder is checked before any window opens
-    if (!EnterDataFolder(ChooseDataFolder(options.dataFolder, InstalledDataFolder()), problem)) {
-        std::fprintf(stderr, "%s\n", problem.c_str());
+    DemoSession demo = DemoFromOptions(options);
+    std::string error; // the folder and a demo to play are checked before any window opens
+    if (!EnterDataFolder(ChooseDataFolder(options.dataFolder, InstalledDataFolder()), error) ||
+        !PrepareDemo(demo, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
     if (NoDisplayToOpen()) {
@@ -90,25 +142,28 @@ int RunGame(int argc, char** argv) {
         WriteLine("Error initializing SDL");
         return 1;
     }
-    std::string error;
     if (!OpenGameWindow(error)) {
         SDL_Quit();
         WriteLine(error.c_str());
         return 1;
     }
-    int keyCount = 0;
-    const Uint8* keys = SDL_GetKeyState(&keyCount); // SDL keeps this array current
-    SetHeldKeys(keys, keyCount);
-    if (!Initialize()) {
+    if (!Initialize(DemoStarSeed(demo))) {
         WriteLine("ERROR during Initialize() Exiting...");
         Shutdown(); // frees what loading made while the GL context is still here
         SDL_Quit();
         return 1;
     }
-    LoopState end = RunFrameLoop();
+    if (!StartRecording(demo, error)) {
+        Shutdown();
+        SDL_Quit();
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    LoopState end = RunFrameLoop(demo);
+    EndDemo(demo);
     Shutdown();
     SDL_Quit();
-    return end == Quit ? 0 : 1;
+    return end == NoVideoMode ? 1 : 0;
 }
 
 // Every reader turns a lack of memory into its own refusal; this is only the last line of defence.

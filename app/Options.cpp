@@ -19,6 +19,10 @@ struct Option {
 const Option Options[] = {
     {"--data", "DIR", "play the ships of the catalogue alukset.txt in DIR",
      [](GameOptions& o, const char* dir) { o.dataFolder = dir; }},
+    {"--record", "FILE", "record the game into the demo FILE",
+     [](GameOptions& o, const char* file) { o.recordFile = file; }},
+    {"--play", "FILE", "play the demo FILE back",
+     [](GameOptions& o, const char* file) { o.playFile = file; }},
     {"--help", nullptr, "print this help and exit",
      [](GameOptions& o, const char*) { o.action = PrintHelp; }},
     {"--version", nullptr, "print the version and exit",
@@ -80,6 +84,8 @@ GameOptions ParseOptions(int argc, const char* const* argv) {
             return Refused(std::string("option '") + option->name + "' takes no value");
         option->apply(options, value);
     }
+    if (!options.recordFile.empty() && !options.playFile.empty())
+        return Refused("a demo is recorded or played, not both");
     return options;
 }
 

@@ -14,6 +14,8 @@ enum OptionsAction {
 struct GameOptions {
     OptionsAction action = PlayGame;
     std::string dataFolder; // --data DIR; empty: chosen by where the game starts
+    std::string recordFile; // --record FILE: the demo to write while playing; empty: none
+    std::string playFile;   // --play FILE: the demo to play back; empty: none
     std::string problem;    // for BadUsage: one line naming what is wrong, with the usage
 };
 

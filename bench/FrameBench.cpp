@@ -23,7 +23,7 @@ void EmptyFrame(benchmark::State& state) {
 }
 
 void PlayFrame() {
-    UpdateFrame(1.0 / 60);
+    UpdateFrame(HeldKeys(), 1.0 / 60);
     RenderFrame();
     SDL_GL_SwapBuffers();
 }

@@ -1,5 +1,5 @@
 // Time per simulation step: the default 13 ships (and more) against 100 to 10000 projectiles.
-#include "Handling.h"
+#include "DefaultCatalogue.h"
 #include "ShipCatalogue.h"
 #include "Step.h"
 
@@ -14,16 +14,6 @@ constexpr float FrameSeconds = 1.0f / 60;
 // Restored before the shots (5 seconds of life left) can expire or a chaser can reach them.
 constexpr int StepsBetweenRestores = 240;
 
-void LoadCatalogue() {
-    shipCatalogue.Clear();
-    for (const Handling& value : DefaultHandling) {
-        ShipType type;
-        type.thrust = value.thrust;
-        type.turnRate = value.turnRate;
-        shipCatalogue.Insert(value.name, type);
-    }
-}
-
 Ship Chaser(const char* type, float x, float y) {
     Ship s = MakeShip(*shipCatalogue.Find(type), x, y, true);
     s.reloadTimer = 1e9f; // a constant number of shots: nobody fires while timed
@@ -34,7 +24,7 @@ Ship Chaser(const char* type, float x, float y) {
 // flight scattered over a ring that the chasers round the player do not reach: every shot pays
 // the full scan of the ships.
 World Scene(int shipCount, int shotCount) {
-    LoadCatalogue();
+    LoadDefaultCatalogue();
     World w;
     w.ships.push_back(MakeShip(*shipCatalogue.Find("brightfin"), 0, 0, false));
     for (int x = -25; x <= 65; x += 10)
@@ -69,7 +59,7 @@ void StepWorldBench(benchmark::State& state) {
             steps = 0;
             state.ResumeTiming();
         }
-        StepWorld(w, FrameSeconds);
+        StepWorld(w, HeldKeys(), FrameSeconds);
         benchmark::DoNotOptimize(w.ships.data());
     }
     state.counters["ships"] = double(start.ships.size());

@@ -47,6 +47,11 @@ bool ReadCatalogue() {
 
 } // namespace
 
+bool ReadShipTypes(const std::string& path, std::string& reason) {
+    std::vector<CatalogueField> leftovers; // dropped without a message
+    return ReadCatalogueFile(path, InsertRecord, leftovers, reason);
+}
+
 bool LoadShipCatalogue() {
     if (!ReadCatalogue())
         return false;

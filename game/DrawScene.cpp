@@ -13,12 +13,12 @@ namespace {
 // anything drawn after them.
 const float StarDepth = 80;
 
-void DrawStars(const World& w) {
+void DrawStars(const World& w, Vector2 centre) {
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
     glBegin(GL_POINTS);
     for (const Star& star : w.stars) {
-        if (!InsideWindow(w.followedPosition, StarWindow, star.position.x, star.position.y))
+        if (!InsideWindow(centre, StarWindow, star.position.x, star.position.y))
             continue;
         glColor3f(star.colour.x, star.colour.y, star.colour.z);
         glVertex3f(star.position.x, star.position.y, star.position.z - StarDepth);
@@ -57,9 +57,10 @@ void DrawSceneryObject(const SceneryObject& object) {
 }
 
 void DrawScene(World& w) {
-    if (!w.ships.empty())
-        w.followedPosition = w.ships.front().position; // the player's ship
-    DrawStars(w);
+    // Round the player's ship where it is now; the followed position the step keeps is where its
+    // last turn began.
+    Vector2 centre = w.ships.empty() ? w.followedPosition : w.ships.front().position;
+    DrawStars(w, centre);
     for (const Ship& ship : w.ships)
         if (!ship.computerControlled || ship.visible)
             DrawShip(ship);
@@ -67,8 +68,7 @@ void DrawScene(World& w) {
         if (projectile.visible)
             DrawShip(projectile);
     for (SceneryObject& object : w.scenery) {
-        object.visible =
-            InsideWindow(w.followedPosition, SceneryWindow, object.position.x, object.position.y);
+        object.visible = InsideWindow(centre, SceneryWindow, object.position.x, object.position.y);
         if (object.visible)
             DrawSceneryObject(object);
     }

@@ -7,7 +7,7 @@ struct Projectile;
 struct SceneryObject;
 
 // Draws what lies in each kind's window round the player's ship, with the view already loaded.
-// Writes only the followed position and the scenery's `visible` flags.
+// Writes only the scenery's `visible` flags.
 void DrawScene(World& w);
 
 void DrawShip(const Ship& ship);

@@ -1,7 +1,7 @@
 // The player's ship under the held keys: turn, thrust, strafe, boost and fire.
 #include "Step.h"
 
-#include "Keyboard.h"
+#include "HeldKeys.h"
 
 #include <cmath>
 
@@ -27,47 +27,47 @@ void Turn(Ship& p, float seconds, float sign) {
 }
 
 // LCTRL boosts along the direction of travel; only turning still works beside it.
-void Boost(Ship& p, float seconds) {
+void Boost(Ship& p, HeldKeys keys, float seconds) {
     float travel;
     // At rest there is no direction of travel, and the boost leaves the velocity alone.
     if (DirectionOfTravel(p.velocity, travel))
         Push(p, seconds, travel, 1);
-    if (KeyHeld(KeyLeft))
+    if (KeyHeld(keys, KeyLeft))
         Turn(p, seconds, -1);
-    if (KeyHeld(KeyRight))
+    if (KeyHeld(keys, KeyRight))
         Turn(p, seconds, 1);
 }
 
 // Each key sees the heading as the keys before it left it.
-void Fly(Ship& p, float seconds) {
-    bool strafing = KeyHeld(KeyLeftAlt);
-    if (KeyHeld(KeyLeft)) {
+void Fly(Ship& p, HeldKeys keys, float seconds) {
+    bool strafing = KeyHeld(keys, KeyLeftAlt);
+    if (KeyHeld(keys, KeyLeft)) {
         if (strafing)
             PushAlongHeading(p, seconds, p.heading + -StrafeAngle, 1);
         else
             Turn(p, seconds, -1);
     }
-    if (KeyHeld(KeyRight)) {
+    if (KeyHeld(keys, KeyRight)) {
         if (strafing)
             PushAlongHeading(p, seconds, p.heading + StrafeAngle, 1);
         else
             Turn(p, seconds, 1);
     }
-    if (KeyHeld(KeyUp))
+    if (KeyHeld(keys, KeyUp))
         PushAlongHeading(p, seconds, p.heading, 1);
-    if (KeyHeld(KeyDown))
+    if (KeyHeld(keys, KeyDown))
         PushAlongHeading(p, seconds, p.heading, -1);
 }
 
 } // namespace
 
-void FlyPlayerShip(Ship& p, float seconds) {
-    if (KeyHeld(KeyLeftCtrl))
-        Boost(p, seconds);
+void FlyPlayerShip(Ship& p, HeldKeys keys, float seconds) {
+    if (KeyHeld(keys, KeyLeftCtrl))
+        Boost(p, keys, seconds);
     else
-        Fly(p, seconds);
+        Fly(p, keys, seconds);
     // The shot itself leaves at the start of the ship's next turn, which also reloads.
-    if (KeyHeld(KeySpace) && p.reloadTimer <= 0)
+    if (KeyHeld(keys, KeySpace) && p.reloadTimer <= 0)
         p.fireRequested = true;
     if (p.reloadTimer >= 0)
         p.reloadTimer = p.reloadTimer - PlayerReloadSpeedUp * seconds;

@@ -1,6 +1,7 @@
 // MT19937 with its two seedings: words from /dev/urandom, or a hash of time and clock.
 #include "RandomGenerator.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -20,12 +21,12 @@ uint32_t HashBytes(uint64_t value, int byteCount) {
 }
 
 // All 624 words from the device, or false.
-bool ReadUrandom(RandomGenerator& generator) {
+bool ReadUrandom(uint32_t (&words)[RandomStateWords]) {
     std::FILE* file = std::fopen("/dev/urandom", "rb");
     if (!file)
         return false;
     int wordsRead = 0;
-    while (wordsRead < RandomStateWords && std::fread(&generator.words[wordsRead], 4, 1, file) == 1)
+    while (wordsRead < RandomStateWords && std::fread(&words[wordsRead], 4, 1, file) == 1)
         ++wordsRead;
     std::fclose(file);
     return wordsRead == RandomStateWords;
@@ -34,12 +35,20 @@ bool ReadUrandom(RandomGenerator& generator) {
 } // namespace
 
 RandomGenerator CreateRandomGenerator() {
+    RandomSeed seed = MakeRandomSeed();
     RandomGenerator generator;
-    if (ReadUrandom(generator))
-        Reload(generator);
-    else
-        SeedFromTimeAndClock(generator, uint64_t(std::time(nullptr)), uint32_t(std::clock()));
+    LoadRandomState(generator, seed.words);
     return generator;
+}
+
+RandomSeed MakeRandomSeed() {
+    RandomSeed seed;
+    if (!ReadUrandom(seed.words)) {
+        RandomGenerator clock;
+        FillFromSeed(clock, ClockSeed(uint64_t(std::time(nullptr)), uint32_t(std::clock())));
+        std::copy(clock.words, clock.words + RandomStateWords, seed.words);
+    }
+    return seed;
 }
 
 uint32_t ClockSeed(uint64_t t, uint32_t c) {

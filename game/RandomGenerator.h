@@ -11,11 +11,19 @@ struct RandomGenerator {
     int32_t nextIndex = 0;
 };
 
+// The words a generator is seeded with, before its first reload: enough to make the same
+// numbers again.
+struct RandomSeed {
+    uint32_t words[RandomStateWords] = {};
+};
+
 // Counts the seedings from time and clock, so that two in the same instant differ.
 extern uint32_t seedDiffer;
 
 // Seeded from /dev/urandom when 624 words can be read from it, else from time and clock.
 RandomGenerator CreateRandomGenerator();
+// The words CreateRandomGenerator seeds with, for a generator to be made from them later.
+RandomSeed MakeRandomSeed();
 
 // The seed made from calendar time t and the C runtime's clock c; bumps the seed differ.
 uint32_t ClockSeed(uint64_t t, uint32_t c);

@@ -43,7 +43,7 @@ void MakeStars(RandomGenerator& generator) {
     }
 }
 
-bool SetUpWorld() {
+bool SetUpWorld(const RandomSeed* starSeed) {
     const ShipType* type = RequireType("brightfin");
     if (!type)
         return false;
@@ -71,7 +71,11 @@ bool SetUpWorld() {
     if (!RequireType("Bullet"))
         return false;
 
-    RandomGenerator generator = CreateRandomGenerator();
+    RandomGenerator generator;
+    if (starSeed)
+        LoadRandomState(generator, starSeed->words);
+    else
+        generator = CreateRandomGenerator();
     MakeStars(generator);
     return true;
 }

@@ -4,10 +4,12 @@
 #include "World.h"
 
 struct RandomGenerator;
+struct RandomSeed;
 
-// Looks up every scenario type in the catalogue and fills the (empty) world. On a missing type
-// writes its ERROR line and returns false at once, keeping what was placed before it.
-bool SetUpWorld();
+// Looks up every scenario type in the catalogue and fills the (empty) world, the stars drawn
+// from a generator seeded with `starSeed`, or with fresh words when it is null. On a missing
+// type writes its ERROR line and returns false at once, keeping what was placed before it.
+bool SetUpWorld(const RandomSeed* starSeed = nullptr);
 
 // A Tarvesh4 scenery object at (x, y, -30), turned by -90. False, placing nothing, after an
 // ERROR line without a line end when the catalogue has no Tarvesh4.

@@ -1,21 +1,27 @@
 // The simulation step: every ship takes its turn, then every projectile flies, hits or expires.
 #pragma once
 
+#include "HeldKeys.h"
 #include "World.h"
 
-// Advances `w` by one frame of `seconds`. The frame time is not clamped; with 0 nothing moves
-// and no timer runs down, but ships whose reload has run out still fire.
-void StepWorld(World& w, float seconds);
+// The world's part of a frame's update pass: nothing while P is held (a pause), else one step
+// of `seconds` (the frame time, taken to single precision) under the held keys.
+void AdvanceWorld(World& w, HeldKeys keys, double seconds);
+
+// Advances `w` by one frame of `seconds`, the player flying by `keys`. The frame time is not
+// clamped; with 0 nothing moves and no timer runs down, but ships whose reload has run out still
+// fire.
+void StepWorld(World& w, HeldKeys keys, float seconds);
 
 // A ship's own part of its turn: clears its fire request, steers (computer-controlled) or flies
 // by the held keys (the player), then moves by its velocity.
-void UpdateShip(Ship& p, float seconds);
+void UpdateShip(Ship& p, HeldKeys keys, float seconds);
 
 // Full-thrust seek toward `seekTarget`; the heading follows the velocity before the change.
 void SteerShip(Ship& p, float seconds);
 
 // The player's branch of UpdateShip: held keys turn, thrust, strafe, boost and request shots.
-void FlyPlayerShip(Ship& p, float seconds);
+void FlyPlayerShip(Ship& p, HeldKeys keys, float seconds);
 
 // The direction of travel in radians under the heading convention (the angle whose direction
 // (cos, -sin) is the velocity's). False, leaving `radians` alone, when there is none: a velocity

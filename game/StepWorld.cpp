@@ -50,7 +50,7 @@ void Fire(World& w, Ship& p) {
     p.reloadTimer = p.reloadTime;
 }
 
-void TakeTurn(World& w, Ship& p, float seconds) {
+void TakeTurn(World& w, Ship& p, HeldKeys keys, float seconds) {
     Vector2 start = p.position;
     if (!p.computerControlled) {
         w.followedPosition = start;
@@ -71,7 +71,7 @@ void TakeTurn(World& w, Ship& p, float seconds) {
     }
     if (p.fireRequested)
         Fire(w, p);
-    UpdateShip(p, seconds);
+    UpdateShip(p, keys, seconds);
 }
 
 // The first chaser within reach of a straight shot at `shot` takes a hit; on its eleventh it is
@@ -106,15 +106,20 @@ bool ProjectileTurn(World& w, Projectile& q, float seconds) {
 
 } // namespace
 
-void StepWorld(World& w, float seconds) {
+void AdvanceWorld(World& w, HeldKeys keys, double seconds) {
+    if (!KeyHeld(keys, KeyP))
+        StepWorld(w, keys, float(seconds));
+}
+
+void StepWorld(World& w, HeldKeys keys, float seconds) {
     SortByDistance(w.ships);
     for (Ship& p : w.ships)
-        TakeTurn(w, p, seconds);
+        TakeTurn(w, p, keys, seconds);
     for (auto q = w.projectiles.begin(); q != w.projectiles.end();)
         q = ProjectileTurn(w, *q, seconds) ? w.projectiles.erase(q) : std::next(q);
 }
 
-void UpdateShip(Ship& p, float seconds) {
+void UpdateShip(Ship& p, HeldKeys keys, float seconds) {
     // A request made in this turn was served before this call; one set below waits for the next.
     p.fireRequested = false;
     if (p.computerControlled) {
@@ -122,7 +127,7 @@ void UpdateShip(Ship& p, float seconds) {
         if (p.reloadTimer >= 0)
             p.reloadTimer = p.reloadTimer - seconds;
     } else {
-        FlyPlayerShip(p, seconds);
+        FlyPlayerShip(p, keys, seconds);
     }
     p.position = p.position + p.velocity * seconds;
 }

@@ -64,8 +64,10 @@ struct World {
     std::list<Projectile> projectiles; // in firing order
     std::vector<Star> stars;
     std::vector<SceneryObject> scenery;
-    Vector2 followedPosition; // where the view is centred: the player's position
-    Vector2 playerVelocity;   // the player's velocity at the start of its turn this step
+    // Where the view is centred: the player's position at the start of its turn. Written only by
+    // the step; the camera follows it.
+    Vector2 followedPosition;
+    Vector2 playerVelocity; // the player's velocity at the start of its turn this step
 };
 
 extern World world;

@@ -21,8 +21,9 @@ at_least "$moved" 0.5 || fail "holding Up did not move the view ($moved)"
 hold Down 1
 # While P is held the game stands still, picture and all.
 
+# A loaded machine (a sanitizer build) can take a few frames to see the key: wait for it.
 xdotool keydown p
-sleep 0.3
+sleep 1
 paused1=$(shot paused1)
 sleep 0.7
 read -r change < <(measure "$(shot paused2)" "diff:$paused1")

@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY WAYLAND_DISPLAY
 
-usage="usage: starchase [--data DIR] [--help] [--version]"
+usage="usage: starchase [--data DIR] [--record FILE] [--play FILE] [--help] [--version]"
 mkdir "$work/here" "$work/data"
 touch "$work/file"
 nodisplay="ERROR: no display to show the game window on (DISPLAY is not set)"
@@ -18,6 +18,10 @@ rows=(
     "--data|2||starchase: option '--data' needs a value (DIR); $usage"
     "--data=|2||starchase: option '--data' needs a value (DIR); $usage"
     "--help=yes|2||starchase: option '--help' takes no value; $usage"
+    "--play|2||starchase: option '--play' needs a value (FILE); $usage"
+    "--record a.demo --play b.demo|2||starchase: a demo is recorded or played, not both; $usage"
+    "--record $work/missing/a.demo|1||starchase: $work/missing/a.demo: No such file or directory"
+    "--record $work/data|1||starchase: $work/data: is a directory, not a file to record into"
     "extra|2||starchase: unexpected argument 'extra'; $usage"
     "--data $work/data extra|2||starchase: unexpected argument 'extra'; $usage"
     "-- extra|2||starchase: unexpected argument 'extra'; $usage"

@@ -2,7 +2,6 @@
 // whole again after a mode change that lost the context.
 #include "Frame.h"
 #include "GLTest.h"
-#include "Keyboard.h"
 #include "LightSlots.h"
 #include "Model.h"
 #include "ShipCatalogue.h"
@@ -54,24 +53,21 @@ TEST(Projection, AWindowWithNoHeightStillGetsAFiniteProjection) {
 
 class UpdatePass : public testing::Test {
   protected:
-    unsigned char keys[512] = {};
+    HeldKeys keys;
     void SetUp() override {
-        SetHeldKeys(keys, 512);
         lightSlots = LightSlots{};
         world = World{};
         Ship player;
         player.velocity = Vector2(10, 0);
         world.ships.push_back(player);
     }
-    void TearDown() override {
-        SetHeldKeys(nullptr, 0);
-        world = World{};
-    }
+    void TearDown() override { world = World{}; }
 };
 
 TEST_F(UpdatePass, HoldingPFreezesTheWorldButTStillQueuesTheRedLight) {
-    keys[KeyP] = keys[KeyT] = 1;
-    UpdateFrame(0.5);
+    HoldKey(keys, KeyP);
+    HoldKey(keys, KeyT);
+    UpdateFrame(keys, 0.5);
     EXPECT_TRUE(world.ships[0].position == Vector2(0, 0));
     ASSERT_EQ(lightSlots.count, 1);
     EXPECT_TRUE(lightSlots.colours[0] == Vector3(1, 0, 0));
@@ -79,7 +75,7 @@ TEST_F(UpdatePass, HoldingPFreezesTheWorldButTStillQueuesTheRedLight) {
 }
 
 TEST_F(UpdatePass, WithoutPTheWorldStepsByTheFrameTime) {
-    UpdateFrame(0.5);
+    UpdateFrame(keys, 0.5);
     EXPECT_TRUE(world.ships[0].position == Vector2(5, 0));
     EXPECT_EQ(lightSlots.count, 0);
 }

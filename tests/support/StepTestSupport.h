@@ -1,27 +1,14 @@
-// Shared set-up for tests of the simulation step: the default scenario and held keys.
+// Shared set-up for tests of the simulation step: the default scenario and test ships.
 #pragma once
 
-#include "Handling.h"
-#include "Keyboard.h"
+#include "DefaultCatalogue.h"
+#include "HeldKeys.h"
 #include "LightSlots.h"
 #include "SetUpWorld.h"
 #include "ShipCatalogue.h"
 #include "World.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
-
-// The catalogue of the default ship set, without models: the step never draws.
-inline void LoadDefaultCatalogue() {
-    shipCatalogue.Clear();
-    for (const Handling& value : DefaultHandling) {
-        ShipType type;
-        type.thrust = value.thrust;
-        type.turnRate = value.turnRate;
-        shipCatalogue.Insert(value.name, type);
-    }
-}
 
 // A fresh `world` holding the default scenario, and an empty light queue.
 inline void ResetDefaultWorld() {
@@ -30,15 +17,6 @@ inline void ResetDefaultWorld() {
     LoadDefaultCatalogue();
     ASSERT_TRUE(SetUpWorld());
 }
-
-// A key array of the size tests need, installed behind the keyboard seam while it lives.
-struct HeldKeys {
-    unsigned char keys[512] = {};
-    HeldKeys() { SetHeldKeys(keys, sizeof keys); }
-    ~HeldKeys() { SetHeldKeys(nullptr, 0); }
-    void Hold(int code, bool held = true) { keys[code] = held ? 1 : 0; }
-    void ReleaseAll() { std::memset(keys, 0, sizeof keys); }
-};
 
 // A ship with the given figures, every other field at its starting value.
 inline Ship TestShip(Vector2 position, bool computerControlled, float thrust = 10,

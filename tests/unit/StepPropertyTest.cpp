@@ -1,4 +1,5 @@
 // The default scenario flown for thousands of frames, by random keys and by a scripted pilot.
+#include "Autopilot.h"
 #include "Step.h"
 #include "StepTestSupport.h"
 
@@ -8,23 +9,6 @@
 #include <vector>
 
 namespace {
-
-// Turns toward the nearest chaser (the first after the step's sort), keeps the trigger down,
-// thrusts when far from it.
-void Autopilot(const World& w, HeldKeys& keys) {
-    keys.ReleaseAll();
-    keys.Hold(KeySpace);
-    if (w.ships.size() < 2)
-        return;
-    const Ship& player = w.ships[0];
-    Vector2 toward = w.ships[1].position - player.position;
-    // Heading h faces (cos, -sin), so the heading toward (dx, dy) is atan2(-dy, dx).
-    double wanted = std::atan2(-double(toward.y), double(toward.x)) * 180 / M_PI;
-    double error = std::remainder(wanted - player.heading, 360.0);
-    keys.Hold(KeyRight, error > 2);
-    keys.Hold(KeyLeft, error < -2);
-    keys.Hold(KeyUp, Length(toward) > 30 && std::fabs(error) < 20);
-}
 
 bool Finite(Vector2 v) {
     return std::isfinite(v.x) && std::isfinite(v.y);
@@ -68,7 +52,8 @@ void ExpectSoundWorld(const Snapshot& before, const World& w, float seconds) {
 } // namespace
 
 TEST(StepProperty, RandomKeysAndFrameTimesKeepTheWorldSound) {
-    const int flightKeys[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeyLeftAlt, KeyLeftCtrl, KeySpace};
+    const GameKey flightKeys[] = {KeyUp,      KeyDown,     KeyLeft, KeyRight,
+                                  KeyLeftAlt, KeyLeftCtrl, KeySpace};
     HeldKeys keys;
     int shipsDestroyed = 0;
     for (unsigned seed = 1; seed <= 6; ++seed) {
@@ -90,19 +75,19 @@ TEST(StepProperty, RandomKeysAndFrameTimesKeepTheWorldSound) {
             SCOPED_TRACE(testing::Message() << "step " << step);
             // Stretches of random keys, and stretches of the pilot, which also destroys chasers.
             if (--stepsUntilNewKeys <= 0) {
-                for (int key : flightKeys)
-                    keys.Hold(key, uniform(random) < 0.4f);
+                for (GameKey key : flightKeys)
+                    HoldKey(keys, key, uniform(random) < 0.4f);
                 piloted = uniform(random) < 0.5f;
                 stepsUntilNewKeys = 1 + int(uniform(random) * 60);
             }
             if (piloted)
-                Autopilot(world, keys);
+                keys = Autopilot(world);
             float seconds = step % 97 ? 0.5f * std::pow(uniform(random), skew) : 0.0f;
             Snapshot before;
             for (const Projectile& q : world.projectiles)
                 before.push_back({&q, q.lifeLeft});
             lightSlots = LightSlots();
-            StepWorld(world, seconds);
+            StepWorld(world, keys, seconds);
             ASSERT_NO_FATAL_FAILURE(ExpectSoundWorld(before, world, seconds));
             ASSERT_LE(world.ships.size(), shipCount);
             shipCount = world.ships.size();
@@ -115,11 +100,9 @@ TEST(StepProperty, RandomKeysAndFrameTimesKeepTheWorldSound) {
 TEST(Autopilot, ClearsAllTwelveChasersWithTheDefaultShips) {
     const float frameSeconds = 1.0f / 60, timeLimit = 180; // simulated seconds
     ResetDefaultWorld();
-    HeldKeys keys;
     float seconds = 0;
     while (world.ships.size() > 1 && seconds < timeLimit) {
-        Autopilot(world, keys);
-        StepWorld(world, frameSeconds);
+        StepWorld(world, Autopilot(world), frameSeconds);
         seconds += frameSeconds;
     }
     std::printf("cleared %d chasers in %.1f simulated seconds\n", 13 - int(world.ships.size()),

@@ -47,7 +47,7 @@ TEST_F(StepWorldTest, ResortsStablyByTheAbsoluteDistanceOfThePreviousStep) {
     const int chaserCount = 60;
     for (int i = 0; i < chaserCount; ++i)
         AddChaser({float(i), 300}, distances[i % 6]);
-    StepWorld(w, 0);
+    StepWorld(w, keys, 0);
     ASSERT_EQ(w.ships.size(), size_t(chaserCount + 1));
     // The player, then every chaser at |distance| 0, 1 and 2, each group in its old order.
     std::vector<float> expectedX = {0};
@@ -77,7 +77,7 @@ TEST_F(StepWorldTest, WrapsAShipThatHasPassedAnEdgeAndIsHeadingOut) {
         SCOPED_TRACE(c.what);
         w = World();
         AddPlayer(c.position, c.velocity);
-        StepWorld(w, 0.125f);
+        StepWorld(w, keys, 0.125f);
         EXPECT_EQ(w.ships[0].position, c.expected);
         EXPECT_EQ(w.followedPosition, c.position); // the view follows where the turn began
     }
@@ -98,7 +98,7 @@ TEST_F(StepWorldTest, ShipsAndShotsAreVisibleStrictlyInsideTheirWindows) {
         AddPlayer({100, 200});
         AddChaser(Vector2(100, 200) + c.offset);
         AddShot(AimedShot, Vector2(100, 200) + c.offset);
-        StepWorld(w, 0);
+        StepWorld(w, keys, 0);
         EXPECT_EQ(w.ships[1].visible, c.ship);
         EXPECT_EQ(w.projectiles.front().visible, c.shot);
     }
@@ -110,7 +110,7 @@ TEST_F(StepWorldTest, TheWindowJudgesWhereTheShipWasBeforeTheWrapAndTurnRate30Se
     AddChaser({-500.5f, 0}, 0, {-1, 0});
     AddChaser({0, 300}).turnRate = 30;
     AddChaser({0, 300}).turnRate = std::nextafter(30.0f, 31.0f);
-    StepWorld(w, 0);
+    StepWorld(w, keys, 0);
     EXPECT_LT(w.ships[1].position.x, 0);   // now far from the player, but seen where it was
     EXPECT_GT(w.ships[2].position.x, 480); // now within the window, but judged where it was
     const bool expected[] = {true, true, false, true, false};
@@ -120,12 +120,12 @@ TEST_F(StepWorldTest, TheWindowJudgesWhereTheShipWasBeforeTheWrapAndTurnRate30Se
 
 TEST_F(StepWorldTest, AtZeroSecondsNothingMovesButDueChasersAimAndFireFromAfterTheWrap) {
     AddPlayer({30, 0}, {0, 40}).reloadTimer = 0.5f;
-    keys.Hold(KeyUp);
+    HoldKey(keys, KeyUp);
     AddChaser({0, 0}).reloadTimer = 0;
     AddChaser({-500.5f, 0}, 0, {-4, 0}).reloadTimer = -1;
     AddChaser({-50, 0}).reloadTimer = 0.4f;
     AddShot(AimedShot, {0, 100}, {10, 10}).lifeLeft = 3;
-    StepWorld(w, 0);
+    StepWorld(w, keys, 0);
     EXPECT_EQ(w.ships[0].position, Vector2(30, 0));
     EXPECT_EQ(w.ships[0].velocity, Vector2(0, 40));
     EXPECT_EQ(w.ships[0].reloadTimer, 0.5f);
@@ -148,7 +148,7 @@ TEST_F(StepWorldTest, AtZeroSecondsNothingMovesButDueChasersAimAndFireFromAfterT
 
 TEST_F(StepWorldTest, ChasersFireInTheirFirstTurnThePlayerAStepAfterItsRequest) {
     AddPlayer({0, 0}).heading = 90;
-    keys.Hold(KeySpace);
+    HoldKey(keys, KeySpace);
     AddChaser({300, 0}).reloadTimer = -1.0f;
     // The chaser's timer of 1 runs down by 0.125 a step: shots in steps 1 and 9. The player
     // requests in step 1 and fires in 2; its timer runs down five times faster, by 0.625:
@@ -156,7 +156,7 @@ TEST_F(StepWorldTest, ChasersFireInTheirFirstTurnThePlayerAStepAfterItsRequest) 
     const int straightAfterStep[] = {0, 1, 1, 1, 2, 2, 2, 3, 3};
     const int aimedAfterStep[] = {1, 1, 1, 1, 1, 1, 1, 1, 2};
     for (int i = 0; i < 9; ++i) {
-        StepWorld(w, 0.125f);
+        StepWorld(w, keys, 0.125f);
         int straight = 0;
         for (const Projectile& q : w.projectiles)
             straight += q.shotKind == StraightShot;
@@ -186,7 +186,7 @@ TEST_F(StepWorldTest, AStraightShotHitsTheFirstChaserInReachThatIsNotNearThePlay
         AddChaser(c.first, 1);
         AddChaser(c.second, 2);
         AddShot(StraightShot, c.shot, {1, 0});
-        StepWorld(w, 0);
+        StepWorld(w, keys, 0);
         EXPECT_EQ(w.ships[1].hitPoints, c.firstHitPoints);
         EXPECT_EQ(w.ships[2].hitPoints, c.secondHitPoints);
         bool hit = c.firstHitPoints + c.secondHitPoints < 20;
@@ -203,7 +203,7 @@ TEST_F(StepWorldTest, AChaserIsErasedOnlyOnceItsHitPointsDropBelowZero) {
     AddShot(StraightShot, {-20, 0});
     AddShot(StraightShot, {20, 0});
     AddShot(StraightShot, {20, 0}); // nothing left to hit: flies on
-    StepWorld(w, 0);
+    StepWorld(w, keys, 0);
     ASSERT_EQ(w.ships.size(), 3u);
     EXPECT_EQ(w.ships[1].hitPoints, 0);
     EXPECT_EQ(w.ships[2].position, Vector2(40, 0));
@@ -221,7 +221,7 @@ TEST_F(StepWorldTest, RemovingShotsNeitherSkipsNorRevisitsTheNextOne) {
     AddShot(StraightShot, {-300, 0}).lifeLeft = 0.0f; // expires
     AddShot(AimedShot, {0, 2.4f}, {0, 4});            // just out of the player's reach
     AddShot(AimedShot, {0, 1});                       // the last one, reaches the player
-    StepWorld(w, 0.5f);
+    StepWorld(w, keys, 0.5f);
     ASSERT_EQ(w.projectiles.size(), 2u);
     // Each survivor moved and aged exactly once.
     EXPECT_EQ(w.projectiles.front().position, Vector2(22, 2));

@@ -44,7 +44,7 @@ TEST(SteerShip, SeeksTheTargetAndFacesItsDirectionOfTravelWhereThereIsOne) {
 TEST(PlayerControl, HeldKeysPushTurnStrafeAndBoost) {
     struct Case {
         const char* what;
-        std::initializer_list<int> keys;
+        std::initializer_list<GameKey> keys;
         float heading, seconds;
         Vector2 velocity, expectedVelocity;
         float expectedHeading;
@@ -69,13 +69,13 @@ TEST(PlayerControl, HeldKeysPushTurnStrafeAndBoost) {
     HeldKeys keys;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        keys.ReleaseAll();
-        for (int key : c.keys)
-            keys.Hold(key);
+        keys = HeldKeys();
+        for (GameKey key : c.keys)
+            HoldKey(keys, key);
         Ship p = TestShip({100, 50}, false, 10, 120);
         p.heading = c.heading;
         p.velocity = c.velocity;
-        UpdateShip(p, c.seconds);
+        UpdateShip(p, keys, c.seconds);
         EXPECT_NEAR(Length(p.velocity - c.expectedVelocity), 0, 1e-5);
         EXPECT_FLOAT_EQ(p.heading, c.expectedHeading);
         // The ship then moves by its new velocity.
@@ -103,16 +103,16 @@ TEST(UpdateShip, TriggerAndReloadTimerOfThePlayerAndOfAChaser) {
         {true, true, -0.25f, 0.25f, false, -0.25f},
     };
     HeldKeys keys;
-    keys.Hold(KeyUp);
-    keys.Hold(KeyLeft);
+    HoldKey(keys, KeyUp);
+    HoldKey(keys, KeyLeft);
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
-        keys.Hold(KeySpace, c.space);
+        HoldKey(keys, KeySpace, c.space);
         Ship p = TestShip({0, 0}, c.computerControlled, 10, 120);
         p.heading = 33;
         p.reloadTimer = c.timer;
         p.fireRequested = true; // cleared first: an old request was served already
-        UpdateShip(p, c.seconds);
+        UpdateShip(p, keys, c.seconds);
         EXPECT_EQ(p.fireRequested, c.requested);
         EXPECT_EQ(p.reloadTimer, c.timerAfter);
         if (c.computerControlled) {

@@ -10,7 +10,7 @@ namespace {
 
 // In the order `shipyard --help` lists them; a new command is one more line here.
 const ShipyardCommand* const Commands[] = {
-    &CheckCommand, &ModelCommand, &TextureCommand, &RenderCommand, &GenerateCommand,
+    &CheckCommand, &ModelCommand, &TextureCommand, &RenderCommand, &GenerateCommand, &ReplayCommand,
 };
 
 const ShipyardCommand* FindCommand(const char* name) {

@@ -1,0 +1,52 @@
+// `--record FILE` and `--play FILE`: what the game and its frame loop take from and give to a
+// demo file. Errors are one line, "starchase: FILE: REASON".
+#pragma once
+
+#include "DemoFile.h"
+#include "DemoFormat.h"
+#include "HeldKeys.h"
+
+#include <string>
+
+struct GameOptions;
+
+enum DemoMode { NoDemo, RecordDemo, PlayDemo };
+
+struct DemoSession {
+    DemoMode mode = NoDemo;
+    std::string path;       // as given, for messages
+    std::string file;       // the same file from wherever the working folder is
+    Demo demo;              // played: as read; recorded: its header
+    size_t nextFrame = 0;   // played
+    DemoRecorder recorder;  // recorded
+    bool recording = false; // false once a write failed
+};
+
+// The demo the options ask for. A relative path is taken from the folder the game starts in,
+// before the data folder becomes the working folder.
+DemoSession DemoFromOptions(const GameOptions& options);
+
+// Before the window opens, in the data folder. To record: checks that the file can be
+// written. To play: reads the demo and checks the catalogue's types against the recorded ones
+// (the catalogue is left empty again), noting on standard error a recording that was cut off.
+// False, with the error line, when the demo cannot be recorded or played.
+bool PrepareDemo(DemoSession& session, std::string& error);
+
+// The seed for the star field: the recorded one, a fresh one kept for the recording's header, or
+// null without a demo.
+const RandomSeed* DemoStarSeed(DemoSession& session);
+
+// After start-up, to record: creates the file and writes the header. False, with the error line.
+bool StartRecording(DemoSession& session, std::string& error);
+
+// A frame the loop measured, recorded when recording. A failed write stops the recording after
+// one line on standard error; the game goes on.
+void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys);
+
+// The next recorded frame to play; false when none is left.
+bool NextDemoFrame(DemoSession& session, DemoFrame& frame);
+
+// After the loop, before the world is torn down: ends a recording, and for a recording or a
+// playback that ran to its end writes the demo line to standard output. A playback stopped early
+// says so on standard error.
+void EndDemo(DemoSession& session);

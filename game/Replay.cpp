@@ -1,0 +1,158 @@
+// The frame loop's update rule, the catalogue check, the world's hash and the headless replay.
+#include "Replay.h"
+
+#include "SetUpWorld.h"
+#include "ShipCatalogue.h"
+#include "Step.h"
+
+#include <charconv>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr uint64_t FnvOffsetBasis = 14695981039346656037ull;
+constexpr uint64_t FnvPrime = 1099511628211ull;
+
+struct Fnv1a {
+    uint64_t hash = FnvOffsetBasis;
+
+    void Add(uint32_t word) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            hash ^= (word >> shift) & 0xFF;
+            hash *= FnvPrime;
+        }
+    }
+    void Add(float value) {
+        uint32_t bits;
+        std::memcpy(&bits, &value, 4);
+        Add(bits);
+    }
+    void Add(Vector2 v) {
+        Add(v.x);
+        Add(v.y);
+    }
+};
+
+// The shortest text that reads back as the same float.
+std::string Figure(float value) {
+    char text[32];
+    auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+bool SameBits(float a, float b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+std::string FigureDifference(const DemoShipType& recorded, const ShipType& type) {
+    if (!SameBits(type.thrust, recorded.thrust))
+        return recorded.name + " has thrust " + Figure(type.thrust) + ", recorded " +
+               Figure(recorded.thrust);
+    if (!SameBits(type.turnRate, recorded.turnRate))
+        return recorded.name + " has turn rate " + Figure(type.turnRate) + ", recorded " +
+               Figure(recorded.turnRate);
+    return "";
+}
+
+} // namespace
+
+bool FrameUpdates(FrameClock& clock, double elapsed) {
+    bool updates = clock.accumulated > 1.0;
+    clock.accumulated += elapsed;
+    return updates;
+}
+
+std::vector<DemoShipType> RecordedShipTypes(const ShipCatalogue& catalogue) {
+    std::vector<DemoShipType> types;
+    for (const auto& entry : catalogue.entries)
+        types.push_back({entry.first, entry.second.thrust, entry.second.turnRate});
+    return types;
+}
+
+std::string CatalogueDifference(const std::vector<DemoShipType>& recorded,
+                                const ShipCatalogue& catalogue) {
+    auto present = catalogue.entries.begin();
+    for (const DemoShipType& type : recorded) {
+        if (present != catalogue.entries.end() && present->first < type.name)
+            return present->first + " is not in the recording";
+        if (present == catalogue.entries.end() || type.name < present->first)
+            return type.name + " is missing (recorded with thrust " + Figure(type.thrust) +
+                   " and turn rate " + Figure(type.turnRate) + ")";
+        std::string difference = FigureDifference(type, present->second);
+        if (!difference.empty())
+            return difference;
+        ++present;
+    }
+    if (present != catalogue.entries.end())
+        return present->first + " is not in the recording";
+    return "";
+}
+
+uint64_t WorldHash(const World& w) {
+    Fnv1a fnv;
+    fnv.Add(uint32_t(w.ships.size()));
+    for (const Ship& s : w.ships) {
+        fnv.Add(s.position);
+        fnv.Add(s.velocity);
+        fnv.Add(s.heading);
+        fnv.Add(uint32_t(s.hitPoints));
+        fnv.Add(s.reloadTimer);
+    }
+    fnv.Add(uint32_t(w.projectiles.size()));
+    for (const Projectile& q : w.projectiles) {
+        fnv.Add(q.position);
+        fnv.Add(q.velocity);
+        fnv.Add(q.heading);
+        fnv.Add(q.lifeLeft);
+    }
+    return fnv.hash;
+}
+
+DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds) {
+    DemoResult result;
+    result.frames = frames;
+    result.milliseconds = milliseconds;
+    for (const Ship& s : w.ships)
+        result.chasersLeft += s.computerControlled;
+    result.hash = WorldHash(w);
+    return result;
+}
+
+std::string DemoLine(const DemoResult& result) {
+    char line[160];
+    std::snprintf(line, sizeof line,
+                  "demo: %zu frames, %" PRIu64 ".%03u s, %zu chasers left, state %016" PRIx64,
+                  result.frames, result.milliseconds / 1000, unsigned(result.milliseconds % 1000),
+                  result.chasersLeft, result.hash);
+    return line;
+}
+
+std::string UnfinishedDemoNote(const Demo& demo) {
+    if (demo.finished)
+        return "";
+    std::string whole = std::to_string(demo.frames.size());
+    if (demo.partialFrameBytes > 0)
+        return "ends inside frame " + std::to_string(demo.frames.size() + 1) + " (" +
+               std::to_string(demo.partialFrameBytes) + " of " + std::to_string(DemoFrameBytes) +
+               " bytes): replaying the " + whole + " whole frames before it";
+    return "has no end mark after frame " + whole + " (the recording was cut off): replaying its " +
+           whole + " frames";
+}
+
+bool ReplayDemo(const Demo& demo, DemoResult& result) {
+    if (!SetUpWorld(&demo.starSeed))
+        return false;
+    FrameClock clock;
+    uint64_t milliseconds = 0;
+    for (const DemoFrame& frame : demo.frames) {
+        // Exactly the loop's arithmetic: whole milliseconds held in a double, times 0.001.
+        double elapsed = frame.milliseconds;
+        if (FrameUpdates(clock, elapsed))
+            AdvanceWorld(world, HeldKeys{frame.keys}, elapsed * 0.001);
+        milliseconds += frame.milliseconds;
+    }
+    result = SumUpGame(world, demo.frames.size(), milliseconds);
+    return true;
+}
