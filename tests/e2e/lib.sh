@@ -56,9 +56,10 @@ still_chasers() { # DIR
         "$1/alukset.txt" >"$1/still.txt" && mv "$1/still.txt" "$1/alukset.txt"
 }
 
-# Starts the game in DIR; its standard output goes to $work/game.out.
-start_game() {
-    (cd "$1" && exec timeout 120 "$STARCHASE" >"$work/game.out" 2>"$work/game.err") &
+# Starts the game in DIR, stopped after SECONDS (120); its standard output goes to
+# $work/game.out.
+start_game() { # DIR [SECONDS]
+    (cd "$1" && exec timeout "${2:-120}" "$STARCHASE" >"$work/game.out" 2>"$work/game.err") &
     game_pid=$!
 }
 
