@@ -6,7 +6,7 @@ packages=(
     cmake g++ clang libclang-rt-14-dev pkg-config
     libsdl1.2-dev libsdl1.2-compat libglu1-mesa-dev libgl1-mesa-dri libx11-dev
     libgtest-dev libbenchmark-dev libstb-dev libassimp-dev zlib1g-dev
-    xvfb xauth xdotool imagemagick x11-apps python3
+    xvfb xauth xdotool imagemagick x11-apps python3 gdb procps
 )
 
 missing=()

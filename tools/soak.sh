@@ -115,7 +115,7 @@ sampler_pid=$!
 deadline=$((SECONDS + minutes * 60))
 next_round=$((mode_every * 1000)) step=0 step_due=0
 while [ "$SECONDS" -lt "$deadline" ] && game_running; do
-    if ((planned >= next_round)); then
+    if ((step == 0 && planned >= next_round)); then
         step=1 step_due=$planned next_round=$((next_round + mode_every * 1000))
     fi
     if ((step > 0 && planned >= step_due)); then
