@@ -102,14 +102,9 @@ mode_step() { # 1: F1, 2: F2, 3: a resize
 start_display
 data=$(default_data)
 LD_PRELOAD=$preload FRAME_COUNT_FILE=$work/frames start_game "$data" $((minutes * 60 + 120))
-for _ in $(seq 100); do
-    game=$(pgrep -P "$game_pid" || true)
-    [ -n "$game" ] && break
-    sleep 0.1
-done
-[ -n "$game" ] || fail "the game did not start"
+game=$(game_process)
 find_window 2
-sample &
+sample </dev/null >/dev/null 2>&1 &
 sampler_pid=$!
 
 deadline=$((SECONDS + minutes * 60))
@@ -149,7 +144,9 @@ fi
 for core in "$data"/core*; do
     [ -f "$core" ] || continue
     problems+=("a core dump")
-    gdb -batch -q -ex 'thread apply all bt 30' "$STARCHASE" "$core" 2>&1 | head -n 200
+    gdb -batch -q -ex 'echo --- the thread that crashed\n' -ex 'bt 40' \
+        -ex 'echo --- every thread\n' -ex 'thread apply all bt 12' "$STARCHASE" "$core" 2>&1 |
+        grep -v '^warning:' | head -n 250
 done
 if [ "$status" -ge 128 ] && [ "${#problems[@]}" -lt 2 ]; then
     echo "soak: no core dump (core pattern: $(cat /proc/sys/kernel/core_pattern))"

@@ -63,6 +63,16 @@ start_game() { # DIR [SECONDS]
     game_pid=$!
 }
 
+# Prints the process id of the game that start_game started (it runs under timeout).
+game_process() {
+    local pid
+    for _ in $(seq 100); do
+        pid=$(pgrep -P "$game_pid") && { echo "$pid"; return; }
+        sleep 0.1
+    done
+    fail "the game did not start"
+}
+
 # Runs the game in DIR to its end (it must end by itself) and leaves its output in
 # $work/game.out and its exit status in $status.
 run_game_to_end() {
