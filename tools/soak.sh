@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Soak: the real game for MINUTES under random held keys, with F1, F2 and a window resize every
-# 30 s and Escape at the end. Fails on a sanitizer report, a crash (its backtrace is printed),
-# an exit status other than 0, a game that stops drawing, or resident memory that keeps growing
-# (the mean of the last third of the 10-second samples more than 10% above the first third's).
+# 30 s (counted in key time, so that a seed replays the same order) and Escape at the end.
+# Fails on a sanitizer report, a crash (its backtrace is printed), an exit status other than 0,
+# a game that stops drawing, or resident memory that keeps growing (the mean of the last third
+# of the 10-second samples more than 10% above the first third's).
 #
 #   tools/soak.sh MINUTES
 #   SDL_VARIANT=compat  on the SDL 1.2 compatibility layer instead of classic SDL
@@ -141,19 +142,18 @@ if grep -qE 'Sanitizer|runtime error' "$work/game.err"; then
     problems+=("a sanitizer report")
     cat "$work/game.err"
 fi
-for core in "$data"/core*; do
-    [ -f "$core" ] || continue
+cores=("$data"/core*)
+if [ -f "${cores[0]}" ]; then
     problems+=("a core dump")
     gdb -batch -q -ex 'echo --- the thread that crashed\n' -ex 'bt 40' \
-        -ex 'echo --- every thread\n' -ex 'thread apply all bt 12' "$STARCHASE" "$core" 2>&1 |
+        -ex 'echo --- every thread\n' -ex 'thread apply all bt 12' "$STARCHASE" "${cores[0]}" 2>&1 |
         grep -v '^warning:' | head -n 250
-done
-if [ "$status" -ge 128 ] && [ "${#problems[@]}" -lt 2 ]; then
-    echo "soak: no core dump (core pattern: $(cat /proc/sys/kernel/core_pattern))"
+elif [ "$status" -ge 128 ]; then
+    echo "soak: no core dump in $data (core pattern $(cat /proc/sys/kernel/core_pattern))"
 fi
 
 if [ -s "$work/samples" ]; then
-    echo "soak: samples (resident kB, frames): $(paste -sd' ' <(awk '{ print $1 "," $2 }' "$work/samples"))"
+    echo "soak: samples (resident kB, frames):$(awk '{ printf " %s,%s", $1, $2 }' "$work/samples")"
     read -r count first last stalls < <(awk '
         { rss[NR] = $1; if (NR > 1 && $2 == frames) stalls++; frames = $2 }
         END {
@@ -163,7 +163,8 @@ if [ -s "$work/samples" ]; then
             printf "%d %d %d %d\n", NR, a, b, stalls
         }' "$work/samples")
     if [ "$count" -ge 3 ]; then
-        echo "soak: resident memory, mean of the first third $first kB, of the last third $last kB"
+        echo "soak: resident memory, mean of the first third $first kB, of the last third" \
+            "$last kB ($(((last - first) * 100 / first))%)"
         [ $((last * 100)) -le $((first * 110)) ] || problems+=("memory grew by more than 10%")
     fi
     [ "$stalls" = 0 ] || problems+=("no frame drawn in $stalls of the 10-second samples")
