@@ -138,7 +138,9 @@ int RunGame(int argc, char** argv) {
         WriteLine("ERROR: no display to show the game window on (DISPLAY is not set)");
         return 1;
     }
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) == -1) {
+    // No parachute: classic SDL's handler for fatal signals closes SDL inside the signal, where
+    // it can wait for ever on the GL driver's threads; a crash must end the process.
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) == -1) {
         WriteLine("Error initializing SDL");
         return 1;
     }

@@ -7,7 +7,8 @@ packages=(
     libsdl1.2-dev libsdl1.2-compat libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
     libx11-dev
     libgtest-dev libbenchmark-dev libstb-dev libassimp-dev zlib1g-dev
-    xvfb xauth xdotool imagemagick x11-apps python3 desktop-file-utils man-db groff-base
+    xvfb xauth xdotool imagemagick x11-apps python3 gdb procps desktop-file-utils man-db
+    groff-base
 )
 
 missing=()

@@ -56,10 +56,22 @@ still_chasers() { # DIR
         "$1/alukset.txt" >"$1/still.txt" && mv "$1/still.txt" "$1/alukset.txt"
 }
 
-# Starts the game in DIR with the ARGUMENTS; its standard output goes to $work/game.out.
+# Starts the game in DIR with the ARGUMENTS, stopped after GAME_SECONDS (120); its standard
+# output goes to $work/game.out.
 start_game() { # DIR [ARGUMENTS...]
-    (cd "$1" && exec timeout 120 "$STARCHASE" "${@:2}" >"$work/game.out" 2>"$work/game.err") &
+    (cd "$1" && exec timeout "${GAME_SECONDS:-120}" "$STARCHASE" "${@:2}" >"$work/game.out" \
+        2>"$work/game.err") &
     game_pid=$!
+}
+
+# Prints the process id of the game that start_game started (it runs under timeout).
+game_process() {
+    local pid
+    for _ in $(seq 100); do
+        pid=$(pgrep -P "$game_pid") && { echo "$pid"; return; }
+        sleep 0.1
+    done
+    fail "the game did not start"
 }
 
 # Runs the game in DIR with the ARGUMENTS to its end (it must end by itself) and leaves its
