@@ -44,14 +44,7 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
     mkdir -p "$work/empty"
     start_game "$work/empty"
     find_window 2
-    local image stars centre wide
-    image=$(shot "first-$(basename "$root")")
-    read -r stars centre wide < <(measure "$image" stars lit:0.47,0.45,0.53,0.55 \
-        lit:0.1,0.1,0.9,0.9)
-    echo "$root: stars=$stars centre=$centre wide=$wide"
-    [ "$stars" -ge 8 ] || fail "only $stars stars"
-    at_least "$centre" 0.3 || fail "no player's ship at the centre ($centre lit)"
-    at_least "$wide" 0.2 || fail "no scenery below ($wide lit)"
+    expect_opening_scene "first-$(basename "$root")"
     xdotool key Escape
     wait_game_exit
     expect_status 0

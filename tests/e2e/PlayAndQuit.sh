@@ -7,12 +7,7 @@ data=$(default_data)
 
 start_game "$data"
 find_window 2
-image=$(shot start)
-read -r stars centre wide < <(measure "$image" stars lit:0.47,0.45,0.53,0.55 lit:0.1,0.1,0.9,0.9)
-echo "stars=$stars centre=$centre wide=$wide"
-[ "$stars" -ge 8 ] || fail "only $stars stars"
-at_least "$centre" 0.3 || fail "no player's ship at the centre ($centre lit)"
-at_least "$wide" 0.2 || fail "no scenery below ($wide lit)"
+expect_opening_scene start
 xdotool key Escape
 wait_game_exit
 expect_status 0

@@ -105,6 +105,18 @@ shot() { # NAME [root]
 
 measure() { python3 "$here/shot.py" "$@"; }
 
+# The opening scene of the default data: stars, the player's ship at the centre, the scenery.
+expect_opening_scene() { # SHOT-NAME
+    local image stars centre wide
+    image=$(shot "$1")
+    read -r stars centre wide < <(measure "$image" stars lit:0.47,0.45,0.53,0.55 \
+        lit:0.1,0.1,0.9,0.9)
+    echo "$1: stars=$stars centre=$centre wide=$wide"
+    [ "$stars" -ge 8 ] || fail "only $stars stars"
+    at_least "$centre" 0.3 || fail "no player's ship at the centre ($centre lit)"
+    at_least "$wide" 0.2 || fail "no scenery below ($wide lit)"
+}
+
 hold() { # KEY SECONDS
     xdotool keydown "$1"
     sleep "$2"
