@@ -39,6 +39,7 @@ hold Up 3
 hold Down 3
 best=0
 for i in $(seq 40); do
+    kill -0 "$game_pid" 2>/dev/null || fail "the game ended while the chasers were awaited"
     read -r now < <(measure "$(shot "chase$i")" chasers)
     [ "$now" -gt "$best" ] && best=$now
     [ "$best" -ge 200 ] && break
