@@ -19,11 +19,14 @@ export STARCHASE=$build/app/starchase SHIPYARD=$build/tools/shipyard/shipyard
 [ -x "$STARCHASE" ] && [ -x "$SHIPYARD" ] || { echo "soak: build $build first" >&2; exit 1; }
 
 # The sanitizers as the test suite sets them (a build without them ignores these), but a report
-# ends the game with an abort and a core dump. The preloads go to the game alone.
+# ends the game with an abort and a core dump, and freed memory is held back 16 MB deep, not
+# 256 MB: the default quarantine fills for minutes and would read as growth. The preloads go to
+# the game alone.
 preload=$build/tests/libframecount.so
 [ -f "$build/tests/libnodlclose.so" ] && preload="$build/tests/libnodlclose.so:$preload"
 export LSAN_OPTIONS="suppressions=$root/tests/support/lsan.supp:print_suppressions=0"
 export ASAN_OPTIONS="verify_asan_link_order=0:detect_leaks=1:abort_on_error=1:disable_coredump=0"
+ASAN_OPTIONS+=":quarantine_size_mb=16"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:abort_on_error=1"
 ulimit -c unlimited
 
@@ -121,6 +124,9 @@ while [ "$SECONDS" -lt "$deadline" ] && game_running; do
     game_running && hold_random_keys
 done
 
+# Sampling ends before Escape: shutting down (and the leak check) is not play.
+kill "$sampler_pid" 2>/dev/null || true
+sampler_pid=""
 if game_running; then
     xdotool key Escape
     for _ in $(seq 300); do game_running && sleep 0.1; done
@@ -130,8 +136,6 @@ if game_running; then
     fi
 fi
 wait_game_exit
-kill "$sampler_pid" 2>/dev/null || true
-sampler_pid=""
 
 frames=$(cat "$work/frames" 2>/dev/null || echo 0)
 echo "soak: $((frames)) frames, $holds holds of $pressed keys, $f1 F1, $f2 F2, $resizes resizes"
