@@ -83,8 +83,8 @@ bool CheckKind(const unsigned char* h, ByteCursor& in) {
                     Formatted("colour-map type %u is not supported: only 0", h[ColourMapTypeAt]));
     const unsigned char* map = h + ColourMapAt;
     if (U16(map) != 0 || U16(map + 2) != 0 || map[4] != 0)
-        return Fail(in, Formatted("colour-map specification (first entry %u, length %u, entry "
-                                  "size %u) is not supported: only zeros",
+        return Fail(in, Formatted("colour-map fields (first entry %u, length %u, entry "
+                                  "size %u) are not supported: only zeros",
                                   U16(map), U16(map + 2), map[4]));
     if (U16(h + XOriginAt) != 0)
         return Fail(in, Formatted("x origin %u is not supported: only 0", U16(h + XOriginAt)));

@@ -2,6 +2,7 @@
 // inside a frame, and one with a frame no game measures.
 // Usage: make_demo_seeds DIR
 #include "DemoFormat.h"
+#include "WholeFile.h"
 
 #include <cstdio>
 #include <string>
@@ -9,11 +10,8 @@
 namespace {
 
 bool Write(const std::string& dir, const char* name, const std::vector<unsigned char>& bytes) {
-    std::FILE* file = std::fopen((dir + "/" + name).c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
+    std::string reason;
+    return WriteWholeFile(dir + "/" + name, bytes, reason);
 }
 
 } // namespace

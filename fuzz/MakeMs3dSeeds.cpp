@@ -2,6 +2,7 @@
 // every section, and a few of the ways a file goes wrong.
 // Usage: make_ms3d_seeds DIR
 #include "Ms3dBuilder.h"
+#include "WholeFile.h"
 
 #include <cstdio>
 #include <string>
@@ -19,11 +20,8 @@ Ms3dFile TwoSquares() {
 }
 
 bool Write(const std::string& dir, const char* name, const std::vector<unsigned char>& bytes) {
-    std::FILE* file = std::fopen((dir + "/" + name).c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && ok;
+    std::string reason;
+    return WriteWholeFile(dir + "/" + name, bytes, reason);
 }
 
 } // namespace

@@ -6,3 +6,4 @@ target_link_options(fuzz_demo PRIVATE -fsanitize=fuzzer)
 # Writes fuzz/seeds/demo/: make_demo_seeds fuzz/seeds/demo
 add_executable(make_demo_seeds MakeDemoSeeds.cpp ${PROJECT_SOURCE_DIR}/game/DemoFormat.cpp)
 target_include_directories(make_demo_seeds PRIVATE ${PROJECT_SOURCE_DIR}/game)
+target_link_libraries(make_demo_seeds PRIVATE shipyard_writers)

@@ -66,7 +66,7 @@ const TgaSample TgaSamples[] = {
     {"image-rs/regression__tga__flip-zero-height2.tga", 0, 0, 0, 0, NoImageData},
     {"image-rs/regression__tga__orientation-zero-width.tga", 0, 0, 0, 0, NoImageData},
     {"image-rs/regression__tga__overfull-image.tga", 0, 0, 0, 0,
-     "colour-map specification (first entry 256, length 8315, entry size 152) is not supported: "
+     "colour-map fields (first entry 256, length 8315, entry size 152) are not supported: "
      "only zeros"},
     {"image-rs/regression__tga__sixteen-bit-gray-colormap.tga", 0, 0, 0, 0, NoImageData},
     {"image-rs/regression__tga__sixteen-bit-gray-colormap2.tga", 0, 0, 0, 0, RunLengthGreyScale},

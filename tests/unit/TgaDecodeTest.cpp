@@ -71,8 +71,8 @@ TEST(DecodeTextureImage, RefusesWithTheFirstFaultFound) {
         {"colour map present", Changed(valid, [](TgaHeader& h) { h.colourMapType = 1; }),
          "colour-map type 1 is not supported: only 0"},
         {"colour-map length 1",
-         Changed(valid, [](TgaHeader& h) { h.colourMapSpec[2] = 1; }), // length, low byte
-         "colour-map specification (first entry 0, length 1, entry size 0) is not supported: "
+         Changed(valid, [](TgaHeader& h) { h.colourMap[2] = 1; }), // length, low byte
+         "colour-map fields (first entry 0, length 1, entry size 0) are not supported: "
          "only zeros"},
         {"x origin 1", Changed(valid, [](TgaHeader& h) { h.xOrigin = 1; }),
          "x origin 1 is not supported: only 0"},

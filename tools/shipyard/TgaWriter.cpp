@@ -72,8 +72,8 @@ std::vector<unsigned char> WriteTgaFile(const TgaFile& file) {
     out.reserve(18 + file.imageId.size() + file.data.size());
     for (uint8_t field : {h.idLength, h.colourMapType, h.imageType})
         out.push_back(field);
-    for (uint8_t spec : h.colourMapSpec)
-        out.push_back(spec);
+    for (uint8_t field : h.colourMap)
+        out.push_back(field);
     for (uint16_t field : {h.xOrigin, h.yOrigin, h.width, h.height})
         Put16(out, field);
     out.push_back(h.depth);

@@ -25,7 +25,7 @@ struct TgaHeader {
     uint8_t idLength = 0;
     uint8_t colourMapType = 0;
     uint8_t imageType = 2;         // 2 uncompressed, 10 run-length true colour
-    uint8_t colourMapSpec[5] = {}; // first entry, entry count (16 bits each), entry size
+    uint8_t colourMap[5] = {}; // first entry, entry count (16 bits each), entry size
     uint16_t xOrigin = 0, yOrigin = 0;
     uint16_t width = 0, height = 0;
     uint8_t depth = 24;     // bits per pixel
