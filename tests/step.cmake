@@ -3,4 +3,4 @@ StarchaseTest(NAME step_test
             unit/StepPropertyTest.cpp
     LIBS game)
 # The default ship set's handling figures, as shipyard writes them into alukset.txt.
-target_include_directories(step_test PRIVATE ${PROJECT_SOURCE_DIR}/tools/shipyard)
+target_include_directories(step_test PRIVATE ${PROJECT_SOURCE_DIR}/tools/shipyard/content)
