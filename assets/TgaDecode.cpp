@@ -229,24 +229,22 @@ bool Decode(ByteCursor& in, TextureImage& image, uint32_t largestSide) {
 } // namespace
 
 bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& image,
-                        std::string* reason, uint32_t largestSide) {
+                        std::string& reason, uint32_t largestSide) {
     image = TextureImage();
     ByteCursor in{data, data + size, {}};
     if (Decode(in, image, largestSide))
         return true;
     image = TextureImage();
-    if (reason)
-        *reason = in.fault;
+    reason = in.fault;
     return false;
 }
 
-bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted, std::string* reason,
+bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted, std::string& reason,
                     uint32_t largestSide) {
     ByteCursor in{header, header + size, {}};
     TextureImage image;
     if (!ReadHeader(in, image, largestSide)) {
-        if (reason)
-            *reason = in.fault;
+        reason = in.fault;
         return false;
     }
     // Run-length data is longest when every packet holds one pixel.
