@@ -36,7 +36,7 @@ struct ByteReader {
     uint32_t U32() { return Fits(4) ? LittleU32(Take(4)) : 0; }
     float Float() { return Fits(4) ? LittleFloat(Take(4)) : 0.0f; }
 
-private:
+  private:
     bool Fits(size_t count) {
         if (count <= Left())
             return true;

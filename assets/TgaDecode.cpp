@@ -84,11 +84,11 @@ bool CheckKind(const unsigned char* h, ByteCursor& in) {
                                   "size %u) are not supported: only zeros",
                                   LittleU16(map), LittleU16(map + 2), map[4]));
     if (LittleU16(h + XOriginAt) != 0)
-        return Fail(in, Formatted("x origin %u is not supported: only 0",
-                                  LittleU16(h + XOriginAt)));
+        return Fail(in,
+                    Formatted("x origin %u is not supported: only 0", LittleU16(h + XOriginAt)));
     if (LittleU16(h + YOriginAt) != 0)
-        return Fail(in, Formatted("y origin %u is not supported: only 0",
-                                  LittleU16(h + YOriginAt)));
+        return Fail(in,
+                    Formatted("y origin %u is not supported: only 0", LittleU16(h + YOriginAt)));
     return true;
 }
 

@@ -54,7 +54,8 @@ bool ParseMagicAndVersion(ByteReader& in, std::string& reason) {
     return true;
 }
 
-bool ParseShipType(ByteReader& in, uint32_t index, uint32_t count, Demo& demo, std::string& reason) {
+bool ParseShipType(ByteReader& in, uint32_t index, uint32_t count, Demo& demo,
+                   std::string& reason) {
     std::string which = "ship type " + std::to_string(index + 1) + " of " + std::to_string(count);
     if (in.Left() < 2) {
         reason = CutInHeader(which.c_str(), 2, in.Left());

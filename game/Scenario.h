@@ -9,9 +9,9 @@ enum class ScenarioRole { Player, Scenery, Chaser, Shot };
 struct ScenarioType {
     const char* name; // the catalogue name, case and all
     ScenarioRole role;
-    int count;    // placed at the start: ships, or scenery objects; shots are made in play
-    float x, y;   // where the first one starts, in world units
-    float stepX;  // each next one starts this much further along x
+    int count;   // placed at the start: ships, or scenery objects; shots are made in play
+    float x, y;  // where the first one starts, in world units
+    float stepX; // each next one starts this much further along x
     // The default ship set's handling, as `shipyard generate` writes it. The player's ship has
     // about twice any chaser's thrust, so it outruns them flat out, and turns a full circle in
     // 1.6 s. The chasers steer with their full thrust at all times and have no speed limit, so

@@ -27,7 +27,7 @@ ShipAsset MakeBullet();
 
 // Every design of the set, in no particular order: each names its own type.
 inline ShipAsset (*const DefaultShipDesigns[])() = {MakeBrightfin, MakeQuessal,  MakeMaradyne,
-                                                     MakeUmbrek,    MakeTarvesh4, MakeBullet};
+                                                    MakeUmbrek,    MakeTarvesh4, MakeBullet};
 
 // Shared by the designs.
 
