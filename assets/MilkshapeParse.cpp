@@ -3,6 +3,7 @@
 // only once the whole file has been read.
 #include "MilkshapeParse.h"
 
+#include "ByteReader.h"
 #include "Formatted.h"
 #include "Model.h"
 #include "ModelPath.h"
@@ -56,24 +57,9 @@ struct Sections {
     std::vector<ModelMaterial> materials;
 };
 
-uint16_t ReadU16(const unsigned char* p) {
-    return uint16_t(p[0] | p[1] << 8);
-}
-
-uint32_t ReadU32(const unsigned char* p) {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-float ReadFloat(const unsigned char* p) {
-    uint32_t bits = ReadU32(p);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-
 void ReadFloats(const unsigned char* p, float* out, int count) {
     for (int i = 0; i < count; ++i)
-        out[i] = ReadFloat(p + 4 * i);
+        out[i] = LittleFloat(p + 4 * i);
 }
 
 bool Fail(std::string& reason, std::string text) {
@@ -97,7 +83,7 @@ bool CheckHeader(Cursor& c, std::string& reason) {
     }
     if (!c.Have(HeaderSize))
         return Ends(c, reason, "inside the header", HeaderSize);
-    int32_t version = int32_t(ReadU32(c.Here() + IdentifierSize));
+    int32_t version = int32_t(LittleU32(c.Here() + IdentifierSize));
     if (version <= 2)
         return Fail(reason, Formatted("version %d is older than 3", int(version)));
     c.at += HeaderSize;
@@ -107,7 +93,7 @@ bool CheckHeader(Cursor& c, std::string& reason) {
 bool ReadCount(Cursor& c, const char* section, size_t& count, std::string& reason) {
     if (!c.Have(2))
         return Ends(c, reason, std::string("before the ") + section + " count", 2);
-    count = ReadU16(c.Here());
+    count = LittleU16(c.Here());
     c.at += 2;
     return true;
 }
@@ -147,7 +133,7 @@ bool ReadTriangles(Cursor& c, size_t vertexCount, std::vector<ModelTriangle>& tr
         ModelTriangle& triangle = triangles[i];
         const unsigned char* p = c.Here();
         for (int k = 0; k < 3; ++k) {
-            unsigned index = ReadU16(p + 2 + 2 * k);
+            unsigned index = LittleU16(p + 2 + 2 * k);
             if (index >= vertexCount)
                 return Fail(reason, Formatted("triangle %zu names vertex %u of %zu", i, index,
                                               vertexCount));
@@ -156,7 +142,7 @@ bool ReadTriangles(Cursor& c, size_t vertexCount, std::vector<ModelTriangle>& tr
         ReadFloats(p + 8, &triangle.normals[0][0], 9);
         ReadFloats(p + 44, triangle.s, 3);
         for (int k = 0; k < 3; ++k)
-            triangle.t[k] = 1.0f - ReadFloat(p + 56 + 4 * k);
+            triangle.t[k] = 1.0f - LittleFloat(p + 56 + 4 * k);
         c.at += TriangleSize;
     }
     return true;
@@ -174,14 +160,14 @@ bool ReadGroups(Cursor& c, size_t triangleCount, std::vector<ModelMesh>& meshes,
         ModelMesh& mesh = meshes[i];
         if (!c.Have(GroupHeadSize))
             return Ends(c, reason, Formatted("inside group %zu of %zu", i, count), GroupHeadSize);
-        const size_t n = ReadU16(c.Here() + 33);
+        const size_t n = LittleU16(c.Here() + 33);
         const size_t recordSize = GroupHeadSize + 2 * n + 1;
         if (!c.Have(recordSize))
             return Ends(c, reason, Formatted("inside group %zu of %zu", i, count), recordSize);
         const unsigned char* indices = c.Here() + GroupHeadSize;
         mesh.triangleIndices.resize(n);
         for (size_t j = 0; j < n; ++j) {
-            unsigned index = ReadU16(indices + 2 * j);
+            unsigned index = LittleU16(indices + 2 * j);
             if (index >= triangleCount)
                 return Fail(reason, Formatted("group %zu names triangle %u of %zu", i, index,
                                               triangleCount));
@@ -206,7 +192,7 @@ bool ReadMaterials(Cursor& c, const std::string& modelPath, std::vector<ModelMat
         ReadFloats(p + 48, material.diffuse, 4);
         ReadFloats(p + 64, material.specular, 4);
         ReadFloats(p + 80, material.emissive, 4);
-        material.shininess = ReadFloat(p + 96);
+        material.shininess = LittleFloat(p + 96);
         // A name that fills its whole field without a terminator is taken whole.
         const char* name = reinterpret_cast<const char*>(p + TextureNameOffset);
         const void* end = std::memchr(name, 0, TextureNameSize);

@@ -14,20 +14,19 @@ bool ReadTextureBytes(const char* path, std::vector<unsigned char>& bytes, std::
     if (!OpenDataFile(path, file, reason) || !ReadDataFile(file, bytes, TgaHeaderSize, reason))
         return false;
     size_t wanted = 0;
-    return TgaBytesWanted(bytes.data(), bytes.size(), wanted, &reason, largestSide) &&
+    return TgaBytesWanted(bytes.data(), bytes.size(), wanted, reason, largestSide) &&
            ReadDataFile(file, bytes, wanted, reason);
 }
 
 } // namespace
 
-bool readTextureImage(TextureImage& image, const char* path, std::string* reason,
+bool readTextureImage(TextureImage& image, const char* path, std::string& reason,
                       uint32_t largestSide) {
     image = TextureImage();
     std::vector<unsigned char> bytes;
     std::string fault;
     if (!path || !ReadTextureBytes(path, bytes, fault, largestSide)) {
-        if (reason)
-            *reason = path ? fault : "no path";
+        reason = path ? fault : "no path";
         return false;
     }
     return DecodeTextureImage(bytes.data(), bytes.size(), image, reason, largestSide);
@@ -37,7 +36,8 @@ uint32_t createTexture(const char* path) {
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
     TextureImage image;
-    if (largest <= 0 || !readTextureImage(image, path, nullptr, uint32_t(largest)))
+    std::string reason;
+    if (largest <= 0 || !readTextureImage(image, path, reason, uint32_t(largest)))
         return 0;
     glGenTextures(1, &image.textureName);
     glBindTexture(GL_TEXTURE_2D, image.textureName);

@@ -9,9 +9,9 @@
 // Reads and decodes the TGA file at `path`, opened as OpenDataFile does (never waiting on a
 // named pipe or device), fetching no more of it than its header says the image can use. An
 // image wider or higher than `largestSide` is refused before its pixels are allocated. False on
-// any failure, with no pixels left in `image` and, when `reason` is given, why: the system's
-// reason, or the decoder's.
-bool readTextureImage(TextureImage& image, const char* path, std::string* reason = nullptr,
+// any failure, with no pixels left in `image` and `reason` saying why: the system's reason, or
+// the decoder's.
+bool readTextureImage(TextureImage& image, const char* path, std::string& reason,
                       uint32_t largestSide = LargestTgaSide);
 
 // A GL texture made from the TGA file at `path`, or 0 on any failure (an image larger than GL

@@ -32,13 +32,13 @@ struct TextureImage {
 // run-length encoded (type 10), with no image ID, colour map or origin; every other kind is
 // refused, as are images larger than 4 GiB decoded, images wider or higher than `largestSide`
 // (refused before their pixels are allocated) and images whose pixels cannot be allocated. On
-// failure `image` is left empty and, when `reason` is given, it says which field is wrong and
-// what it holds ("pixel depth 16 is not supported: only 24 and 32").
+// failure `image` is left empty and `reason` says which field is wrong and what it holds ("pixel
+// depth 16 is not supported: only 24 and 32").
 bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& image,
-                        std::string* reason = nullptr, uint32_t largestSide = LargestTgaSide);
+                        std::string& reason, uint32_t largestSide = LargestTgaSide);
 
 // Judges a TGA file by its first TgaHeaderSize bytes (fewer when the file is shorter) as
 // DecodeTextureImage would; when the header passes, `wanted` is the most bytes from the start of
 // the file that decoding it can read, so that a reader need fetch no more of the file.
-bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted,
-                    std::string* reason = nullptr, uint32_t largestSide = LargestTgaSide);
+bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted, std::string& reason,
+                    uint32_t largestSide = LargestTgaSide);

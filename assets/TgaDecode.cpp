@@ -1,4 +1,5 @@
 // Pure TGA decoding: the header checks, then the uncompressed or run-length pixels.
+#include "ByteReader.h"
 #include "Formatted.h"
 #include "PixelSwap.h"
 #include "TextureImage.h"
@@ -31,10 +32,6 @@ struct ByteCursor {
 bool Fail(ByteCursor& in, std::string fault) {
     in.fault = std::move(fault);
     return false;
-}
-
-unsigned U16(const unsigned char* p) {
-    return p[0] | unsigned(p[1]) << 8;
 }
 
 size_t BytesPerPixel(const TextureImage& image) {
@@ -82,14 +79,16 @@ bool CheckKind(const unsigned char* h, ByteCursor& in) {
         return Fail(in,
                     Formatted("colour-map type %u is not supported: only 0", h[ColourMapTypeAt]));
     const unsigned char* map = h + ColourMapAt;
-    if (U16(map) != 0 || U16(map + 2) != 0 || map[4] != 0)
+    if (LittleU16(map) != 0 || LittleU16(map + 2) != 0 || map[4] != 0)
         return Fail(in, Formatted("colour-map fields (first entry %u, length %u, entry "
                                   "size %u) are not supported: only zeros",
-                                  U16(map), U16(map + 2), map[4]));
-    if (U16(h + XOriginAt) != 0)
-        return Fail(in, Formatted("x origin %u is not supported: only 0", U16(h + XOriginAt)));
-    if (U16(h + YOriginAt) != 0)
-        return Fail(in, Formatted("y origin %u is not supported: only 0", U16(h + YOriginAt)));
+                                  LittleU16(map), LittleU16(map + 2), map[4]));
+    if (LittleU16(h + XOriginAt) != 0)
+        return Fail(in,
+                    Formatted("x origin %u is not supported: only 0", LittleU16(h + XOriginAt)));
+    if (LittleU16(h + YOriginAt) != 0)
+        return Fail(in,
+                    Formatted("y origin %u is not supported: only 0", LittleU16(h + YOriginAt)));
     return true;
 }
 
@@ -104,8 +103,8 @@ bool ReadHeader(ByteCursor& in, TextureImage& image, uint32_t largestSide) {
     if (in.Left() < TgaHeaderSize)
         return HeaderCut(in);
     in.next += TgaHeaderSize;
-    image.width = U16(h + WidthAt);
-    image.height = U16(h + HeightAt);
+    image.width = LittleU16(h + WidthAt);
+    image.height = LittleU16(h + HeightAt);
     image.bitsPerPixel = h[DepthAt];
     image.topLeftOrigin = (h[DescriptorAt] & TopLeftOriginBit) != 0;
     if (image.width == 0)
@@ -230,24 +229,22 @@ bool Decode(ByteCursor& in, TextureImage& image, uint32_t largestSide) {
 } // namespace
 
 bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& image,
-                        std::string* reason, uint32_t largestSide) {
+                        std::string& reason, uint32_t largestSide) {
     image = TextureImage();
     ByteCursor in{data, data + size, {}};
     if (Decode(in, image, largestSide))
         return true;
     image = TextureImage();
-    if (reason)
-        *reason = in.fault;
+    reason = in.fault;
     return false;
 }
 
-bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted, std::string* reason,
+bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted, std::string& reason,
                     uint32_t largestSide) {
     ByteCursor in{header, header + size, {}};
     TextureImage image;
     if (!ReadHeader(in, image, largestSide)) {
-        if (reason)
-            *reason = in.fault;
+        reason = in.fault;
         return false;
     }
     // Run-length data is longest when every packet holds one pixel.

@@ -110,7 +110,8 @@ void Game(benchmark::State& state, unsigned bits, bool runLength) {
     const Bytes& file = File(bits, runLength);
     for (auto _ : state) {
         TextureImage image;
-        if (!DecodeTextureImage(file.data(), file.size(), image))
+        std::string reason;
+        if (!DecodeTextureImage(file.data(), file.size(), image, reason))
             state.SkipWithError("refused");
         benchmark::DoNotOptimize(image.pixels.data());
     }
@@ -137,10 +138,11 @@ bool DecodersAgree() {
         for (bool runLength : {false, true}) {
             const Bytes& file = File(bits, runLength);
             TextureImage image;
+            std::string reason;
             int width = 0, height = 0, components = 0;
             unsigned char* stb = stbi_load_from_memory(file.data(), int(file.size()), &width,
                                                        &height, &components, 0);
-            const bool same = DecodeTextureImage(file.data(), file.size(), image) && stb &&
+            const bool same = DecodeTextureImage(file.data(), file.size(), image, reason) && stb &&
                               std::memcmp(stb, image.pixels.data(), image.pixels.size()) == 0 &&
                               size_t(width) * height * components == image.pixels.size();
             stbi_image_free(stb);

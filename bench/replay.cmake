@@ -1,5 +1,4 @@
 # Replaying a 10-minute recording with no window; bench/replay.sh times shipyard replay itself.
 add_executable(replay_bench ReplayBench.cpp)
-target_include_directories(replay_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests/support
-                           ${PROJECT_SOURCE_DIR}/tools/shipyard)
-target_link_libraries(replay_bench PRIVATE game benchmark::benchmark)
+target_include_directories(replay_bench PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+target_link_libraries(replay_bench PRIVATE demo benchmark::benchmark)

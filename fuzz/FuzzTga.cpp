@@ -69,7 +69,7 @@ void CheckSwaps(const uint8_t* data, size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TextureImage image;
     std::string reason;
-    if (DecodeTextureImage(data, size, image, &reason)) {
+    if (DecodeTextureImage(data, size, image, reason)) {
         const size_t expected = size_t(image.width) * image.height * (image.bitsPerPixel / 8);
         Require(image.pixels.size() == expected && image.width != 0 && image.height != 0);
         Require(image.pixels == PlainDecode(data, image));

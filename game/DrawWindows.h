@@ -10,6 +10,9 @@ const Vector2 ShipWindow(45, 35);
 const Vector2 ProjectileWindow(40, 35);
 const Vector2 SceneryWindow(100, 70);
 
+// A ship whose type turns at exactly this rate, in degrees per second, is drawn wherever it is.
+constexpr float AlwaysVisibleTurnRate = 30.0f;
+
 // Strictly inside: a point exactly on the window's edge is outside.
 inline bool InsideWindow(Vector2 centre, Vector2 halfSize, float x, float y) {
     return centre.x - halfSize.x < x && x < centre.x + halfSize.x && centre.y - halfSize.y < y &&

@@ -1,7 +1,8 @@
-// The opening scene, type by type in a fixed order, then the random star field.
+// The opening scene, type by type in the scenario's order, then the random star field.
 #include "SetUpWorld.h"
 
 #include "RandomGenerator.h"
+#include "Scenario.h"
 #include "ShipCatalogue.h"
 
 #include <iostream>
@@ -18,12 +19,39 @@ const ShipType* RequireType(const char* name) {
     return type;
 }
 
+const char* SceneryTypeName() {
+    for (const ScenarioType& entry : ScenarioTypes)
+        if (entry.role == ScenarioRole::Scenery)
+            return entry.name;
+    return "";
+}
+
+// Places the ships or scenery objects of one scenario type; false after an ERROR line.
+bool PlaceType(const ScenarioType& entry) {
+    const ShipType* type = RequireType(entry.name);
+    if (!type)
+        return false;
+    for (int i = 0; i < entry.count; ++i) {
+        const float x = entry.x + entry.stepX * float(i);
+        if (entry.role != ScenarioRole::Scenery) {
+            world.ships.push_back(MakeShip(*type, x, entry.y, entry.role == ScenarioRole::Chaser));
+            continue;
+        }
+        SceneryObject scenery;
+        if (!MakeSceneryObject(x, entry.y, scenery))
+            return false;
+        world.scenery.push_back(scenery);
+    }
+    return true;
+}
+
 } // namespace
 
 bool MakeSceneryObject(float x, float y, SceneryObject& object) {
-    const ShipType* type = shipCatalogue.Find("Tarvesh4");
+    const char* name = SceneryTypeName();
+    const ShipType* type = shipCatalogue.Find(name);
     if (!type) {
-        std::cout << "ERROR: no ship 'Tarvesh4' exists" << std::flush;
+        std::cout << "ERROR: no ship '" << name << "' exists" << std::flush;
         return false;
     }
     object = SceneryObject();
@@ -44,32 +72,9 @@ void MakeStars(RandomGenerator& generator) {
 }
 
 bool SetUpWorld(const RandomSeed* starSeed) {
-    const ShipType* type = RequireType("brightfin");
-    if (!type)
-        return false;
-    world.ships.push_back(MakeShip(*type, 0, 0, false));
-
-    SceneryObject scenery;
-    if (!RequireType("Tarvesh4") || !MakeSceneryObject(0, 0, scenery))
-        return false;
-    world.scenery.push_back(scenery);
-
-    if (!(type = RequireType("Quessal")))
-        return false;
-    for (int x = -25; x <= 65; x += 10)
-        world.ships.push_back(MakeShip(*type, float(x), -5, true));
-
-    if (!(type = RequireType("Maradyne")))
-        return false;
-    world.ships.push_back(MakeShip(*type, -30, 0, true));
-
-    if (!(type = RequireType("Umbrek")))
-        return false;
-    world.ships.push_back(MakeShip(*type, 30, 30, true));
-
-    // Projectiles are made from this type later; it must exist before play starts.
-    if (!RequireType("Bullet"))
-        return false;
+    for (const ScenarioType& entry : ScenarioTypes)
+        if (!PlaceType(entry))
+            return false;
 
     RandomGenerator generator;
     if (starSeed)

@@ -11,8 +11,6 @@
 namespace {
 
 constexpr float WorldEdge = 500.0f;
-// A chaser whose type turns at exactly this rate is drawn wherever it is.
-constexpr float AlwaysVisibleTurnRate = 30.0f;
 constexpr float AimedShotReachesPlayer = 2.3f;
 constexpr float StraightShotHitRadius = 3.8f;
 // Chasers this close to the player cannot be hit: the player's own shots start here.

@@ -12,5 +12,5 @@ set_property(TEST shipyard_check_test APPEND PROPERTY ENVIRONMENT
              "SHIPYARD=$<TARGET_FILE:shipyard>")
 
 StarchaseTest(NAME shipyard_writers_test
-              SOURCES unit/ShipyardWritersTest.cpp ${PROJECT_SOURCE_DIR}/tools/shipyard/MeshBuilder.cpp
-              LIBS assets shipyard_writers)
+              SOURCES unit/ShipyardWritersTest.cpp
+              LIBS assets shipyard_content)

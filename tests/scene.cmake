@@ -1,1 +1,1 @@
-StarchaseTest(NAME scene_gl_test GL SOURCES gl/SceneGLTest.cpp LIBS game)
+StarchaseTest(NAME scene_gl_test GL SOURCES gl/SceneGLTest.cpp LIBS render)

@@ -234,7 +234,7 @@ TEST_F(Generated, TexturesDecodeInEveryFormTheReaderTakes) {
         std::string reason;
         ASSERT_TRUE(ReadFileBytes(expected, bytes, reason)) << expected << ": " << reason;
         TextureImage image;
-        ASSERT_TRUE(DecodeTextureImage(bytes.data(), bytes.size(), image, &reason)) << reason;
+        ASSERT_TRUE(DecodeTextureImage(bytes.data(), bytes.size(), image, reason)) << reason;
         EXPECT_EQ(image.width & (image.width - 1), 0u) << entry.first;
         EXPECT_EQ(image.height & (image.height - 1), 0u) << entry.first;
         forms.insert({bytes[2], int(image.bitsPerPixel)});

@@ -91,7 +91,7 @@ TEST(HostileFiles, TextureLargerThanMemoryIsRefused) {
             LimitAddressSpace(1024 * MiB);
             TextureImage image;
             std::string reason;
-            const bool ok = readTextureImage(image, path.c_str(), &reason);
+            const bool ok = readTextureImage(image, path.c_str(), reason);
             Report(reason, ok || !image.pixels.empty() ? 1 : 0);
         },
         testing::ExitedWithCode(0), "out of memory for the pixels: 4294901760 bytes");
@@ -131,7 +131,7 @@ TEST(HostileFiles, PipesFoldersAndDevicesAreRefusedAtOnce) {
     const std::function<bool(const std::string&, std::string&)> readers[] = {
         [](const std::string& path, std::string& reason) {
             TextureImage image;
-            return readTextureImage(image, path.c_str(), &reason);
+            return readTextureImage(image, path.c_str(), reason);
         },
         [](const std::string& path, std::string& reason) {
             MilkshapeModel model;

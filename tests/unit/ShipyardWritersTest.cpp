@@ -82,7 +82,8 @@ TEST(TgaWriter, EveryFormDecodesToThePixelsWritten) {
             Bytes file;
             ASSERT_TRUE(EncodeTga(picture, form, file));
             TextureImage image;
-            ASSERT_TRUE(DecodeTextureImage(file.data(), file.size(), image));
+            std::string reason;
+            ASSERT_TRUE(DecodeTextureImage(file.data(), file.size(), image, reason)) << reason;
             EXPECT_EQ(image.width, 300u);
             EXPECT_EQ(image.height, 3u);
             EXPECT_EQ(image.pixels, picture.pixels);

@@ -36,7 +36,7 @@ void Check(const Case& c) {
     image.pixelFormat = PixelFormatRGB;
     image.pixels = {1, 2, 3};
     std::string reason = "untouched";
-    const bool ok = DecodeTextureImage(c.file.data(), c.file.size(), image, &reason, c.largestSide);
+    const bool ok = DecodeTextureImage(c.file.data(), c.file.size(), image, reason, c.largestSide);
     if (c.reason) {
         EXPECT_FALSE(ok);
         EXPECT_EQ(reason, c.reason);

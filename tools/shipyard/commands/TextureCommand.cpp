@@ -34,11 +34,11 @@ int RunTexture(int argc, char** argv) {
     const std::string in = argv[0], out = argv[1];
     TextureImage image;
     std::string reason;
-    if (!readTextureImage(image, in.c_str(), &reason))
+    if (!readTextureImage(image, in.c_str(), reason))
         return Refuse(in, reason);
     bool written = EndsWith(out, ".png")
                        ? WritePng(out.c_str(), int(image.width), int(image.height), 3,
-                                  ColourOnly(image), &reason)
+                                  ColourOnly(image), reason)
                        : WriteWholeFile(out, image.pixels, reason);
     if (!written)
         return Refuse(out, reason);

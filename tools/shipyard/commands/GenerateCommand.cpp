@@ -1,6 +1,6 @@
 // shipyard generate DIR: writes the game's default data, the catalogue and one model and
 // texture per ship type, the same bytes on every run.
-#include "Handling.h"
+#include "Scenario.h"
 #include "ShipDesigns.h"
 #include "Shipyard.h"
 #include "WholeFile.h"
@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iterator>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,34 +24,43 @@ using Output = std::pair<fs::path, std::vector<unsigned char>>;
 
 // Four lines per type: name, model path, thrust and turn rate. Only the number lines carry a
 // comment, which the number reading ignores in any case.
-std::string CatalogueEntry(const Handling& h) {
+std::string CatalogueEntry(const ScenarioType& h) {
     char numbers[160];
     std::snprintf(numbers, sizeof numbers, "%g; thrust, units/s^2: %s\n%g; turn rate, degrees/s\n",
                   double(h.thrust), h.note, double(h.turnRate));
     return std::string(h.name) + "\n" + ModelFolder + "/" + h.name + ".ms3d\n" + numbers;
 }
 
-// Every file of the data set, made in memory before anything is written. False, with `failed`,
-// when a design does not fit its file format.
+// Every default design, made once, under the name it gives itself.
+std::map<std::string, ShipAsset> MakeDesigns() {
+    std::map<std::string, ShipAsset> designs;
+    for (ShipAsset (*make)() : DefaultShipDesigns) {
+        ShipAsset a = make();
+        designs[a.name] = std::move(a);
+    }
+    return designs;
+}
+
+// Every file of the data set, made in memory before anything is written, type by type in the
+// scenario's order. False, with `failed`, when a design does not fit its file format.
 bool MakeOutputs(const fs::path& root, std::vector<Output>& outputs, std::string& failed) {
-    // In the order of the handling table, which is the order the scenario places them.
-    ShipAsset (*const makers[])() = {MakeBrightfin, MakeTarvesh4, MakeQuessal,
-                                     MakeMaradyne,  MakeUmbrek,   MakeBullet};
+    std::map<std::string, ShipAsset> designs = MakeDesigns();
     std::string catalogue;
-    for (size_t i = 0; i < std::size(makers); ++i) {
-        ShipAsset a = makers[i]();
-        std::vector<unsigned char> model, texture;
-        if (a.name != DefaultHandling[i].name) {
+    for (const ScenarioType& type : ScenarioTypes) {
+        auto design = designs.find(type.name);
+        if (design == designs.end()) {
             failed = "designs and handling disagree";
             return false;
         }
+        const ShipAsset& a = design->second;
+        std::vector<unsigned char> model, texture;
         if (!EncodeMs3d(a.model, model) || !EncodeTga(a.texture, a.textureForm, texture)) {
             failed = a.name + ": the design does not fit its file format";
             return false;
         }
         outputs.push_back({root / ModelFolder / (a.name + ".ms3d"), std::move(model)});
         outputs.push_back({root / ModelFolder / (a.name + ".tga"), std::move(texture)});
-        catalogue += CatalogueEntry(DefaultHandling[i]);
+        catalogue += CatalogueEntry(type);
     }
     outputs.push_back({root / "alukset.txt", {catalogue.begin(), catalogue.end()}});
     return true;

@@ -25,6 +25,10 @@ ShipAsset MakeUmbrek();
 ShipAsset MakeTarvesh4();
 ShipAsset MakeBullet();
 
+// Every design of the set, in no particular order: each names its own type.
+inline ShipAsset (*const DefaultShipDesigns[])() = {MakeBrightfin, MakeQuessal,  MakeMaradyne,
+                                                    MakeUmbrek,    MakeTarvesh4, MakeBullet};
+
 // Shared by the designs.
 
 // The name a material gives its texture, as MilkShape writes it: ".\NAME.tga".

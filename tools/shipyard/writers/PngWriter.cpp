@@ -37,9 +37,7 @@ bool Compress(const std::string& raw, std::string& packed) {
 } // namespace
 
 bool WritePng(const char* path, int width, int height, int channels,
-              const std::vector<unsigned char>& pixels, std::string* reason) {
-    std::string unused;
-    std::string& why = reason ? *reason : unused;
+              const std::vector<unsigned char>& pixels, std::string& why) {
     size_t rowBytes = size_t(width) * size_t(channels);
     if (width <= 0 || height <= 0 || (channels != 3 && channels != 4) ||
         pixels.size() != rowBytes * size_t(height)) {

@@ -1,6 +1,7 @@
 // Demo files as bytes: writing the header, frames and end mark, and reading them back checked.
 #include "DemoFormat.h"
 
+#include "ByteReader.h"
 #include "HeldKeys.h"
 
 #include <cstdio>
@@ -28,38 +29,12 @@ void PutFloat(std::vector<unsigned char>& bytes, float value) {
     PutU32(bytes, bits);
 }
 
-// Reads forward through the bytes; every read checks what is left first.
-struct Cursor {
-    const unsigned char* data;
-    size_t size, at = 0;
-
-    size_t Left() const { return size - at; }
-    uint16_t U16() {
-        uint16_t value = uint16_t(data[at] | data[at + 1] << 8);
-        at += 2;
-        return value;
-    }
-    uint32_t U32() {
-        uint32_t value = 0;
-        for (int i = 3; i >= 0; --i)
-            value = value << 8 | data[at + i];
-        at += 4;
-        return value;
-    }
-    float Float() {
-        uint32_t bits = U32();
-        float value;
-        std::memcpy(&value, &bits, 4);
-        return value;
-    }
-};
-
 std::string CutInHeader(const char* what, size_t needed, size_t left) {
     return "file ends inside the header: " + std::string(what) + " needs " +
            std::to_string(needed) + " bytes, " + std::to_string(left) + " left";
 }
 
-bool ParseMagicAndVersion(Cursor& in, std::string& reason) {
+bool ParseMagicAndVersion(ByteReader& in, std::string& reason) {
     size_t compared = in.Left() < MagicBytes ? in.Left() : MagicBytes;
     if (compared > 0 && std::memcmp(in.data, Magic, compared) != 0) {
         reason = "not a starchase demo: it does not begin with STARDEMO";
@@ -79,7 +54,8 @@ bool ParseMagicAndVersion(Cursor& in, std::string& reason) {
     return true;
 }
 
-bool ParseShipType(Cursor& in, uint32_t index, uint32_t count, Demo& demo, std::string& reason) {
+bool ParseShipType(ByteReader& in, uint32_t index, uint32_t count, Demo& demo,
+                   std::string& reason) {
     std::string which = "ship type " + std::to_string(index + 1) + " of " + std::to_string(count);
     if (in.Left() < 2) {
         reason = CutInHeader(which.c_str(), 2, in.Left());
@@ -108,7 +84,7 @@ bool ParseShipType(Cursor& in, uint32_t index, uint32_t count, Demo& demo, std::
     return true;
 }
 
-bool ParseHeader(Cursor& in, Demo& demo, std::string& reason) {
+bool ParseHeader(ByteReader& in, Demo& demo, std::string& reason) {
     if (!ParseMagicAndVersion(in, reason))
         return false;
     if (in.Left() < 4 * RandomStateWords) {
@@ -173,7 +149,7 @@ void AppendDemoEnd(std::vector<unsigned char>& bytes) {
 
 bool ParseDemo(const unsigned char* data, size_t size, Demo& demo, std::string& reason) {
     Demo read;
-    Cursor in{data, size};
+    ByteReader in{data, size};
     if (!ParseHeader(in, read, reason))
         return false;
     while (in.Left() >= DemoFrameBytes) {

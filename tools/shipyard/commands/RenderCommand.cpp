@@ -144,7 +144,7 @@ int Render(const char* in, const char* out, const Picture& picture) {
     glFinish();
     std::string reason;
     if (!WritePng(out, picture.width, picture.height, picture.Channels(), ReadTopDown(picture),
-                  &reason))
+                  reason))
         return Refuse(out, reason);
     return 0;
 }

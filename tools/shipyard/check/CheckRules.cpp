@@ -1,7 +1,9 @@
 // What counts as a fault in a data folder, and how each is put to the modder.
 #include "CheckRules.h"
 
+#include "DrawWindows.h"
 #include "ModelPath.h"
+#include "Scenario.h"
 
 #include <algorithm>
 #include <cctype>
@@ -10,14 +12,13 @@
 
 namespace {
 
-// In the order the game's set-up looks them up.
-const char* const ScenarioTypes[] = {"brightfin", "Tarvesh4", "Quessal",
-                                     "Maradyne",  "Umbrek",   "Bullet"};
-
 // The types the scenario makes computer-controlled ships of: only these are ever hidden outside
-// the window round the player, so only their turn rate of 30 changes anything.
+// the window round the player, so only their always-visible turn rate changes anything.
 bool MakesComputerShips(const std::string& name) {
-    return name == "Quessal" || name == "Maradyne" || name == "Umbrek";
+    for (const ScenarioType& entry : ScenarioTypes)
+        if (entry.role == ScenarioRole::Chaser && name == entry.name)
+            return true;
+    return false;
 }
 
 std::string Number(double value) {
@@ -39,7 +40,8 @@ void NumberFindings(const CatalogueField& field, const char* what, std::vector<F
 void CutLineFinding(const CatalogueField& field, std::vector<Finding>& out) {
     if (field.cut)
         out.push_back({FindingKind::CutLine, CatalogueFileName, field.line,
-                       "line is longer than 255 characters; the game keeps only its start"});
+                       "line is longer than " + std::to_string(MaxCatalogueLine) +
+                           " characters; the game keeps only its start"});
 }
 
 std::string Folded(std::string name) {
@@ -63,8 +65,10 @@ void MissingTypeFinding(const std::string& name, const std::map<std::string, Kep
 } // namespace
 
 bool IsScenarioType(const std::string& name) {
-    return std::find(std::begin(ScenarioTypes), std::end(ScenarioTypes), name) !=
-           std::end(ScenarioTypes);
+    for (const ScenarioType& entry : ScenarioTypes)
+        if (name == entry.name)
+            return true;
+    return false;
 }
 
 void RecordFindings(const CatalogueRecord& record, int firstLine, std::vector<Finding>& out) {
@@ -79,9 +83,10 @@ void RecordFindings(const CatalogueRecord& record, int firstLine, std::vector<Fi
     }
     NumberFindings(record.fields[2], "thrust", out);
     NumberFindings(record.fields[3], "turn rate", out);
-    if (record.turnRate == 30.0f && MakesComputerShips(record.name))
+    if (record.turnRate == AlwaysVisibleTurnRate && MakesComputerShips(record.name))
         out.push_back({FindingKind::AlwaysVisible, CatalogueFileName, record.fields[3].line,
-                       "turn rate is exactly 30, which marks every " + record.name +
+                       "turn rate is exactly " + Number(AlwaysVisibleTurnRate) +
+                           ", which marks every " + record.name +
                            " ship as always visible: it is drawn wherever it is"});
 }
 
@@ -98,9 +103,9 @@ void LeftoverFindings(const std::vector<CatalogueField>& leftovers, std::vector<
 }
 
 void TypeFindings(const std::map<std::string, KeptType>& types, std::vector<Finding>& out) {
-    for (const char* name : ScenarioTypes)
-        if (types.count(name) == 0)
-            MissingTypeFinding(name, types, out);
+    for (const ScenarioType& entry : ScenarioTypes)
+        if (types.count(entry.name) == 0)
+            MissingTypeFinding(entry.name, types, out);
     for (const auto& [name, type] : types)
         if (!IsScenarioType(name))
             out.push_back({FindingKind::UnusedType, CatalogueFileName, type.nameLine,

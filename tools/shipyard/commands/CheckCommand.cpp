@@ -108,7 +108,7 @@ const TextureResult& CheckTexture(Check& check, const std::string& opened) {
     TextureImage image;
     std::string reason;
     std::vector<Finding> findings;
-    if (readTextureImage(image, opened.c_str(), &reason, LargestTextureDecoded))
+    if (readTextureImage(image, opened.c_str(), reason, LargestTextureDecoded))
         TextureImageFindings(opened, image.width, image.height, image.topLeftOrigin, findings);
     else
         findings.push_back(

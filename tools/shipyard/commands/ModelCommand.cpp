@@ -101,7 +101,7 @@ void AppendTexture(std::string& out, const std::string& textureFile) {
     AppendString(out, DataFilePath(textureFile));
     TextureImage image;
     std::string reason;
-    if (readTextureImage(image, textureFile.c_str(), &reason)) {
+    if (readTextureImage(image, textureFile.c_str(), reason)) {
         Append(out, ", \"width\": %u, \"height\": %u, \"bitsPerPixel\": %u}", image.width,
                image.height, image.bitsPerPixel);
         return;

@@ -1,4 +1,4 @@
-// Scene drawing: the only file of the game folder that talks to GL.
+// Scene drawing: stars, ships, shots and scenery through GL, in the windows the step judges.
 #include "DrawScene.h"
 
 #include "DrawWindows.h"
