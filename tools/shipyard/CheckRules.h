@@ -35,6 +35,9 @@ void LeftoverFindings(const std::vector<CatalogueField>& leftovers, std::vector<
 // is pointed out), and types it never uses.
 void TypeFindings(const std::map<std::string, KeptType>& types, std::vector<Finding>& out);
 
+// The types the scenario needs, in the order the game's set-up looks them up.
+extern const char* const ScenarioTypes[6];
+
 // The scenario needs this type.
 bool IsScenarioType(const std::string& name);
 

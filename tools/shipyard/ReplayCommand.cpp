@@ -2,6 +2,7 @@
 // the machine allows, and prints the line the game prints when it plays the demo.
 #include "Shipyard.h"
 
+#include "CheckRules.h"
 #include "DemoFile.h"
 #include "LoadShipCatalogue.h"
 #include "Replay.h"
@@ -39,6 +40,11 @@ int RunReplay(int argc, char** argv) {
     std::string difference = CatalogueDifference(demo.shipTypes, shipCatalogue);
     if (!difference.empty())
         return Refuse(path, ("alukset.txt differs from the recording: " + difference).c_str());
+    // The game's set-up would stop at a missing type with its own ERROR line.
+    for (const char* type : ScenarioTypes)
+        if (!shipCatalogue.Find(type))
+            return Refuse(path, std::string("the recorded ship types have no ") + type +
+                                    ", which the game needs");
     DemoResult result;
     if (!ReplayDemo(demo, result))
         return 1;
