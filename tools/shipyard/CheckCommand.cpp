@@ -97,6 +97,17 @@ bool TgaSides(const std::string& path, uint32_t& width, uint32_t& height) {
     return true;
 }
 
+// Empty unless the texture was refused only because there is no GL to ask and it is larger
+// than LargestTextureDecodedBlind; then what to say instead of "draws untextured".
+std::string UncheckedReason(const Check& check, const std::string& path) {
+    uint32_t width = 0, height = 0;
+    if (check.glTextureSide || !TgaSides(path, width, height) ||
+        std::max(width, height) <= LargestTextureDecodedBlind)
+        return "";
+    return std::to_string(width) + "x" + std::to_string(height) +
+           " is too large to check here: no GL to ask for its largest texture (" + check.noGL + ")";
+}
+
 // Once per texture file: whether it opens and decodes, and what is wrong with it if it does.
 const TextureResult& CheckTexture(Check& check, const std::string& opened) {
     auto known = check.textures.find(opened);
@@ -111,17 +122,14 @@ const TextureResult& CheckTexture(Check& check, const std::string& opened) {
     std::string reason;
     std::vector<Finding> findings;
     const uint32_t side = check.glTextureSide ? check.glTextureSide : LargestTextureDecodedBlind;
-    if (readTextureImage(image, opened.c_str(), &reason, side))
+    if (readTextureImage(image, opened.c_str(), &reason, side)) {
         TextureImageFindings(opened, image.width, image.height, image.topLeftOrigin, findings);
-    else if (uint32_t w, h; !check.glTextureSide && TgaSides(opened, w, h) && std::max(w, h) > side)
-        findings.push_back({FindingKind::RefusedTexture, opened, 0,
-                            std::to_string(w) + "x" + std::to_string(h) +
-                                " is too large to check here: no GL to ask for its largest "
-                                "texture (" +
-                                check.noGL + ")"});
-    else
+    } else {
+        const std::string unchecked = UncheckedReason(check, opened);
         findings.push_back(
-            {FindingKind::RefusedTexture, opened, 0, reason + "; the material draws untextured"});
+            {FindingKind::RefusedTexture, opened, 0,
+             unchecked.empty() ? reason + "; the material draws untextured" : unchecked});
+    }
     check.Add(findings);
     return result;
 }
