@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -115,13 +116,15 @@ std::string CutCatalogueComment(const std::string& line) {
 }
 
 float CatalogueNumber(const std::string& field) {
-    return float(std::strtod(field.c_str(), nullptr));
+    return IsCatalogueNumber(field) ? float(std::strtod(field.c_str(), nullptr)) : 0.0f;
 }
 
+// atof also reads "nan", "inf" and "infinity", and a number past the float range rounds to an
+// infinity: none of these is a thrust or a turn rate a ship could fly with.
 bool IsCatalogueNumber(const std::string& field) {
     char* end = nullptr;
-    std::strtod(field.c_str(), &end);
-    return end != field.c_str();
+    const float value = float(std::strtod(field.c_str(), &end));
+    return end != field.c_str() && std::isfinite(value);
 }
 
 std::vector<CatalogueRecord> ParseCatalogue(const std::string& text) {

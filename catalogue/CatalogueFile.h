@@ -56,10 +56,12 @@ std::vector<std::string> SplitCatalogueLines(const std::string& text);
 // The line up to its first semicolon after the first character that is not a semicolon.
 std::string CutCatalogueComment(const std::string& line);
 
-// A number field read as atof reads it (0 when it holds no number), rounded to float.
+// A number field read as atof reads it, rounded to float; 0 when it holds no number or the
+// number is not finite.
 float CatalogueNumber(const std::string& field);
 
-// True when `field` begins (after white space) with a number as atof reads it.
+// True when `field` begins (after white space) with a number as atof reads it, and the number
+// rounded to float is finite ("nan", "inf" and "1e39" are not).
 bool IsCatalogueNumber(const std::string& field);
 
 // Every complete record of the text in file order; empty lines are skipped wherever they stand

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -60,7 +59,7 @@ void CheckSwaps(const uint8_t* data, size_t size) {
         Require(done == count - count % (bpp == 4 ? 2 : 4));
         for (size_t i = 0; i < done; ++i)
             PutPixel(data + i * bpp, bpp, plain);
-        Require(std::memcmp(fast.data(), plain.data(), plain.size()) == 0);
+        Require(std::equal(plain.begin(), plain.end(), fast.begin()));
     }
 }
 

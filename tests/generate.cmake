@@ -14,3 +14,10 @@ set_property(TEST shipyard_check_test APPEND PROPERTY ENVIRONMENT
 StarchaseTest(NAME shipyard_writers_test
               SOURCES unit/ShipyardWritersTest.cpp
               LIBS assets shipyard_content)
+
+# The catalogue example the documents show works when copied.
+add_test(NAME documented_catalogue
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/shipyard/DocumentedCatalogue.sh
+                 ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/dist/starchase.6.in)
+set_tests_properties(documented_catalogue PROPERTIES ENVIRONMENT
+                     "${STARCHASE_TEST_ENV};SHIPYARD=$<TARGET_FILE:shipyard>")

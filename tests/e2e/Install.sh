@@ -3,7 +3,8 @@
 # package is made) and into a per-user prefix. Each copy, started from an empty folder, plays
 # its own installed ships and draws them; a folder's own catalogue and --data choose other
 # ships; the desktop entry validates and starts the installed game; both manual pages render
-# with no warning and cover every option and command. Needs CMAKE, BUILD, BINDIR, DATADIR, MANDIR.
+# with no warning and cover every option and command; README's uninstall recipe removes it all.
+# Needs CMAKE, BUILD, BINDIR, DATADIR, MANDIR, README.
 source "$(dirname "$0")/lib.sh"
 start_display
 failed=$'ERROR during Initialize() Exiting...'
@@ -11,12 +12,18 @@ failed=$'ERROR during Initialize() Exiting...'
 # The system's tools run as they are, without a sanitizer run's preloaded library.
 plain() { env -u LD_PRELOAD -u ASAN_OPTIONS -u LSAN_OPTIONS -u UBSAN_OPTIONS "$@"; }
 
+# Each install rewrites the build folder's install_manifest.txt: the user's own is put back
+# after them, so that it still lists what the user installed.
+manifest="$BUILD/install_manifest.txt"
+[ -e "$manifest" ] && cp -p "$manifest" "$work/user.manifest"
 stage="$work/stage"
-DESTDIR="$stage" "$CMAKE" --install "$BUILD" --prefix /usr >"$work/install-stage.out" ||
-    fail "install into DESTDIR"
 home="$work/home"
-HOME="$home" "$CMAKE" --install "$BUILD" --prefix "$home/.local" >"$work/install-home.out" ||
-    fail "install into the user prefix"
+installed=0
+DESTDIR="$stage" "$CMAKE" --install "$BUILD" --prefix /usr >"$work/install-stage.out" &&
+    HOME="$home" "$CMAKE" --install "$BUILD" --prefix "$home/.local" >"$work/install-home.out" &&
+    mv "$manifest" "$work/home.manifest" || installed=$?
+[ -e "$work/user.manifest" ] && mv "$work/user.manifest" "$manifest"
+[ "$installed" = 0 ] || fail "install into DESTDIR and the user prefix"
 
 # A folder with a catalogue of its own, whose one model is missing: playing it ends on that.
 mkdir "$work/mod"
@@ -90,4 +97,12 @@ commands=$(sed -n 's/^  shipyard \([a-z]*\).*/\1/p' "$work/usage.out")
 for command in $commands; do
     grep -q "^       $command" <<<"$tool_page" || fail "shipyard(1) has no command $command"
 done
+
+# README's uninstall recipe, run on the per-user install's manifest, leaves nothing behind.
+recipe=$(awk '/^To uninstall/ { on = 1 } on && /^    / { sub(/^    /, ""); print }
+              on && /^## / { exit }' "$README")
+mkdir -p "$work/recipe/build"
+cp "$work/home.manifest" "$work/recipe/build/install_manifest.txt"
+(cd "$work/recipe" && bash -c "$recipe") || fail "the uninstall recipe failed: $recipe"
+[ ! -e "$home/.local" ] || fail "the uninstall recipe left: $(find "$home/.local")"
 echo "ok"

@@ -26,6 +26,18 @@ for type in brightfin Tarvesh4 Quessal Maradyne Umbrek Bullet; do
     expect_output "ERROR: no ship $type"$'\n'"$failed"
 done
 
+# 100,001 types more, the last one's model missing: the game loads every type's model (this one
+# first, in name order) and stops; shipyard check must give the same verdict.
+cp -r "$data" "$work/many"
+awk 'BEGIN { for (i = 0; i < 100000; ++i) printf "T%d\nmodels/Bullet.ms3d\n1\n1\n", i
+             printf "A\nmissing.ms3d\n1\n1\n" }' >>"$work/many/alukset.txt"
+run_game_to_end "$work/many"
+expect_status 1
+expect_output $'ERROR: loading a model file missing.ms3d\n'"$failed"
+"$SHIPYARD" check "$work/many" >"$work/check.out" && fail "check passes what the game refuses"
+grep -q "error: model file missing.ms3d of type A cannot be opened" "$work/check.out" ||
+    fail "check: $(cat "$work/check.out")"
+
 # No display at all: one error line, no escape codes from a text-terminal driver, status 1.
 status=0
 (cd "$data" && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$STARCHASE" >"$work/game.out") || status=$?

@@ -94,12 +94,13 @@ struct CheckCommand : testing::Test {
     // A copy of the generated folder, changed by `change`, checked.
     static ShipyardRun CheckChanged(const std::string& name,
                                     const std::function<void(const std::string&)>& change,
-                                    const std::string& options, std::string& dir) {
+                                    const std::string& options, std::string& dir,
+                                    const std::string& prefix = "") {
         dir = Scratch(name);
         fs::remove_all(dir);
         fs::copy(generated, dir, fs::copy_options::recursive);
         change(dir);
-        const ShipyardRun run = RunShipyard("check " + ShellQuoted(dir) + options);
+        const ShipyardRun run = RunShipyard("check " + ShellQuoted(dir) + options, prefix);
         fs::remove_all(dir);
         return run;
     }
@@ -126,6 +127,7 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
         std::string line;
         int status;
         const char* options = "";
+        const char* prefix = "";
     } rows[] = {
         // Errors: the game would not start.
         {"no catalogue", [](auto& d) { fs::remove(d + "/alukset.txt"); },
@@ -172,6 +174,10 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          0},
         {"thrust not a number", [](auto& d) { EditCatalogue(d, "9; thrust", "fast; thrust"); },
          "alukset.txt:11: warning: thrust \"fast\" is not a number; the game reads it as 0", 0},
+        {"turn rate infinite", [](auto& d) { EditCatalogue(d, "150; turn", "inf; turn"); },
+         "alukset.txt:12: warning: turn rate \"inf\" is not a finite number; the game reads it "
+         "as 0",
+         0},
         {"negative turn rate", [](auto& d) { EditCatalogue(d, "100; turn", "-100; turn"); },
          "alukset.txt:16: warning: turn rate -100 is negative", 0},
         {"line of 300 characters",
@@ -241,6 +247,16 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          "models/Bullet.tga: warning: 2048x1: a side above 1024 is more than OpenGL 3.0 "
          "guarantees; a GL that cannot take it draws the material untextured",
          0},
+        {"texture above the old fixed limit, within GL's 16384",
+         [](auto& d) { WriteBytes(d + "/models/Bullet.tga", WriteTgaFile(Texture(8200, 2))); },
+         "models/Bullet.tga: warning: 8200x2: a side above 1024 is more than OpenGL 3.0 "
+         "guarantees; a GL that cannot take it draws the material untextured",
+         0},
+        {"texture too large to check with no GL",
+         [](auto& d) { WriteBytes(d + "/models/Bullet.tga", WriteTgaFile(Texture(8200, 2))); },
+         "models/Bullet.tga: warning: 8200x2 is too large to check here: no GL to ask for its "
+         "largest texture (opening Mesa's surfaceless EGL display failed (EGL error 0x300c))",
+         0, "", "__EGL_VENDOR_LIBRARY_FILENAMES=/nonexistent"},
         {"texture stored top row first",
          [](auto& d) {
              TgaFile tga = Texture(64, 16);
@@ -250,16 +266,16 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          "models/Bullet.tga: warning: origin bits say top-left: rows are read in file order and "
          "will show upside down",
          0},
-        {"more types than the check keeps",
+        {"the last of 100006 types has no model",
          [](auto& d) {
              std::string more;
              for (int i = 0; i < 100000; ++i)
                  more += "T" + std::to_string(i) + "\nmodels/Bullet.ms3d\n1\n1\n";
-             AppendToCatalogue(d, more);
+             AppendToCatalogue(d, more + "Z\nmissing.ms3d\n1\n1\n");
          },
-         "alukset.txt:400001: warning: more than 100000 types; from here on only the six the game "
-         "needs are checked",
-         0},
+         "alukset.txt:400026: error: model file missing.ms3d of type Z cannot be opened: No such "
+         "file or directory",
+         1},
         // The summary and the exit status.
         {"warnings with --strict", [](auto& d) { EditCatalogue(d, "9; thrust", "-9; thrust"); },
          ": 6 types, 6 models, 6 textures: 0 errors, 1 warning; the game would start, but "
@@ -275,7 +291,7 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
         std::string dir;
-        const ShipyardRun run = CheckChanged("row", row.change, row.options, dir);
+        const ShipyardRun run = CheckChanged("row", row.change, row.options, dir, row.prefix);
         EXPECT_EQ(run.status, row.status);
         EXPECT_EQ(run.err, "");
         const std::string want = dir + (row.line[0] == ':' ? "" : "/") + row.line;
@@ -290,6 +306,14 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
 // standard error with status 2, refusals "shipyard: PATH: REASON" with status 1.
 TEST(ShipyardCommandLine, HelpUsageErrorsAndRefusals) {
     const std::string missing = Scratch("missing");
+    // A demo recorded with no ship types (header, no types, no frames, end mark), and a folder
+    // whose catalogue holds none either: they agree, but the game cannot set up its scenario.
+    const std::string noShips = Scratch("no_ships"), noShipsDemo = Scratch("no_ships.demo");
+    std::vector<unsigned char> demo = {'S', 'T', 'A', 'R', 'D', 'E', 'M', 'O', 1, 0};
+    demo.resize(demo.size() + 624 * 4 + 4 + 6);
+    WriteBytes(noShipsDemo, demo);
+    fs::create_directory(noShips);
+    WriteText(noShips + "/alukset.txt", "");
     const struct {
         std::string arguments;
         int status;
@@ -308,6 +332,9 @@ TEST(ShipyardCommandLine, HelpUsageErrorsAndRefusals) {
          "shipyard render: too few arguments\nusage: shipyard render [--size N] IN OUT.png\n"},
         {"check " + ShellQuoted(missing), 1, "",
          "shipyard: " + missing + ": No such file or directory\n"},
+        {"replay --data " + ShellQuoted(noShips) + " " + ShellQuoted(noShipsDemo), 1, "",
+         "shipyard: " + noShipsDemo +
+             ": the recorded ship types have no brightfin, which the game needs\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.arguments);
@@ -316,6 +343,8 @@ TEST(ShipyardCommandLine, HelpUsageErrorsAndRefusals) {
         EXPECT_EQ(run.out.substr(0, run.out.find('\n')), row.out);
         EXPECT_EQ(run.err, row.err);
     }
+    fs::remove_all(noShips);
+    fs::remove(noShipsDemo);
     for (const char* unknown : {"", "fly"}) {
         const ShipyardRun run = RunShipyard(unknown);
         EXPECT_EQ(run.status, 2) << unknown;

@@ -50,12 +50,15 @@ TEST(CatalogueFile, NumbersReadAsAtofDoes) {
     const struct {
         std::string field;
         float value;
-        bool number; // begins with a number, so 0 is what it says rather than a fallback
+        bool number; // begins with a number, so 0 is what it says rather than a fallback; atof
+                     // also reads "nan", "inf" and numbers past the float range, which are not
     } cases[] = {
         {"  12.5 knots", 12.5f, true}, {"1e2", 100.0f, true},  {"-4", -4.0f, true},
         {"fast", 0.0f, false},         {"1,5", 1.0f, true},    {"1e", 1.0f, true},
         {"2.5E-1x", 0.25f, true},      {"\t+30", 30.0f, true}, {"- 3", 0.0f, false},
         {"0.1", 0.1f, true},           {"0", 0.0f, true},      {"  ", 0.0f, false},
+        {"nan", 0.0f, false},          {"-inf", 0.0f, false},  {" Infinity", 0.0f, false},
+        {"1e39", 0.0f, false},         {"3e38", 3e38f, true},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CatalogueNumber(c.field), c.value) << "field: " << c.field;

@@ -28,11 +28,14 @@ std::string Number(double value) {
 }
 
 void NumberFindings(const CatalogueField& field, const char* what, std::vector<Finding>& out) {
-    if (!IsCatalogueNumber(field.text))
+    if (!IsCatalogueNumber(field.text)) {
+        char* end = nullptr;
+        std::strtod(field.text.c_str(), &end);
+        const bool nonFinite = end != field.text.c_str(); // "nan", "inf", "1e39"
         out.push_back({FindingKind::NotANumber, CatalogueFileName, field.line,
-                       std::string(what) + " \"" + field.text +
-                           "\" is not a number; the game reads it as 0"});
-    else if (double value = std::strtod(field.text.c_str(), nullptr); value < 0)
+                       std::string(what) + " \"" + field.text + "\" is not a " +
+                           (nonFinite ? "finite " : "") + "number; the game reads it as 0"});
+    } else if (double value = std::strtod(field.text.c_str(), nullptr); value < 0)
         out.push_back({FindingKind::NegativeNumber, CatalogueFileName, field.line,
                        std::string(what) + " " + Number(value) + " is negative"});
 }

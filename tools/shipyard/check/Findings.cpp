@@ -32,8 +32,6 @@ const char* Plural(FindingKind kind) {
         return "turn rates of exactly 30";
     case FindingKind::UnusedType:
         return "types that nothing in the scenario uses";
-    case FindingKind::TooManyTypes:
-        return "catalogues with too many types";
     case FindingKind::BackslashPath:
         return "paths that open only with backslashes read as /";
     case FindingKind::UnreadableTexture:

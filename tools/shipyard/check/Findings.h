@@ -17,7 +17,6 @@ enum class FindingKind {
     LeftoverFields,
     AlwaysVisible,
     UnusedType,
-    TooManyTypes,
     BackslashPath,
     UnreadableTexture,
     RefusedTexture,

@@ -7,6 +7,7 @@
 #include "Findings.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
+#include "OffscreenGL.h"
 #include "Texture.h"
 #include "TextureImage.h"
 
@@ -22,14 +23,10 @@
 
 namespace {
 
-// Names kept to find repeats and models to check. A catalogue longer than any real one (the game
-// would load a model per name) is still read to its end, but past this many names only the six
-// the scenario needs are kept.
-constexpr size_t MostTypesKept = 100000;
-
-// Textures are decoded to see that they decode; one larger than this on a side is refused here
-// rather than held in memory (it is far past GuaranteedTextureSide in any case).
-constexpr uint32_t LargestTextureDecoded = 8192;
+// Textures are decoded to see that they decode, up to the largest side the machine's GL takes,
+// as the game does. With no GL to ask, one larger than this on a side is not held in memory but
+// named as too large to check.
+constexpr uint32_t LargestTextureDecodedBlind = 8192;
 
 struct TextureResult {
     bool opens = false;
@@ -40,10 +37,11 @@ struct Check {
     explicit Check(CheckReport& report) : report(report) {}
 
     CheckReport& report;
-    std::map<std::string, KeptType> types;
-    bool typesCapped = false;
+    std::map<std::string, KeptType> types;         // every one, as the game loads a model for each
     std::set<std::string> modelsRead;              // as written in the catalogue
     std::map<std::string, TextureResult> textures; // by the path opened
+    uint32_t glTextureSide = 0;                    // GL_MAX_TEXTURE_SIZE; 0 with no GL
+    std::string noGL;                              // why there is no GL to ask
     long modelCount = 0, textureCount = 0;
 
     void Add(const std::vector<Finding>& findings) {
@@ -59,15 +57,6 @@ void TakeRecord(Check& check, const CatalogueRecord& record) {
     check.Add(findings);
     if (kept != check.types.end())
         return;
-    if (check.types.size() >= MostTypesKept && !IsScenarioType(record.name)) {
-        if (!check.typesCapped)
-            check.report.Add({FindingKind::TooManyTypes, CatalogueFileName, record.fields[0].line,
-                              "more than " + std::to_string(MostTypesKept) +
-                                  " types; from here on only the six the game needs are "
-                                  "checked"});
-        check.typesCapped = true;
-        return;
-    }
     check.types[record.name] = {record.fields[0].line, record.modelFile, record.fields[1].line};
 }
 
@@ -95,6 +84,30 @@ bool Opens(const std::string& path, std::string& reason) {
     return OpenDataFile(path, file, reason);
 }
 
+// The sides a TGA file's header gives (little-endian 16-bit width at byte 12, height at 14).
+bool TgaSides(const std::string& path, uint32_t& width, uint32_t& height) {
+    DataFile file;
+    std::vector<unsigned char> h;
+    std::string reason;
+    if (!OpenDataFile(path, file, reason) || !ReadDataFile(file, h, TgaHeaderSize, reason) ||
+        h.size() < TgaHeaderSize)
+        return false;
+    width = h[12] | h[13] << 8;
+    height = h[14] | h[15] << 8;
+    return true;
+}
+
+// Empty unless the texture was refused only because there is no GL to ask and it is larger
+// than LargestTextureDecodedBlind; then what to say instead of "draws untextured".
+std::string UncheckedReason(const Check& check, const std::string& path) {
+    uint32_t width = 0, height = 0;
+    if (check.glTextureSide || !TgaSides(path, width, height) ||
+        std::max(width, height) <= LargestTextureDecodedBlind)
+        return "";
+    return std::to_string(width) + "x" + std::to_string(height) +
+           " is too large to check here: no GL to ask for its largest texture (" + check.noGL + ")";
+}
+
 // Once per texture file: whether it opens and decodes, and what is wrong with it if it does.
 const TextureResult& CheckTexture(Check& check, const std::string& opened) {
     auto known = check.textures.find(opened);
@@ -108,11 +121,15 @@ const TextureResult& CheckTexture(Check& check, const std::string& opened) {
     TextureImage image;
     std::string reason;
     std::vector<Finding> findings;
-    if (readTextureImage(image, opened.c_str(), reason, LargestTextureDecoded))
+    const uint32_t side = check.glTextureSide ? check.glTextureSide : LargestTextureDecodedBlind;
+    if (readTextureImage(image, opened.c_str(), reason, side)) {
         TextureImageFindings(opened, image.width, image.height, image.topLeftOrigin, findings);
-    else
+    } else {
+        const std::string unchecked = UncheckedReason(check, opened);
         findings.push_back(
-            {FindingKind::RefusedTexture, opened, 0, reason + "; the material draws untextured"});
+            {FindingKind::RefusedTexture, opened, 0,
+             unchecked.empty() ? reason + "; the material draws untextured" : unchecked});
+    }
     check.Add(findings);
     return result;
 }
@@ -194,8 +211,10 @@ int RunCheck(int argc, char** argv) {
         return Refuse(folder, std::strerror(errno));
     CheckReport report(folder);
     Check check(report);
-    if (ReadCatalogue(check))
+    if (ReadCatalogue(check)) {
+        check.glTextureSide = OffscreenTextureSideLimit(check.noGL);
         CheckModels(check);
+    }
     return report.Finish(long(check.types.size()), check.modelCount, check.textureCount, strict);
 }
 
@@ -214,12 +233,13 @@ const ShipyardCommand CheckCommand = {
     "model and names each one's problems.\n"
     "\n"
     "Warnings name what the game takes quietly: a later record under a name already used\n"
-    "(ignored), a number that is not a number (read as 0) or is negative, a line cut at 255\n"
-    "characters, fields left over at the end (dropped), a chaser's turn rate of exactly 30 (the\n"
-    "ship is then always drawn), a texture that is missing or refused (the material draws\n"
-    "untextured), a texture whose sides are not powers of two or exceed 1024 (more than OpenGL\n"
-    "3.0 guarantees), a path that opens only with its backslashes read as /, a type nothing in\n"
-    "the scenario uses.\n"
+    "(ignored), a number that is not a finite number (read as 0) or is negative, a line cut at\n"
+    "255 characters, fields left over at the end (dropped), a chaser's turn rate of exactly 30\n"
+    "(the ship is then always drawn), a texture that is missing or refused (the material draws\n"
+    "untextured; its sides are held against the largest texture this machine's GL takes, or\n"
+    "named too large to check with no GL to ask), a texture whose sides are not powers of two or\n"
+    "exceed 1024 (more than OpenGL 3.0 guarantees), a path that opens only with its backslashes\n"
+    "read as /, a type nothing in the scenario uses.\n"
     "\n"
     "A file that cannot be opened is reported where its name is written (the catalogue line or\n"
     "the model); a file that opens but is refused is reported against itself. Of each kind of\n"

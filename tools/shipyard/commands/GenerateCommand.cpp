@@ -83,7 +83,7 @@ int RunGenerate(int argc, char** argv) {
     std::vector<Output> outputs;
     std::string failed;
     if (!MakeOutputs(root, outputs, failed))
-        return Refuse("generate", failed);
+        return Refuse(root.string(), failed);
     // A modder's own ships are never written over by accident: nothing is written when any of
     // the files is there already. The catalogue, made last, is looked for first.
     std::error_code error;

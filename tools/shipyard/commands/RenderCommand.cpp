@@ -180,7 +180,7 @@ int RunRender(int argc, char** argv) {
         return Refuse(in, reason.c_str());
     std::string error;
     if (!OpenOffscreenGL(picture.width, picture.height, error))
-        return Refuse("render", ("cannot draw offscreen: " + error).c_str());
+        return Refuse(in, ("cannot draw offscreen: " + error).c_str());
     int status = Render(in, argv[1], picture);
     CloseOffscreenGL();
     return status;

@@ -2,9 +2,11 @@
 // the machine allows, and prints the line the game prints when it plays the demo.
 #include "Shipyard.h"
 
+#include "CheckRules.h"
 #include "DemoFile.h"
 #include "LoadShipCatalogue.h"
 #include "Replay.h"
+#include "Scenario.h"
 #include "ShipCatalogue.h"
 
 #include <cstdio>
@@ -39,6 +41,11 @@ int RunReplay(int argc, char** argv) {
     std::string difference = CatalogueDifference(demo.shipTypes, shipCatalogue);
     if (!difference.empty())
         return Refuse(path, ("alukset.txt differs from the recording: " + difference).c_str());
+    // The game's set-up would stop at a missing type with its own ERROR line.
+    for (const ScenarioType& type : ScenarioTypes)
+        if (!shipCatalogue.Find(type.name))
+            return Refuse(path, std::string("the recorded ship types have no ") + type.name +
+                                    ", which the game needs");
     DemoResult result;
     if (!ReplayDemo(demo, result))
         return 1;

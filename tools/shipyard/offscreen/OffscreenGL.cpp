@@ -3,6 +3,7 @@
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
+#include <GL/gl.h>
 
 #include <cstdio>
 
@@ -92,4 +93,15 @@ void CloseOffscreenGL() {
     display = EGL_NO_DISPLAY;
     surface = EGL_NO_SURFACE;
     context = EGL_NO_CONTEXT;
+}
+
+uint32_t OffscreenTextureSideLimit(std::string& error) {
+    if (!OpenOffscreenGL(1, 1, error))
+        return 0;
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    CloseOffscreenGL();
+    if (largest <= 0)
+        error = "GL gave no largest texture side";
+    return largest > 0 ? uint32_t(largest) : 0;
 }

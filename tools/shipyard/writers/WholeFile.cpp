@@ -1,4 +1,4 @@
-// Whole-file writes through a temporary file in the same folder and one rename.
+// Whole-file writes through a temporary file in the same folder, synced, and one rename.
 #include "WholeFile.h"
 
 #include <fcntl.h>
@@ -10,15 +10,21 @@
 
 namespace {
 
-// The rename only replaces atomically within one file system, so the temporary file lies in the
-// target's own folder, hidden, under a name no other writer picks.
-int CreateTemporary(const std::string& path, std::string& temporary) {
+// The folder part of `path` with its slash ("" for a bare name).
+std::string FolderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    const std::string name = path.substr(folder.size());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = folder + "." + name + "." + std::to_string(getpid()) + "." +
-                    std::to_string(attempt) + ".tmp";
+    return slash == std::string::npos ? "" : path.substr(0, slash + 1);
+}
+
+// The rename only replaces atomically within one file system, so the temporary file lies in the
+// target's own folder, hidden, under a short name (".NNNNNN.tmp") that fits however long the
+// target's own name is; a name another writer holds is passed over.
+int CreateTemporary(const std::string& folder, std::string& temporary) {
+    const unsigned start = unsigned(getpid());
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        char name[16];
+        std::snprintf(name, sizeof name, ".%06u.tmp", (start + attempt * 7919u) % 1000000u);
+        temporary = folder + name;
         int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
@@ -41,29 +47,48 @@ bool WriteAll(int fd, const std::vector<unsigned char>& bytes) {
     return true;
 }
 
+// Every byte on the disk and the file closed; on failure errno says why.
+bool WriteSyncClose(int fd, const std::vector<unsigned char>& bytes) {
+    bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+    int error = errno;
+    if (close(fd) != 0 && ok)
+        return false;
+    errno = error;
+    return ok;
+}
+
+// Makes the rename itself last through a power loss. A file system that cannot sync a folder
+// (EINVAL) has nothing to sync.
+bool SyncFolder(const std::string& folder) {
+    int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool ok = fsync(fd) == 0 || errno == EINVAL;
+    int error = errno;
+    close(fd);
+    errno = error;
+    return ok;
+}
+
 } // namespace
 
 bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& bytes,
                     std::string& reason) {
+    const std::string folder = FolderOf(path);
     std::string temporary;
-    int fd = CreateTemporary(path, temporary);
+    int fd = CreateTemporary(folder, temporary);
     if (fd < 0) {
         reason = std::strerror(errno);
         return false;
     }
-    bool ok = WriteAll(fd, bytes);
-    int error = errno;
-    if (close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
+    if (!WriteSyncClose(fd, bytes) || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        reason = std::strerror(errno);
         std::remove(temporary.c_str());
-        reason = std::strerror(error);
+        return false;
     }
-    return ok;
+    if (!SyncFolder(folder)) {
+        reason = std::string(std::strerror(errno)) + " (syncing the folder; the file is written)";
+        return false;
+    }
+    return true;
 }
