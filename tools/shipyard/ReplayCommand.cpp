@@ -23,9 +23,10 @@ int RunReplay(int argc, char** argv) {
     if (argc != 1)
         return UsageError(ReplayCommand, argc < 1 ? "no demo given" : "one demo at a time");
     const char* path = argv[0];
-    Demo demo;
+    DemoReader reader;
+    const Demo& demo = reader.demo;
     std::string reason;
-    if (!ReadDemoFile(path, demo, reason))
+    if (!OpenDemo(path, reader, reason))
         return Refuse(path, reason.c_str());
     if (!demo.finished)
         std::fprintf(stderr, "shipyard: %s: %s\n", path, UnfinishedDemoNote(demo).c_str());
@@ -40,8 +41,8 @@ int RunReplay(int argc, char** argv) {
     if (!difference.empty())
         return Refuse(path, ("alukset.txt differs from the recording: " + difference).c_str());
     DemoResult result;
-    if (!ReplayDemo(demo, result))
-        return 1;
+    if (!ReplayDemo(reader, result, reason))
+        return reason.empty() ? 1 : Refuse(path, reason.c_str());
     std::printf("%s\n", DemoLine(result).c_str());
     return 0;
 }
