@@ -96,7 +96,7 @@ void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys) {
     std::string reason;
     if (session.recording && !RecordDemoFrame(session.recorder, elapsed, keys, reason)) {
         session.recording = false;
-        session.recordingFailed = true;
+        session.failed = true;
         WriteNote(session, reason + "; the recording stops here");
     }
 }
@@ -121,11 +121,11 @@ bool EndDemo(DemoSession& session) {
                       << std::endl;
         } else {
             WriteNote(session, reason);
-            session.recordingFailed = true;
+            session.failed = true;
         }
     }
     if (session.mode != PlayDemo)
-        return !session.recordingFailed;
+        return !session.failed;
     const DemoReader& player = *session.player;
     if (player.nextFrame < player.demo.frameCount) {
         WriteNote(session, "stopped after frame " + std::to_string(player.nextFrame) + " of " +

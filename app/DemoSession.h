@@ -15,13 +15,14 @@ enum DemoMode { NoDemo, RecordDemo, PlayDemo };
 
 struct DemoSession {
     DemoMode mode = NoDemo;
-    std::string path;                   // as given, for messages
-    std::string file;                   // the same file from wherever the working folder is
-    Demo demo;                          // recorded: its header
-    std::unique_ptr<DemoReader> player; // played: the file, read as playback reaches its frames
-    DemoRecorder recorder;              // recorded
-    bool recording = false;             // false once a write failed
-    bool recordingFailed = false;       // a frame or the end mark could not be written
+    std::string path;       // as given, for messages
+    std::string file;       // the same file from wherever the working folder is
+    Demo demo;              // recorded: its header
+    DemoRecorder recorder;  // recorded
+    bool recording = false; // false once a write failed
+    bool failed = false;    // a frame or the end mark could not be written
+    // Played: the file, read as playback reaches its frames.
+    std::unique_ptr<DemoReader> player;
 };
 
 // The demo the options ask for. A relative path is taken from the folder the game starts in,

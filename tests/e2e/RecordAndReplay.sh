@@ -105,8 +105,13 @@ expect_status 0
 (cd "$data" && ulimit -f 3 && exec timeout 120 "$STARCHASE" --record "$work/limited.demo" \
     >"$work/game.out" 2>"$work/game.err") &
 game_pid=$!
-find_window 3
-kill -0 "$(game_process)" || fail "the game ended when the recording met the limit"
+find_window 1
+for _ in $(seq 300); do
+    [ "$(stat -c %s "$work/limited.demo")" -lt 3072 ] || break
+    sleep 0.1
+done
+sleep 1
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended when the recording met the limit"
 xdotool key Escape
 wait_game_exit
 expect_status 1
