@@ -54,5 +54,5 @@ const ShipyardCommand ReplayCommand = {
     "Plays the recorded game FILE to its end as fast as the machine allows, with no window, and\n"
     "prints the line the game prints when it plays the demo. The ship types' figures are read\n"
     "from alukset.txt in DIR (the current folder when none is given) and must match those the\n"
-    "recording was made with.\n",
+    "recording was made with. A demo recorded under other rules of the game is refused.\n",
     RunReplay};
