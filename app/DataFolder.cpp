@@ -1,6 +1,7 @@
 // Choosing the data folder: --data, the working folder's own catalogue, or the installed data.
 #include "DataFolder.h"
 
+#include "FileBytes.h"
 #include "LoadShipCatalogue.h"
 
 #include <dirent.h>
@@ -24,6 +25,13 @@ bool HoldsCatalogue(const std::filesystem::path& folder) {
     return std::filesystem::is_regular_file(folder / CatalogueFileName, error);
 }
 
+// Something is there under the catalogue's name, whatever it is, even a broken link.
+bool NamesCatalogue(const std::filesystem::path& folder) {
+    std::error_code error;
+    return std::filesystem::exists(
+        std::filesystem::symlink_status(folder / CatalogueFileName, error));
+}
+
 } // namespace
 
 std::string InstalledDataFolder() {
@@ -37,7 +45,7 @@ std::string InstalledDataFolder() {
 std::string ChooseDataFolder(const std::string& requested, const std::string& installed) {
     if (!requested.empty())
         return requested;
-    if (HoldsCatalogue("."))
+    if (NamesCatalogue("."))
         return "";
     if (!installed.empty() && HoldsCatalogue(installed))
         return installed;
@@ -62,4 +70,13 @@ bool EnterDataFolder(const std::string& folder, std::string& problem) {
     if (reason)
         problem = "starchase: data folder '" + folder + "': " + reason;
     return !reason;
+}
+
+bool WorkingCatalogueUsable(std::string& problem) {
+    DataFile file;
+    std::string reason;
+    if (!NamesCatalogue(".") || OpenDataFile(CatalogueFileName, file, reason))
+        return true;
+    problem = "ERROR: " + std::string(CatalogueFileName) + " cannot be used: " + reason;
+    return false;
 }

@@ -46,19 +46,21 @@ bool PrepareDemo(DemoSession& session, std::string& error) {
         error = ErrorLine(session, reason);
     if (session.mode != PlayDemo)
         return error.empty();
-    if (!ReadDemoFile(session.file, session.demo, reason)) {
+    session.player = std::make_unique<DemoReader>();
+    const Demo& demo = session.player->demo;
+    if (!OpenDemo(session.file, *session.player, reason)) {
         error = ErrorLine(session, reason);
         return false;
     }
-    if (!session.demo.finished)
-        WriteNote(session, UnfinishedDemoNote(session.demo));
+    if (!demo.finished)
+        WriteNote(session, UnfinishedDemoNote(demo));
     if (!ReadShipTypes(CatalogueFileName, reason)) {
         error =
             ErrorLine(session, std::string(CatalogueFileName) +
                                    " cannot be read to check the recorded ship types: " + reason);
         return false;
     }
-    std::string difference = CatalogueDifference(session.demo.shipTypes, shipCatalogue);
+    std::string difference = CatalogueDifference(demo.shipTypes, shipCatalogue);
     shipCatalogue.Clear();
     if (!difference.empty()) {
         error = ErrorLine(session, std::string(CatalogueFileName) +
@@ -69,6 +71,8 @@ bool PrepareDemo(DemoSession& session, std::string& error) {
 }
 
 const RandomSeed* DemoStarSeed(DemoSession& session) {
+    if (session.mode == PlayDemo)
+        return &session.player->demo.starSeed;
     if (session.mode == RecordDemo)
         session.demo.starSeed = MakeRandomSeed();
     return session.mode == NoDemo ? nullptr : &session.demo.starSeed;
@@ -92,37 +96,43 @@ void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys) {
     std::string reason;
     if (session.recording && !RecordDemoFrame(session.recorder, elapsed, keys, reason)) {
         session.recording = false;
+        session.failed = true;
         WriteNote(session, reason + "; the recording stops here");
     }
 }
 
 bool NextDemoFrame(DemoSession& session, DemoFrame& frame) {
-    if (session.mode != PlayDemo || session.nextFrame == session.demo.frames.size())
+    if (session.mode != PlayDemo)
         return false;
-    frame = session.demo.frames[session.nextFrame++];
-    return true;
+    std::string reason;
+    if (ReadDemoFrame(*session.player, frame, reason))
+        return true;
+    if (!reason.empty())
+        WriteNote(session, reason);
+    return false;
 }
 
-void EndDemo(DemoSession& session) {
+bool EndDemo(DemoSession& session) {
     std::string reason;
     if (session.mode == RecordDemo && session.recording) {
-        if (FinishDemoRecording(session.recorder, reason))
+        if (FinishDemoRecording(session.recorder, reason)) {
             std::cout << DemoLine(SumUpGame(world, session.recorder.frames,
                                             session.recorder.milliseconds))
                       << std::endl;
-        else
+        } else {
             WriteNote(session, reason);
+            session.failed = true;
+        }
     }
     if (session.mode != PlayDemo)
-        return;
-    const std::vector<DemoFrame>& frames = session.demo.frames;
-    if (session.nextFrame < frames.size()) {
-        WriteNote(session, "stopped after frame " + std::to_string(session.nextFrame) + " of " +
-                               std::to_string(frames.size()));
-        return;
+        return !session.failed;
+    const DemoReader& player = *session.player;
+    if (player.nextFrame < player.demo.frameCount) {
+        WriteNote(session, "stopped after frame " + std::to_string(player.nextFrame) + " of " +
+                               std::to_string(player.demo.frameCount));
+        return true;
     }
-    uint64_t milliseconds = 0;
-    for (const DemoFrame& frame : frames)
-        milliseconds += frame.milliseconds;
-    std::cout << DemoLine(SumUpGame(world, frames.size(), milliseconds)) << std::endl;
+    std::cout << DemoLine(SumUpGame(world, player.demo.frameCount, player.demo.milliseconds))
+              << std::endl;
+    return true;
 }

@@ -6,6 +6,7 @@
 #include "DemoFormat.h"
 #include "HeldKeys.h"
 
+#include <memory>
 #include <string>
 
 struct GameOptions;
@@ -16,10 +17,12 @@ struct DemoSession {
     DemoMode mode = NoDemo;
     std::string path;       // as given, for messages
     std::string file;       // the same file from wherever the working folder is
-    Demo demo;              // played: as read; recorded: its header
-    size_t nextFrame = 0;   // played
+    Demo demo;              // recorded: its header
     DemoRecorder recorder;  // recorded
     bool recording = false; // false once a write failed
+    bool failed = false;    // a frame or the end mark could not be written
+    // Played: the file, read as playback reaches its frames.
+    std::unique_ptr<DemoReader> player;
 };
 
 // The demo the options ask for. A relative path is taken from the folder the game starts in,
@@ -40,13 +43,14 @@ const RandomSeed* DemoStarSeed(DemoSession& session);
 bool StartRecording(DemoSession& session, std::string& error);
 
 // A frame the loop measured, recorded when recording. A failed write stops the recording after
-// one line on standard error; the game goes on.
+// one line on standard error; the game goes on, and ends with a failure.
 void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys);
 
-// The next recorded frame to play; false when none is left.
+// The next recorded frame to play; false when none is left, or after a line on standard error
+// when it cannot be read.
 bool NextDemoFrame(DemoSession& session, DemoFrame& frame);
 
 // After the loop, before the world is torn down: ends a recording, and for a recording or a
 // playback that ran to its end writes the demo line to standard output. A playback stopped early
-// says so on standard error.
-void EndDemo(DemoSession& session);
+// says so on standard error. False when the recording could not be written whole.
+bool EndDemo(DemoSession& session);

@@ -8,6 +8,8 @@
 
 #include <SDL/SDL.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <new>
 #include <string>
@@ -25,23 +27,41 @@ LoopState ChangeMode(int width, int height, Uint32 flags) {
     return ChangeVideoMode(width, height, flags) ? KeepRunning : NoVideoMode;
 }
 
-LoopState HandleEvent(const SDL_Event& event) {
+// Sets `modeChanged` when the event changes the video mode.
+LoopState HandleEvent(const SDL_Event& event, bool& modeChanged) {
     if (event.type == SDL_QUIT)
         return Quit;
-    if (event.type == SDL_VIDEORESIZE)
+    if (event.type == SDL_VIDEORESIZE) {
+        modeChanged = true;
         return ChangeMode(event.resize.w, event.resize.h, SDL_OPENGL | SDL_RESIZABLE);
+    }
     if (event.type != SDL_KEYDOWN)
         return KeepRunning;
     switch (event.key.keysym.sym) {
     case SDLK_ESCAPE:
         return Quit;
     case SDLK_F1:
+        modeChanged = true;
         return ChangeMode(1024, 768, SDL_OPENGL | SDL_FULLSCREEN);
     case SDLK_F2:
+        modeChanged = true;
         return ChangeMode(640, 480, SDL_OPENGL | SDL_RESIZABLE);
     default:
         return KeepRunning; // held keys are read once a frame, after the events
     }
+}
+
+// Handles every pending event; the first quit or failed mode change is kept in `state`. True
+// when the video mode changed.
+bool TakeEvents(LoopState& state) {
+    SDL_Event event{};
+    bool modeChanged = false;
+    while (SDL_PollEvent(&event)) {
+        LoopState result = HandleEvent(event, modeChanged);
+        if (state == KeepRunning)
+            state = result;
+    }
+    return modeChanged;
 }
 
 // The keys the game uses, as SDL saw them at the last event poll.
@@ -74,11 +94,23 @@ double MeasureFrame(double& previousTick) {
     return elapsed;
 }
 
+// How long a played demo waits at most between looks at the window's events.
+constexpr double EventWaitMilliseconds = 5;
+
 // A played demo keeps the recorded pace: each frame waits until the clock has caught up with
-// the recorded time. Where drawing is slower, it falls behind; the steps stay the same.
-void KeepPace(double startTick, double recordedMilliseconds) {
-    while (SDL_GetTicks() - startTick < recordedMilliseconds)
-        SDL_Delay(1);
+// the recorded time. Where drawing is slower, it falls behind; the steps stay the same. However
+// long a recorded frame, the window keeps answering while it waits: a quit ends the wait, and a
+// new video mode is drawn at once.
+void KeepPace(double startTick, double recordedMilliseconds, LoopState& state) {
+    double left;
+    while (state == KeepRunning &&
+           (left = recordedMilliseconds - (SDL_GetTicks() - startTick)) > 0) {
+        SDL_Delay(Uint32(std::min(left, EventWaitMilliseconds)));
+        if (TakeEvents(state) && state == KeepRunning) {
+            RenderFrame();
+            SDL_GL_SwapBuffers();
+        }
+    }
 }
 
 // Runs frames until a quit is asked for or a played demo ends; the frame that takes the quit is
@@ -86,17 +118,12 @@ void KeepPace(double startTick, double recordedMilliseconds) {
 // and read, and recorded when recording.
 LoopState RunFrameLoop(DemoSession& demo) {
     LoopState state = KeepRunning;
-    SDL_Event event{};
     double previousTick = SDL_GetTicks();
     const double startTick = previousTick;
     double played = 0; // milliseconds of the demo frames played so far
     FrameClock clock;
     while (state == KeepRunning) {
-        while (SDL_PollEvent(&event)) {
-            LoopState result = HandleEvent(event);
-            if (state == KeepRunning)
-                state = result;
-        }
+        TakeEvents(state);
         double elapsed;
         HeldKeys keys;
         DemoFrame frame;
@@ -104,7 +131,7 @@ LoopState RunFrameLoop(DemoSession& demo) {
             elapsed = frame.milliseconds;
             keys.bits = frame.keys;
             played += elapsed;
-            KeepPace(startTick, played);
+            KeepPace(startTick, played, state);
         } else if (demo.mode == PlayDemo) {
             return DemoOver;
         } else {
@@ -129,11 +156,17 @@ int RunGame(int argc, char** argv) {
         return AnswerWithoutPlaying(options);
     DemoSession demo = DemoFromOptions(options);
     std::string error; // the folder and a demo to play are checked before any window opens
-    if (!EnterDataFolder(ChooseDataFolder(options.dataFolder, InstalledDataFolder()), error) ||
-        !PrepareDemo(demo, error)) {
+    const std::string folder = ChooseDataFolder(options.dataFolder, InstalledDataFolder());
+    if (folder.empty() && !WorkingCatalogueUsable(error)) {
+        WriteLine(error.c_str());
+        return 1;
+    }
+    if (!EnterDataFolder(folder, error) || !PrepareDemo(demo, error)) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
+    // A recording that meets the file size limit fails its write and says so; the game goes on.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (NoDisplayToOpen()) {
         WriteLine("ERROR: no display to show the game window on (DISPLAY is not set)");
         return 1;
@@ -162,10 +195,10 @@ int RunGame(int argc, char** argv) {
         return 1;
     }
     LoopState end = RunFrameLoop(demo);
-    EndDemo(demo);
+    bool recorded = EndDemo(demo);
     Shutdown();
     SDL_Quit();
-    return end == NoVideoMode ? 1 : 0;
+    return end == NoVideoMode || !recorded ? 1 : 0;
 }
 
 // Every reader turns a lack of memory into its own refusal; this is only the last line of defence.

@@ -66,10 +66,10 @@ std::string demoPath;
 void ReplayTenMinutes(benchmark::State& state) {
     DemoResult result;
     for (auto _ : state) {
-        Demo demo;
+        DemoReader reader;
         std::string reason;
         world = World();
-        if (!ReadDemoFile(demoPath, demo, reason) || !ReplayDemo(demo, result)) {
+        if (!OpenDemo(demoPath, reader, reason) || !ReplayDemo(reader, result, reason)) {
             state.SkipWithError(reason.c_str());
             return;
         }

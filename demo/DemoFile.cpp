@@ -1,17 +1,97 @@
-// Reading a demo file whole, and writing one as the game goes.
+// Reading a demo file in pieces, and writing one as the game goes.
 #include "DemoFile.h"
 
 #include "FileBytes.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <vector>
 
 namespace {
+
+// The bytes read from a file at a time.
+constexpr size_t ReadPiece = 64 * 1024;
+
+size_t Held(const DemoReader& reader) {
+    return reader.buffer.size() - reader.taken;
+}
+
+// Drops the bytes taken, then reads on until `wanted` bytes are held or the file ends.
+bool Fill(DemoReader& reader, size_t wanted, std::string& reason) {
+    std::vector<unsigned char>& buffer = reader.buffer;
+    buffer.erase(buffer.begin(), buffer.begin() + std::ptrdiff_t(reader.taken));
+    reader.taken = 0;
+    size_t held = buffer.size(), got = 1;
+    buffer.resize(std::max(wanted, ReadPiece));
+    while (held < wanted && got > 0) {
+        if (!ReadSomeBytes(reader.file, buffer.data() + held, buffer.size() - held, got, reason)) {
+            buffer.resize(held);
+            return false;
+        }
+        held += got;
+    }
+    buffer.resize(held);
+    return true;
+}
+
+// Reads the header from the start of the file, more of it at a time until it is all held.
+bool ReadHeader(DemoReader& reader, std::string& reason) {
+    size_t wanted = ReadPiece, used = 0;
+    for (;;) {
+        if (!Fill(reader, wanted, reason))
+            return false;
+        // A file that ended before its size said ends where the reading did.
+        const uint64_t total =
+            reader.buffer.size() < wanted ? reader.buffer.size() : reader.file.size;
+        const size_t held = size_t(std::min<uint64_t>(reader.buffer.size(), total));
+        DemoParse parse =
+            ParseDemoHeader(reader.buffer.data(), held, total, reader.demo, used, reason);
+        if (parse != DemoNeedsBytes) {
+            reader.taken = used;
+            reader.framesAt = used;
+            return parse == DemoParsed;
+        }
+        wanted = std::max(used, 2 * held);
+    }
+}
+
+// Checks and counts every frame after the header, a piece at a time, up to the end mark or the
+// end of the file.
+bool ScanFrames(DemoReader& reader, std::string& reason) {
+    for (;;) {
+        size_t used = 0;
+        if (!ScanDemoFrames(reader.buffer.data() + reader.taken, Held(reader), reader.demo, used,
+                            reason))
+            return false;
+        reader.taken += used;
+        const size_t left = Held(reader);
+        if (!Fill(reader, left + 1, reason))
+            return false;
+        if (reader.demo.finished || Held(reader) == left)
+            break;
+    }
+    uint64_t left = Held(reader);
+    const off_t at = lseek(reader.file.descriptor, 0, SEEK_CUR);
+    if (at >= 0 && reader.file.size > uint64_t(at))
+        left += reader.file.size - uint64_t(at);
+    return EndDemoFrames(reader.demo, left, reason);
+}
+
+// Why a recording cannot go into something that is not a regular file.
+std::string NotAFileToRecordInto(mode_t mode) {
+    const char* kind = S_ISDIR(mode)                    ? "a directory"
+                       : S_ISFIFO(mode)                 ? "a named pipe"
+                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
+                       : S_ISSOCK(mode)                 ? "a socket"
+                                                        : "something else";
+    return std::string("is ") + kind + ", not a file to record into";
+}
 
 bool Write(DemoRecorder& recorder, const std::vector<unsigned char>& bytes, std::string& reason) {
     if (!recorder.file) {
@@ -30,10 +110,36 @@ bool Write(DemoRecorder& recorder, const std::vector<unsigned char>& bytes, std:
 
 } // namespace
 
-bool ReadDemoFile(const std::string& path, Demo& demo, std::string& reason) {
-    std::vector<unsigned char> bytes;
-    return ReadFileBytes(path, bytes, reason) &&
-           ParseDemo(bytes.data(), bytes.size(), demo, reason);
+bool OpenDemo(const std::string& path, DemoReader& reader, std::string& reason) {
+    if (!OpenDataFile(path, reader.file, reason) || !ReadHeader(reader, reason) ||
+        !ScanFrames(reader, reason))
+        return false;
+    // Back to the first frame, for playing.
+    if (lseek(reader.file.descriptor, off_t(reader.framesAt), SEEK_SET) < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    reader.buffer.clear();
+    reader.taken = 0;
+    return true;
+}
+
+bool ReadDemoFrame(DemoReader& reader, DemoFrame& frame, std::string& reason) {
+    reason.clear();
+    if (reader.nextFrame == reader.demo.frameCount)
+        return false;
+    if (Held(reader) < DemoFrameBytes && !Fill(reader, DemoFrameBytes, reason))
+        return false;
+    if (Held(reader) < DemoFrameBytes ||
+        !ParseDemoFrame(reader.buffer.data() + reader.taken, frame, reason) ||
+        frame.milliseconds == 0) {
+        reason = "frame " + std::to_string(reader.nextFrame + 1) +
+                 " is no longer what it was when the file was opened";
+        return false;
+    }
+    reader.taken += DemoFrameBytes;
+    ++reader.nextFrame;
+    return true;
 }
 
 bool CanRecordAt(const std::string& path, std::string& reason) {
@@ -41,8 +147,8 @@ bool CanRecordAt(const std::string& path, std::string& reason) {
     std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     struct stat info;
     bool exists = stat(path.c_str(), &info) == 0;
-    if (exists && S_ISDIR(info.st_mode)) {
-        reason = "is a directory, not a file to record into";
+    if (exists && !S_ISREG(info.st_mode)) {
+        reason = NotAFileToRecordInto(info.st_mode);
         return false;
     }
     bool ok = access(folder.c_str(), W_OK) == 0 && (!exists || access(path.c_str(), W_OK) == 0);
@@ -54,9 +160,22 @@ bool CanRecordAt(const std::string& path, std::string& reason) {
 bool StartDemoRecording(DemoRecorder& recorder, const std::string& path, std::string& reason) {
     recorder = DemoRecorder();
     recorder.path = path;
-    recorder.file = std::fopen(path.c_str(), "wb");
-    if (!recorder.file)
+    // Never waits on a named pipe put there since the check, and writes into regular files only.
+    int descriptor =
+        open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    struct stat info;
+    if (descriptor >= 0 && fstat(descriptor, &info) == 0 && !S_ISREG(info.st_mode)) {
+        close(descriptor);
+        reason = NotAFileToRecordInto(info.st_mode);
+        return false;
+    }
+    if (descriptor >= 0)
+        recorder.file = fdopen(descriptor, "wb");
+    if (!recorder.file) {
         reason = std::strerror(errno);
+        if (descriptor >= 0)
+            close(descriptor);
+    }
     return recorder.file != nullptr;
 }
 

@@ -1,16 +1,34 @@
-// Demo files on disk: read whole and checked, or written frame by frame while the game runs.
+// Demo files on disk: read in pieces and checked, or written frame by frame while the game runs.
 #pragma once
 
 #include "DemoFormat.h"
+#include "FileBytes.h"
 #include "HeldKeys.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
-// Reads and checks the demo at `path`, opened as the game's data files are (never waiting on a
-// named pipe or a device). False, with `reason`, when it cannot be read or is not a demo
-// ParseDemo accepts.
-bool ReadDemoFile(const std::string& path, Demo& demo, std::string& reason);
+// A demo file open for playing: its header read and every frame checked when it is opened, then
+// its frames read again in order as playback reaches them, a buffer at a time.
+struct DemoReader {
+    DataFile file;
+    Demo demo;                         // the header, and what the frames add up to
+    std::vector<unsigned char> buffer; // bytes read from the file and not yet taken
+    size_t taken = 0;                  // of `buffer`
+    uint64_t framesAt = 0;             // where the first frame begins in the file
+    size_t nextFrame = 0;              // the frames read so far
+};
+
+// Opens the demo at `path` as the game's data files are opened (never waiting on a named pipe or
+// a device), reads its header, refusing a file that is not a demo from its first bytes, then
+// checks every frame. The memory taken does not grow with the number of frames. False, with
+// `reason`, when it cannot be read or is not a demo ParseDemo accepts.
+bool OpenDemo(const std::string& path, DemoReader& reader, std::string& reason);
+
+// The next of the demo's whole frames, in order. False when all have been read, or, with
+// `reason`, when reading fails or the file no longer holds what was checked.
+bool ReadDemoFrame(DemoReader& reader, DemoFrame& frame, std::string& reason);
 
 // A recording in progress. Every write is flushed at once, so that a game that dies leaves a
 // file that replays up to its last frame.

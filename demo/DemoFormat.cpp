@@ -3,6 +3,7 @@
 
 #include "ByteReader.h"
 #include "HeldKeys.h"
+#include "Step.h"
 
 #include <cstdio>
 #include <cstring>
@@ -29,84 +30,103 @@ void PutFloat(std::vector<unsigned char>& bytes, float value) {
     PutU32(bytes, bits);
 }
 
-std::string CutInHeader(const char* what, size_t needed, size_t left) {
-    return "file ends inside the header: " + std::string(what) + " needs " +
-           std::to_string(needed) + " bytes, " + std::to_string(left) + " left";
+// Reads forward through the bytes held, the first `held` of a file that has `total` from `data`
+// on. Every read is preceded by Need, which says whether the bytes are there.
+struct Cursor {
+    const unsigned char* data;
+    size_t held;
+    uint64_t total;
+    size_t at = 0;
+    size_t wanted = 0; // after DemoNeedsBytes: the bytes from `data` on that must be held
+
+    uint64_t Left() const { return total - at; }
+    DemoParse Need(size_t count, const std::string& what, std::string& reason) {
+        if (Left() < count) {
+            reason = "file ends inside the header: " + what + " needs " + std::to_string(count) +
+                     " bytes, " + std::to_string(Left()) + " left";
+            return DemoRefused;
+        }
+        if (held - at < count) {
+            wanted = at + count;
+            return DemoNeedsBytes;
+        }
+        return DemoParsed;
+    }
+    uint16_t U16() { return LittleU16(Take(2)); }
+    uint32_t U32() { return LittleU32(Take(4)); }
+    float Float() { return LittleFloat(Take(4)); }
+    const unsigned char* Take(size_t count) {
+        at += count;
+        return data + at - count;
+    }
+};
+
+DemoParse Refuse(std::string& reason, const std::string& why) {
+    reason = why;
+    return DemoRefused;
 }
 
-bool ParseMagicAndVersion(ByteReader& in, std::string& reason) {
-    size_t compared = in.Left() < MagicBytes ? in.Left() : MagicBytes;
-    if (compared > 0 && std::memcmp(in.data, Magic, compared) != 0) {
-        reason = "not a starchase demo: it does not begin with STARDEMO";
-        return false;
-    }
-    if (in.Left() < MagicBytes + 2) {
-        reason = CutInHeader("the mark and version", MagicBytes + 2, in.Left());
-        return false;
-    }
+DemoParse ParseMarkAndVersions(Cursor& in, std::string& reason) {
+    size_t compared = in.held < MagicBytes ? in.held : MagicBytes;
+    if (compared > 0 && std::memcmp(in.data, Magic, compared) != 0)
+        return Refuse(reason, "not a starchase demo: it does not begin with STARDEMO");
+    if (DemoParse need = in.Need(MagicBytes + 2, "the mark and version", reason))
+        return need;
     in.at += MagicBytes;
     uint16_t version = in.U16();
-    if (version != DemoFormatVersion) {
-        reason = "demo format version " + std::to_string(version) + " is not supported: only " +
-                 std::to_string(DemoFormatVersion);
-        return false;
-    }
-    return true;
+    if (version != DemoFormatVersion)
+        return Refuse(reason, "demo format version " + std::to_string(version) +
+                                  " is not supported: only " + std::to_string(DemoFormatVersion));
+    if (DemoParse need = in.Need(2, "the rules version", reason))
+        return need;
+    uint16_t rules = in.U16();
+    if (rules != GameRulesVersion)
+        return Refuse(reason, "recorded under the game's rules version " + std::to_string(rules) +
+                                  "; this game plays rules version " +
+                                  std::to_string(GameRulesVersion));
+    return DemoParsed;
 }
 
-bool ParseShipType(ByteReader& in, uint32_t index, uint32_t count, Demo& demo,
-                   std::string& reason) {
+DemoParse ParseShipType(Cursor& in, uint32_t index, uint32_t count, Demo& demo,
+                        std::string& reason) {
     std::string which = "ship type " + std::to_string(index + 1) + " of " + std::to_string(count);
-    if (in.Left() < 2) {
-        reason = CutInHeader(which.c_str(), 2, in.Left());
-        return false;
-    }
+    if (DemoParse need = in.Need(2, which, reason))
+        return need;
     uint16_t length = in.U16();
-    if (in.Left() < size_t(length) + 8) {
-        reason = CutInHeader(which.c_str(), size_t(length) + 8, in.Left());
-        return false;
-    }
+    if (DemoParse need = in.Need(size_t(length) + 8, which, reason))
+        return need;
     DemoShipType type;
     type.name.assign(reinterpret_cast<const char*>(in.data + in.at), length);
     in.at += length;
     type.thrust = in.Float();
     type.turnRate = in.Float();
-    if (type.name.empty()) {
-        reason = which + " has no name";
-        return false;
-    }
+    if (type.name.empty())
+        return Refuse(reason, which + " has no name");
     // Names as the catalogue orders them, each once, so that two lists compare in one pass.
-    if (!demo.shipTypes.empty() && !(demo.shipTypes.back().name < type.name)) {
-        reason = which + " (" + type.name + ") is out of name order";
-        return false;
-    }
+    if (!demo.shipTypes.empty() && !(demo.shipTypes.back().name < type.name))
+        return Refuse(reason, which + " (" + type.name + ") is out of name order");
     demo.shipTypes.push_back(type);
-    return true;
+    return DemoParsed;
 }
 
-bool ParseHeader(ByteReader& in, Demo& demo, std::string& reason) {
-    if (!ParseMagicAndVersion(in, reason))
-        return false;
-    if (in.Left() < 4 * RandomStateWords) {
-        reason = CutInHeader("the star seed", 4 * RandomStateWords, in.Left());
-        return false;
-    }
+DemoParse ParseHeader(Cursor& in, Demo& demo, std::string& reason) {
+    if (DemoParse parse = ParseMarkAndVersions(in, reason))
+        return parse;
+    if (DemoParse need = in.Need(4 * RandomStateWords, "the star seed", reason))
+        return need;
     for (uint32_t& word : demo.starSeed.words)
         word = in.U32();
-    if (in.Left() < 4) {
-        reason = CutInHeader("the number of ship types", 4, in.Left());
-        return false;
-    }
+    if (DemoParse need = in.Need(4, "the number of ship types", reason))
+        return need;
     uint32_t count = in.U32();
-    if (count > in.Left() / ShipTypeFixedBytes) {
-        reason = "the header lists " + std::to_string(count) + " ship types, more than its " +
-                 std::to_string(in.Left()) + " bytes left could hold";
-        return false;
-    }
+    if (count > in.Left() / ShipTypeFixedBytes)
+        return Refuse(reason, "the header lists " + std::to_string(count) +
+                                  " ship types, more than its " + std::to_string(in.Left()) +
+                                  " bytes left could hold");
     for (uint32_t i = 0; i < count; ++i)
-        if (!ParseShipType(in, i, count, demo, reason))
-            return false;
-    return true;
+        if (DemoParse parse = ParseShipType(in, i, count, demo, reason))
+            return parse;
+    return DemoParsed;
 }
 
 // Empty for a frame a demo can hold, else what is wrong with it.
@@ -127,6 +147,7 @@ std::string CheckFrame(DemoFrame frame) {
 void AppendDemoHeader(std::vector<unsigned char>& bytes, const Demo& demo) {
     bytes.insert(bytes.end(), Magic, Magic + MagicBytes);
     PutU16(bytes, DemoFormatVersion);
+    PutU16(bytes, GameRulesVersion);
     for (uint32_t word : demo.starSeed.words)
         PutU32(bytes, word);
     PutU32(bytes, uint32_t(demo.shipTypes.size()));
@@ -147,31 +168,58 @@ void AppendDemoEnd(std::vector<unsigned char>& bytes) {
     AppendDemoFrame(bytes, DemoFrame());
 }
 
-bool ParseDemo(const unsigned char* data, size_t size, Demo& demo, std::string& reason) {
+DemoParse ParseDemoHeader(const unsigned char* data, size_t size, uint64_t total, Demo& demo,
+                          size_t& used, std::string& reason) {
     Demo read;
-    ByteReader in{data, size};
-    if (!ParseHeader(in, read, reason))
-        return false;
-    while (in.Left() >= DemoFrameBytes) {
+    Cursor in{data, size, total};
+    DemoParse parse = ParseHeader(in, read, reason);
+    used = parse == DemoNeedsBytes ? in.wanted : in.at;
+    if (parse == DemoParsed) {
+        demo.starSeed = read.starSeed;
+        demo.shipTypes = std::move(read.shipTypes);
+    }
+    return parse;
+}
+
+bool ParseDemoFrame(const unsigned char* data, DemoFrame& frame, std::string& reason) {
+    Cursor in{data, DemoFrameBytes, DemoFrameBytes};
+    frame.milliseconds = in.U32();
+    frame.keys = in.U16();
+    reason = frame.milliseconds == 0 && frame.keys == 0 ? "" : CheckFrame(frame);
+    return reason.empty();
+}
+
+bool ScanDemoFrames(const unsigned char* data, size_t size, Demo& demo, size_t& used,
+                    std::string& reason) {
+    for (used = 0; !demo.finished && size - used >= DemoFrameBytes; used += DemoFrameBytes) {
         DemoFrame frame;
-        frame.milliseconds = in.U32();
-        frame.keys = in.U16();
-        if (frame.milliseconds == 0 && frame.keys == 0) {
-            read.finished = true;
-            break;
-        }
-        std::string wrong = CheckFrame(frame);
-        if (!wrong.empty()) {
-            reason = "frame " + std::to_string(read.frames.size() + 1) + " " + wrong;
+        if (!ParseDemoFrame(data + used, frame, reason)) {
+            reason = "frame " + std::to_string(demo.frameCount + 1) + " " + reason;
             return false;
         }
-        read.frames.push_back(frame);
+        demo.finished = frame.milliseconds == 0;
+        demo.frameCount += !demo.finished;
+        demo.milliseconds += frame.milliseconds;
     }
-    if (read.finished && in.Left() > 0) {
-        reason = std::to_string(in.Left()) + " bytes follow the end mark";
+    return true;
+}
+
+bool EndDemoFrames(Demo& demo, uint64_t left, std::string& reason) {
+    if (demo.finished && left > 0) {
+        reason = std::to_string(left) + " bytes follow the end mark";
         return false;
     }
-    read.partialFrameBytes = read.finished ? 0 : in.Left();
+    demo.partialFrameBytes = size_t(left);
+    return true;
+}
+
+bool ParseDemo(const unsigned char* data, size_t size, Demo& demo, std::string& reason) {
+    Demo read;
+    size_t header = 0, frames = 0;
+    if (ParseDemoHeader(data, size, size, read, header, reason) != DemoParsed ||
+        !ScanDemoFrames(data + header, size - header, read, frames, reason) ||
+        !EndDemoFrames(read, size - header - frames, reason))
+        return false;
     demo = std::move(read);
     return true;
 }

@@ -2,11 +2,14 @@
 // frame's measured length and held keys. Pure: no files, no SDL.
 //
 // All numbers are little-endian. The header: the magic "STARDEMO", the format version (uint16),
-// the star generator's 624 seeding words (uint32 each), the number of ship types (uint32), and
-// per type in name order its name length (uint16), name bytes, thrust and turn rate (float32
-// bits). Then one entry per frame: milliseconds (uint32, 1 to MaxDemoFrameMilliseconds) and the
-// held GameKey bits (uint16). An entry of 0 milliseconds and no keys marks the end; nothing
-// follows it.
+// the rules version the game was played under (uint16, GameRulesVersion), the star generator's
+// 624 seeding words (uint32 each), the number of ship types (uint32), and per type in name order
+// its name length (uint16), name bytes, thrust and turn rate (float32 bits). Then one entry per
+// frame: milliseconds (uint32, 1 to MaxDemoFrameMilliseconds) and the held GameKey bits (uint16).
+// An entry of 0 milliseconds and no keys marks the end; nothing follows it.
+//
+// A file is read in pieces: the header from its first bytes, then the frames a buffer at a time,
+// so that checking or playing a demo takes memory that does not grow with its length.
 #pragma once
 
 #include "RandomGenerator.h"
@@ -16,7 +19,7 @@
 #include <string>
 #include <vector>
 
-constexpr uint16_t DemoFormatVersion = 1;
+constexpr uint16_t DemoFormatVersion = 2;
 constexpr size_t DemoFrameBytes = 6;
 // Longer than any frame a running game measures: a day.
 constexpr uint32_t MaxDemoFrameMilliseconds = 24 * 60 * 60 * 1000;
@@ -33,20 +36,47 @@ struct DemoFrame {
     uint16_t keys = 0;         // GameKey bits
 };
 
+// A demo's header, and what its frames add up to once they have been checked.
 struct Demo {
     RandomSeed starSeed;
     std::vector<DemoShipType> shipTypes; // in name order, names unique
-    std::vector<DemoFrame> frames;
-    bool finished = false;        // the end mark was read: the recording was closed properly
-    size_t partialFrameBytes = 0; // bytes of a frame cut short after the last whole one
+    size_t frameCount = 0;               // whole frames before the end mark or the cut
+    uint64_t milliseconds = 0;           // of those frames together
+    bool finished = false;               // the end mark was read: the recording was closed properly
+    size_t partialFrameBytes = 0;        // bytes of a frame cut short after the last whole one
 };
 
-// The header bytes, for a demo's `starSeed` and `shipTypes`.
+// The header bytes, for a demo's `starSeed` and `shipTypes`, under this game's rules.
 void AppendDemoHeader(std::vector<unsigned char>& bytes, const Demo& demo);
 void AppendDemoFrame(std::vector<unsigned char>& bytes, DemoFrame frame);
 void AppendDemoEnd(std::vector<unsigned char>& bytes);
 
-// Reads a whole demo file's bytes. False, with `reason`, for anything but a demo of this
-// version whose header and every whole frame make sense. A file cut short inside its frames
+enum DemoParse { DemoParsed, DemoNeedsBytes, DemoRefused };
+
+// Reads the header from the first `size` bytes of a file of `total` bytes (at least `size`).
+// Parsed: `demo` holds the star seed and ship types, and `used` the header's length. NeedsBytes:
+// the header goes on past `size`; call again with at least `used` bytes. Refused, with `reason`,
+// for anything but the header of a demo of this format recorded under this game's rules; a file
+// that does not begin with the mark is refused from its first bytes. `demo` changes only when
+// the header is parsed.
+DemoParse ParseDemoHeader(const unsigned char* data, size_t size, uint64_t total, Demo& demo,
+                          size_t& used, std::string& reason);
+
+// Checks the frame entries at `data` in order and counts them into `demo`, up to and including
+// the end mark (then `finished`); `used` is the bytes of the whole entries taken. False, with
+// `reason`, at a frame no game plays.
+bool ScanDemoFrames(const unsigned char* data, size_t size, Demo& demo, size_t& used,
+                    std::string& reason);
+
+// The one frame entry at `data` (DemoFrameBytes): false, with `reason`, for a frame no game plays.
+// The end mark reads as a frame of 0 ms and no keys.
+bool ParseDemoFrame(const unsigned char* data, DemoFrame& frame, std::string& reason);
+
+// The file ends `left` bytes after the last whole entry scanned: a frame cut short is noted in
+// `demo`; false, with `reason`, for bytes after the end mark.
+bool EndDemoFrames(Demo& demo, uint64_t left, std::string& reason);
+
+// Reads a whole demo file's bytes: the header, then every frame scanned. False, with `reason`,
+// for anything ParseDemoHeader or ScanDemoFrames refuses. A file cut short inside its frames
 // (or without its end mark) is read up to its last whole frame, with `finished` false.
 bool ParseDemo(const unsigned char* data, size_t size, Demo& demo, std::string& reason);

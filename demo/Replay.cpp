@@ -132,27 +132,27 @@ std::string DemoLine(const DemoResult& result) {
 std::string UnfinishedDemoNote(const Demo& demo) {
     if (demo.finished)
         return "";
-    std::string whole = std::to_string(demo.frames.size());
+    std::string whole = std::to_string(demo.frameCount);
     if (demo.partialFrameBytes > 0)
-        return "ends inside frame " + std::to_string(demo.frames.size() + 1) + " (" +
+        return "ends inside frame " + std::to_string(demo.frameCount + 1) + " (" +
                std::to_string(demo.partialFrameBytes) + " of " + std::to_string(DemoFrameBytes) +
                " bytes): replaying the " + whole + " whole frames before it";
     return "has no end mark after frame " + whole + " (the recording was cut off): replaying its " +
            whole + " frames";
 }
 
-bool ReplayDemo(const Demo& demo, DemoResult& result) {
-    if (!SetUpWorld(&demo.starSeed))
+bool ReplayDemo(DemoReader& reader, DemoResult& result, std::string& reason) {
+    reason.clear();
+    if (!SetUpWorld(&reader.demo.starSeed))
         return false;
     FrameClock clock;
-    uint64_t milliseconds = 0;
-    for (const DemoFrame& frame : demo.frames) {
+    DemoFrame frame;
+    while (ReadDemoFrame(reader, frame, reason)) {
         // Exactly the loop's arithmetic: whole milliseconds held in a double, times 0.001.
         double elapsed = frame.milliseconds;
         if (FrameUpdates(clock, elapsed))
             AdvanceWorld(world, HeldKeys{frame.keys}, elapsed * 0.001);
-        milliseconds += frame.milliseconds;
     }
-    result = SumUpGame(world, demo.frames.size(), milliseconds);
-    return true;
+    result = SumUpGame(world, reader.demo.frameCount, reader.demo.milliseconds);
+    return reason.empty();
 }

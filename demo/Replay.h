@@ -2,6 +2,7 @@
 // without a window, and the line that sums up where a game ended.
 #pragma once
 
+#include "DemoFile.h"
 #include "DemoFormat.h"
 #include "World.h"
 
@@ -51,6 +52,7 @@ std::string DemoLine(const DemoResult& result);
 std::string UnfinishedDemoNote(const Demo& demo);
 
 // Sets up `world` (which must be empty) with the demo's star seed from the catalogue's types
-// (models are not needed) and plays every frame's update as the frame loop did. False when the
-// set-up fails (it wrote why).
-bool ReplayDemo(const Demo& demo, DemoResult& result);
+// (models are not needed) and plays every frame's update as the frame loop did, reading the
+// frames from `reader` as it goes. False when the set-up fails (it wrote why; `reason` is empty)
+// or, with `reason`, when a frame cannot be read.
+bool ReplayDemo(DemoReader& reader, DemoResult& result, std::string& reason);

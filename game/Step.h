@@ -4,8 +4,16 @@
 #include "HeldKeys.h"
 #include "World.h"
 
-// The world's part of a frame's update pass: nothing while P is held (a pause), else one step
-// of `seconds` (the frame time, taken to single precision) under the held keys.
+#include <cstdint>
+
+// The version of the rules the step plays by. A recorded game replays to the same world only
+// under the rules it was recorded with, so demo files carry this number; raise it with any change
+// that makes the same frames play differently (the demo test's pinned line changes then too).
+constexpr uint16_t GameRulesVersion = 1;
+
+// The world's part of a frame's update pass: while P is held (a pause) the followed position
+// comes to the player's ship and nothing moves, else one step of `seconds` (the frame time, taken
+// to single precision) under the held keys.
 void AdvanceWorld(World& w, HeldKeys keys, double seconds);
 
 // Advances `w` by one frame of `seconds`, the player flying by `keys`. The frame time is not

@@ -48,10 +48,18 @@ void Fire(World& w, Ship& p) {
     p.reloadTimer = p.reloadTime;
 }
 
+// The one writer of the followed position: the player's ship where the frame finds it.
+void FollowPlayer(World& w) {
+    for (const Ship& p : w.ships)
+        if (!p.computerControlled) {
+            w.followedPosition = p.position;
+            return;
+        }
+}
+
 void TakeTurn(World& w, Ship& p, HeldKeys keys, float seconds) {
     Vector2 start = p.position;
     if (!p.computerControlled) {
-        w.followedPosition = start;
         p.distanceToPlayer = 0;
         w.playerVelocity = p.velocity;
     }
@@ -105,12 +113,16 @@ bool ProjectileTurn(World& w, Projectile& q, float seconds) {
 } // namespace
 
 void AdvanceWorld(World& w, HeldKeys keys, double seconds) {
-    if (!KeyHeld(keys, KeyP))
+    if (KeyHeld(keys, KeyP))
+        FollowPlayer(w);
+    else
         StepWorld(w, keys, float(seconds));
 }
 
 void StepWorld(World& w, HeldKeys keys, float seconds) {
     SortByDistance(w.ships);
+    // The player's ship is first now and still where its turn will begin.
+    FollowPlayer(w);
     for (Ship& p : w.ships)
         TakeTurn(w, p, keys, seconds);
     for (auto q = w.projectiles.begin(); q != w.projectiles.end();)

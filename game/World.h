@@ -64,8 +64,8 @@ struct World {
     std::list<Projectile> projectiles; // in firing order
     std::vector<Star> stars;
     std::vector<SceneryObject> scenery;
-    // Where the view is centred: the player's position at the start of its turn. Written only by
-    // the step; the camera follows it.
+    // Where the view is centred: the player's position as the frame begins, whether the frame
+    // steps or is paused. Written only by the step's update pass; the camera follows it.
     Vector2 followedPosition;
     Vector2 playerVelocity; // the player's velocity at the start of its turn this step
 };

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A game recorded with real keys plays back to the same end in a window and with no window; a
-# recording cut off plays its whole frames; broken files and a changed catalogue are refused
-# before any window opens.
+# recording cut off plays its whole frames; a long recorded frame keeps the window answering; a
+# recording that meets a file size limit plays on and fails; broken files, other rules and a
+# changed catalogue are refused before any window opens.
 source "$(dirname "$0")/lib.sh"
 start_display
 data=$(default_data)
@@ -30,7 +31,7 @@ frames=${BASH_REMATCH[1]}
 read -r up left_fire fire < <(python3 - "$demo" <<'EOF'
 import struct, sys
 data = open(sys.argv[1], "rb").read()
-at = 8 + 2 + 4 * 624
+at = 8 + 2 + 2 + 4 * 624
 count, = struct.unpack_from("<I", data, at)
 at += 4
 for _ in range(count):
@@ -67,16 +68,79 @@ replayed=$("$SHIPYARD" replay --data "$data" "$work/cut.demo" 2>"$work/cut.err")
 [ "$replayed" = "$(cat "$work/cut.out")" ] || fail "cut file replayed: [$replayed]"
 [ "$(cat "$work/cut.err")" = "shipyard: $note" ] || fail "cut file: [$(cat "$work/cut.err")]"
 
+# Played, a frame recorded as 60 s long keeps the window answering: F2 gives the small window
+# drawn again, Escape ends the playback at once.
+python3 - "$demo" "$work/long.demo" <<'EOF'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+at = 8 + 2 + 2 + 4 * 624
+count, = struct.unpack_from("<I", data, at)
+at += 4
+for _ in range(count):
+    length, = struct.unpack_from("<H", data, at)
+    at += 2 + length + 8
+frames = [(16, 0)] * 5 + [(60000, 0), (16, 0), (0, 0)]
+open(sys.argv[2], "wb").write(data[:at] + b"".join(struct.pack("<IH", *f) for f in frames))
+EOF
+start_game "$data" --play "$work/long.demo"
+find_window 1
+xdotool key F2
+sleep 1
+# Found again, the search tried anew when a window it walks goes away (the old mode's).
+for _ in $(seq 10); do
+    window=$(xdotool search --name '^starchase$' 2>/dev/null | head -n 1) && break
+    sleep 0.3
+done
+[[ $(xdotool getwindowgeometry "$window") == *"Geometry: 640x480"* ]] ||
+    fail "F2 during a long frame: $(xdotool getwindowgeometry "$window")"
+read -r lit < <(measure "$(shot long-frame-F2)" lit:0.4,0.4,0.6,0.6)
+at_least "$lit" 0.2 || fail "not drawn again after F2 during a long frame ($lit lit)"
+escaped=$(date +%s%N)
+xdotool key Escape
+wait_game_exit
+echo "Escape to exit during a 60 s frame: $((($(date +%s%N) - escaped) / 1000000)) ms"
+(($(date +%s%N) - escaped < 2000000000)) || fail "Escape during a long frame was not answered"
+expect_status 0
+[ "$(cat "$work/game.err")" = "starchase: $work/long.demo: stopped after frame 6 of 7" ] ||
+    fail "long frame: [$(cat "$work/game.err")]"
+
+# Recorded under a file size limit of 3 kB: the write that meets it is said once, the game plays
+# on and ends with status 1, and the part written replays to its last whole frame.
+(cd "$data" && ulimit -f 3 && exec timeout 120 "$STARCHASE" --record "$work/limited.demo" \
+    >"$work/game.out" 2>"$work/game.err") &
+game_pid=$!
+find_window 1
+for _ in $(seq 300); do
+    [ "$(stat -c %s "$work/limited.demo")" -lt 3072 ] || break
+    sleep 0.1
+done
+sleep 1
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended when the recording met the limit"
+xdotool key Escape
+wait_game_exit
+expect_status 1
+expect_output ""
+[ "$(cat "$work/game.err")" = \
+    "starchase: $work/limited.demo: File too large; the recording stops here" ] ||
+    fail "limited recording: [$(cat "$work/game.err")]"
+[ "$(stat -c %s "$work/limited.demo")" = 3072 ] || fail "the limited recording is not 3 kB"
+"$SHIPYARD" replay --data "$data" "$work/limited.demo" >"$work/limited.out" \
+    2>"$work/limited.err" || fail "the limited recording does not replay"
+grep -Eq "^shipyard: $work/limited.demo: (ends inside|has no end mark after) frame" \
+    "$work/limited.err" &&
+    grep -q '^demo: [0-9]* frames' "$work/limited.out" || fail "limited recording replayed"
+
 # Refused by both, with one line and status 1. No display is needed to see them: the game
 # refuses before it opens a window.
 other="$work/other"
 cp -r "$data" "$other"
 awk 'NR % 4 == 1 { name = $0 } NR % 4 == 3 && name == "Umbrek" { $0 = "12" } { print }' \
     "$data/alukset.txt" >"$other/alukset.txt"
-head -c 100 "$demo" >"$work/header.demo"
+head -c 102 "$demo" >"$work/header.demo"
 head -c $((size - 6 * (frames + 1))) "$demo" >"$work/absurd.demo"
 printf '\xff\xff\xff\xff\x00\x00' >>"$work/absurd.demo"
-printf 'STARDEMO\x02\x00' >"$work/version.demo"
+printf 'STARDEMO\x03\x00' >"$work/version.demo"
+printf 'STARDEMO\x02\x00\x07\x00' >"$work/rules.demo"
 mkfifo "$work/pipe.demo"
 expect_refusal() { # FILE DATA-FOLDER REASON
     local out
@@ -98,8 +162,17 @@ expect_refusal "$work/missing.demo" "$data" "No such file or directory"
 expect_refusal "$data/alukset.txt" "$data" "not a starchase demo: it does not begin with STARDEMO"
 expect_refusal "$work/header.demo" "$data" \
     "file ends inside the header: the star seed needs 2496 bytes, 90 left"
-expect_refusal "$work/version.demo" "$data" "demo format version 2 is not supported: only 1"
+expect_refusal "$work/version.demo" "$data" "demo format version 3 is not supported: only 2"
+expect_refusal "$work/rules.demo" "$data" \
+    "recorded under the game's rules version 7; this game plays rules version 1"
 expect_refusal "$work/absurd.demo" "$data" \
     "frame 1 lasts 4294967295 ms: a frame lasts from 1 ms to 86400000 ms (a day)"
 expect_refusal "$work/pipe.demo" "$data" "is a named pipe, not a regular file"
+status=0
+(cd "$data" && env -u DISPLAY timeout 10 "$STARCHASE" --record "$work/pipe.demo" \
+    2>"$work/refused.err") || status=$?
+expect_status 1
+[ "$(cat "$work/refused.err")" = \
+    "starchase: $work/pipe.demo: is a named pipe, not a file to record into" ] ||
+    fail "recording into a named pipe: [$(cat "$work/refused.err")]"
 echo "ok"

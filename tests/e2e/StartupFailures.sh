@@ -38,6 +38,29 @@ expect_output $'ERROR: loading a model file missing.ms3d\n'"$failed"
 grep -q "error: model file missing.ms3d of type A cannot be opened" "$work/check.out" ||
     fail "check: $(cat "$work/check.out")"
 
+# Something named alukset.txt in the working folder that cannot be read is reported before any
+# window opens, also by an installed game, which has ships of its own to fall back on.
+mkdir -p "$work/prefix/bin" "$work/prefix/share"
+cp "$STARCHASE" "$work/prefix/bin/starchase"
+cp -r "$data" "$work/prefix/share/starchase"
+mkdir -p "$work/pipe" "$work/folder/alukset.txt" "$work/unreadable"
+mkfifo "$work/pipe/alukset.txt"
+cp "$data/alukset.txt" "$work/unreadable/alukset.txt"
+chmod 000 "$work/unreadable/alukset.txt"
+for game in "$STARCHASE" "$work/prefix/bin/starchase"; do
+    STARCHASE=$game run_game_to_end "$work/pipe"
+    expect_status 1
+    expect_output "ERROR: alukset.txt cannot be used: is a named pipe, not a regular file"
+    STARCHASE=$game run_game_to_end "$work/folder"
+    expect_status 1
+    expect_output "ERROR: alukset.txt cannot be used: is a directory, not a regular file"
+    if [ "$(id -u)" != 0 ]; then # root reads any file
+        STARCHASE=$game run_game_to_end "$work/unreadable"
+        expect_status 1
+        expect_output "ERROR: alukset.txt cannot be used: Permission denied"
+    fi
+done
+
 # No display at all: one error line, no escape codes from a text-terminal driver, status 1.
 status=0
 (cd "$data" && env -u DISPLAY -u WAYLAND_DISPLAY timeout 20 "$STARCHASE" >"$work/game.out") || status=$?

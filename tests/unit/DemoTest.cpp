@@ -1,5 +1,6 @@
 // Demos: a scripted pilot's recording replays to its own end; broken files and changed
-// catalogues are refused; the frame loop's update rule, the world's hash and the closing line.
+// catalogues are refused; long files are read in bounded memory; the frame loop's update rule,
+// the world's hash and the closing line.
 #include "Autopilot.h"
 #include "DemoFile.h"
 #include "Replay.h"
@@ -7,7 +8,12 @@
 #include "StepTestSupport.h"
 #include "TestFiles.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <random>
 
 namespace {
@@ -49,10 +55,13 @@ DemoResult FlyAndRecord(const std::string& path, int frameCount) {
     return SumUpGame(world, recorder.frames, recorder.milliseconds);
 }
 
-std::string Replayed(const Demo& demo) {
+std::string Replayed(const std::string& path) {
     world = World();
+    DemoReader reader;
     DemoResult result;
-    EXPECT_TRUE(ReplayDemo(demo, result));
+    std::string reason;
+    EXPECT_TRUE(OpenDemo(path, reader, reason)) << reason;
+    EXPECT_TRUE(ReplayDemo(reader, result, reason)) << reason;
     return DemoLine(result);
 }
 
@@ -63,13 +72,13 @@ TEST(Demo, AScriptedPilotsRecordingReplaysToTheSameWorld) {
     DemoResult flown = FlyAndRecord(path, 6000); // about a minute
     EXPECT_LT(flown.chasersLeft, 12u) << "the pilot hit nothing: a poor test of the replay";
 
-    Demo demo;
+    DemoReader reader;
     std::string reason;
-    ASSERT_TRUE(ReadDemoFile(path, demo, reason)) << reason;
-    EXPECT_TRUE(demo.finished);
-    EXPECT_EQ(demo.frames.size(), 6000u);
-    EXPECT_EQ(CatalogueDifference(demo.shipTypes, shipCatalogue), "");
-    EXPECT_EQ(Replayed(demo), DemoLine(flown));
+    ASSERT_TRUE(OpenDemo(path, reader, reason)) << reason;
+    EXPECT_TRUE(reader.demo.finished);
+    EXPECT_EQ(reader.demo.frameCount, 6000u);
+    EXPECT_EQ(CatalogueDifference(reader.demo.shipTypes, shipCatalogue), "");
+    EXPECT_EQ(Replayed(path), DemoLine(flown));
     // Demos that players keep replay only while the step computes exactly as it did: this line
     // is the same in every build. Change it only for a change meant to make the game play
     // differently, which makes every recorded demo replay differently too.
@@ -77,10 +86,11 @@ TEST(Demo, AScriptedPilotsRecordingReplaysToTheSameWorld) {
               "demo: 6000 frames, 63.540 s, 2 chasers left, state 46c09163c75b303a");
 
     // The keys count.
-    Demo withoutKeys = demo;
-    for (DemoFrame& frame : withoutKeys.frames)
-        frame.keys = 0;
-    EXPECT_NE(Replayed(withoutKeys), DemoLine(flown));
+    const std::string file = ReadWholeFile(path);
+    std::vector<unsigned char> withoutKeys(file.begin(), file.end());
+    for (size_t at = reader.framesAt + 4; at < withoutKeys.size(); at += DemoFrameBytes)
+        withoutKeys[at] = withoutKeys[at + 1] = 0;
+    EXPECT_NE(Replayed(WriteScratchFile("without keys.demo", withoutKeys)), DemoLine(flown));
     world = World();
     shipCatalogue.Clear();
 }
@@ -115,8 +125,8 @@ std::vector<unsigned char> ValidDemo(int frames = 3) {
     return bytes;
 }
 
-constexpr size_t HeaderBytes = 8 + 2 + 4 * 624 + 4 + (2 + 6 + 8) + (2 + 9 + 8);
-constexpr size_t FirstNameAt = 8 + 2 + 4 * 624 + 4 + 2;
+constexpr size_t HeaderBytes = 8 + 2 + 2 + 4 * 624 + 4 + (2 + 6 + 8) + (2 + 9 + 8);
+constexpr size_t FirstNameAt = 8 + 2 + 2 + 4 * 624 + 4 + 2;
 constexpr size_t SecondNameAt = FirstNameAt + 6 + 8 + 2;
 
 void Put16(std::vector<unsigned char>& bytes, size_t at, uint16_t value) {
@@ -158,10 +168,13 @@ TEST(DemoFile, BrokenFilesAreRefusedAndCutOnesPlayTheirWholeFrames) {
         {"other mark", changed([](auto& b) { b[3] = 'X'; }),
          "not a starchase demo: it does not begin with STARDEMO"},
         {"text", {'h', 'e', 'l', 'l', 'o'}, "not a starchase demo"},
-        {"version 2", changed([](auto& b) { Put16(b, 8, 2); }),
-         "demo format version 2 is not supported: only 1"},
-        {"cut in the seed", Cut(valid, 1000), "the star seed needs 2496 bytes, 990 left"},
-        {"cut before the types", Cut(valid, 2508),
+        {"version 3", changed([](auto& b) { Put16(b, 8, 3); }),
+         "demo format version 3 is not supported: only 2"},
+        {"other rules", changed([](auto& b) { Put16(b, 10, 7); }),
+         "recorded under the game's rules version 7; this game plays rules version"},
+        {"cut in the rules version", Cut(valid, 11), "the rules version needs 2 bytes, 1 left"},
+        {"cut in the seed", Cut(valid, 1002), "the star seed needs 2496 bytes, 990 left"},
+        {"cut before the types", Cut(valid, 2510),
          "the number of ship types needs 4 bytes, 2 left"},
         {"cut in a name", Cut(valid, SecondNameAt + 3), "ship type 2 of 2 needs 17 bytes, 3 left"},
         {"too many types", changed([](auto& b) { Put32(b, FirstNameAt - 6, 100000); }),
@@ -188,17 +201,17 @@ TEST(DemoFile, BrokenFilesAreRefusedAndCutOnesPlayTheirWholeFrames) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Demo demo;
-        demo.frames.resize(7); // a refused file leaves the demo as it was
+        demo.frameCount = 7; // a refused file leaves the demo as it was
         std::string reason;
         bool accepted = ParseDemo(c.bytes.data(), c.bytes.size(), demo, reason);
         if (*c.reason) {
             EXPECT_FALSE(accepted);
             EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
-            EXPECT_EQ(demo.frames.size(), 7u);
+            EXPECT_EQ(demo.frameCount, 7u);
             continue;
         }
         ASSERT_TRUE(accepted) << reason;
-        EXPECT_EQ(demo.frames.size(), c.frames);
+        EXPECT_EQ(demo.frameCount, c.frames);
         EXPECT_EQ(demo.finished, c.finished);
         EXPECT_EQ(demo.partialFrameBytes, c.partialFrameBytes);
         EXPECT_EQ(demo.shipTypes.size(), 2u);
@@ -207,15 +220,15 @@ TEST(DemoFile, BrokenFilesAreRefusedAndCutOnesPlayTheirWholeFrames) {
 }
 
 TEST(DemoFile, UnreadableFilesGiveTheSystemsReason) {
-    Demo demo;
+    DemoReader missing, folder, cut;
     std::string reason;
-    EXPECT_FALSE(ReadDemoFile(testing::TempDir() + "no such.demo", demo, reason));
+    EXPECT_FALSE(OpenDemo(testing::TempDir() + "no such.demo", missing, reason));
     EXPECT_EQ(reason, "No such file or directory");
-    EXPECT_FALSE(ReadDemoFile(testing::TempDir(), demo, reason));
+    EXPECT_FALSE(OpenDemo(testing::TempDir(), folder, reason));
     EXPECT_EQ(reason, "is a directory, not a regular file");
     const std::string path = WriteScratchFile("cut.demo", Cut(ValidDemo(), HeaderBytes + 9));
-    ASSERT_TRUE(ReadDemoFile(path, demo, reason));
-    EXPECT_EQ(UnfinishedDemoNote(demo),
+    ASSERT_TRUE(OpenDemo(path, cut, reason));
+    EXPECT_EQ(UnfinishedDemoNote(cut.demo),
               "ends inside frame 2 (3 of 6 bytes): replaying the 1 whole frames before it");
 }
 
@@ -230,12 +243,96 @@ TEST(DemoFile, AFrameNoDemoCanHoldStopsTheRecording) {
     EXPECT_FALSE(RecordDemoFrame(recorder, -4294967290.0, HeldKeys(), reason));
     EXPECT_EQ(reason, "frame 2 lasted -4294967290 ms, which no demo can hold");
     EXPECT_FALSE(RecordDemoFrame(recorder, 5, HeldKeys(), reason));
-    Demo demo;
-    ASSERT_TRUE(ReadDemoFile(path, demo, reason)) << reason;
-    EXPECT_EQ(demo.frames.size(), 1u);
-    EXPECT_FALSE(demo.finished);
+    DemoReader reader;
+    ASSERT_TRUE(OpenDemo(path, reader, reason)) << reason;
+    EXPECT_EQ(reader.demo.frameCount, 1u);
+    EXPECT_FALSE(reader.demo.finished);
     EXPECT_FALSE(StartDemoRecording(recorder, testing::TempDir() + "no/such/folder.demo", reason));
     EXPECT_EQ(reason, "No such file or directory");
+}
+
+namespace {
+
+// The kernel's peak of this process's resident memory, in kB, since the last ResetMemoryPeak.
+long MemoryPeakKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string field;
+    long kilobytes = 0;
+    while (status >> field && field != "VmHWM:") {
+    }
+    status >> kilobytes;
+    return kilobytes;
+}
+
+bool ResetMemoryPeak() {
+    std::ofstream peak("/proc/self/clear_refs");
+    peak << "5";
+    peak.flush();
+    return bool(peak);
+}
+
+// Frame i of a long game: every one paused, lengths and keys changing from frame to frame.
+DemoFrame LongGameFrame(uint32_t i) {
+    return {1 + i % 97, uint16_t((i * 7 | KeyP) & AllGameKeys)};
+}
+
+} // namespace
+
+TEST(DemoFile, ReadingTakesMemoryThatDoesNotGrowWithTheFile) {
+    if (!ResetMemoryPeak())
+        GTEST_SKIP() << "the peak of resident memory cannot be reset here";
+    // 2 GB of zeros, on disk as a sparse file: refused from its first bytes.
+    const std::string zeros = testing::TempDir() + "zeros.demo";
+    int descriptor = open(zeros.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(descriptor, 0);
+    ASSERT_EQ(ftruncate(descriptor, off_t(2) << 30), 0);
+    close(descriptor);
+    const long before = MemoryPeakKilobytes();
+    DemoReader refused;
+    std::string reason;
+    EXPECT_FALSE(OpenDemo(zeros, refused, reason));
+    EXPECT_EQ(reason, "not a starchase demo: it does not begin with STARDEMO");
+    EXPECT_LT(MemoryPeakKilobytes() - before, 1024);
+    std::remove(zeros.c_str());
+
+    // A header longer than one read, then two million frames (12 MB).
+    Demo header;
+    header.shipTypes = {{std::string(40000, 'A'), 1, 2}, {std::string(40000, 'B'), 3, 4}};
+    std::vector<unsigned char> bytes;
+    AppendDemoHeader(bytes, header);
+    const std::string path = testing::TempDir() + "long.demo";
+    std::ofstream out(path, std::ios::binary);
+    constexpr uint32_t FrameCount = 2000000;
+    uint64_t milliseconds = 0;
+    for (uint32_t i = 0; i < FrameCount; ++i) {
+        AppendDemoFrame(bytes, LongGameFrame(i));
+        milliseconds += LongGameFrame(i).milliseconds;
+        if (bytes.size() > 60000 || i + 1 == FrameCount) {
+            out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+            bytes.clear();
+        }
+    }
+    out.close();
+
+    ASSERT_TRUE(ResetMemoryPeak());
+    const long start = MemoryPeakKilobytes();
+    DemoReader reader;
+    ASSERT_TRUE(OpenDemo(path, reader, reason)) << reason;
+    EXPECT_EQ(reader.demo.shipTypes.size(), 2u);
+    EXPECT_EQ(reader.demo.frameCount, FrameCount);
+    EXPECT_EQ(reader.demo.milliseconds, milliseconds);
+    EXPECT_FALSE(reader.demo.finished);
+    DemoFrame frame;
+    uint32_t read = 0, wrong = 0;
+    for (; ReadDemoFrame(reader, frame, reason); ++read)
+        wrong += frame.milliseconds != LongGameFrame(read).milliseconds ||
+                 frame.keys != LongGameFrame(read).keys;
+    EXPECT_EQ(reason, "");
+    EXPECT_EQ(read, FrameCount);
+    EXPECT_EQ(wrong, 0u);
+    // The header's 80 kB and one read's buffer; the whole file would be 12 MB.
+    EXPECT_LT(MemoryPeakKilobytes() - start, 1024);
+    std::remove(path.c_str());
 }
 
 TEST(CatalogueDifference, NamesTheFirstDifferenceInNameOrder) {

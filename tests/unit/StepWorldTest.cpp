@@ -231,3 +231,15 @@ TEST_F(StepWorldTest, RemovingShotsNeitherSkipsNorRevisitsTheNextOne) {
     EXPECT_EQ(w.ships[1].hitPoints, 9);
     EXPECT_EQ(w.ships[0].hitPoints, 10); // the player takes no damage
 }
+
+TEST_F(StepWorldTest, WhilePausedTheViewComesToWhereThePlayerIsAndNothingMoves) {
+    AddPlayer({0, 0}, {10, 0});
+    AddChaser({100, 40}, 100, {0, 3});
+    StepWorld(w, keys, 0.5f);
+    ASSERT_EQ(w.ships[0].position, Vector2(5, 0));
+    HoldKey(keys, KeyP);
+    AdvanceWorld(w, keys, 0.5);
+    EXPECT_EQ(w.followedPosition, Vector2(5, 0)); // not (0, 0), where the last step began
+    EXPECT_EQ(w.ships[0].position, Vector2(5, 0));
+    EXPECT_EQ(w.ships[1].position, Vector2(100, 41.5f));
+}

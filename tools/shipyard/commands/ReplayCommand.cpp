@@ -25,9 +25,10 @@ int RunReplay(int argc, char** argv) {
     if (argc != 1)
         return UsageError(ReplayCommand, argc < 1 ? "no demo given" : "one demo at a time");
     const char* path = argv[0];
-    Demo demo;
+    DemoReader reader;
+    const Demo& demo = reader.demo;
     std::string reason;
-    if (!ReadDemoFile(path, demo, reason))
+    if (!OpenDemo(path, reader, reason))
         return Refuse(path, reason.c_str());
     if (!demo.finished)
         std::fprintf(stderr, "shipyard: %s: %s\n", path, UnfinishedDemoNote(demo).c_str());
@@ -47,8 +48,8 @@ int RunReplay(int argc, char** argv) {
             return Refuse(path, std::string("the recorded ship types have no ") + type.name +
                                     ", which the game needs");
     DemoResult result;
-    if (!ReplayDemo(demo, result))
-        return 1;
+    if (!ReplayDemo(reader, result, reason))
+        return reason.empty() ? 1 : Refuse(path, reason.c_str());
     std::printf("%s\n", DemoLine(result).c_str());
     return 0;
 }
@@ -60,5 +61,5 @@ const ShipyardCommand ReplayCommand = {
     "Plays the recorded game FILE to its end as fast as the machine allows, with no window, and\n"
     "prints the line the game prints when it plays the demo. The ship types' figures are read\n"
     "from alukset.txt in DIR (the current folder when none is given) and must match those the\n"
-    "recording was made with.\n",
+    "recording was made with. A demo recorded under other rules of the game is refused.\n",
     RunReplay};
