@@ -29,6 +29,7 @@ struct Hud {
     bool shown = false;
     bool unusable = false; // no font: the display stays hidden
     TTF_Font* font = nullptr;
+    bool fontconfigStarted = false; // FcInit succeeded: FcFini at the end
     HudCount count;
     std::vector<std::string> drawnLines; // the text the texture holds
     unsigned texture = 0;
@@ -38,7 +39,8 @@ struct Hud {
 Hud hud;
 
 bool FindFont(std::string& path, std::string& reason) {
-    if (!FcInit()) {
+    hud.fontconfigStarted = FcInit();
+    if (!hud.fontconfigStarted) {
         reason = "fontconfig cannot start";
         return false;
     }
@@ -192,5 +194,7 @@ void StopHud() {
         TTF_CloseFont(hud.font);
     if (TTF_WasInit())
         TTF_Quit();
+    if (hud.fontconfigStarted)
+        FcFini();
     hud = Hud{};
 }

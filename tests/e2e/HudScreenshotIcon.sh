@@ -36,10 +36,14 @@ at_least "$lit_shown" $(python3 -c "print($lit_hidden + 0.03)") || fail "no text
 at_least "$lit_again" $(python3 -c "print($lit_hidden + 0.03)") || fail "H did not show it again"
 at_least 0 "$below" && at_least 0 "$right" || fail "the display changed the scene elsewhere"
 
-# Two screenshots within a second: two files of the window's size.
+# Two screenshots, likely within a second: two files of the window's size.
 xdotool key F12
+sleep 0.5
 xdotool key F12
-sleep 1
+for _ in $(seq 40); do
+    [ "$(wc -l <"$work/game.out")" -ge 2 ] && break
+    sleep 0.25
+done
 xdotool keyup p
 mapfile -t saved <"$work/game.out"
 echo "saved: ${saved[*]}"
