@@ -102,6 +102,21 @@ void PutCoverage(SDL_Surface* surface, std::vector<unsigned char>& alpha, int wi
     SDL_UnlockSurface(surface);
 }
 
+// RGBA of white text of coverage `text` over a black shadow of coverage `shadow`.
+std::vector<unsigned char> WhiteOverShadow(const std::vector<unsigned char>& text,
+                                           const std::vector<unsigned char>& shadow) {
+    std::vector<unsigned char> rgba(text.size() * 4);
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned a = text[i], s = shadow[i];
+        unsigned covered = a + s * (255 - a) / 255;
+        // The colour is the text's share of what covers the pixel.
+        unsigned char grey = covered ? (unsigned char)(255 * a / covered) : 0;
+        rgba[i * 4] = rgba[i * 4 + 1] = rgba[i * 4 + 2] = grey;
+        rgba[i * 4 + 3] = (unsigned char)covered;
+    }
+    return rgba;
+}
+
 // The lines in white with a dark shadow one pixel down and right, as RGBA rows from the top.
 bool RenderLines(const std::vector<std::string>& lines, int& width, int& height,
                  std::vector<unsigned char>& rgba, std::string& reason) {
@@ -137,15 +152,7 @@ bool RenderLines(const std::vector<std::string>& lines, int& width, int& height,
             reason = "the font draws no text";
         return false;
     }
-    rgba.assign(text.size() * 4, 0);
-    for (size_t i = 0; i < text.size(); ++i) {
-        // White text over a black shadow: the colour is the text's share of the coverage.
-        unsigned a = text[i], s = shadow[i];
-        unsigned covered = a + s * (255 - a) / 255;
-        unsigned char grey = covered ? (unsigned char)(255 * a / covered) : 0;
-        rgba[i * 4] = rgba[i * 4 + 1] = rgba[i * 4 + 2] = grey;
-        rgba[i * 4 + 3] = (unsigned char)covered;
-    }
+    rgba = WhiteOverShadow(text, shadow);
     return true;
 }
 
