@@ -2,9 +2,13 @@
 #include "DataFolder.h"
 #include "DemoSession.h"
 #include "Frame.h"
+#include "Gamepad.h"
+#include "Hud.h"
 #include "Options.h"
 #include "Replay.h"
+#include "Screenshot.h"
 #include "Video.h"
+#include "WindowIcon.h"
 
 #include <SDL/SDL.h>
 
@@ -46,6 +50,12 @@ LoopState HandleEvent(const SDL_Event& event, bool& modeChanged) {
     case SDLK_F2:
         modeChanged = true;
         return ChangeMode(640, 480, SDL_OPENGL | SDL_RESIZABLE);
+    case SDLK_h:
+        ToggleHud();
+        return KeepRunning;
+    case SDLK_F12:
+        AskForScreenshot();
+        return KeepRunning;
     default:
         return KeepRunning; // held keys are read once a frame, after the events
     }
@@ -136,13 +146,15 @@ LoopState RunFrameLoop(DemoSession& demo) {
             return DemoOver;
         } else {
             elapsed = MeasureFrame(previousTick);
-            keys = ReadHeldKeys();
+            keys.bits = ReadHeldKeys().bits | ReadGamepad().bits;
             RecordFrame(demo, elapsed, keys);
         }
         // The first frame has no earlier frame to time, so it never updates.
         if (FrameUpdates(clock, elapsed))
             UpdateFrame(keys, elapsed * 0.001);
         RenderFrame();
+        ShowHud(elapsed);
+        TakeAskedScreenshot();
         SDL_GL_SwapBuffers();
     }
     return state;
@@ -177,11 +189,14 @@ int RunGame(int argc, char** argv) {
         WriteLine("Error initializing SDL");
         return 1;
     }
+    OpenGamepad();
+    SetWindowIcon();
     if (!OpenGameWindow(error)) {
         SDL_Quit();
         WriteLine(error.c_str());
         return 1;
     }
+    PublishWindowIcon();
     if (!Initialize(DemoStarSeed(demo))) {
         WriteLine("ERROR during Initialize() Exiting...");
         Shutdown(); // frees what loading made while the GL context is still here
@@ -194,8 +209,10 @@ int RunGame(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
+    StartHud(options.hud);
     LoopState end = RunFrameLoop(demo);
     bool recorded = EndDemo(demo);
+    StopHud();
     Shutdown();
     SDL_Quit();
     return end == NoVideoMode || !recorded ? 1 : 0;

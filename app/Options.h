@@ -16,6 +16,7 @@ struct GameOptions {
     std::string dataFolder; // --data DIR; empty: chosen by where the game starts
     std::string recordFile; // --record FILE: the demo to write while playing; empty: none
     std::string playFile;   // --play FILE: the demo to play back; empty: none
+    bool hud = false;       // --hud: the heads-up display shown from the start
     std::string problem;    // for BadUsage: one line naming what is wrong, with the usage
 };
 

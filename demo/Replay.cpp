@@ -114,8 +114,7 @@ DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds) {
     DemoResult result;
     result.frames = frames;
     result.milliseconds = milliseconds;
-    for (const Ship& s : w.ships)
-        result.chasersLeft += s.computerControlled;
+    result.chasersLeft = ChasersLeft(w);
     result.hash = WorldHash(w);
     return result;
 }

@@ -15,6 +15,13 @@ Ship MakeShip(const ShipType& type, float x, float y, bool computerControlled) {
     return ship;
 }
 
+size_t ChasersLeft(const World& w) {
+    size_t chasers = 0;
+    for (const Ship& ship : w.ships)
+        chasers += ship.computerControlled;
+    return chasers;
+}
+
 void TearDownWorld() {
     world.ships.clear();
     world.projectiles.clear();

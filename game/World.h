@@ -7,6 +7,7 @@
 
 #include "Vector.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <list>
 #include <vector>
@@ -74,6 +75,9 @@ extern World world;
 
 // A ship of `type` at (x, y) with every other field at its starting value.
 Ship MakeShip(const ShipType& type, float x, float y, bool computerControlled);
+
+// The computer-controlled ships still in `w`.
+size_t ChasersLeft(const World& w);
 
 // Empties the world, then clears the catalogue, deleting its models (needs the GL context).
 void TearDownWorld();

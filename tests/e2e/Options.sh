@@ -4,7 +4,7 @@
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY WAYLAND_DISPLAY
 
-usage="usage: starchase [--data DIR] [--record FILE] [--play FILE] [--help] [--version]"
+usage="usage: starchase [--data DIR] [--record FILE] [--play FILE] [--hud] [--help] [--version]"
 mkdir "$work/here" "$work/data"
 touch "$work/file"
 nodisplay="ERROR: no display to show the game window on (DISPLAY is not set)"
@@ -29,6 +29,7 @@ rows=(
     "--data $work/file|1||starchase: data folder '$work/file': not a folder"
     "--data=$work/data|1|$nodisplay|"
     "--|1|$nodisplay|"
+    "--hud|1|$nodisplay|"
 )
 # Root reads every folder, so an unreadable one can only be shown to other users.
 if [ "$(id -u)" != 0 ]; then

@@ -8,7 +8,7 @@ Queries (regions are fractions of the width and height, origin top left):
   colours:X0,Y0,X1,Y1  number of distinct colours in a region (texture detail)
   blue:X0,Y0,X1,Y1   pixels of a region where blue clearly beats red and green
   red:X0,Y0,X1,Y1    pixels of a region where red clearly beats green and blue
-  diff:OTHER         share of pixels that differ from the image OTHER
+  diff:OTHER[@X0,Y0,X1,Y1]  share of pixels (of a region) that differ from the image OTHER
   moved:OTHER        share of this image's star pixels (outer frame) that are no star in OTHER
   chasers            pixels of strong hue outside the centre with one beside them (the chasers'
                      hulls; some stars are coloured, but a star is a single pixel)
@@ -86,6 +86,13 @@ def measure(image, query):
 
         return sum(1 for y in range(height - 1) for x in range(width - 1)
                    if outside_centre(x, y) and hued(x, y) and (hued(x + 1, y) or hued(x, y + 1)))
+    if kind == "diff" and "@" in arg:
+        other, box = arg.split("@")
+        theirs = list(pixels(load(other), box))
+        mine = list(pixels(image, box))
+        if len(mine) != len(theirs):
+            return "1.0000"
+        return "%.4f" % (sum(1 for a, b in zip(mine, theirs) if a != b) / max(len(mine), 1))
     region = list(pixels(image, arg)) if kind != "diff" else None
     if kind == "mean":
         n = max(len(region), 1)

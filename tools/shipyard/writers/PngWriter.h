@@ -1,4 +1,4 @@
-// Writing 8-bit RGB and RGBA images as PNG files (zlib does the compression).
+// Writing 8-bit RGB and RGBA images as PNG files (libpng does the encoding).
 #pragma once
 
 #include <string>

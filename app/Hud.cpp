@@ -1,0 +1,207 @@
+// The display's text: a font found through fontconfig, lines rendered by SDL_ttf into one RGBA
+// picture, uploaded and drawn by the render layer when they change.
+#include "Hud.h"
+
+#include "HudGL.h"
+#include "HudText.h"
+#include "World.h"
+
+#include <SDL/SDL.h>
+#include <SDL/SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <sys/stat.h>
+
+namespace {
+
+const char* const FontPattern = "DejaVu Sans:style=Bold";
+const int FontPoints = 16;
+const off_t LargestFont = 64 << 20; // bytes
+const int Margin = 8;               // pixels from the window's corner
+
+struct Hud {
+    bool shown = false;
+    bool unusable = false; // no font: the display stays hidden
+    TTF_Font* font = nullptr;
+    bool fontconfigStarted = false; // FcInit succeeded: FcFini at the end
+    HudCount count;
+    std::vector<std::string> drawnLines; // the text the texture holds
+    unsigned texture = 0;
+    int width = 0, height = 0; // of the texture, in pixels
+};
+
+Hud hud;
+
+bool FindFont(std::string& path, std::string& reason) {
+    hud.fontconfigStarted = FcInit();
+    if (!hud.fontconfigStarted) {
+        reason = "fontconfig cannot start";
+        return false;
+    }
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(FontPattern));
+    if (!pattern) {
+        reason = "fontconfig cannot read the pattern";
+        return false;
+    }
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcChar8* file = nullptr;
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch)
+        path = reinterpret_cast<const char*>(file);
+    if (match)
+        FcPatternDestroy(match);
+    FcPatternDestroy(pattern);
+    if (path.empty())
+        reason = "fontconfig knows no font";
+    return !path.empty();
+}
+
+bool OpenFont(std::string& reason) {
+    std::string path;
+    if (!FindFont(path, reason))
+        return false;
+    struct stat status;
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_size > LargestFont) {
+        reason = path + ": not a font file of at most 64 MB";
+        return false;
+    }
+    if (!TTF_WasInit() && TTF_Init() == -1) {
+        reason = std::string("SDL_ttf cannot start: ") + TTF_GetError();
+        return false;
+    }
+    hud.font = TTF_OpenFont(path.c_str(), FontPoints);
+    if (!hud.font)
+        reason = path + ": " + TTF_GetError();
+    return hud.font != nullptr;
+}
+
+// Lays the surface's alpha over `alpha` at (x, y), as the largest of the two.
+void PutCoverage(SDL_Surface* surface, std::vector<unsigned char>& alpha, int width, int height,
+                 int x, int y) {
+    SDL_LockSurface(surface);
+    for (int row = 0; row < surface->h && y + row < height; ++row) {
+        const Uint8* line = static_cast<const Uint8*>(surface->pixels) + row * surface->pitch;
+        for (int column = 0; column < surface->w && x + column < width; ++column) {
+            Uint32 pixel;
+            std::memcpy(&pixel, line + column * 4, 4);
+            Uint8 r, g, b, a;
+            SDL_GetRGBA(pixel, surface->format, &r, &g, &b, &a);
+            unsigned char& out = alpha[size_t(y + row) * size_t(width) + size_t(x + column)];
+            out = std::max(out, a);
+        }
+    }
+    SDL_UnlockSurface(surface);
+}
+
+// RGBA of white text of coverage `text` over a black shadow of coverage `shadow`.
+std::vector<unsigned char> WhiteOverShadow(const std::vector<unsigned char>& text,
+                                           const std::vector<unsigned char>& shadow) {
+    std::vector<unsigned char> rgba(text.size() * 4);
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned a = text[i], s = shadow[i];
+        unsigned covered = a + s * (255 - a) / 255;
+        // The colour is the text's share of what covers the pixel.
+        unsigned char grey = covered ? (unsigned char)(255 * a / covered) : 0;
+        rgba[i * 4] = rgba[i * 4 + 1] = rgba[i * 4 + 2] = grey;
+        rgba[i * 4 + 3] = (unsigned char)covered;
+    }
+    return rgba;
+}
+
+// The lines in white with a dark shadow one pixel down and right, as RGBA rows from the top.
+bool RenderLines(const std::vector<std::string>& lines, int& width, int& height,
+                 std::vector<unsigned char>& rgba, std::string& reason) {
+    std::vector<SDL_Surface*> surfaces;
+    const SDL_Color white = {255, 255, 255, 0};
+    int skip = TTF_FontLineSkip(hud.font);
+    width = 0;
+    for (const std::string& line : lines) {
+        SDL_Surface* surface = TTF_RenderUTF8_Blended(hud.font, line.c_str(), white);
+        if (!surface || surface->format->BytesPerPixel != 4) {
+            reason = surface ? "not 32-bit text" : TTF_GetError();
+            SDL_FreeSurface(surface);
+            break;
+        }
+        surfaces.push_back(surface);
+        width = std::max(width, surface->w + 1);
+    }
+    height = skip * int(lines.size()) + 1;
+    bool whole = surfaces.size() == lines.size() && width > 1 && skip > 0;
+    std::vector<unsigned char> text, shadow;
+    if (whole) {
+        text.assign(size_t(width) * size_t(height), 0);
+        shadow = text;
+        for (size_t i = 0; i < surfaces.size(); ++i) {
+            PutCoverage(surfaces[i], text, width, height, 0, int(i) * skip);
+            PutCoverage(surfaces[i], shadow, width, height, 1, int(i) * skip + 1);
+        }
+    }
+    for (SDL_Surface* surface : surfaces)
+        SDL_FreeSurface(surface);
+    if (!whole) {
+        if (reason.empty())
+            reason = "the font draws no text";
+        return false;
+    }
+    rgba = WhiteOverShadow(text, shadow);
+    return true;
+}
+
+void GiveUp(const std::string& reason) {
+    std::fprintf(stderr, "starchase: no heads-up display: %s\n", reason.c_str());
+    hud.unusable = true;
+    hud.shown = false;
+}
+
+void DrawHud() {
+    std::string reason;
+    if (!hud.font && !OpenFont(reason))
+        return GiveUp(reason);
+    std::vector<std::string> lines = HudLines(hud.count);
+    if (lines != hud.drawnLines || hud.texture == 0) {
+        std::vector<unsigned char> rgba;
+        if (!RenderLines(lines, hud.width, hud.height, rgba, reason))
+            return GiveUp(reason);
+        hud.texture = UploadHudTexture(hud.texture, hud.width, hud.height, rgba);
+        if (hud.texture == 0)
+            return GiveUp("the text cannot be made a texture");
+        hud.drawnLines = lines;
+    }
+    DrawHudTexture(hud.texture, hud.width, hud.height, Margin);
+}
+
+} // namespace
+
+void StartHud(bool shown) {
+    hud.shown = shown;
+}
+
+void ToggleHud() {
+    hud.shown = !hud.shown && !hud.unusable;
+}
+
+void ShowHud(double milliseconds) {
+    CountHudFrame(hud.count, milliseconds, SDL_GetTicks(), ChasersLeft(world));
+    if (hud.shown)
+        DrawHud();
+}
+
+void StopHud() {
+    DeleteHudTexture(hud.texture);
+    if (hud.font)
+        TTF_CloseFont(hud.font);
+    if (TTF_WasInit())
+        TTF_Quit();
+    if (hud.fontconfigStarted)
+        FcFini();
+    hud = Hud{};
+}

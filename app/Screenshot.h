@@ -1,0 +1,17 @@
+// F12: the frame as drawn, saved as a PNG file in the user's data folder.
+#pragma once
+
+#include <string>
+
+// The folder screenshots go to: $XDG_DATA_HOME/starchase/screenshots when XDG_DATA_HOME is an
+// absolute path, else $HOME/.local/share/starchase/screenshots. Empty when neither is set.
+std::string ScreenshotFolder(const char* xdgDataHome, const char* home);
+
+// Asks for the frame being drawn to be saved (the F12 key).
+void AskForScreenshot();
+
+// After the frame is drawn, before the buffers are swapped: when asked, reads the back buffer and
+// writes it to starchase-YYYY-MM-DD-HHMMSS.png in ScreenshotFolder (with -2, -3 ... added, never
+// over a file), making the folder when needed, and prints its path on standard output. A file
+// that cannot be written gives one line on standard error; the game goes on.
+void TakeAskedScreenshot();

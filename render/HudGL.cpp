@@ -1,0 +1,77 @@
+// An orthographic pass in window pixels after the scene, between a push and a pop of the state.
+#include "HudGL.h"
+
+#include <GL/gl.h>
+
+#include <cstddef>
+
+unsigned UploadHudTexture(unsigned texture, int width, int height,
+                          const std::vector<unsigned char>& rgba) {
+    if (width <= 0 || height <= 0 || rgba.size() != std::size_t(width) * std::size_t(height) * 4)
+        return 0;
+    while (glGetError() != GL_NO_ERROR) {
+    } // only this upload's errors count below
+    GLuint name = texture;
+    if (name == 0 || !glIsTexture(name))
+        glGenTextures(1, &name);
+    glPushAttrib(GL_TEXTURE_BIT);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 rgba.data());
+    glPopAttrib();
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteTextures(1, &name);
+        return 0;
+    }
+    return name;
+}
+
+void DrawHudTexture(unsigned texture, int width, int height, int margin) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, viewport[2], viewport[3], 0, -1, 1); // window pixels, y downward
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(1, 1, 1, 1);
+    float x0 = float(margin), y0 = float(margin);
+    float x1 = x0 + float(width), y1 = y0 + float(height);
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(x0, y0);
+    glTexCoord2f(0, 1);
+    glVertex2f(x0, y1);
+    glTexCoord2f(1, 1);
+    glVertex2f(x1, y1);
+    glTexCoord2f(1, 0);
+    glVertex2f(x1, y0);
+    glEnd();
+
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glPopAttrib(); // the matrix mode too
+}
+
+void DeleteHudTexture(unsigned texture) {
+    GLuint name = texture;
+    if (name != 0)
+        glDeleteTextures(1, &name);
+}

@@ -1,0 +1,59 @@
+// The heads-up display's pass: its texture lands in the top left corner, one texel a pixel, and
+// the scene's state is as it was.
+#include "FixedState.h"
+#include "GLTest.h"
+#include "HudGL.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+template <typename T, size_t N> std::array<T, N> Read(void (*get)(GLenum, T*), GLenum what) {
+    std::array<T, N> v{};
+    get(what, v.data());
+    return v;
+}
+
+} // namespace
+
+TEST(HudGL, DrawsInTheCornerAndLeavesTheScenesStateAlone) {
+    ResetGLState();
+    glClear(GL_COLOR_BUFFER_BIT);
+    SetFixedGLState();
+    glEnable(GL_LIGHTING);
+    glColor4f(0.2f, 0.3f, 0.4f, 0.5f);
+    glMatrixMode(GL_PROJECTION);
+    glFrustum(-1, 1, -1, 1, 15, 150);
+    glMatrixMode(GL_MODELVIEW);
+    glTranslatef(1, 2, 3);
+    auto projection = Read<GLfloat, 16>(glGetFloatv, GL_PROJECTION_MATRIX);
+    auto modelview = Read<GLfloat, 16>(glGetFloatv, GL_MODELVIEW_MATRIX);
+
+    // 2 x 1 texels, opaque red then transparent, 4 pixels in from the top left corner.
+    std::vector<unsigned char> rgba = {255, 0, 0, 255, 0, 255, 0, 0};
+    unsigned texture = UploadHudTexture(0, 2, 1, rgba);
+    ASSERT_NE(texture, 0u);
+    DrawHudTexture(texture, 2, 1, 4);
+    const int top = GLTestHeight - 1 - 4; // GL counts rows from the bottom
+    EXPECT_EQ(ReadPixel(4, top), (std::array<unsigned char, 3>{255, 0, 0}));
+    EXPECT_EQ(ReadPixel(5, top), (std::array<unsigned char, 3>{0, 0, 0}));
+    EXPECT_EQ(ReadPixel(4, top - 1), (std::array<unsigned char, 3>{0, 0, 0}));
+    EXPECT_EQ(ReadPixel(3, top), (std::array<unsigned char, 3>{0, 0, 0}));
+
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_FALSE(glIsEnabled(GL_BLEND));
+    EXPECT_EQ((Read<GLint, 1>(glGetIntegerv, GL_BLEND_DST)[0]), GL_ONE);
+    EXPECT_EQ((Read<GLint, 1>(glGetIntegerv, GL_TEXTURE_BINDING_2D)[0]), 0);
+    EXPECT_EQ((Read<GLint, 1>(glGetIntegerv, GL_MATRIX_MODE)[0]), GL_MODELVIEW);
+    EXPECT_EQ((Read<GLfloat, 4>(glGetFloatv, GL_CURRENT_COLOR)),
+              (std::array<GLfloat, 4>{0.2f, 0.3f, 0.4f, 0.5f}));
+    EXPECT_EQ((Read<GLfloat, 16>(glGetFloatv, GL_PROJECTION_MATRIX)), projection);
+    EXPECT_EQ((Read<GLfloat, 16>(glGetFloatv, GL_MODELVIEW_MATRIX)), modelview);
+    DeleteHudTexture(texture);
+    ResetGLState();
+}
