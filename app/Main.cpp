@@ -4,6 +4,7 @@
 #include "Frame.h"
 #include "Options.h"
 #include "Replay.h"
+#include "Sound.h"
 #include "Video.h"
 
 #include <SDL/SDL.h>
@@ -39,6 +40,9 @@ LoopState HandleEvent(const SDL_Event& event) {
         return ChangeMode(1024, 768, SDL_OPENGL | SDL_FULLSCREEN);
     case SDLK_F2:
         return ChangeMode(640, 480, SDL_OPENGL | SDL_RESIZABLE);
+    case SDLK_m:
+        ToggleMute();
+        return KeepRunning;
     default:
         return KeepRunning; // held keys are read once a frame, after the events
     }
@@ -161,7 +165,10 @@ int RunGame(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
+    if (!OpenSound(options.mute, error))
+        std::fprintf(stderr, "starchase: %s; playing without sound\n", error.c_str());
     LoopState end = RunFrameLoop(demo);
+    CloseSound();
     EndDemo(demo);
     Shutdown();
     SDL_Quit();

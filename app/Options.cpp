@@ -23,6 +23,8 @@ const Option Options[] = {
      [](GameOptions& o, const char* file) { o.recordFile = file; }},
     {"--play", "FILE", "play the demo FILE back",
      [](GameOptions& o, const char* file) { o.playFile = file; }},
+    {"--mute", nullptr, "start with sound off (M turns it on and off)",
+     [](GameOptions& o, const char*) { o.mute = true; }},
     {"--help", nullptr, "print this help and exit",
      [](GameOptions& o, const char*) { o.action = PrintHelp; }},
     {"--version", nullptr, "print the version and exit",
@@ -101,7 +103,8 @@ std::string HelpText() {
     text += "\nShips: from --data DIR; else from the folder the game starts in when it holds\n"
             "alukset.txt; else the installed default ships.\n"
             "\nKeys: arrows fly, Left Alt + Left/Right strafe, Left Ctrl boost, Space fire,\n"
-            "P pause (held), T red light (held), F1 full screen, F2 window, Escape quit.\n";
+            "P pause (held), T red light (held), M sound off/on, F1 full screen, F2 window,\n"
+            "Escape quit.\n";
     return text;
 }
 

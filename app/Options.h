@@ -16,6 +16,7 @@ struct GameOptions {
     std::string dataFolder; // --data DIR; empty: chosen by where the game starts
     std::string recordFile; // --record FILE: the demo to write while playing; empty: none
     std::string playFile;   // --play FILE: the demo to play back; empty: none
+    bool mute = false;      // --mute: start with sound off (M turns it on)
     std::string problem;    // for BadUsage: one line naming what is wrong, with the usage
 };
 

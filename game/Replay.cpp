@@ -146,11 +146,14 @@ bool ReplayDemo(const Demo& demo, DemoResult& result) {
         return false;
     FrameClock clock;
     uint64_t milliseconds = 0;
+    StepEvents events; // nobody listens to a replay
     for (const DemoFrame& frame : demo.frames) {
         // Exactly the loop's arithmetic: whole milliseconds held in a double, times 0.001.
         double elapsed = frame.milliseconds;
-        if (FrameUpdates(clock, elapsed))
-            AdvanceWorld(world, HeldKeys{frame.keys}, elapsed * 0.001);
+        if (FrameUpdates(clock, elapsed)) {
+            events.list.clear();
+            AdvanceWorld(world, HeldKeys{frame.keys}, elapsed * 0.001, events);
+        }
         milliseconds += frame.milliseconds;
     }
     result = SumUpGame(world, demo.frames.size(), milliseconds);

@@ -67,9 +67,10 @@ bool SetUpWorld(const RandomSeed* starSeed) {
         return false;
     world.ships.push_back(MakeShip(*type, 30, 30, true));
 
-    // Projectiles are made from this type later; it must exist before play starts.
-    if (!RequireType("Bullet"))
+    // Every shot is drawn with this type's model.
+    if (!(type = RequireType("Bullet")))
         return false;
+    world.shotModel = type->model;
 
     RandomGenerator generator;
     if (starSeed)
