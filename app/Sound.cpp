@@ -14,10 +14,6 @@ constexpr int EngineChannel = 0;
 constexpr int ChannelCount = 24; // the engine's and 23 for the rest
 constexpr int EffectsGroup = 1;
 
-// How loud each sound is at the player's ship, 0 to 1: the twelve chasers' shots are kept well
-// under the player's own.
-constexpr float Loudness[GameSoundCount] = {1.0f, 0.3f, 0.7f, 1.0f, 0.35f};
-
 struct SoundState {
     bool open = false;
     bool muted = false;
@@ -39,7 +35,7 @@ Mix_Chunk* LoadSound(GameSound which) {
 
 void Play(GameSound which, Vector2 offset) {
     Mix_Chunk* chunk = sound.chunks[which];
-    SoundPlacement placed = PlaceSound(offset, Loudness[which]);
+    SoundPlacement placed = PlaceSound(which, offset);
     if (!chunk || placed.volume == 0)
         return;
     int channel = Mix_GroupAvailable(EffectsGroup);
@@ -57,7 +53,7 @@ void RunEngine(bool thrust) {
     if (!thrust) {
         Mix_HaltChannel(EngineChannel);
     } else if (sound.chunks[EngineSound]) {
-        Mix_Volume(EngineChannel, PlaceSound(Vector2(), Loudness[EngineSound]).volume);
+        Mix_Volume(EngineChannel, PlaceSound(EngineSound, Vector2()).volume);
         Mix_PlayChannel(EngineChannel, sound.chunks[EngineSound], -1);
     }
 }

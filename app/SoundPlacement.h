@@ -2,6 +2,7 @@
 // side of the screen it happens on. Pure: the mixer's figures, worked out without the mixer.
 #pragma once
 
+#include "SoundFile.h"
 #include "Vector.h"
 
 #include <cstdint>
@@ -15,8 +16,9 @@ struct SoundPlacement {
     uint8_t right = 255;
 };
 
-// A sound of `loudness` (1: full at the player's ship) that happens `offset` away from the
-// player's ship, in world units (+x is the right of the screen). The volume falls evenly to
-// nothing at HearingDistance; a sound 40 units or more to one side (the screen's edge) keeps a
+// The sound `which` happening `offset` away from the player's ship, in world units (+x is the
+// right of the screen). Each sound has its own loudness at the player's ship (a chaser's shot a
+// third of the player's own, so that twelve chasers do not drown it); the volume falls evenly to
+// nothing at HearingDistance. A sound 40 units or more to one side (the screen's edge) keeps a
 // quarter of its level on the far side.
-SoundPlacement PlaceSound(Vector2 offset, float loudness);
+SoundPlacement PlaceSound(GameSound which, Vector2 offset);
