@@ -7,6 +7,7 @@
 #include "Findings.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
+#include "SoundFile.h"
 #include "Texture.h"
 #include "TextureImage.h"
 
@@ -175,6 +176,18 @@ void CheckModels(Check& check) {
     }
 }
 
+// Each of the game's sounds, read as the game reads it.
+void CheckSounds(Check& check) {
+    for (int i = 0; i < GameSoundCount; ++i) {
+        std::vector<unsigned char> bytes;
+        std::string reason;
+        std::vector<Finding> findings;
+        if (!ReadSoundFile(SoundFiles[i].path, bytes, reason))
+            SoundFindings(GameSound(i), reason, findings);
+        check.Add(findings);
+    }
+}
+
 int RunCheck(int argc, char** argv) {
     bool strict = false;
     std::vector<std::string> folders;
@@ -196,6 +209,7 @@ int RunCheck(int argc, char** argv) {
     Check check(report);
     if (ReadCatalogue(check))
         CheckModels(check);
+    CheckSounds(check);
     return report.Finish(long(check.types.size()), check.modelCount, check.textureCount, strict);
 }
 
@@ -219,7 +233,9 @@ const ShipyardCommand CheckCommand = {
     "ship is then always drawn), a texture that is missing or refused (the material draws\n"
     "untextured), a texture whose sides are not powers of two or exceed 1024 (more than OpenGL\n"
     "3.0 guarantees), a path that opens only with its backslashes read as /, a type nothing in\n"
-    "the scenario uses.\n"
+    "the scenario uses, a sound file (sounds/shot.wav, chaser-shot.wav, hit.wav, breakup.wav,\n"
+    "engine.wav) that is missing or is not a 16- or 8-bit PCM WAV of at most 4 MiB (that event\n"
+    "is then silent).\n"
     "\n"
     "A file that cannot be opened is reported where its name is written (the catalogue line or\n"
     "the model); a file that opens but is refused is reported against itself. Of each kind of\n"

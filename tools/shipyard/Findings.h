@@ -23,6 +23,7 @@ enum class FindingKind {
     RefusedTexture,
     TextureSize,
     TopLeftOrigin,
+    UnplayableSound,
 };
 
 bool IsError(FindingKind kind);
