@@ -9,6 +9,7 @@
 #include "Model.h"
 #include "SetUpWorld.h"
 #include "ShipCatalogue.h"
+#include "Sound.h"
 #include "Step.h"
 #include "World.h"
 
@@ -16,6 +17,15 @@
 #include <GL/glu.h>
 
 namespace {
+
+StepEvents frameEvents;
+
+// Each glow the step asked for, in the order it asked, as a light in the plane of play.
+void QueueGlows(const StepEvents& events) {
+    for (const StepEvent& e : events.list)
+        if (e.kind == BlueGlow)
+            AddLight(Vector3(0, 0, e.blue), Vector3(e.position.x, e.position.y, 0));
+}
 
 // Any model will do: they are all made together, so they are all lost together.
 const Model* SomeModel() {
@@ -39,10 +49,17 @@ bool Initialize(const RandomSeed* starSeed) {
 }
 
 void UpdateFrame(HeldKeys keys, double seconds) {
+    frameEvents.list.clear();
     DisableLights();
     if (KeyHeld(keys, KeyT))
         AddLight(Vector3(1, 0, 0), Vector3(0, 0, 100));
-    AdvanceWorld(world, keys, seconds);
+    AdvanceWorld(world, keys, seconds, frameEvents);
+    QueueGlows(frameEvents);
+    PlayFrameSounds(frameEvents, world, keys);
+}
+
+const StepEvents& FrameEvents() {
+    return frameEvents;
 }
 
 void RenderFrame() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "HeldKeys.h"
+#include "StepEvents.h"
 
 struct RandomSeed;
 
@@ -11,8 +12,12 @@ struct RandomSeed;
 bool Initialize(const RandomSeed* starSeed = nullptr);
 
 // Lights off, the red light while T is held, and unless P is held one simulation step of
-// `seconds` under `keys`, the keys held in this frame.
+// `seconds` under `keys`, the keys held in this frame; then the step's glows as lights, after
+// the red one, and its sounds.
 void UpdateFrame(HeldKeys keys, double seconds);
+
+// What happened in the last update pass, in order: empty until the first one.
+const StepEvents& FrameEvents();
 
 // Camera, lights, view and scene, then glFlush; the loop swaps the buffers.
 void RenderFrame();

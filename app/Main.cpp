@@ -7,6 +7,7 @@
 #include "Options.h"
 #include "Replay.h"
 #include "Screenshot.h"
+#include "Sound.h"
 #include "Video.h"
 #include "WindowIcon.h"
 
@@ -55,6 +56,9 @@ LoopState HandleEvent(const SDL_Event& event, bool& modeChanged) {
         return KeepRunning;
     case SDLK_F12:
         AskForScreenshot();
+        return KeepRunning;
+    case SDLK_m:
+        ToggleMute();
         return KeepRunning;
     default:
         return KeepRunning; // held keys are read once a frame, after the events
@@ -210,7 +214,10 @@ int RunGame(int argc, char** argv) {
         return 1;
     }
     StartHud(options.hud);
+    if (!OpenSound(options.mute, error))
+        std::fprintf(stderr, "starchase: %s; playing without sound\n", error.c_str());
     LoopState end = RunFrameLoop(demo);
+    CloseSound();
     bool recorded = EndDemo(demo);
     StopHud();
     Shutdown();

@@ -25,6 +25,8 @@ const Option Options[] = {
      [](GameOptions& o, const char* file) { o.playFile = file; }},
     {"--hud", nullptr, "show the heads-up display from the start (H shows or hides it)",
      [](GameOptions& o, const char*) { o.hud = true; }},
+    {"--mute", nullptr, "start with sound off (M turns it on and off)",
+     [](GameOptions& o, const char*) { o.mute = true; }},
     {"--help", nullptr, "print this help and exit",
      [](GameOptions& o, const char*) { o.action = PrintHelp; }},
     {"--version", nullptr, "print the version and exit",
@@ -103,8 +105,8 @@ std::string HelpText() {
     text += "\nShips: from --data DIR; else from the folder the game starts in when it holds\n"
             "alukset.txt; else the installed default ships.\n"
             "\nKeys: arrows fly, Left Alt + Left/Right strafe, Left Ctrl boost, Space fire,\n"
-            "P pause (held), T red light (held), H heads-up display, F12 screenshot,\n"
-            "F1 full screen, F2 window, Escape quit.\n"
+            "P pause (held), T red light (held), M sound off/on, H heads-up display,\n"
+            "F12 screenshot, F1 full screen, F2 window, Escape quit.\n"
             "\nGamepad (the first one found): left stick or d-pad fly; button 1 fire,\n"
             "button 2 boost, button 3 strafe (held), button 4 pause (held).\n";
     return text;

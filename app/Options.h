@@ -17,6 +17,7 @@ struct GameOptions {
     std::string recordFile; // --record FILE: the demo to write while playing; empty: none
     std::string playFile;   // --play FILE: the demo to play back; empty: none
     bool hud = false;       // --hud: the heads-up display shown from the start
+    bool mute = false;      // --mute: start with sound off (M turns it on)
     std::string problem;    // for BadUsage: one line naming what is wrong, with the usage
 };
 

@@ -1,6 +1,7 @@
 // The game's frame against an empty frame in the same 1024x768 window, and start-up time.
 // Run from a folder holding the default data (bench/frame.sh does), on a display.
 #include "Frame.h"
+#include "Sound.h"
 #include "Video.h"
 
 #include <SDL/SDL.h>
@@ -43,6 +44,18 @@ void GameFrame(benchmark::State& state) {
     Shutdown();
 }
 
+// The same frames with the sound open (SDL_AUDIODRIVER chooses the device; bench/frame.sh takes
+// SDL's silent one, which still mixes), heard or muted: the mixer's cost is the difference.
+void GameFrameSound(benchmark::State& state, bool muted) {
+    std::string note;
+    if (!OpenSound(muted, note)) {
+        state.SkipWithError(note.c_str());
+        return;
+    }
+    GameFrame(state);
+    CloseSound();
+}
+
 void StartUp(benchmark::State& state) {
     for (auto _ : state) {
         bool ok = Initialize();
@@ -59,6 +72,14 @@ void StartUp(benchmark::State& state) {
 // Most of a frame's work happens in the GL driver's threads and the X server: time by the clock.
 BENCHMARK(EmptyFrame)->Unit(benchmark::kMillisecond)->Iterations(600)->UseRealTime();
 BENCHMARK(GameFrame)->Unit(benchmark::kMillisecond)->Iterations(600)->UseRealTime();
+BENCHMARK_CAPTURE(GameFrameSound, muted, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(600)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(GameFrameSound, heard, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(600)
+    ->UseRealTime();
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace

@@ -38,6 +38,7 @@ bool RecordPilot(const std::string& path, std::string& reason) {
     const GameKey flying[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeyLeftAlt, KeyLeftCtrl};
     FrameClock clock;
     HeldKeys keys;
+    StepEvents events;
     uint32_t stretchLeft = 0;
     while (recorder.milliseconds < GameMilliseconds) {
         uint32_t elapsed = 2 + random() % 11;
@@ -51,8 +52,9 @@ bool RecordPilot(const std::string& path, std::string& reason) {
         stretchLeft -= elapsed;
         if (!RecordDemoFrame(recorder, elapsed, keys, reason))
             return false;
+        events.list.clear();
         if (FrameUpdates(clock, elapsed))
-            AdvanceWorld(world, keys, elapsed * 0.001);
+            AdvanceWorld(world, keys, elapsed * 0.001, events);
     }
     std::printf("recorded %s\n",
                 DemoLine(SumUpGame(world, recorder.frames, recorder.milliseconds)).c_str());

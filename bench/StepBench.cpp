@@ -49,6 +49,7 @@ World Scene(int shipCount, int shotCount) {
 void StepWorldBench(benchmark::State& state) {
     const World start = Scene(int(state.range(0)), int(state.range(1)));
     World w = start;
+    StepEvents events; // cleared every step, as the game does each frame
     int steps = 0;
     size_t shotsLost = 0;
     for (auto _ : state) {
@@ -59,7 +60,8 @@ void StepWorldBench(benchmark::State& state) {
             steps = 0;
             state.ResumeTiming();
         }
-        StepWorld(w, HeldKeys(), FrameSeconds);
+        events.list.clear();
+        StepWorld(w, HeldKeys(), FrameSeconds, events);
         benchmark::DoNotOptimize(w.ships.data());
     }
     state.counters["ships"] = double(start.ships.size());

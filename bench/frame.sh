@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the frame benchmark in a folder of freshly generated default data on a virtual display.
+# Runs the frame benchmark in a folder of freshly generated default data on a virtual display,
+# with SDL's silent audio driver unless SDL_AUDIODRIVER names another.
 # Usage: bench/frame.sh BUILD_DIR [benchmark flags...]
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -10,4 +11,4 @@ data=$(mktemp -d)
 trap 'rm -rf "$data"' EXIT
 "$build/tools/shipyard/shipyard" generate "$data"
 cd "$data"
-"$build/bench/frame_bench" "$@"
+SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" "$build/bench/frame_bench" "$@"

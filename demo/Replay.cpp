@@ -145,12 +145,15 @@ bool ReplayDemo(DemoReader& reader, DemoResult& result, std::string& reason) {
     if (!SetUpWorld(&reader.demo.starSeed))
         return false;
     FrameClock clock;
+    StepEvents events; // nobody listens to a replay
     DemoFrame frame;
     while (ReadDemoFrame(reader, frame, reason)) {
         // Exactly the loop's arithmetic: whole milliseconds held in a double, times 0.001.
         double elapsed = frame.milliseconds;
-        if (FrameUpdates(clock, elapsed))
-            AdvanceWorld(world, HeldKeys{frame.keys}, elapsed * 0.001);
+        if (FrameUpdates(clock, elapsed)) {
+            events.list.clear();
+            AdvanceWorld(world, HeldKeys{frame.keys}, elapsed * 0.001, events);
+        }
     }
     result = SumUpGame(world, reader.demo.frameCount, reader.demo.milliseconds);
     return reason.empty();

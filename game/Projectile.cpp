@@ -1,12 +1,9 @@
 // Shot creation, flight, the muzzle glow of straight shots, and expiry.
 #include "Projectile.h"
 
-#include "LightSlots.h"
-#include "ShipCatalogue.h"
 #include "Steering.h"
 
 #include <cmath>
-#include <iostream>
 
 namespace {
 
@@ -15,19 +12,11 @@ constexpr double StraightShotSpeed = 100.0;
 constexpr double AimedShotSpeed = 50.0;
 constexpr float GlowSeconds = 0.3f;
 
-Model* BulletModel() {
-    const ShipType* bullet = shipCatalogue.Find("Bullet");
-    if (bullet)
-        return bullet->model;
-    // Set-up refuses to start without "Bullet", so a running game never gets here.
-    std::cout << "ERROR: no ship 'Bullet' exists <FATAL>" << std::flush;
-    return nullptr;
-}
-
 } // namespace
 
 void InitProjectile(Projectile& q, Vector2 position, float heading, Vector2 velocity,
-                    int32_t shotKind, Vector2 targetPosition, Vector2 targetVelocity) {
+                    int32_t shotKind, Vector2 targetPosition, Vector2 targetVelocity,
+                    Model* model) {
     q.position = position;
     q.velocity = velocity;
     q.heading = heading;
@@ -45,16 +34,20 @@ void InitProjectile(Projectile& q, Vector2 position, float heading, Vector2 velo
         q.velocity =
             velocity + InterceptVelocity(AimedShotSpeed, position, targetPosition, relative);
     }
-    q.model = BulletModel();
+    q.model = model;
 }
 
-bool UpdateProjectile(Projectile& q, float seconds) {
+bool UpdateProjectile(Projectile& q, float seconds, StepEvents& events) {
     q.position = q.position + q.velocity * seconds;
     q.lifeLeft = q.lifeLeft - seconds;
     if (q.shotKind == StraightShot && q.lifeLeft >= q.lifetime - GlowSeconds) {
         // Fades from full blue at the muzzle to dark once the shot is 0.3 seconds old.
         float blue = float((double(q.lifeLeft) - 5.7) / (double(q.lifetime) - 5.7));
-        AddLight(Vector3(0, 0, blue), Vector3(q.position.x, q.position.y, 0));
+        StepEvent glow;
+        glow.kind = BlueGlow;
+        glow.position = q.position;
+        glow.blue = blue;
+        events.list.push_back(glow);
     }
     return q.lifeLeft < 0;
 }

@@ -31,6 +31,8 @@ bool PlaceType(const ScenarioType& entry) {
     const ShipType* type = RequireType(entry.name);
     if (!type)
         return false;
+    if (entry.role == ScenarioRole::Shot)
+        world.shotModel = type->model; // every shot is drawn with this type's model
     for (int i = 0; i < entry.count; ++i) {
         const float x = entry.x + entry.stepX * float(i);
         if (entry.role != ScenarioRole::Scenery) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "HeldKeys.h"
+#include "StepEvents.h"
 #include "World.h"
 
 #include <cstdint>
@@ -14,12 +15,12 @@ constexpr uint16_t GameRulesVersion = 1;
 // The world's part of a frame's update pass: while P is held (a pause) the followed position
 // comes to the player's ship and nothing moves, else one step of `seconds` (the frame time, taken
 // to single precision) under the held keys.
-void AdvanceWorld(World& w, HeldKeys keys, double seconds);
+void AdvanceWorld(World& w, HeldKeys keys, double seconds, StepEvents& events);
 
-// Advances `w` by one frame of `seconds`, the player flying by `keys`. The frame time is not
-// clamped; with 0 nothing moves and no timer runs down, but ships whose reload has run out still
-// fire.
-void StepWorld(World& w, HeldKeys keys, float seconds);
+// Advances `w` by one frame of `seconds`, the player flying by `keys`, appending what happens to
+// `events` in order. The frame time is not clamped; with 0 nothing moves and no timer runs down,
+// but ships whose reload has run out still fire. Reads and writes nothing but its arguments.
+void StepWorld(World& w, HeldKeys keys, float seconds, StepEvents& events);
 
 // A ship's own part of its turn: clears its fire request, steers (computer-controlled) or flies
 // by the held keys (the player), then moves by its velocity.

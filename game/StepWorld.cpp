@@ -36,16 +36,22 @@ void WrapCoordinate(float& coordinate, float velocity) {
         coordinate = -coordinate;
 }
 
-void Fire(World& w, Ship& p) {
+void Fire(World& w, Ship& p, int32_t index, StepEvents& events) {
     Projectile q;
     if (p.computerControlled)
         InitProjectile(q, p.position, p.heading, p.velocity, AimedShot, w.followedPosition,
-                       w.playerVelocity);
+                       w.playerVelocity, w.shotModel);
     else
         InitProjectile(q, p.position, p.heading, p.velocity, StraightShot, w.followedPosition,
-                       w.followedPosition);
+                       w.followedPosition, w.shotModel);
     w.projectiles.push_back(q);
     p.reloadTimer = p.reloadTime;
+    StepEvent fired;
+    fired.kind = ShotFired;
+    fired.position = p.position;
+    fired.shotKind = q.shotKind;
+    fired.ship = index;
+    events.list.push_back(fired);
 }
 
 // The one writer of the followed position: the player's ship where the frame finds it.
@@ -57,7 +63,9 @@ void FollowPlayer(World& w) {
         }
 }
 
-void TakeTurn(World& w, Ship& p, HeldKeys keys, float seconds) {
+// The ship at `index` in w.ships takes its turn.
+void TakeTurn(World& w, int32_t index, HeldKeys keys, float seconds, StepEvents& events) {
+    Ship& p = w.ships[index];
     Vector2 start = p.position;
     if (!p.computerControlled) {
         p.distanceToPlayer = 0;
@@ -76,57 +84,66 @@ void TakeTurn(World& w, Ship& p, HeldKeys keys, float seconds) {
             p.fireRequested = true;
     }
     if (p.fireRequested)
-        Fire(w, p);
+        Fire(w, p, index, events);
     UpdateShip(p, keys, seconds);
 }
 
 // The first chaser within reach of a straight shot at `shot` takes a hit; on its eleventh it is
 // erased, the ships after it closing up in order. False when the shot hits nothing.
-bool HitChaser(std::vector<Ship>& ships, Vector2 shot, Vector2 player) {
+bool HitChaser(std::vector<Ship>& ships, Vector2 shot, Vector2 player, StepEvents& events) {
     for (size_t i = 0; i < ships.size(); ++i) {
         Ship& s = ships[i];
         if (!s.computerControlled || !(Length(s.position - shot) < StraightShotHitRadius) ||
             !(Length(player - s.position) > SafeDistanceFromPlayer))
             continue;
         s.hitPoints -= 1;
-        if (s.hitPoints < 0)
+        StepEvent hit;
+        hit.position = s.position;
+        if (s.hitPoints < 0) {
+            hit.kind = ChaserBrokenUp;
+            hit.type = s.type;
             ships.erase(ships.begin() + i);
+        } else {
+            hit.kind = ChaserHit;
+            hit.hitPointsLeft = s.hitPoints;
+        }
+        events.list.push_back(hit);
         return true;
     }
     return false;
 }
 
 // One projectile's turn; true when it is to be removed.
-bool ProjectileTurn(World& w, Projectile& q, float seconds) {
+bool ProjectileTurn(World& w, Projectile& q, float seconds, StepEvents& events) {
     Vector2 player = w.followedPosition;
     q.visible = InsideWindow(player, ProjectileWindow, q.position.x, q.position.y);
     if (q.shotKind == AimedShot) {
         // Reaching the player, an aimed shot just vanishes: the player's ship takes no damage.
         if (Length(player - q.position) < AimedShotReachesPlayer)
             return true;
-    } else if (HitChaser(w.ships, q.position, player)) {
+    } else if (HitChaser(w.ships, q.position, player, events)) {
         return true;
     }
-    return UpdateProjectile(q, seconds);
+    return UpdateProjectile(q, seconds, events);
 }
 
 } // namespace
 
-void AdvanceWorld(World& w, HeldKeys keys, double seconds) {
+void AdvanceWorld(World& w, HeldKeys keys, double seconds, StepEvents& events) {
     if (KeyHeld(keys, KeyP))
         FollowPlayer(w);
     else
-        StepWorld(w, keys, float(seconds));
+        StepWorld(w, keys, float(seconds), events);
 }
 
-void StepWorld(World& w, HeldKeys keys, float seconds) {
+void StepWorld(World& w, HeldKeys keys, float seconds, StepEvents& events) {
     SortByDistance(w.ships);
     // The player's ship is first now and still where its turn will begin.
     FollowPlayer(w);
-    for (Ship& p : w.ships)
-        TakeTurn(w, p, keys, seconds);
+    for (int32_t i = 0; i < int32_t(w.ships.size()); ++i)
+        TakeTurn(w, i, keys, seconds, events);
     for (auto q = w.projectiles.begin(); q != w.projectiles.end();)
-        q = ProjectileTurn(w, *q, seconds) ? w.projectiles.erase(q) : std::next(q);
+        q = ProjectileTurn(w, *q, seconds, events) ? w.projectiles.erase(q) : std::next(q);
 }
 
 void UpdateShip(Ship& p, HeldKeys keys, float seconds) {

@@ -9,6 +9,7 @@ Ship MakeShip(const ShipType& type, float x, float y, bool computerControlled) {
     Ship ship;
     ship.position = Vector2(x, y);
     ship.model = type.model;
+    ship.type = &type;
     ship.computerControlled = computerControlled;
     ship.thrust = type.thrust;
     ship.turnRate = type.turnRate;

@@ -27,6 +27,7 @@ struct Ship {
     bool fireRequested = false;
     float reloadTimer = -1.0f; // a shot may be requested at 0 or less
     Model* model = nullptr;
+    const ShipType* type = nullptr; // the catalogue's, which owns it
     bool computerControlled = false;
     float reloadTime = 1.0f;
     float distanceToPlayer = 0; // the sort key of World::ships
@@ -69,6 +70,7 @@ struct World {
     // steps or is paused. Written only by the step's update pass; the camera follows it.
     Vector2 followedPosition;
     Vector2 playerVelocity; // the player's velocity at the start of its turn this step
+    Model* shotModel = nullptr; // every shot's: the Bullet type's, placed by set-up
 };
 
 extern World world;

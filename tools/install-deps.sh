@@ -4,8 +4,8 @@ set -euo pipefail
 
 packages=(
     cmake g++ clang libclang-rt-14-dev pkg-config
-    libsdl1.2-dev libsdl1.2-compat libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
-    libx11-dev libsdl-ttf2.0-dev libfontconfig-dev fonts-dejavu-core libpng-dev
+    libsdl1.2-dev libsdl1.2-compat libsdl-mixer1.2-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev
+    libegl-mesa0 libx11-dev libsdl-ttf2.0-dev libfontconfig-dev fonts-dejavu-core libpng-dev
     libgtest-dev libbenchmark-dev libstb-dev libassimp-dev zlib1g-dev
     xvfb xauth xdotool imagemagick x11-apps x11-utils python3 gdb procps desktop-file-utils man-db
     groff-base

@@ -80,6 +80,28 @@ TEST_F(UpdatePass, WithoutPTheWorldStepsByTheFrameTime) {
     EXPECT_EQ(lightSlots.count, 0);
 }
 
+TEST_F(UpdatePass, TheStepsGlowsFollowTheRedLightInTheOrderOfTheShots) {
+    for (float lifeLeft : {6.0f, 5.875f}) {
+        Projectile q;
+        q.position = Vector2(3, 4 + lifeLeft);
+        q.lifeLeft = lifeLeft;
+        world.projectiles.push_back(q);
+    }
+    HoldKey(keys, KeyT);
+    UpdateFrame(keys, 0.125);
+    ASSERT_EQ(lightSlots.count, 3);
+    EXPECT_TRUE(lightSlots.colours[0] == Vector3(1, 0, 0));
+    // Blue 0.175 / 0.3 and 0.05 / 0.3 of full, in the plane of play where each shot stands.
+    const float blue[] = {7.0f / 12, 1.0f / 6};
+    const float y[] = {10, 9.875f};
+    for (int i = 1; i < 3; ++i) {
+        const Vector3& colour = lightSlots.colours[i];
+        EXPECT_TRUE(colour.x == 0 && colour.y == 0) << i;
+        EXPECT_NEAR(colour.z, blue[i - 1], 1e-5) << i;
+        EXPECT_TRUE(lightSlots.positions[i] == Vector3(3, y[i - 1], 0)) << i;
+    }
+}
+
 TEST(Restore, RemakesListsStateAndLightsOnlyWhenTheContextWasLost) {
     auto* model = new EmptyModel;
     model->buildDisplayList();

@@ -266,6 +266,29 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          "models/Bullet.tga: warning: origin bits say top-left: rows are read in file order and "
          "will show upside down",
          0},
+        {"sound missing", [](auto& d) { fs::remove(d + "/sounds/hit.wav"); },
+         "sounds/hit.wav: warning: cannot be played: No such file or directory; a hit on a chaser "
+         "will be silent",
+         0},
+        {"sound a folder",
+         [](auto& d) {
+             fs::remove(d + "/sounds/engine.wav"), fs::create_directory(d + "/sounds/engine.wav");
+         },
+         "sounds/engine.wav: warning: cannot be played: is a directory, not a regular file; the "
+         "engine will be silent",
+         0},
+        {"sound cut short", [](auto& d) { fs::resize_file(d + "/sounds/shot.wav", 1000); },
+         "sounds/shot.wav: warning: cannot be played: data chunk cut short: 8820 bytes announced, "
+         "956 there; the player's shot will be silent",
+         0},
+        {"sound enormous", [](auto& d) { fs::resize_file(d + "/sounds/breakup.wav", 5 << 20); },
+         "sounds/breakup.wav: warning: cannot be played: 5242880 bytes, over the 4194304 a sound "
+         "may hold; a chaser breaking up will be silent",
+         0},
+        {"sound not a WAV", [](auto& d) { WriteText(d + "/sounds/chaser-shot.wav", "OggS"); },
+         "sounds/chaser-shot.wav: warning: cannot be played: no RIFF WAVE header: not a WAV file; "
+         "a chaser's shot will be silent",
+         0},
         {"the last of 100006 types has no model",
          [](auto& d) {
              std::string more;

@@ -3,17 +3,15 @@
 
 #include "DefaultCatalogue.h"
 #include "HeldKeys.h"
-#include "LightSlots.h"
 #include "SetUpWorld.h"
 #include "ShipCatalogue.h"
 #include "World.h"
 
 #include <gtest/gtest.h>
 
-// A fresh `world` holding the default scenario, and an empty light queue.
+// A fresh `world` holding the default scenario.
 inline void ResetDefaultWorld() {
     world = World();
-    lightSlots = LightSlots();
     LoadDefaultCatalogue();
     ASSERT_TRUE(SetUpWorld());
 }

@@ -42,14 +42,16 @@ DemoResult FlyAndRecord(const std::string& path, int frameCount) {
     EXPECT_TRUE(RecordDemoHeader(recorder, header, reason)) << reason;
     std::mt19937 random(11);
     FrameClock clock;
+    StepEvents events;
     for (int i = 0; i < frameCount; ++i) {
         double elapsed = i < 3 ? 1 : 1 + random() % 20;
         HeldKeys keys = Autopilot(world);
         HoldKey(keys, KeyT, i % 50 < 5);
         HoldKey(keys, KeyP, i % 700 > 650);
         EXPECT_TRUE(RecordDemoFrame(recorder, elapsed, keys, reason)) << reason;
+        events.list.clear();
         if (FrameUpdates(clock, elapsed))
-            AdvanceWorld(world, keys, elapsed * 0.001);
+            AdvanceWorld(world, keys, elapsed * 0.001, events);
     }
     EXPECT_TRUE(FinishDemoRecording(recorder, reason)) << reason;
     return SumUpGame(world, recorder.frames, recorder.milliseconds);

@@ -1,6 +1,7 @@
-// Shots: muzzle velocities, the catalogue's "Bullet" model, the fading blue light and expiry.
+// Shots: muzzle velocities, the world's shot model, the fading blue light and expiry.
 #include "Projectile.h"
 #include "Model.h"
+#include "Step.h"
 #include "StepTestSupport.h"
 
 #include <cmath>
@@ -8,17 +9,14 @@
 namespace {
 
 struct ProjectileTest : testing::Test {
-    void SetUp() override {
-        LoadDefaultCatalogue();
-        lightSlots = LightSlots();
-    }
+    void SetUp() override { LoadDefaultCatalogue(); }
     void TearDown() override { shipCatalogue.Clear(); }
 };
 
 Projectile Shot(int32_t kind, Vector2 velocity, float heading = 0, Vector2 target = {50, 0},
-                Vector2 targetVelocity = {0, 0}) {
+                Vector2 targetVelocity = {0, 0}, Model* model = nullptr) {
     Projectile q;
-    InitProjectile(q, Vector2(0, 0), heading, velocity, kind, target, targetVelocity);
+    InitProjectile(q, Vector2(0, 0), heading, velocity, kind, target, targetVelocity, model);
     return q;
 }
 
@@ -68,21 +66,20 @@ TEST_F(ProjectileTest, AimedShotsStayFiniteAtEqualSpeedsAndFromTheTargetsOwnPosi
         }
 }
 
-TEST_F(ProjectileTest, ShotsBorrowTheBulletModelOrSayItIsMissing) {
-    ShipType bullet;
-    bullet.model = new MilkshapeModel; // empty: it owns no GL list, so Clear may delete it
-    shipCatalogue.Clear();
-    shipCatalogue.Insert("Bullet", bullet);
-    EXPECT_EQ(Shot(StraightShot, {0, 0}).model, bullet.model);
-    EXPECT_EQ(Shot(AimedShot, {0, 0}).model, bullet.model);
-
-    shipCatalogue.Clear();
-    shipCatalogue.Insert("bullet", ShipType()); // the name is case-sensitive
-    testing::internal::CaptureStdout();
-    Projectile q = Shot(StraightShot, {0, 0});
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "ERROR: no ship 'Bullet' exists <FATAL>");
-    EXPECT_EQ(q.model, nullptr);
-    ExpectNear(q.velocity, {100, 0});
+TEST_F(ProjectileTest, ShotsBorrowTheBulletModelThatSetUpPlacesInTheWorld) {
+    Model* bullet = new MilkshapeModel; // empty: it owns no GL list, so Clear may delete it
+    shipCatalogue.entries["Bullet"].model = bullet;
+    world = World();
+    ASSERT_TRUE(SetUpWorld());
+    EXPECT_EQ(world.shotModel, bullet);
+    EXPECT_EQ(Shot(AimedShot, {0, 0}, 0, {50, 0}, {0, 0}, bullet).model, bullet);
+    // The chasers fire in their first turn, with the world's model.
+    StepEvents events;
+    StepWorld(world, HeldKeys(), 0, events);
+    ASSERT_EQ(world.projectiles.size(), 12u);
+    for (const Projectile& q : world.projectiles)
+        EXPECT_EQ(q.model, bullet);
+    world = World();
 }
 
 TEST_F(ProjectileTest, StraightShotsGlowBlueWhileYoungAndShotsExpireBelowZeroLifeLeft) {
@@ -110,20 +107,20 @@ TEST_F(ProjectileTest, StraightShotsGlowBlueWhileYoungAndShotsExpireBelowZeroLif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.kind << " " << c.lifeLeft << " less " << c.seconds);
-        lightSlots = LightSlots();
+        StepEvents events;
         Projectile q = Shot(c.kind, {0, 0}, 90); // a straight shot flies at (0, -100)
         q.lifeLeft = c.lifeLeft;
-        EXPECT_EQ(UpdateProjectile(q, c.seconds), c.expired);
+        EXPECT_EQ(UpdateProjectile(q, c.seconds, events), c.expired);
         EXPECT_EQ(q.lifeLeft, c.lifeLeft - c.seconds);
         if (c.blue == NoGlow) {
-            EXPECT_EQ(lightSlots.count, 0);
+            EXPECT_EQ(events.list.size(), 0u);
             continue;
         }
-        ASSERT_EQ(lightSlots.count, 1);
-        const Vector3 &colour = lightSlots.colours[0], &position = lightSlots.positions[0];
-        EXPECT_TRUE(colour.x == 0 && colour.y == 0);
-        EXPECT_NEAR(colour.z, c.blue, 1e-5);
+        ASSERT_EQ(events.list.size(), 1u);
+        const StepEvent& glow = events.list[0];
+        EXPECT_EQ(glow.kind, BlueGlow);
+        EXPECT_NEAR(glow.blue, c.blue, 1e-5);
         // At the position after the move.
-        EXPECT_NEAR(Length(position - Vector3(0, -100 * c.seconds, 0)), 0, 1e-4);
+        EXPECT_NEAR(Length(glow.position - Vector2(0, -100 * c.seconds)), 0, 1e-4);
     }
 }

@@ -55,6 +55,7 @@ TEST(StepProperty, RandomKeysAndFrameTimesKeepTheWorldSound) {
     const GameKey flightKeys[] = {KeyUp,      KeyDown,     KeyLeft, KeyRight,
                                   KeyLeftAlt, KeyLeftCtrl, KeySpace};
     HeldKeys keys;
+    StepEvents events;
     int shipsDestroyed = 0;
     for (unsigned seed = 1; seed <= 6; ++seed) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
@@ -86,8 +87,8 @@ TEST(StepProperty, RandomKeysAndFrameTimesKeepTheWorldSound) {
             Snapshot before;
             for (const Projectile& q : world.projectiles)
                 before.push_back({&q, q.lifeLeft});
-            lightSlots = LightSlots();
-            StepWorld(world, keys, seconds);
+            events.list.clear();
+            StepWorld(world, keys, seconds, events);
             ASSERT_NO_FATAL_FAILURE(ExpectSoundWorld(before, world, seconds));
             ASSERT_LE(world.ships.size(), shipCount);
             shipCount = world.ships.size();
@@ -100,9 +101,11 @@ TEST(StepProperty, RandomKeysAndFrameTimesKeepTheWorldSound) {
 TEST(Autopilot, ClearsAllTwelveChasersWithTheDefaultShips) {
     const float frameSeconds = 1.0f / 60, timeLimit = 180; // simulated seconds
     ResetDefaultWorld();
+    StepEvents events;
     float seconds = 0;
     while (world.ships.size() > 1 && seconds < timeLimit) {
-        StepWorld(world, Autopilot(world), frameSeconds);
+        events.list.clear();
+        StepWorld(world, Autopilot(world), frameSeconds, events);
         seconds += frameSeconds;
     }
     std::printf("cleared %d chasers in %.1f simulated seconds\n", 13 - int(world.ships.size()),

@@ -1,8 +1,10 @@
 // The step over hand-placed worlds: re-sort, wrap-around, windows, targeting, fire and hits.
+#include "Autopilot.h"
 #include "Step.h"
 #include "StepTestSupport.h"
 
 #include <cmath>
+#include <set>
 #include <vector>
 
 namespace {
@@ -10,10 +12,8 @@ namespace {
 struct StepWorldTest : testing::Test {
     World w;
     HeldKeys keys;
-    void SetUp() override {
-        LoadDefaultCatalogue();
-        lightSlots = LightSlots();
-    }
+    StepEvents events;
+    void SetUp() override { LoadDefaultCatalogue(); }
 
     Ship& AddPlayer(Vector2 position, Vector2 velocity = {0, 0}) {
         w.ships.push_back(TestShip(position, false));
@@ -47,7 +47,7 @@ TEST_F(StepWorldTest, ResortsStablyByTheAbsoluteDistanceOfThePreviousStep) {
     const int chaserCount = 60;
     for (int i = 0; i < chaserCount; ++i)
         AddChaser({float(i), 300}, distances[i % 6]);
-    StepWorld(w, keys, 0);
+    StepWorld(w, keys, 0, events);
     ASSERT_EQ(w.ships.size(), size_t(chaserCount + 1));
     // The player, then every chaser at |distance| 0, 1 and 2, each group in its old order.
     std::vector<float> expectedX = {0};
@@ -77,7 +77,7 @@ TEST_F(StepWorldTest, WrapsAShipThatHasPassedAnEdgeAndIsHeadingOut) {
         SCOPED_TRACE(c.what);
         w = World();
         AddPlayer(c.position, c.velocity);
-        StepWorld(w, keys, 0.125f);
+        StepWorld(w, keys, 0.125f, events);
         EXPECT_EQ(w.ships[0].position, c.expected);
         EXPECT_EQ(w.followedPosition, c.position); // the view follows where the turn began
     }
@@ -98,7 +98,7 @@ TEST_F(StepWorldTest, ShipsAndShotsAreVisibleStrictlyInsideTheirWindows) {
         AddPlayer({100, 200});
         AddChaser(Vector2(100, 200) + c.offset);
         AddShot(AimedShot, Vector2(100, 200) + c.offset);
-        StepWorld(w, keys, 0);
+        StepWorld(w, keys, 0, events);
         EXPECT_EQ(w.ships[1].visible, c.ship);
         EXPECT_EQ(w.projectiles.front().visible, c.shot);
     }
@@ -110,7 +110,7 @@ TEST_F(StepWorldTest, TheWindowJudgesWhereTheShipWasBeforeTheWrapAndTurnRate30Se
     AddChaser({-500.5f, 0}, 0, {-1, 0});
     AddChaser({0, 300}).turnRate = 30;
     AddChaser({0, 300}).turnRate = std::nextafter(30.0f, 31.0f);
-    StepWorld(w, keys, 0);
+    StepWorld(w, keys, 0, events);
     EXPECT_LT(w.ships[1].position.x, 0);   // now far from the player, but seen where it was
     EXPECT_GT(w.ships[2].position.x, 480); // now within the window, but judged where it was
     const bool expected[] = {true, true, false, true, false};
@@ -125,7 +125,7 @@ TEST_F(StepWorldTest, AtZeroSecondsNothingMovesButDueChasersAimAndFireFromAfterT
     AddChaser({-500.5f, 0}, 0, {-4, 0}).reloadTimer = -1;
     AddChaser({-50, 0}).reloadTimer = 0.4f;
     AddShot(AimedShot, {0, 100}, {10, 10}).lifeLeft = 3;
-    StepWorld(w, keys, 0);
+    StepWorld(w, keys, 0, events);
     EXPECT_EQ(w.ships[0].position, Vector2(30, 0));
     EXPECT_EQ(w.ships[0].velocity, Vector2(0, 40));
     EXPECT_EQ(w.ships[0].reloadTimer, 0.5f);
@@ -156,7 +156,7 @@ TEST_F(StepWorldTest, ChasersFireInTheirFirstTurnThePlayerAStepAfterItsRequest) 
     const int straightAfterStep[] = {0, 1, 1, 1, 2, 2, 2, 3, 3};
     const int aimedAfterStep[] = {1, 1, 1, 1, 1, 1, 1, 1, 2};
     for (int i = 0; i < 9; ++i) {
-        StepWorld(w, keys, 0.125f);
+        StepWorld(w, keys, 0.125f, events);
         int straight = 0;
         for (const Projectile& q : w.projectiles)
             straight += q.shotKind == StraightShot;
@@ -186,7 +186,7 @@ TEST_F(StepWorldTest, AStraightShotHitsTheFirstChaserInReachThatIsNotNearThePlay
         AddChaser(c.first, 1);
         AddChaser(c.second, 2);
         AddShot(StraightShot, c.shot, {1, 0});
-        StepWorld(w, keys, 0);
+        StepWorld(w, keys, 0, events);
         EXPECT_EQ(w.ships[1].hitPoints, c.firstHitPoints);
         EXPECT_EQ(w.ships[2].hitPoints, c.secondHitPoints);
         bool hit = c.firstHitPoints + c.secondHitPoints < 20;
@@ -203,7 +203,7 @@ TEST_F(StepWorldTest, AChaserIsErasedOnlyOnceItsHitPointsDropBelowZero) {
     AddShot(StraightShot, {-20, 0});
     AddShot(StraightShot, {20, 0});
     AddShot(StraightShot, {20, 0}); // nothing left to hit: flies on
-    StepWorld(w, keys, 0);
+    StepWorld(w, keys, 0, events);
     ASSERT_EQ(w.ships.size(), 3u);
     EXPECT_EQ(w.ships[1].hitPoints, 0);
     EXPECT_EQ(w.ships[2].position, Vector2(40, 0));
@@ -221,7 +221,7 @@ TEST_F(StepWorldTest, RemovingShotsNeitherSkipsNorRevisitsTheNextOne) {
     AddShot(StraightShot, {-300, 0}).lifeLeft = 0.0f; // expires
     AddShot(AimedShot, {0, 2.4f}, {0, 4});            // just out of the player's reach
     AddShot(AimedShot, {0, 1});                       // the last one, reaches the player
-    StepWorld(w, keys, 0.5f);
+    StepWorld(w, keys, 0.5f, events);
     ASSERT_EQ(w.projectiles.size(), 2u);
     // Each survivor moved and aged exactly once.
     EXPECT_EQ(w.projectiles.front().position, Vector2(22, 2));
@@ -235,11 +235,52 @@ TEST_F(StepWorldTest, RemovingShotsNeitherSkipsNorRevisitsTheNextOne) {
 TEST_F(StepWorldTest, WhilePausedTheViewComesToWhereThePlayerIsAndNothingMoves) {
     AddPlayer({0, 0}, {10, 0});
     AddChaser({100, 40}, 100, {0, 3});
-    StepWorld(w, keys, 0.5f);
+    StepWorld(w, keys, 0.5f, events);
     ASSERT_EQ(w.ships[0].position, Vector2(5, 0));
     HoldKey(keys, KeyP);
-    AdvanceWorld(w, keys, 0.5);
+    AdvanceWorld(w, keys, 0.5, events);
     EXPECT_EQ(w.followedPosition, Vector2(5, 0)); // not (0, 0), where the last step began
     EXPECT_EQ(w.ships[0].position, Vector2(5, 0));
     EXPECT_EQ(w.ships[1].position, Vector2(100, 41.5f));
+}
+
+TEST_F(StepWorldTest, TheEventsOfAPilotedGameAgreeWithTheWorld) {
+    ResetDefaultWorld();
+    int madeShots = 0, hits = 0, brokenUp = 0, untyped = 0, glows = 0;
+    for (int step = 0; step < 60 * 60 && world.ships.size() > 1; ++step) {
+        std::set<const Projectile*> before;
+        for (const Projectile& q : world.projectiles)
+            before.insert(&q);
+        events.list.clear();
+        StepWorld(world, Autopilot(world), 1.0f / 60, events);
+        // Shots are fired before any is removed: a node not there before is a new shot, and the
+        // new shots come in the order they were fired.
+        std::vector<int32_t> newKinds, firedKinds;
+        for (const Projectile& q : world.projectiles)
+            if (!before.count(&q))
+                newKinds.push_back(q.shotKind);
+        for (const StepEvent& e : events.list) {
+            hits += e.kind == ChaserHit;
+            brokenUp += e.kind == ChaserBrokenUp;
+            glows += e.kind == BlueGlow;
+            // An aimed shot fired from within 2.3 of the player reaches it in the same step.
+            if (e.kind == ShotFired &&
+                !(e.shotKind == AimedShot && Length(world.followedPosition - e.position) < 2.3f))
+                firedKinds.push_back(e.shotKind);
+            untyped += e.kind == ChaserBrokenUp && !e.type;
+        }
+        ASSERT_EQ(firedKinds, newKinds) << "step " << step;
+        madeShots += int(newKinds.size());
+    }
+    EXPECT_GT(madeShots, 12);
+    EXPECT_EQ(brokenUp, 12 - int(world.ships.size() - 1));
+    EXPECT_GT(brokenUp, 0);
+    EXPECT_EQ(untyped, 0);
+    // Every chaser took ten hits it survived before the one that broke it up.
+    int hitPointsLost = 10 * brokenUp;
+    for (const Ship& s : world.ships)
+        hitPointsLost += s.computerControlled ? 10 - s.hitPoints : 0;
+    EXPECT_EQ(hits, hitPointsLost);
+    EXPECT_GT(glows, 0);
+    world = World();
 }

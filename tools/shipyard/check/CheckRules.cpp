@@ -144,3 +144,9 @@ void TextureImageFindings(const std::string& file, uint32_t width, uint32_t heig
                        "origin bits say top-left: rows are read in file order and will show "
                        "upside down"});
 }
+
+void SoundFindings(GameSound which, const std::string& reason, std::vector<Finding>& out) {
+    out.push_back({FindingKind::UnplayableSound, SoundFiles[which].path, 0,
+                   "cannot be played: " + reason + "; " + SoundFiles[which].event +
+                       " will be silent"});
+}

@@ -5,6 +5,7 @@
 #include "CatalogueFile.h"
 #include "Findings.h"
 #include "LoadShipCatalogue.h"
+#include "SoundFile.h"
 
 #include <cstdint>
 #include <map>
@@ -45,3 +46,7 @@ bool HasOwnBackslash(const std::string& modelPath, const std::string& textureFil
 // Size and origin findings for a texture that decoded, reported against `file`.
 void TextureImageFindings(const std::string& file, uint32_t width, uint32_t height, bool topLeft,
                           std::vector<Finding>& out);
+
+// The sound file for `which` cannot be played, for `reason` (missing, unreadable, not a WAV the
+// game takes): the game goes on, but that event is silent.
+void SoundFindings(GameSound which, const std::string& reason, std::vector<Finding>& out);

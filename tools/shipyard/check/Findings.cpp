@@ -42,6 +42,8 @@ const char* Plural(FindingKind kind) {
         return "texture sizes that GL may refuse";
     case FindingKind::TopLeftOrigin:
         return "textures stored top row first";
+    case FindingKind::UnplayableSound:
+        return "sounds that cannot be played";
     }
     return "findings";
 }

@@ -22,6 +22,7 @@ enum class FindingKind {
     RefusedTexture,
     TextureSize,
     TopLeftOrigin,
+    UnplayableSound,
 };
 
 bool IsError(FindingKind kind);

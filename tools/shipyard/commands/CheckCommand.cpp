@@ -8,6 +8,7 @@
 #include "MilkshapeParse.h"
 #include "Model.h"
 #include "OffscreenGL.h"
+#include "SoundFile.h"
 #include "Texture.h"
 #include "TextureImage.h"
 
@@ -192,6 +193,18 @@ void CheckModels(Check& check) {
     }
 }
 
+// Each of the game's sounds, read as the game reads it.
+void CheckSounds(Check& check) {
+    for (int i = 0; i < GameSoundCount; ++i) {
+        std::vector<unsigned char> bytes;
+        std::string reason;
+        std::vector<Finding> findings;
+        if (!ReadSoundFile(SoundFiles[i].path, bytes, reason))
+            SoundFindings(GameSound(i), reason, findings);
+        check.Add(findings);
+    }
+}
+
 int RunCheck(int argc, char** argv) {
     bool strict = false;
     std::vector<std::string> folders;
@@ -215,6 +228,7 @@ int RunCheck(int argc, char** argv) {
         check.glTextureSide = OffscreenTextureSideLimit(check.noGL);
         CheckModels(check);
     }
+    CheckSounds(check);
     return report.Finish(long(check.types.size()), check.modelCount, check.textureCount, strict);
 }
 
@@ -239,7 +253,9 @@ const ShipyardCommand CheckCommand = {
     "untextured; its sides are held against the largest texture this machine's GL takes, or\n"
     "named too large to check with no GL to ask), a texture whose sides are not powers of two or\n"
     "exceed 1024 (more than OpenGL 3.0 guarantees), a path that opens only with its backslashes\n"
-    "read as /, a type nothing in the scenario uses.\n"
+    "read as /, a type nothing in the scenario uses, a sound file (sounds/shot.wav,\n"
+    "chaser-shot.wav, hit.wav, breakup.wav, engine.wav) that is missing or is not a 16- or 8-bit\n"
+    "PCM WAV of at most 4 MiB (that event is then silent).\n"
     "\n"
     "A file that cannot be opened is reported where its name is written (the catalogue line or\n"
     "the model); a file that opens but is refused is reported against itself. Of each kind of\n"

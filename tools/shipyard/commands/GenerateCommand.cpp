@@ -3,6 +3,7 @@
 #include "Scenario.h"
 #include "ShipDesigns.h"
 #include "Shipyard.h"
+#include "SoundDesigns.h"
 #include "WholeFile.h"
 
 #include <cstdio>
@@ -62,6 +63,8 @@ bool MakeOutputs(const fs::path& root, std::vector<Output>& outputs, std::string
         outputs.push_back({root / ModelFolder / (a.name + ".tga"), std::move(texture)});
         catalogue += CatalogueEntry(type);
     }
+    for (int i = 0; i < GameSoundCount; ++i)
+        outputs.push_back({root / SoundFiles[i].path, EncodeWav(MakeSound(GameSound(i)))});
     outputs.push_back({root / "alukset.txt", {catalogue.begin(), catalogue.end()}});
     return true;
 }
@@ -90,9 +93,11 @@ int RunGenerate(int argc, char** argv) {
     for (auto o = outputs.rbegin(); !force && o != outputs.rend(); ++o)
         if (fs::exists(fs::symlink_status(o->first, error)))
             return Refuse(o->first.string(), "exists already; give --force to write over it");
-    fs::create_directories(root / ModelFolder, error);
-    if (error)
-        return Refuse((root / ModelFolder).string(), error.message());
+    for (const Output& o : outputs) {
+        fs::create_directories(o.first.parent_path(), error);
+        if (error)
+            return Refuse(o.first.parent_path().string(), error.message());
+    }
     for (const Output& o : outputs)
         if (!WriteWholeFile(o.first.string(), o.second, failed))
             return Refuse(o.first.string(), failed);
@@ -104,7 +109,8 @@ int RunGenerate(int argc, char** argv) {
 const ShipyardCommand GenerateCommand = {
     "generate", "DIR [--force]", "write the default game data into DIR",
     "Writes DIR/alukset.txt and, for each of the six ship types the game needs, its model and\n"
-    "texture in DIR/models: the same bytes on every run. Writes nothing when any of these files\n"
-    "exists already, unless given --force. Each file is written under a temporary name and\n"
-    "renamed when complete, so a failure never leaves a half-written file.\n",
+    "texture in DIR/models, and the game's sounds in DIR/sounds (shot.wav, chaser-shot.wav,\n"
+    "hit.wav, breakup.wav, engine.wav): the same bytes on every run. Writes nothing when any\n"
+    "of these files exists already, unless given --force. Each file is written under a\n"
+    "temporary name and renamed when complete, so a failure never leaves a half-written file.\n",
     RunGenerate};

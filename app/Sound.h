@@ -1,0 +1,26 @@
+// The game heard through SDL_mixer: opened after the window, the data folder's sounds loaded
+// from memory, and each frame's events played where they happen. Without a device, or with a
+// sound file that cannot be played, the game goes on silently.
+#pragma once
+
+#include "HeldKeys.h"
+#include "StepEvents.h"
+#include "World.h"
+
+#include <string>
+
+// Opens the audio device and loads every sound of the data folder (the current folder); a sound
+// that cannot be read stays silent. False, with `note` saying why, when there is no device that
+// opens: the game then plays silently. `muted`: nothing is heard until ToggleMute.
+bool OpenSound(bool muted, std::string& note);
+
+// Frees the sounds and closes the device; nothing when it never opened.
+void CloseSound();
+
+// Turns sound off (every playing sound stops) or back on: the M key.
+void ToggleMute();
+
+// The sounds of one update pass: each shot, hit and break-up placed by where it happened
+// relative to the player's ship, and the engine looping while thrust is held (and the game is
+// not paused).
+void PlayFrameSounds(const StepEvents& events, const World& w, HeldKeys keys);
