@@ -329,10 +329,11 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
 // standard error with status 2, refusals "shipyard: PATH: REASON" with status 1.
 TEST(ShipyardCommandLine, HelpUsageErrorsAndRefusals) {
     const std::string missing = Scratch("missing");
-    // A demo recorded with no ship types (header, no types, no frames, end mark), and a folder
-    // whose catalogue holds none either: they agree, but the game cannot set up its scenario.
+    // A demo recorded with no ship types (mark, format 2, rules 1, star seed, no types, no
+    // frames, end mark), and a folder whose catalogue holds none either: they agree, but the game
+    // cannot set up its scenario.
     const std::string noShips = Scratch("no_ships"), noShipsDemo = Scratch("no_ships.demo");
-    std::vector<unsigned char> demo = {'S', 'T', 'A', 'R', 'D', 'E', 'M', 'O', 1, 0};
+    std::vector<unsigned char> demo = {'S', 'T', 'A', 'R', 'D', 'E', 'M', 'O', 2, 0, 1, 0};
     demo.resize(demo.size() + 624 * 4 + 4 + 6);
     WriteBytes(noShipsDemo, demo);
     fs::create_directory(noShips);
