@@ -27,8 +27,9 @@ echo "recorded: $recorded"
     fail "the recording ended with [$recorded]"
 frames=${BASH_REMATCH[1]}
 
-# Frames with Up, with Left and Space together, and with Space, as the file holds them.
-read -r up left_fire fire < <(python3 - "$demo" <<'EOF'
+# The length of DEMO's header: mark, format and rules versions, star seed, ship types.
+header_bytes() { # DEMO
+    python3 - "$1" <<'EOF'
 import struct, sys
 data = open(sys.argv[1], "rb").read()
 at = 8 + 2 + 2 + 4 * 624
@@ -37,6 +38,15 @@ at += 4
 for _ in range(count):
     length, = struct.unpack_from("<H", data, at)
     at += 2 + length + 8
+print(at)
+EOF
+}
+
+# Frames with Up, with Left and Space together, and with Space, as the file holds them.
+read -r up left_fire fire < <(python3 - "$demo" "$(header_bytes "$demo")" <<'EOF'
+import struct, sys
+data = open(sys.argv[1], "rb").read()
+at = int(sys.argv[2])
 keys = [struct.unpack_from("<H", data, o)[0] for o in range(at + 4, len(data), 6)]
 print(sum(k & 1 > 0 for k in keys), sum(k & 0x44 == 0x44 for k in keys), sum(k & 0x40 > 0 for k in keys))
 EOF
@@ -70,15 +80,10 @@ replayed=$("$SHIPYARD" replay --data "$data" "$work/cut.demo" 2>"$work/cut.err")
 
 # Played, a frame recorded as 60 s long keeps the window answering: F2 gives the small window
 # drawn again, Escape ends the playback at once.
-python3 - "$demo" "$work/long.demo" <<'EOF'
+python3 - "$demo" "$work/long.demo" "$(header_bytes "$demo")" <<'EOF'
 import struct, sys
 data = open(sys.argv[1], "rb").read()
-at = 8 + 2 + 2 + 4 * 624
-count, = struct.unpack_from("<I", data, at)
-at += 4
-for _ in range(count):
-    length, = struct.unpack_from("<H", data, at)
-    at += 2 + length + 8
+at = int(sys.argv[3])
 frames = [(16, 0)] * 5 + [(60000, 0), (16, 0), (0, 0)]
 open(sys.argv[2], "wb").write(data[:at] + b"".join(struct.pack("<IH", *f) for f in frames))
 EOF
