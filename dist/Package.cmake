@@ -1,0 +1,26 @@
+# The Debian package: `cpack -G DEB` in the build folder packs what the install rules put under
+# /usr, with stripped programs and the dependencies dpkg-shlibdeps finds in them. Configure with
+# -DCMAKE_INSTALL_BINDIR=games -DCMAKE_INSTALL_DATADIR=share/games for the games layout.
+set(CPACK_PACKAGE_NAME starchase)
+set(CPACK_PACKAGE_VENDOR "the starchase authors")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "top-down 3D space game with twelve chasing ships")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+    "You fly one ship through a wrap-around square of space, over a huge derelict
+structure and a field of ten thousand stars, while twelve computer-controlled
+ships chase you and fire shots that lead your ship.
+
+Every ship is a line in a text catalogue with a MilkShape 3D model and a TGA
+texture, so adding ships needs no code; the shipyard tool checks, draws and
+writes them. Games can be recorded and replayed exactly.")
+# The maintainer is whoever makes the package: by default the name and address that Debian's
+# own tools read from DEBFULLNAME and DEBEMAIL.
+set(CPACK_PACKAGE_CONTACT "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>" CACHE STRING
+    "The package's maintainer, as \"Name <address>\"")
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+include(CPack)
