@@ -13,8 +13,14 @@ Every ship is a line in a text catalogue with a MilkShape 3D model and a TGA
 texture, so adding ships needs no code; the shipyard tool checks, draws and
 writes them. Games can be recorded and replayed exactly.")
 # The maintainer is whoever makes the package: by default the name and address that Debian's
-# own tools read from DEBFULLNAME and DEBEMAIL.
-set(CPACK_PACKAGE_CONTACT "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>" CACHE STRING
+# own tools read from DEBFULLNAME and DEBEMAIL (which may also hold both, as "Name <address>").
+set(maintainer "the starchase authors")
+if("$ENV{DEBEMAIL}" MATCHES "<")
+    set(maintainer "$ENV{DEBEMAIL}")
+elseif(DEFINED ENV{DEBEMAIL})
+    set(maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+endif()
+set(CPACK_PACKAGE_CONTACT "${maintainer}" CACHE STRING
     "The package's maintainer, as \"Name <address>\"")
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_SET_DESTDIR ON)

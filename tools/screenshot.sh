@@ -15,7 +15,7 @@ start_display
 data=$(default_data)
 start_game "$data"
 find_window 2
-hold Left 0.4
+hold Left 0.6
 xdotool keydown space
 sleep 1.5
 image=$(shot screenshot)
