@@ -29,4 +29,6 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# SDL opens libGL.so.1 itself for its GLX window, so dpkg-shlibdeps cannot see that one.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libgl1)
 include(CPack)

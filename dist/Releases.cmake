@@ -1,20 +1,25 @@
-# NEWS.md read into the AppStream releases: each "## VERSION (YYYY-MM-DD)" heading is a release,
-# each "- " line under it one item of its description. The newest version must be the project's.
+# NEWS.md read into the AppStream releases and the Debian changelog: each
+# "## VERSION (YYYY-MM-DD HH:MM UTC)" heading is a release, each "- " line under it one item of
+# its description. The newest version must be the project's.
+set(news_heading "^## ([0-9.]+) \\(([0-9-]+) ([0-9:]+) UTC\\)$")
+
+
 function(NewsReleases news out)
     file(STRINGS ${news} lines)
     set(xml "")
     set(first "")
     set(open FALSE)
     foreach(line IN LISTS lines)
-        if(line MATCHES "^## ([0-9.]+) \\(([0-9-]+)\\)$")
+        if(line MATCHES "${news_heading}")
             if(open)
                 string(APPEND xml "        </ul></description>\n    </release>\n")
             endif()
             if(first STREQUAL "")
                 set(first ${CMAKE_MATCH_1})
             endif()
-            string(APPEND xml "    <release version=\"${CMAKE_MATCH_1}\" date=\"${CMAKE_MATCH_2}\">\n"
-                              "      <description><ul>\n")
+            set(when "${CMAKE_MATCH_2}T${CMAKE_MATCH_3}:00Z")
+            string(APPEND xml "    <release version=\"${CMAKE_MATCH_1}\" date=\"${when}\">\n"
+                "      <description><ul>\n")
             set(open TRUE)
         elseif(open AND line MATCHES "^- (.+)$")
             set(item ${CMAKE_MATCH_1})
@@ -26,8 +31,53 @@ function(NewsReleases news out)
         endif()
     endforeach()
     if(NOT first STREQUAL PROJECT_VERSION)
-        message(FATAL_ERROR "NEWS.md begins with version '${first}', the project is ${PROJECT_VERSION}")
+        message(FATAL_ERROR
+                "NEWS.md begins with version '${first}', the project is ${PROJECT_VERSION}")
     endif()
     string(APPEND xml "        </ul></description>\n    </release>")
     set(${out} "${xml}" PARENT_SCOPE)
+endfunction()
+
+# One NEWS item as a Debian changelog item: "  * " and the words, wrapped to 80 columns.
+function(ChangelogItem item out)
+    string(REPLACE "`" "" item "${item}")
+    string(REPLACE ";" "<semicolon>" item "${item}")
+    string(REPLACE " " ";" words "${item}")
+    set(text "")
+    set(line "  *")
+    foreach(word IN LISTS words)
+        string(REPLACE "<semicolon>" ";" candidate "${line} ${word}")
+        string(LENGTH "${candidate}" length)
+        if(length GREATER 80)
+            string(APPEND text "${line}\n")
+            set(line "   ")
+        endif()
+        string(APPEND line " ${word}")
+    endforeach()
+    string(REPLACE "<semicolon>" ";" text "${text}${line}\n")
+    set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# NEWS.md written as a Debian changelog into `out`: an entry per version, signed by the
+# package's maintainer at the version's time.
+function(NewsChangelog news maintainer out)
+    file(STRINGS ${news} lines)
+    set(text "")
+    set(close "")
+    foreach(line IN LISTS lines)
+        if(line MATCHES "${news_heading}")
+            set(version ${CMAKE_MATCH_1})
+            execute_process(COMMAND date -R -u -d "${CMAKE_MATCH_2} ${CMAKE_MATCH_3} UTC"
+                            OUTPUT_VARIABLE when OUTPUT_STRIP_TRAILING_WHITESPACE)
+            if(NOT close STREQUAL "")
+                string(APPEND text "${close}\n")
+            endif()
+            string(APPEND text "${PROJECT_NAME} (${version}) unstable; urgency=medium\n\n")
+            set(close "\n -- ${maintainer}  ${when}\n")
+        elseif(NOT close STREQUAL "" AND line MATCHES "^- (.+)$")
+            ChangelogItem("${CMAKE_MATCH_1}" item)
+            string(APPEND text "${item}")
+        endif()
+    endforeach()
+    file(WRITE ${out} "${text}${close}")
 endfunction()
