@@ -27,7 +27,7 @@ const Option Options[] = {
      [](GameOptions& o, const char*) { o.hud = true; }},
     {"--mute", nullptr, "start with sound off (M turns it on and off)",
      [](GameOptions& o, const char*) { o.mute = true; }},
-    {"--help", nullptr, "print this help and exit",
+    {"--help", nullptr, "print this help and exit (also -h)",
      [](GameOptions& o, const char*) { o.action = PrintHelp; }},
     {"--version", nullptr, "print the version and exit",
      [](GameOptions& o, const char*) { o.action = PrintVersion; }},
@@ -72,6 +72,8 @@ GameOptions ParseOptions(int argc, const char* const* argv) {
         }
         if (word.size() < 2 || word[0] != '-')
             return Refused("unexpected argument '" + word + "'");
+        if (word == "-h") // the one short spelling, kept by most programs
+            word = "--help";
         size_t equals = word.find('=');
         const Option* option = FindOption(word.substr(0, equals));
         if (!option)

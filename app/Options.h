@@ -6,7 +6,7 @@
 // What the command line asks for.
 enum OptionsAction {
     PlayGame,     // start the game
-    PrintHelp,    // --help: the help text on standard output, status 0
+    PrintHelp,    // --help or -h: the help text on standard output, status 0
     PrintVersion, // --version: the version line on standard output, status 0
     BadUsage,     // `problem` on standard error, status 2
 };

@@ -10,6 +10,7 @@ StarchaseTest(NAME shipyard_check_test SOURCES shipyard/CheckCommandTest.cpp
 add_dependencies(shipyard_check_test shipyard)
 set_property(TEST shipyard_check_test APPEND PROPERTY ENVIRONMENT
              "SHIPYARD=$<TARGET_FILE:shipyard>")
+target_compile_definitions(shipyard_check_test PRIVATE STARCHASE_VERSION="${PROJECT_VERSION}")
 
 StarchaseTest(NAME shipyard_writers_test
               SOURCES unit/ShipyardWritersTest.cpp

@@ -1,15 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its tools and its tests need, if any are missing.
+# Installs the Debian packages that are missing: by default what building and playing the game
+# need; with --dev also what its tests and benchmarks need.
 set -euo pipefail
 
 packages=(
-    cmake g++ clang libclang-rt-14-dev pkg-config
-    libsdl1.2-dev libsdl1.2-compat libsdl-mixer1.2-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev
-    libegl-mesa0 libx11-dev libsdl-ttf2.0-dev libfontconfig-dev fonts-dejavu-core libpng-dev
-    libgtest-dev libbenchmark-dev libstb-dev libassimp-dev zlib1g-dev
-    xvfb xauth xdotool imagemagick x11-apps x11-utils python3 gdb procps desktop-file-utils man-db
-    groff-base
+    cmake g++ pkg-config
+    libsdl1.2-dev libsdl-mixer1.2-dev libsdl-ttf2.0-dev libfontconfig-dev fonts-dejavu-core
+    libpng-dev libx11-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
 )
+dev_packages=(
+    clang libclang-rt-14-dev libsdl1.2-compat
+    libgtest-dev libbenchmark-dev libstb-dev libassimp-dev
+    xvfb xauth xdotool imagemagick x11-apps x11-utils python3 gdb procps desktop-file-utils man-db
+    groff-base appstream lintian dpkg-dev file
+)
+
+case "${1:-}" in
+--dev) packages+=("${dev_packages[@]}") ;;
+"") ;;
+*) echo "usage: $0 [--dev]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 # SDL variant, and each fuzz target for 60 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-tools/install-deps.sh
+tools/install-deps.sh --dev
 source tools/virtual-display.sh
 jobs=$(nproc)
 

@@ -1,29 +1,42 @@
 #!/usr/bin/env bash
-# The installed game, from one build installed twice: into a staging folder (DESTDIR, as a
-# package is made) and into a per-user prefix. Each copy, started from an empty folder, plays
-# its own installed ships and draws them; a folder's own catalogue and --data choose other
-# ships; the desktop entry validates and starts the installed game; both manual pages render
-# with no warning and cover every option and command; README's uninstall recipe removes it all.
-# Needs CMAKE, BUILD, BINDIR, DATADIR, MANDIR, README.
+# The installed game, from a build folder of the test's own configured with the games layout, as
+# a distribution builds it: installed into a staging folder (DESTDIR) and into a per-user prefix,
+# packed by cpack into a Debian package that lintian accepts and unpacked with dpkg -x. Each copy,
+# started from an empty folder, plays its own installed ships and draws them; a folder's own
+# catalogue and --data choose other ships; the desktop entry validates and starts the installed
+# game; the AppStream metadata validates; both manual pages render with no warning and cover
+# every option and command; the uninstall target leaves only what was there before. Needs CMAKE,
+# CPACK, SOURCE, VERSION, BUILD_TYPE and SANITIZE (ON or OFF, as the build under test).
 source "$(dirname "$0")/lib.sh"
 start_display
 failed=$'ERROR during Initialize() Exiting...'
+BINDIR=games
+DATADIR=share/games
+SHARE=share
 
 # The system's tools run as they are, without a sanitizer run's preloaded library.
 plain() { env -u LD_PRELOAD -u ASAN_OPTIONS -u LSAN_OPTIONS -u UBSAN_OPTIONS "$@"; }
 
-# Each install rewrites the build folder's install_manifest.txt: the user's own is put back
-# after them, so that it still lists what the user installed.
-manifest="$BUILD/install_manifest.txt"
-[ -e "$manifest" ] && cp -p "$manifest" "$work/user.manifest"
+# Only what is installed is built: cpack would otherwise build every test first.
+build="$work/build"
+plain "$CMAKE" -S "$SOURCE" -B "$build" -DCMAKE_BUILD_TYPE="$BUILD_TYPE" \
+    -DSTARCHASE_SANITIZE="$SANITIZE" -DSTARCHASE_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+    -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_INSTALL_BINDIR=$BINDIR -DCMAKE_INSTALL_DATADIR=$DATADIR \
+    -DCPACK_PACKAGE_CONTACT="Install Test <install-test@example.org>" >"$work/configure.out" ||
+    fail "configure"
+plain "$CMAKE" --build "$build" -j2 --target starchase shipyard starchase_data \
+    >"$work/build.out" 2>&1 || fail "build"
+
 stage="$work/stage"
+DESTDIR="$stage" plain "$CMAKE" --install "$build" >"$work/install-stage.out" ||
+    fail "install into DESTDIR"
+# A home with a desktop entry of its own, which the uninstall leaves alone.
 home="$work/home"
-installed=0
-DESTDIR="$stage" "$CMAKE" --install "$BUILD" --prefix /usr >"$work/install-stage.out" &&
-    HOME="$home" "$CMAKE" --install "$BUILD" --prefix "$home/.local" >"$work/install-home.out" &&
-    mv "$manifest" "$work/home.manifest" || installed=$?
-[ -e "$work/user.manifest" ] && mv "$work/user.manifest" "$manifest"
-[ "$installed" = 0 ] || fail "install into DESTDIR and the user prefix"
+mkdir -p "$home/.local/$SHARE/applications"
+touch "$home/.local/$SHARE/applications/other.desktop"
+HOME="$home" plain "$CMAKE" --install "$build" --prefix "$home/.local" \
+    >"$work/install-home.out" || fail "install into the user prefix"
 
 # A folder with a catalogue of its own, whose one model is missing: playing it ends on that.
 mkdir "$work/mod"
@@ -33,12 +46,13 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
     local root=$1 prefix=$2
     for f in "$BINDIR/starchase" "$BINDIR/shipyard" "$DATADIR/starchase/alukset.txt" \
         "$DATADIR/starchase/models/brightfin.ms3d" "$DATADIR/starchase/models/brightfin.tga" \
-        "$DATADIR/applications/starchase.desktop" "$MANDIR/man6/starchase.6" \
-        "$MANDIR/man1/shipyard.1"; do
+        "$SHARE/applications/starchase.desktop" "$SHARE/man/man6/starchase.6.gz" \
+        "$SHARE/man/man1/shipyard.1.gz" "$SHARE/metainfo/starchase.metainfo.xml" \
+        "$SHARE/doc/starchase/copyright" "$SHARE/doc/starchase/changelog.gz"; do
         [ -s "$root/$f" ] || fail "$root: $f not installed"
     done
-    for size in 64 128 256; do
-        local icon="$root/$DATADIR/icons/hicolor/${size}x${size}/apps/starchase.png"
+    for size in 16 22 24 32 48 64 128 256; do
+        local icon="$root/$SHARE/icons/hicolor/${size}x${size}/apps/starchase.png"
         [ "$(plain /usr/bin/identify -format %wx%h "$icon")" = "${size}x$size" ] ||
             fail "icon $icon"
     done
@@ -47,14 +61,14 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
         fail "no window icon in the data folder"
     # The menu's command is the installed game (the staged copy names its final place).
     local exec
-    exec=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$root/$DATADIR/applications/starchase.desktop")
+    exec=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$root/$SHARE/applications/starchase.desktop")
     [ "$exec" = "$prefix/$BINDIR/starchase" ] || fail "Exec is [$exec]"
 
     STARCHASE="$root/$BINDIR/starchase"
     mkdir -p "$work/empty"
     start_game "$work/empty"
     find_window 2
-    expect_opening_scene "first-$(basename "$root")"
+    expect_opening_scene "first-$(basename "$(dirname "$root")")"
     xdotool key Escape
     wait_game_exit
     expect_status 0
@@ -70,11 +84,13 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
 check_copy "$stage/usr" /usr
 check_copy "$home/.local" "$home/.local"
 
-entry="$home/.local/$DATADIR/applications/starchase.desktop"
+entry="$home/.local/$SHARE/applications/starchase.desktop"
 report=$(plain desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $report"
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 "$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")" --version | grep -q '^starchase ' ||
     fail "the desktop entry's command does not run"
+report=$(plain appstreamcli validate --no-net --pedantic \
+    "$home/.local/$SHARE/metainfo/starchase.metainfo.xml" 2>&1) || fail "appstreamcli: $report"
 
 # man -l with groff's warnings on: any warning is written to standard error.
 page() { # FILE
@@ -84,8 +100,8 @@ page() { # FILE
     [ -z "$warnings" ] || fail "man -l $1 warns: $warnings"
     cat "$work/page.txt"
 }
-game_page=$(page "$home/.local/$MANDIR/man6/starchase.6")
-for heading in OPTIONS KEYS FILES CATALOGUE "EXIT STATUS"; do
+game_page=$(page "$home/.local/$SHARE/man/man6/starchase.6.gz")
+for heading in OPTIONS KEYS FILES ENVIRONMENT CATALOGUE "EXIT STATUS" EXAMPLES; do
     grep -q "^[A-Z ]*$heading" <<<"$game_page" || fail "starchase(6) has no $heading"
 done
 options=$("$STARCHASE" --help | grep -o -- '--[a-z]*' | sort -u)
@@ -93,7 +109,7 @@ options=$("$STARCHASE" --help | grep -o -- '--[a-z]*' | sort -u)
 for option in $options; do
     grep -q -- "$option" <<<"$game_page" || fail "starchase(6) does not mention $option"
 done
-tool_page=$(page "$home/.local/$MANDIR/man1/shipyard.1")
+tool_page=$(page "$home/.local/$SHARE/man/man1/shipyard.1.gz")
 "$home/.local/$BINDIR/shipyard" 2>"$work/usage.out" || true
 commands=$(sed -n 's/^  shipyard \([a-z]*\).*/\1/p' "$work/usage.out")
 [ -n "$commands" ] || fail "no commands in shipyard's usage"
@@ -101,11 +117,20 @@ for command in $commands; do
     grep -q "^       $command" <<<"$tool_page" || fail "shipyard(1) has no command $command"
 done
 
-# README's uninstall recipe, run on the per-user install's manifest, leaves nothing behind.
-recipe=$(awk '/^To uninstall/ { on = 1 } on && /^    / { sub(/^    /, ""); print }
-              on && /^## / { exit }' "$README")
-mkdir -p "$work/recipe/build"
-cp "$work/home.manifest" "$work/recipe/build/install_manifest.txt"
-(cd "$work/recipe" && bash -c "$recipe") || fail "the uninstall recipe failed: $recipe"
-[ ! -e "$home/.local" ] || fail "the uninstall recipe left: $(find "$home/.local")"
+# The uninstall target removes the per-user install (the last one) and the folders it made.
+HOME="$home" plain "$CMAKE" --build "$build" --target uninstall >"$work/uninstall.out" ||
+    fail "uninstall"
+left=$(cd "$home" && find . | sort | tr '\n' ' ')
+[ "$left" = ". ./.local ./.local/share ./.local/share/applications \
+./.local/share/applications/other.desktop " ] || fail "left after uninstall: $left"
+
+# The Debian package, unpacked with dpkg -x into an empty folder, plays from there.
+(cd "$build" && plain "$CPACK" -G DEB >"$work/cpack.out") || fail "cpack"
+deb="$build/starchase_${VERSION}_$(plain dpkg --print-architecture).deb"
+[ -s "$deb" ] || fail "no package $deb"
+lint=$(plain lintian "$deb" 2>/dev/null) || true
+echo "lintian:"$'\n'"$lint"
+! grep -q '^E:' <<<"$lint" || fail "lintian finds errors"
+plain dpkg -x "$deb" "$work/deb"
+check_copy "$work/deb/usr" /usr
 echo "ok"

@@ -13,6 +13,7 @@ nodisplay="ERROR: no display to show the game window on (DISPLAY is not set)"
 rows=(
     "--version|0|starchase $VERSION|"
     "--help|0|$usage*|"
+    "-h|0|$usage*|"
     "--bogus|2||starchase: unknown option '--bogus'; $usage"
     "-x|2||starchase: unknown option '-x'; $usage"
     "--data|2||starchase: option '--data' needs a value (DIR); $usage"

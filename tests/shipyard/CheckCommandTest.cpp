@@ -346,6 +346,7 @@ TEST(ShipyardCommandLine, HelpUsageErrorsAndRefusals) {
     } rows[] = {
         {"--help", 0, "usage: shipyard COMMAND [ARGUMENTS]", ""},
         {"help", 0, "usage: shipyard COMMAND [ARGUMENTS]", ""},
+        {"--version", 0, "shipyard " STARCHASE_VERSION, ""},
         {"help check", 0, "usage: shipyard check [DIR] [--strict]", ""},
         {"generate --help", 0, "usage: shipyard generate DIR [--force]", ""},
         {"help fly", 2, "", "shipyard help: no such command\nusage: shipyard help [COMMAND]\n"},

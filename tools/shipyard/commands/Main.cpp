@@ -26,7 +26,8 @@ void PrintOverview(std::FILE* out) {
         std::string call = std::string(c->name) + " " + c->arguments;
         std::fprintf(out, "  shipyard %-29s %s\n", call.c_str(), c->summary);
     }
-    std::fprintf(out, "\n'shipyard help COMMAND' says more about one command.\n");
+    std::fprintf(out, "\n'shipyard help COMMAND' says more about one command;"
+                      " 'shipyard --version' prints the version.\n");
 }
 
 int PrintHelp(const ShipyardCommand& c) {
@@ -47,6 +48,10 @@ int Dispatch(int argc, char** argv) {
     const char* word = argv[1];
     if (AsksForHelp(word) || (std::strcmp(word, "help") == 0 && argc == 2)) {
         PrintOverview(stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+    if (std::strcmp(word, "--version") == 0) {
+        std::printf("shipyard %s\n", STARCHASE_VERSION);
         return std::fflush(stdout) == 0 ? 0 : 1;
     }
     if (std::strcmp(word, "help") == 0) {
