@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Choosing the data folder: --data, the working folder's own catalogue, or the installed data.
 #include "DataFolder.h"
 

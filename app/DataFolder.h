@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which folder the game plays (its catalogue and models), and entering it before loading.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Recording and playing demos around the frame loop: options, checks, header, frames, end.
 #include "DemoSession.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `--record FILE` and `--play FILE`: what the game and its frame loop take from and give to a
 // demo file. Errors are one line, "starchase: FILE: REASON".
 #pragma once

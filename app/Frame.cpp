@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up, the per-frame update and render drivers, shutdown, and GL restored after a mode change.
 #include "Frame.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four routines the frame loop calls: start-up, update pass, render pass, shutdown.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the first joystick through SDL 1.2 into a snapshot for the pad mapping.
 #include "Gamepad.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The first joystick SDL finds, read once a frame as held keys.
 #pragma once
 

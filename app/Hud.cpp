@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The display's text: a font found through fontconfig, lines rendered by SDL_ttf into one RGBA
 // picture, uploaded and drawn by the render layer when they change.
 #include "Hud.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The heads-up display (--hud, H): chasers left, time played and frames per second in the top
 // left corner, text drawn with SDL_ttf in a font found through fontconfig.
 #pragma once

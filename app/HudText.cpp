@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The display's count and its lines.
 #include "HudText.h"
 

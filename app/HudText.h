@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the heads-up display says: a count kept frame by frame and the lines made from it, with
 // no SDL or GL.
 #pragma once

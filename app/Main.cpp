@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
 #include "DataFolder.h"
 #include "DemoSession.h"

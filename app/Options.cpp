@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The table of the game's options, its parser, and the help and version texts made from it.
 #include "Options.h"
 

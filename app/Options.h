@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's command line: a table of options read into a plain record, with no SDL or GL.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The gamepad mapping.
 #include "PadKeys.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A gamepad's state as the game's held keys: a pure mapping, tested without a device.
 #pragma once
 

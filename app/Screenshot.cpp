@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving the drawn frame: glReadPixels, libpng, a new file that never replaces one.
 #include "Screenshot.h"
 

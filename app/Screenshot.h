@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // F12: the frame as drawn, saved as a PNG file in the user's data folder.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SDL_mixer's side of the game's sound: the device, the loaded sounds, and the channels they
 // play on. One engine channel is kept apart; every other sound takes the first free channel.
 #include "Sound.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game heard through SDL_mixer: opened after the window, the data folder's sounds loaded
 // from memory, and each frame's events played where they happen. Without a device, or with a
 // sound file that cannot be played, the game goes on silently.

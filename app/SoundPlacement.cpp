@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The volume and panning of a sound from where it happens.
 #include "SoundPlacement.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a sound is heard from: quieter with distance from the player's ship, panned toward the
 // side of the screen it happens on. Pure: the mixer's figures, worked out without the mixer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening the game window, the projection, and video-mode changes.
 #include "Video.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game window: opening it, the projection, and video-mode changes that keep GL whole.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the icon with libpng and handing it to SDL, and to X11 as _NET_WM_ICON.
 #include "WindowIcon.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's icon: the player's ship, drawn by the build into the data folder.
 #pragma once
 

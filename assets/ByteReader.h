@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Little-endian numbers from file bytes, for every parser: the decoders of one value at a place
 // the caller has checked, and a reader that walks a buffer and never reads past its end.
 #pragma once

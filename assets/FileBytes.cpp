@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Data files opened without blocking, read in steps or whole, and the backslash fallback.
 #include "FileBytes.h"
 

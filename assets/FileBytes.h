@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening and reading the game's data files: never blocking, regular files only, and paths
 // written on Windows opened as they were meant.
 #pragma once

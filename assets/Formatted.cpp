@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // printf into a std::string, measured first so that no text is ever cut.
 #include "Formatted.h"
 

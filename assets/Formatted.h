@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // printf into a std::string: how the readers word their reasons.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading a MilkShape 3D file: the file read as far as the parse reaches, then the textures.
 #include "FileBytes.h"
 #include "MilkshapeParse.h"

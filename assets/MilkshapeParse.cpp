@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The MilkShape 3D reader proper: a cursor over the file's bytes that checks every count and
 // index against the data before it trusts them, filling local arrays that move into the model
 // only once the whole file has been read.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MilkShape 3D file bytes into a model's arrays: the parse has no file access and no GL; the
 // file step over it reads no more of a file than the parse reaches.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The model family's life cycle: a model releases what it owns, its list last.
 #include "Model.h"
 

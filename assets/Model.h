@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The model family: a static triangle mesh drawn through one display list.
 //
 // A model is empty when made, loaded once by `load` (arrays filled, textures made), then built

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The model's GL operations: its textures, its one display list, and drawing it.
 #include "ModelDraw.h"
 #include "Model.h"

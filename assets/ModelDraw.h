@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The GL side of the model family beyond Model's own operations, kept out of GL-free files.
 #pragma once
 

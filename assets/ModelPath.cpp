@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Texture paths relative to the model file, composed as text with the separators as written.
 #include "ModelPath.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a model's texture files lie: the directory prefix of a model path and the `.\` name rule.
 #pragma once
 

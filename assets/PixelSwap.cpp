@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Byte swaps of whole words of pixels: shifts and masks instead of a loop over bytes.
 #include "PixelSwap.h"
 

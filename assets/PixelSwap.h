@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fast B, G, R (A) to R, G, B (A) swaps of the TGA decoder, a word at a time.
 #pragma once
 

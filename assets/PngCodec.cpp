@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libpng's simplified interface, which reports its failures in the image record.
 #include "PngCodec.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PNG files in memory to and from 8-bit RGB or RGBA pixels, through libpng.
 #pragma once
 

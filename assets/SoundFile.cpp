@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sound file names and the checks that keep a bad sound file from ever reaching the mixer.
 #include "SoundFile.h"
 

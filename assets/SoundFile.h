@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's sound files: the event each one is heard for, its fixed name in the data folder, and
 // the bounded reading and format check that decide whether it plays.
 #pragma once

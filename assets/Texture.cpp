@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The file step over the pure TGA decoder, and the GL upload that turns an image into a texture.
 #include "Texture.h"
 

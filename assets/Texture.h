@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TGA files into GL textures: the file step and the thin GL upload over the pure decoder.
 #pragma once
 

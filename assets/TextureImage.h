@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The decoded texture image record and the pure TGA decoder that fills it from bytes in memory.
 #pragma once
 

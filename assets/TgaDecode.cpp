@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Pure TGA decoding: the header checks, then the uncompressed or run-length pixels.
 #include "ByteReader.h"
 #include "Formatted.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's frame against an empty frame in the same 1024x768 window, and start-up time.
 // Run from a folder holding the default data (bench/frame.sh does), on a display.
 #include "Frame.h"

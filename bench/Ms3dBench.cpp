@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Parsing MilkShape 3D files (no GL) with the game's parser and with assimp's importer, side by
 // side on the same bytes in memory: two large generated files and the sample files.
 #include "Ms3dBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Replaying a 10-minute game with no window, as shipyard replay does, against the game's own
 // clock. The recording is made here, by a pilot who wanders and fires while the twelve chasers
 // stay in the game, chase and fire throughout: the step does its full work in every frame.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time per simulation step: the default 13 ships (and more) against 100 to 10000 projectiles.
 #include "DefaultCatalogue.h"
 #include "ShipCatalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decoding 2048x2048 TGA images, uncompressed and run-length, with the game's decoder and
 // stb_image.
 #define STB_IMAGE_IMPLEMENTATION

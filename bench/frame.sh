@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the frame benchmark in a folder of freshly generated default data on a virtual display,
 # with SDL's silent audio driver unless SDL_AUDIODRIVER names another.
 # Usage: bench/frame.sh BUILD_DIR [benchmark flags...]

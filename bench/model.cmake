@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # MilkShape 3D parsing beside assimp's importer (linked into this benchmark only). For medians:
 #   ms3d_bench --benchmark_repetitions=7 --benchmark_report_aggregates_only=true
 find_package(assimp QUIET)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times shipyard replay of the 10-minute recording replay_bench makes, in a folder of freshly
 # generated default data, and gives the time as a multiple of the game's own 600 seconds.
 # Usage: bench/replay.sh BUILD_DIR

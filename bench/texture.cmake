@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # TGA decoding speed beside stb_image; stb is compiled into this benchmark only.
 find_path(STB_INCLUDE_DIR stb/stb_image.h)
 if(NOT STB_INCLUDE_DIR)

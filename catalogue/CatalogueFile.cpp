@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text rules of alukset.txt, as pure functions of the file's bytes fed in pieces.
 #include "CatalogueFile.h"
 

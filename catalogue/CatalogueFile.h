@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text rules of alukset.txt: lines, comments, fields, and records of four fields, read from
 // text fed in pieces of any size with memory only for the record being read.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading alukset.txt from its file a piece at a time, so that memory follows the records kept,
 // not the size of the file.
 #include "CatalogueFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue loader: the text pass over alukset.txt, then the model pass in name order.
 #include "LoadShipCatalogue.h"
 

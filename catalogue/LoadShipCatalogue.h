@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Filling the ship catalogue from alukset.txt and loading each type's model.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one ship catalogue: insertion where the first record under a name wins, and Clear.
 #include "ShipCatalogue.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ship types and the one catalogue that holds them under their names.
 #pragma once
 

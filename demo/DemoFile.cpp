@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading a demo file in pieces, and writing one as the game goes.
 #include "DemoFile.h"
 

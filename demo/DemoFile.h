@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Demo files on disk: read in pieces and checked, or written frame by frame while the game runs.
 #pragma once
 

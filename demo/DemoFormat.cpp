@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Demo files as bytes: writing the header, frames and end mark, and reading them back checked.
 #include "DemoFormat.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Demo files as bytes: a recorded game, the header that rebuilds its opening scene, then each
 // frame's measured length and held keys. Pure: no files, no SDL.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame loop's update rule, the catalogue check, the world's hash and the headless replay.
 #include "Replay.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Playing a recorded game back: the frame loop's update rule, the catalogue check, the replay
 // without a window, and the line that sums up where a game ended.
 #pragma once

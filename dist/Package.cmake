@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` in the build folder packs what the install rules put under
 # /usr, with stripped programs and the dependencies dpkg-shlibdeps finds in them. Configure with
 # -DCMAKE_INSTALL_BINDIR=games -DCMAKE_INSTALL_DATADIR=share/games for the games layout.

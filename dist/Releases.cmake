@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # NEWS.md read into the AppStream releases and the Debian changelog: each
 # "## VERSION (YYYY-MM-DD HH:MM UTC)" heading is a release, each "- " line under it one item of
 # its description. The newest version must be the project's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any text as alukset.txt: read whole and read in pieces (split where the input's first bytes
 // say), it must give the same records and leftovers, and every field must keep the rules: never
 // empty, at most MaxCatalogueLine characters, no line feed, line numbers that never go back.

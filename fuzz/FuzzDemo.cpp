@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The demo reader under libFuzzer: any bytes are refused with a reason, or read into a demo whose
 // header writes back to exactly the bytes read and whose counted frames fill the rest (less a
 // frame cut short); a header read a few bytes at a time reads the same.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The MilkShape 3D parser under libFuzzer: any bytes either fill the model consistently (every
 // count equal to its array, every index inside its array) or leave it empty, whether they are
 // held whole or fetched as the parse goes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes through the TGA decoder: it must refuse or decode without touching memory outside the
 // data, and an accepted image must hold exactly the pixels a plain decode, one pixel at a time,
 // makes of the same bytes. The word-wide swaps are also run on the raw bytes against a plain swap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the fuzzer's starting demo files into a folder: a short whole recording, one cut short
 // inside a frame, and one with a frame no game measures.
 // Usage: make_demo_seeds DIR

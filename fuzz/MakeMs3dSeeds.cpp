@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the fuzzer's starting MilkShape 3D files into a folder: small valid files that reach
 // every section, and a few of the ways a file goes wrong.
 // Usage: make_ms3d_seeds DIR

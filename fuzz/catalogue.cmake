@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The catalogue text reader under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
 add_executable(fuzz_catalogue FuzzCatalogue.cpp)
 target_link_libraries(fuzz_catalogue PRIVATE catalogue)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The demo file reader under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer. It is
 # pure, so the fuzz build compiles its one file without the rest of the game.
 add_executable(fuzz_demo FuzzDemo.cpp ${PROJECT_SOURCE_DIR}/demo/DemoFormat.cpp)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The MilkShape 3D parser under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
 add_executable(fuzz_ms3d FuzzMs3d.cpp)
 target_link_libraries(fuzz_ms3d PRIVATE assets)

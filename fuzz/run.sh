@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every fuzz target of a fuzz build for the given seconds, starting from its seed files.
 # Usage: fuzz/run.sh BUILD_DIR SECONDS
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows round the followed position inside which each kind of object is drawn.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keys the game reads, as held during one frame: a plain record that the application fills
 // from SDL once a frame, and that tests and demo playback fill themselves.
 #pragma once

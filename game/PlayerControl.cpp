@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The player's ship under the held keys: turn, thrust, strafe, boost and fire.
 #include "Step.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shot creation, flight, the muzzle glow of straight shots, and expiry.
 #include "Projectile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Making shots and moving them: straight shots of the player, aimed shots of the chasers.
 #pragma once
 

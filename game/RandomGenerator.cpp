@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MT19937 with its two seedings: words from /dev/urandom, or a hash of time and clock.
 #include "RandomGenerator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The star field's random numbers: a 32-bit Mersenne Twister (MT19937) and its seedings.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opening scenario, written once: the ship types the game needs, in the order set-up looks
 // them up, what each is for, how many start where, and how the default ship set makes it fly.
 // Set-up places the world from it, `shipyard check` judges a catalogue by it and `shipyard

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opening scene, type by type in the scenario's order, then the random star field.
 #include "SetUpWorld.h"
 

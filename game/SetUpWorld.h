@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fixed opening scene: the player, the scenery, twelve computer ships and the star field.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulation step: every ship takes its turn, then every projectile flies, hits or expires.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What happened in one step, in the order it happened: the step appends, the application turns
 // the events into lights, sounds and the display. The caller owns the record and clears it each
 // frame; once its list has grown to a frame's worth, a step allocates nothing.

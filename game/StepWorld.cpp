@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One frame of the world: the re-sort, every ship's turn, then the projectile pass.
 #include "Step.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The world's single instance, the ship maker and the teardown at the end of a run.
 #include "World.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game world: ships, projectiles, stars and scenery, and the two values the step shares.
 //
 // Units: positions in world units, velocities in units per second, times in seconds, angles in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Intercept solver for aimed fire and bounded seek steering.
 #include "Steering.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Aimed fire and seek steering: plane geometry on Vector2 that the ships share.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Vector2 and Vector3: the single-precision value types of the play plane and of GL.
 //
 // World conventions, said once for the whole game: the play plane is z = 0 and the camera looks

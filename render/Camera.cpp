@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Camera placement: pure arithmetic, the render pass hands the result to gluLookAt.
 #include "Camera.h"
 

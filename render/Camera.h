@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one look-at camera, hung above the followed position.
 #pragma once
 

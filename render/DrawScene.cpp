@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scene drawing: stars, ships, shots and scenery through GL, in the windows the step judges.
 #include "DrawScene.h"
 

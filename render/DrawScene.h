@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing the world: stars as points, then ships, projectiles and scenery through their models.
 #pragma once
 

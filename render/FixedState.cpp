@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The game's fixed GL state, shared by the game and the model preview so both shade alike.
 #include "FixedState.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The GL state the game sets once per context and never changes while it draws.
 #pragma once
 

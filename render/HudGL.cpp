@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An orthographic pass in window pixels after the scene, between a push and a pop of the state.
 #include "HudGL.h"
 

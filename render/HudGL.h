@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The heads-up display's GL: its text as one texture, drawn over the finished scene.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The light queue itself: pure bookkeeping, no GL.
 #include "LightSlots.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The per-frame queue of dynamic lights: seven slots, one per GL light, filled in order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The light queue's GL side: start-up lights, the per-frame switch-off and the flush.
 #include "LightSlots.h"
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 StarchaseTest(NAME app_gl_test GL SOURCES gl/FrameGLTest.cpp LIBS app)
 # The pure parts of the game's edges: the pad mapping and the heads-up display's text.
 StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp LIBS app)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # End-to-end: the real game in prepared folders on a private virtual display, driven by real
 # key events; every test runs on classic SDL and again on the SDL 1.2 compatibility layer.
 find_package(X11 QUIET)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # shipyard generate and check: the default data set as the game's own readers see it, the check
 # of a folder over that data with one fault made per case, and the file writers and mesh helpers
 # behind them.

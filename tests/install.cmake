@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The command line, and the installed game: a build of its own in the games layout installed
 # into a staging folder and into a per-user prefix, packed and unpacked, each copy started from
 # an empty folder (classic SDL only: the compatibility layer adds nothing to how the game finds

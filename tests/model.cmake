@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # MilkShape 3D models: the pure parser and paths, loading, the display list in a real context,
 # and the shipyard model and render commands.
 StarchaseTest(NAME model_test

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 StarchaseTest(NAME step_test
     SOURCES unit/StepWorldTest.cpp unit/UpdateShipTest.cpp unit/ProjectileTest.cpp
             unit/StepPropertyTest.cpp

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # TGA decoding (pure), texture upload (GL), and the shipyard texture command run over the samples.
 StarchaseTest(NAME texture_test SOURCES unit/TgaDecodeTest.cpp LIBS assets shipyard_writers)
 StarchaseTest(NAME texture_gl_test SOURCES gl/TextureGLTest.cpp LIBS assets shipyard_writers GL)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that are missing: by default what building and playing the game
 # need; with --dev also what its tests and benchmarks need.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the game, writes the default data into data/ unless it is
 # there already (a modder's ships are kept), draws the window's icon there, and plays.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Makes README's screenshot, docs/screenshot.png: the real game with the default ships on a
 # virtual display of its own, a few seconds in with the player turning and firing, scaled to
 # 640x480. Builds the game first unless BUILD (default build) already holds it.

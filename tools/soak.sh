@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Soak: the real game for MINUTES under random held keys, with F1, F2 and a window resize every
 # 30 s (counted in key time, so that a seed replays the same order) and Escape at the end.
 # Fails on a sanitizer report, a crash (its backtrace is printed), an exit status other than 0,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, then builds and runs every test: the normal build, the same suite
 # under AddressSanitizer and UndefinedBehaviorSanitizer, a one-minute soak of that build on each
 # SDL variant, and each fuzz target for 60 seconds.

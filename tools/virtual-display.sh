@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the test and benchmark scripts: starts a virtual X display when none is set.
 # -noreset keeps Xvfb from resetting when a client's probe connection closes.
 if [ -z "${DISPLAY:-}" ]; then

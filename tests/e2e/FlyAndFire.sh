@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Real keys in a real window: thrust moves the view, P freezes the picture, and the chasers
 # catch up with a player who has flown away from them.
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Real keys in a real window: the heads-up display (--hud, H) writes in the top left corner and
 # leaves the rest of the picture alone; F12 saves the window as a new PNG each time; the window
 # carries the icon from the data folder; without a usable font the game plays on.

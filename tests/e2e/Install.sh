@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The installed game, from a build folder of the test's own configured with the games layout, as
 # a distribution builds it: installed into a staging folder (DESTDIR) and into a per-user prefix,
 # packed by cpack into a Debian package that lintian accepts and unpacked with dpkg -x. Each copy,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # After F2, F1 and a resize the picture is whole: lit, textured, the ship at the centre.
 source "$(dirname "$0")/lib.sh"
 start_display

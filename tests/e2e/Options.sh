@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The game's command line: every row gives its exact lines and status, and none reaches the
 # window (run with no display, a row that did would end on the "no display" line instead).
 source "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The default game starts and draws stars, the player's ship and the scenery; Escape and a
 # window manager's close both end it with status 0; a crash ends it at once.
 source "$(dirname "$0")/lib.sh"

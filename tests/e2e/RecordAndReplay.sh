@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # A game recorded with real keys plays back to the same end in a window and with no window; a
 # recording cut off plays its whole frames; a long recorded frame keeps the window answering; a
 # recording that meets a file size limit plays on and fails; broken files, other rules and a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Holding T adds a red light: the lit ships and scenery turn red, also while paused.
 source "$(dirname "$0")/lib.sh"
 start_display

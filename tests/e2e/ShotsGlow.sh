@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Real keys in a real window: the player's new shots light the ship blue, and the light fades.
 # The chasers stand still here: near the player their hulls and their own shots' light would
 # colour the same pixels.

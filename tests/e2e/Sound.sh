@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The game heard through SDL's disk audio driver: sound files that cannot be played leave their
 # events silent, --mute is silence, M turns the sound on and firing is then heard; with an audio
 # driver that does not exist the game still plays, after one note.

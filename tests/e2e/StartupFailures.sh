@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Every way the game can fail to start: its exact lines on standard output and exit status 1.
 source "$(dirname "$0")/lib.sh"
 start_display

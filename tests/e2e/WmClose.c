@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Asks a window to close the way a window manager does: a WM_DELETE_WINDOW client message. */
 #include <X11/Xlib.h>
 

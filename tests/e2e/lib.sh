@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the end-to-end tests: a private virtual display, the real game in a prepared
 # folder, real key events, screenshots. Needs STARCHASE, SHIPYARD and WMCLOSE (the binaries);
 # SDL_VARIANT=compat runs the game on the SDL 1.2 compatibility layer instead of classic SDL.

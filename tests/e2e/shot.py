@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Measures a screenshot of the game: python3 shot.py IMAGE QUERY... prints the values on one line.
 
 Queries (regions are fractions of the width and height, origin top left):

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application's GL edges: the projection, the update pass's keys and lights, and GL made
 // whole again after a mode change that lost the context.
 #include "Frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The heads-up display's pass: its texture lands in the top left corner, one texel a pixel, and
 // the scene's state is as it was.
 #include "FixedState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The light slots as GL sees them: read back with glGetLight and glIsEnabled.
 #include "GLTest.h"
 #include "LightSlots.h"

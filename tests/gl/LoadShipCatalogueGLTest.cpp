@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue loader with real models: name order, first failure, duplicates and messages.
 #include "GLTest.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The model's display list in a real GL context: where its triangles land, which material and
 // texture each mesh gets, the texture coordinates GL receives, and the list's lifetime.
 #include "GLTest.h"

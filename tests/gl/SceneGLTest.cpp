@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What DrawScene really hands to GL, caught in feedback mode: which stars, ships, shots and
 // scenery pass their windows, and where a ship's model ends up.
 #include "DrawScene.h"

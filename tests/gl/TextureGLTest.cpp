@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // createTexture in a real GL context: the pixels and settings GL received, and refusals that make
 // no GL call.
 #include "GLTest.h"

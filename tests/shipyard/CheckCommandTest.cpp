@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built `shipyard check` over the generated default folder, clean, and with one small fault
 // made in a copy of it per row: the exact line the fault must give, and the exit status. Then
 // the command-line conventions all of shipyard keeps.

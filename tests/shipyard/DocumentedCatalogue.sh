@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The catalogue example of each document (README.md, starchase(6) as man shows it), copied as a
 # player would in place of the generated Quessal record: shipyard check must find nothing.
 # Usage: DocumentedCatalogue.sh README.md starchase.6.in; needs SHIPYARD.

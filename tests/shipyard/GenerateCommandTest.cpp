@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built `shipyard generate`: the same bytes on every run, and a data set that the game's own
 // readers accept, with ships of playable sizes and handling whose every face looks outward.
 #include "CatalogueFile.h"

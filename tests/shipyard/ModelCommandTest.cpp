@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built `shipyard model` over the sample files written by others and over a hand-built file:
 // the JSON agrees with a separate reading of the bytes (check_model_json.py, run by python3),
 // and bad files are refused with one line.

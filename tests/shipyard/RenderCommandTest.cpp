@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built `shipyard render` with no display at all (it draws offscreen): the PNG, decoded by
 // ImageMagick, shows the model the right way round from above and again at an angle, or with
 // --size as one square view on a transparent background.

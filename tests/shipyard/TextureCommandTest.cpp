@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built `shipyard texture` over every sample file: exit status, output lines and pixel file.
 #include "ShipyardRun.h"
 #include "TgaSamples.h"

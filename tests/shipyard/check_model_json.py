@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Checks `shipyard model` JSON against a separate reading of the MilkShape 3D file's bytes.
 
 Usage: check_model_json.py MODEL.ms3d MODEL.json   (exit 0 when they agree, 1 with the first

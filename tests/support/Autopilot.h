@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A scripted pilot for tests and benchmarks: the keys it would hold, given the world.
 #pragma once
 

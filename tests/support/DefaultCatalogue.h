@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue of the default ship set without models, for runs of the step that never draw.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* Preloaded into the game by the soak: counts buffer swaps into the file FRAME_COUNT_FILE. */
 #define _GNU_SOURCE
 #include <dlfcn.h>

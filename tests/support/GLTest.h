@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A real OpenGL context for GL tests: one SDL window on the virtual display, opened before the
 // first test, with helpers that read back what GL really drew.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry point of GL test programs: opens the SDL GL window, then runs every test in it.
 #include "GLTest.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MilkShape 3D files for tests, fuzz seeds and benchmarks, written by the shipyard's own writer
 // (Ms3dFile, WriteMs3dFile), and a flat square to put in them.
 #pragma once

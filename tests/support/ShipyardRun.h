@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the built shipyard (named by $SHIPYARD) from a test and collects what it said.
 #pragma once
 

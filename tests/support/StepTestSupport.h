@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared set-up for tests of the simulation step: the default scenario and test ships.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Scratch files for tests: bytes written to the test's temporary folder, files read back whole.
 #pragma once
 

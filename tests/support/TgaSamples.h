@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TGA files for tests: hand-made ones, written by the shipyard's own writer (TgaFile,
 // WriteTgaFile), and what the game's reader must make of each sample file in samples/tga,
 // written by others.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Camera.h"
 
 #include <gtest/gtest.h>

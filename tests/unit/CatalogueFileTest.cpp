@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text rules of alukset.txt: lines, the semicolon cut, empty lines, records and numbers.
 #include "CatalogueFile.h"
 

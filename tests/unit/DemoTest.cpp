@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Demos: a scripted pilot's recording replays to its own end; broken files and changed
 // catalogues are refused; long files are read in bounded memory; the frame loop's update rule,
 // the world's hash and the closing line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The readers against files made to hurt them: a texture too big for memory and a model padded
 // with junk, each under an address-space limit; named pipes, folders and devices where files
 // belong; a catalogue of ten million empty lines. Each runs in a child process, so that a limit,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The heads-up display's lines from its frame-by-frame count: known texts for known games.
 #include "HudText.h"
 

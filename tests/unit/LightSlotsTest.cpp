@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "LightSlots.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MilkshapeModel::load over real files: paths written with backslashes, and failures that leave
 // the model empty. No material names a texture, so no GL is needed.
 #include "Ms3dBuilder.h"

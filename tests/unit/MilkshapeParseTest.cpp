@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The MilkShape 3D parser over hand-built files: field mapping, header rules, and refusal of
 // short files and out-of-range indices with the model left empty.
 #include "Ms3dBuilder.h"

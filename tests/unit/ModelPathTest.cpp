@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The `.\` texture name rule: composed against the model's directory as text, separators kept.
 #include "ModelPath.h"
 

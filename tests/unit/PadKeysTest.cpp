@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The gamepad mapping: stick, d-pad and buttons to held keys, as a table with no device.
 #include "PadKeys.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shots: muzzle velocities, the world's shot model, the fading blue light and expiry.
 #include "Projectile.h"
 #include "Model.h"

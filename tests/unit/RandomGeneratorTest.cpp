@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The star field's Mersenne Twister against std::mt19937, and both of its seedings.
 #include "RandomGenerator.h"
 

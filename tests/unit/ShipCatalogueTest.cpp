@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue: byte order of names, exact look-up, first-wins insertion and Clear.
 #include "ShipCatalogue.h"
 

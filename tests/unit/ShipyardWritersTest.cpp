@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shipyard's file writers against hand-built bytes and the game's own readers, and the mesh
 // helpers' winding, normals and texture coordinates on shapes with known answers.
 #include "MeshBuilder.h"

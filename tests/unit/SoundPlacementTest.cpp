@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where a sound is heard from: volume by distance and by the sound, panning by the screen side.
 #include "SoundPlacement.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Steering.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The default scenario flown for thousands of frames, by random keys and by a scripted pilot.
 #include "Autopilot.h"
 #include "Step.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The step over hand-placed worlds: re-sort, wrap-around, windows, targeting, fire and hits.
 #include "Autopilot.h"
 #include "Step.h"

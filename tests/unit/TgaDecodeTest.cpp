@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The TGA decoder over hand-built byte buffers. The sample files are read by the shipyard test.
 #include "TextureImage.h"
 #include "TgaSamples.h"

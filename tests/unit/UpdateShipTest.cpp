@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A ship's own turn: a chaser's seek steering, the player's held keys, triggers and reload timers.
 #include "Step.h"
 #include "StepTestSupport.h"

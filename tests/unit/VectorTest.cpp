@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "Vector.h"
 
 #include <gtest/gtest.h>

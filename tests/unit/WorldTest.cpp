@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The world's life: the opening scene, each missing type's line, the stars, and the teardown.
 #include "SetUpWorld.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What counts as a fault in a data folder, and how each is put to the modder.
 #include "CheckRules.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The decisions of `shipyard check`, as pure functions from what the readers made of a folder
 // to findings: no file access here.
 #pragma once

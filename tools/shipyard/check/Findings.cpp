@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Printing findings in the form compilers use, with repeats of one kind cut short.
 #include "Findings.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What `shipyard check` finds, and the report that prints each finding in the form compilers
 // use ("FILE:LINE: error: REASON") and sums them up.
 #pragma once

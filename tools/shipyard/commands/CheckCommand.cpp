@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // shipyard check [DIR] [--strict]: reads a data folder as the game does at start-up, through the
 // game's own catalogue, model and texture readers but with no window, and names every fault.
 #include "Shipyard.h"

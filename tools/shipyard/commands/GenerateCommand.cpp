@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // shipyard generate DIR: writes the game's default data, the catalogue and one model and
 // texture per ship type, the same bytes on every run.
 #include "Scenario.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // shipyard: check, decode, inspect, render and generate the game's assets with the game's own
 // readers. The entry point finds the command and keeps the command-line conventions.
 #include "Shipyard.h"

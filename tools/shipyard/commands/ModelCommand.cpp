@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // shipyard model IN: reads a MilkShape 3D file with the game's own parser and prints the model,
 // as the game holds it, as one JSON object, with what became of each material's texture.
 #include "Shipyard.h"

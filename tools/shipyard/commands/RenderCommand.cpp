@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // shipyard render [--size N] IN OUT.png: draws a model through the game's own load and display
 // list in an offscreen GL context (no display needed), from above as the game shows it and at an
 // oblique angle, and saves both views side by side as a PNG; with --size, one N-pixel square

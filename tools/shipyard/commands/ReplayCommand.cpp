@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // shipyard replay [--data DIR] FILE: plays a recorded game to its end with no window, as fast as
 // the machine allows, and prints the line the game prints when it plays the demo.
 #include "Shipyard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // shipyard, the project's asset tool: the command table's record and the conventions every
 // command keeps (help on standard output, usage errors with status 2, refusals with status 1).
 #pragma once

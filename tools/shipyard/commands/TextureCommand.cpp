@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // shipyard texture IN OUT: decodes a TGA file with the game's reader and writes its pixels, as a
 // PNG picture or as raw bytes.
 #include "Shipyard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "brightfin", the player's ship: a white arrowhead fighter with cranked delta wings, twin
 // engines and two canted gold fins.
 #include "ShipDesigns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Bullet", the shot: a small white-hot spindle with an orange tail.
 #include "ShipDesigns.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Helpers shared by the default ship designs: materials and plan-to-texture placement.
 #include "ShipDesigns.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Maradyne", the heavy chaser: a broad, flat crimson manta with forward horns, a raised bridge
 // and two orange engine slots.
 #include "ShipDesigns.h"

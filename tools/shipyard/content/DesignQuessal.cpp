@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Quessal", the swarm chaser: a green segmented insect with two great forward pincers, red
 // eyes and short swept wings.
 #include "ShipDesigns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Tarvesh4", the scenery below the plane of play: a station about a hundred units across. From
 // above it is mostly open space: a small hub, two lattice arms with solar wings and two thin
 // spokes with radiators out to a habitat ring, docks and larger arrays out past the ring.

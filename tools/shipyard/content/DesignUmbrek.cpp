@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Umbrek", the ring chaser: a faceted violet crystal core inside a glowing ring, held by four
 // struts.
 #include "ShipDesigns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Low-poly hulls from lofted cross-sections, with texture coordinates and per-corner normals.
 #include "MeshBuilder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Procedural painting for the default textures: shapes with soft edges, glows and a fixed-seed
 // noise, on a float canvas that becomes a TGA picture.
 #pragma once

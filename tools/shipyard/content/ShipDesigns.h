@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The default ship set: six original low-poly designs, each with its texture.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Each default sound as a sum of a few voices under an envelope. Times in seconds, frequencies in
 // hertz, levels from -1 to 1 before the final scaling to 16 bits.
 #include "SoundDesigns.h"

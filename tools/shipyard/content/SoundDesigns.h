@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The default sounds, synthesised from tones, sweeps and a fixed-seed noise: the same samples
 // on every run.
 #pragma once

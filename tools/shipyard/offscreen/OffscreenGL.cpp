@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The offscreen GL context through EGL on Mesa's surfaceless platform: no window, no X server.
 #include "OffscreenGL.h"
 

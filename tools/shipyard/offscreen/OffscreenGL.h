@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A GL context that draws into an offscreen buffer, with no window and no display server.
 #pragma once
 

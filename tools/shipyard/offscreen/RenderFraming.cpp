@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Framing a model's bounding box in the preview views; pure arithmetic, no GL.
 #include "RenderFraming.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where shipyard's preview cameras stand so that a model fills its view.
 #pragma once
 

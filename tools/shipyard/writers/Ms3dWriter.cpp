@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes MilkShape 3D binary model files: a model checked and laid out as a file record, and the
 // record written field by field.
 #include "Ms3dWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes MilkShape 3D binary model files: good ones (version 4) from an in-memory model, and,
 // for tests, files laid out field by field as they are given, broken ones included.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // PNG files for the tool's pictures: encoded by libpng, written whole.
 #include "PngWriter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing 8-bit RGB and RGBA images as PNG files (libpng does the encoding).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes TGA images: a picture encoded into a file record, and the record written field by field.
 #include "TgaWriter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes TGA images: good true-colour ones, uncompressed (type 2) or run-length encoded (type
 // 10), from a picture; and, for tests, files laid out field by field as they are given.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The RIFF WAVE layout, every number little-endian.
 #include "WavWriter.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // WAV files of 16-bit PCM samples: the form the game's sounds are stored in.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole-file writes through a temporary file in the same folder, synced, and one rename.
 #include "WholeFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing output files whole: a reader of the folder sees the old file or the new one, never a
 // part of the new one.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The shipyard's file writers as a library of their own: the tool writes the default data with
 # them, and tests, fuzz seeds and benchmarks make their files, good and broken, with them too.
 add_library(shipyard_writers STATIC ${CMAKE_CURRENT_LIST_DIR}/Ms3dWriter.cpp
