@@ -59,10 +59,6 @@ void UpdateFrame(HeldKeys keys, double seconds) {
     PlayFrameSounds(frameEvents, world, keys);
 }
 
-const StepEvents& FrameEvents() {
-    return frameEvents;
-}
-
 void RenderFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "HeldKeys.h"
-#include "StepEvents.h"
 
 struct RandomSeed;
 
@@ -16,9 +15,6 @@ bool Initialize(const RandomSeed* starSeed = nullptr);
 // `seconds` under `keys`, the keys held in this frame; then the step's glows as lights, after
 // the red one, and its sounds.
 void UpdateFrame(HeldKeys keys, double seconds);
-
-// What happened in the last update pass, in order: empty until the first one.
-const StepEvents& FrameEvents();
 
 // Camera, lights, view and scene, then glFlush; the loop swaps the buffers.
 void RenderFrame();
