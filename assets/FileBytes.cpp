@@ -23,26 +23,25 @@ bool SystemFault(std::string& reason) {
     return false;
 }
 
-// Why a file of this kind, not a regular one, is not read.
-const char* KindFault(mode_t mode) {
-    if (S_ISFIFO(mode))
-        return "is a named pipe, not a regular file";
-    if (S_ISDIR(mode))
-        return "is a directory, not a regular file";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "is a device, not a regular file";
-    if (S_ISSOCK(mode))
-        return "is a socket, not a regular file";
-    return "is not a regular file";
-}
-
 bool RefuseKind(DataFile& file, mode_t mode, std::string& reason) {
     file.notRegularFile = true;
-    reason = KindFault(mode);
+    reason = std::string("is ") + NotRegularFileKind(mode) + ", not a regular file";
     return false;
 }
 
 } // namespace
+
+const char* NotRegularFileKind(mode_t mode) {
+    if (S_ISFIFO(mode))
+        return "a named pipe";
+    if (S_ISDIR(mode))
+        return "a directory";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "a device";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "something else";
+}
 
 std::string DataFilePath(const std::string& path) {
     if (Exists(path) || path.find('\\') == std::string::npos)

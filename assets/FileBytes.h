@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <sys/types.h>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ struct DataFile {
     DataFile& operator=(const DataFile&) = delete;
     ~DataFile();
 };
+
+// What a path that is not a regular file holds, for messages: "a named pipe", "a directory",
+// "a device", "a socket" or "something else".
+const char* NotRegularFileKind(mode_t mode);
 
 // Opens DataFilePath(path) without ever waiting: a named pipe, a device or a directory is refused
 // before it is opened. False with the reason: the system's text ("No such file or directory",

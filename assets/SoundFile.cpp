@@ -2,6 +2,7 @@
 // Sound file names and the checks that keep a bad sound file from ever reaching the mixer.
 #include "SoundFile.h"
 
+#include "ByteReader.h"
 #include "FileBytes.h"
 
 #include <cstring>
@@ -16,13 +17,6 @@ const SoundFileName SoundFiles[GameSoundCount] = {
 
 namespace {
 
-uint32_t Little(const std::vector<unsigned char>& b, size_t at, int size) {
-    uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | b[at + size_t(i)];
-    return value;
-}
-
 bool Refused(const std::string& why, std::string& reason) {
     reason = why;
     return false;
@@ -32,8 +26,8 @@ bool CheckFormat(const std::vector<unsigned char>& b, size_t at, uint32_t size,
                  std::string& reason) {
     if (size < 16)
         return Refused("fmt chunk of " + std::to_string(size) + " bytes, under 16", reason);
-    uint32_t format = Little(b, at, 2), channels = Little(b, at + 2, 2);
-    uint32_t rate = Little(b, at + 4, 4), bits = Little(b, at + 14, 2);
+    uint32_t format = LittleU16(&b[at]), channels = LittleU16(&b[at + 2]);
+    uint32_t rate = LittleU32(&b[at + 4]), bits = LittleU16(&b[at + 14]);
     if (format != 1)
         return Refused("format " + std::to_string(format) + " is not PCM (1)", reason);
     if (channels != 1 && channels != 2)
@@ -54,7 +48,7 @@ bool CheckWavBytes(const std::vector<unsigned char>& b, std::string& reason) {
         return Refused("no RIFF WAVE header: not a WAV file", reason);
     bool format = false;
     for (size_t at = 12; at + 8 <= b.size();) {
-        uint32_t size = Little(b, at + 4, 4);
+        uint32_t size = LittleU32(&b[at + 4]);
         size_t left = b.size() - at - 8;
         bool isFormat = std::memcmp(b.data() + at, "fmt ", 4) == 0;
         bool isData = std::memcmp(b.data() + at, "data", 4) == 0;

@@ -86,12 +86,7 @@ bool ScanFrames(DemoReader& reader, std::string& reason) {
 
 // Why a recording cannot go into something that is not a regular file.
 std::string NotAFileToRecordInto(mode_t mode) {
-    const char* kind = S_ISDIR(mode)                    ? "a directory"
-                       : S_ISFIFO(mode)                 ? "a named pipe"
-                       : S_ISCHR(mode) || S_ISBLK(mode) ? "a device"
-                       : S_ISSOCK(mode)                 ? "a socket"
-                                                        : "something else";
-    return std::string("is ") + kind + ", not a file to record into";
+    return std::string("is ") + NotRegularFileKind(mode) + ", not a file to record into";
 }
 
 bool Write(DemoRecorder& recorder, const std::vector<unsigned char>& bytes, std::string& reason) {
