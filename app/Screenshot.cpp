@@ -2,20 +2,19 @@
 // Saving the drawn frame: glReadPixels, libpng, a new file that never replaces one.
 #include "Screenshot.h"
 
+#include "PlayerFolders.h"
 #include "PngCodec.h"
 
-#include <SDL/SDL.h>
 #include <GL/gl.h>
+#include <SDL/SDL.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <vector>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,33 +34,14 @@ std::vector<unsigned char> ReadFrame(int width, int height) {
     return topDown;
 }
 
-// Like mkdir -p; true when `folder` is a folder at the end.
-bool MakeFolders(const std::string& folder, std::string& reason) {
-    for (size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
-        std::string part = folder.substr(0, slash);
-        if (mkdir(part.c_str(), 0777) != 0 && errno != EEXIST) {
-            reason = part + ": " + std::strerror(errno);
-            return false;
-        }
-        if (slash == std::string::npos)
-            break;
-    }
-    struct stat status;
-    if (stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
-        reason = folder + ": not a folder";
-        return false;
-    }
-    return true;
-}
-
 // Creates the first of NAME.png, NAME-2.png ... that does not exist yet.
 int CreateNewFile(const std::string& folder, std::string& path, std::string& reason) {
     char stamp[32];
     std::time_t now = std::time(nullptr);
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d-%H%M%S", std::localtime(&now));
     for (int attempt = 1; attempt <= 1000; ++attempt) {
-        path = folder + "/starchase-" + stamp +
-               (attempt > 1 ? "-" + std::to_string(attempt) : "") + ".png";
+        path = folder + "/starchase-" + stamp + (attempt > 1 ? "-" + std::to_string(attempt) : "") +
+               ".png";
         int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0 || errno != EEXIST) {
             if (descriptor < 0)
@@ -87,7 +67,7 @@ bool WriteAll(int descriptor, const std::vector<unsigned char>& bytes) {
 
 bool SaveScreenshot(std::string& path, std::string& reason) {
     const SDL_Surface* screen = SDL_GetVideoSurface();
-    std::string folder = ScreenshotFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    std::string folder = ScreenshotFolder();
     if (!screen || folder.empty()) {
         reason = screen ? "neither XDG_DATA_HOME nor HOME is set" : "no window";
         return false;
@@ -114,12 +94,9 @@ bool SaveScreenshot(std::string& path, std::string& reason) {
 
 } // namespace
 
-std::string ScreenshotFolder(const char* xdgDataHome, const char* home) {
-    if (xdgDataHome && xdgDataHome[0] == '/')
-        return std::string(xdgDataHome) + "/starchase/screenshots";
-    if (home && home[0] == '/')
-        return std::string(home) + "/.local/share/starchase/screenshots";
-    return "";
+std::string ScreenshotFolder() {
+    std::string data = PlayerDataFolder();
+    return data.empty() ? data : data + "/screenshots";
 }
 
 void AskForScreenshot() {

@@ -4,9 +4,8 @@
 
 #include <string>
 
-// The folder screenshots go to: $XDG_DATA_HOME/starchase/screenshots when XDG_DATA_HOME is an
-// absolute path, else $HOME/.local/share/starchase/screenshots. Empty when neither is set.
-std::string ScreenshotFolder(const char* xdgDataHome, const char* home);
+// The folder screenshots go to: "screenshots" in PlayerDataFolder(); empty when there is none.
+std::string ScreenshotFolder();
 
 // Asks for the frame being drawn to be saved (the F12 key).
 void AskForScreenshot();
