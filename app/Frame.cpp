@@ -52,7 +52,7 @@ bool Initialize(const RandomSeed* starSeed) {
 void UpdateFrame(HeldKeys keys, double seconds) {
     frameEvents.list.clear();
     DisableLights();
-    if (KeyHeld(keys, KeyT))
+    if (KeyHeld(keys, ActionRedLight))
         AddLight(Vector3(1, 0, 0), Vector3(0, 0, 100));
     AdvanceWorld(world, keys, seconds, frameEvents);
     QueueGlows(frameEvents);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
+#include "Actions.h"
 #include "DataFolder.h"
 #include "DemoSession.h"
 #include "Frame.h"
@@ -33,6 +34,31 @@ LoopState ChangeMode(int width, int height, Uint32 flags) {
     return ChangeVideoMode(width, height, flags) ? KeepRunning : NoVideoMode;
 }
 
+// The one place a pressed action takes effect. Sets `modeChanged` when it changes the video mode.
+LoopState Press(Action action, bool& modeChanged) {
+    switch (action) {
+    case Action::Quit:
+        return Quit;
+    case Action::FullScreen:
+        modeChanged = true;
+        return ChangeMode(1024, 768, SDL_OPENGL | SDL_FULLSCREEN);
+    case Action::Window:
+        modeChanged = true;
+        return ChangeMode(640, 480, SDL_OPENGL | SDL_RESIZABLE);
+    case Action::Display:
+        ToggleHud();
+        return KeepRunning;
+    case Action::Screenshot:
+        AskForScreenshot();
+        return KeepRunning;
+    case Action::Sound:
+        ToggleMute();
+        return KeepRunning;
+    default:
+        return KeepRunning; // a held action: read once a frame
+    }
+}
+
 // Sets `modeChanged` when the event changes the video mode.
 LoopState HandleEvent(const SDL_Event& event, bool& modeChanged) {
     if (event.type == SDL_QUIT)
@@ -41,29 +67,10 @@ LoopState HandleEvent(const SDL_Event& event, bool& modeChanged) {
         modeChanged = true;
         return ChangeMode(event.resize.w, event.resize.h, SDL_OPENGL | SDL_RESIZABLE);
     }
-    if (event.type != SDL_KEYDOWN)
-        return KeepRunning;
-    switch (event.key.keysym.sym) {
-    case SDLK_ESCAPE:
-        return Quit;
-    case SDLK_F1:
-        modeChanged = true;
-        return ChangeMode(1024, 768, SDL_OPENGL | SDL_FULLSCREEN);
-    case SDLK_F2:
-        modeChanged = true;
-        return ChangeMode(640, 480, SDL_OPENGL | SDL_RESIZABLE);
-    case SDLK_h:
-        ToggleHud();
-        return KeepRunning;
-    case SDLK_F12:
-        AskForScreenshot();
-        return KeepRunning;
-    case SDLK_m:
-        ToggleMute();
-        return KeepRunning;
-    default:
-        return KeepRunning; // held keys are read once a frame, after the events
-    }
+    Action action;
+    if (event.type != SDL_KEYDOWN || !PressedAction(event.key.keysym.sym, action))
+        return KeepRunning; // held actions are read once a frame, after the events
+    return Press(action, modeChanged);
 }
 
 // Handles every pending event; the first quit or failed mode change is kept in `state`. True
@@ -79,22 +86,11 @@ bool TakeEvents(LoopState& state) {
     return modeChanged;
 }
 
-// The keys the game uses, as SDL saw them at the last event poll.
+// The held actions, as SDL saw the keys at the last event poll.
 HeldKeys ReadHeldKeys() {
-    static const struct {
-        SDLKey code;
-        GameKey key;
-    } Keys[] = {
-        {SDLK_UP, KeyUp},       {SDLK_DOWN, KeyDown},    {SDLK_LEFT, KeyLeft},
-        {SDLK_RIGHT, KeyRight}, {SDLK_LALT, KeyLeftAlt}, {SDLK_LCTRL, KeyLeftCtrl},
-        {SDLK_SPACE, KeySpace}, {SDLK_p, KeyP},          {SDLK_t, KeyT},
-    };
     int count = 0;
     const Uint8* state = SDL_GetKeyState(&count);
-    HeldKeys held;
-    for (const auto& k : Keys)
-        HoldKey(held, k.key, k.code < count && state[k.code] != 0);
-    return held;
+    return HeldActionsOfKeys(state, count);
 }
 
 // Waits for the millisecond clock to move on (no sleep: a frame lasts at least until it does)

@@ -2,6 +2,8 @@
 // The table of the game's options, its parser, and the help and version texts made from it.
 #include "Options.h"
 
+#include "Actions.h"
+
 #include <cstdio>
 
 #ifndef STARCHASE_VERSION
@@ -106,13 +108,8 @@ std::string HelpText() {
             left + std::string(left.size() < 18 ? 18 - left.size() : 1, ' ') + option.help + "\n";
     }
     text += "\nShips: from --data DIR; else from the folder the game starts in when it holds\n"
-            "alukset.txt; else the installed default ships.\n"
-            "\nKeys: arrows fly, Left Alt + Left/Right strafe, Left Ctrl boost, Space fire,\n"
-            "P pause (held), T red light (held), M sound off/on, H heads-up display,\n"
-            "F12 screenshot, F1 full screen, F2 window, Escape quit.\n"
-            "\nGamepad (the first one found): left stick or d-pad fly; button 1 fire,\n"
-            "button 2 boost, button 3 strafe (held), button 4 pause (held).\n";
-    return text;
+            "alukset.txt; else the installed default ships.\n\n";
+    return text + KeysHelp();
 }
 
 std::string VersionText() {

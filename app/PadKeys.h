@@ -9,18 +9,15 @@
 // One reading of the first pad. Axes as SDL gives them, -32768 (left, up) to 32767 (right,
 // down); a missing axis, hat or button reads as centred or released.
 struct PadSnapshot {
-    int stickX = 0;      // axis 0
-    int stickY = 0;      // axis 1
-    uint8_t hat = 0;     // hat 0: bits up 1, right 2, down 4, left 8 (SDL_HAT_*)
+    int stickX = 0;       // axis 0
+    int stickY = 0;       // axis 1
+    uint8_t hat = 0;      // hat 0: bits up 1, right 2, down 4, left 8 (SDL_HAT_*)
     uint32_t buttons = 0; // bit n: button n held, for the first 32 buttons
 };
 
 // A stick must lean further than this from the centre to count.
 constexpr int PadDeadZone = 8000;
 
-// Which pad button does what (numbered from 0 as SDL numbers them).
-enum PadButton { PadFire = 0, PadBoost = 1, PadStrafe = 2, PadPause = 3 };
-
 // The stick or the d-pad: up thrusts forward, down backward, left and right turn (or strafe with
-// the strafe button). Buttons: fire (Space), boost (Left Ctrl), strafe (Left Alt), pause (P).
+// the strafe button). Each held action with a pad button in the actions table is held with it.
 HeldKeys PadKeys(const PadSnapshot& pad);

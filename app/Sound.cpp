@@ -115,5 +115,6 @@ void PlayFrameSounds(const StepEvents& events, const World& w, HeldKeys keys) {
     for (const StepEvent& e : events.list)
         if (e.kind != BlueGlow)
             Play(EventSound(e), e.position - w.followedPosition);
-    RunEngine(!KeyHeld(keys, KeyP) && (KeyHeld(keys, KeyUp) || KeyHeld(keys, KeyDown)));
+    RunEngine(!KeyHeld(keys, ActionPause) &&
+              (KeyHeld(keys, ActionThrust) || KeyHeld(keys, ActionReverse)));
 }

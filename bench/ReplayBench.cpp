@@ -36,7 +36,8 @@ bool RecordPilot(const std::string& path, std::string& reason) {
     DemoRecorder recorder;
     if (!StartDemoRecording(recorder, path, reason) || !RecordDemoHeader(recorder, header, reason))
         return false;
-    const GameKey flying[] = {KeyUp, KeyDown, KeyLeft, KeyRight, KeyLeftAlt, KeyLeftCtrl};
+    const HeldAction flying[] = {ActionThrust, ActionReverse, ActionLeft,
+                                 ActionRight,  ActionStrafe,  ActionBoost};
     FrameClock clock;
     HeldKeys keys;
     StepEvents events;
@@ -45,9 +46,9 @@ bool RecordPilot(const std::string& path, std::string& reason) {
         uint32_t elapsed = 2 + random() % 11;
         if (stretchLeft <= elapsed) {
             keys = HeldKeys();
-            for (GameKey key : flying)
+            for (HeldAction key : flying)
                 HoldKey(keys, key, random() % 3 == 0);
-            HoldKey(keys, KeySpace, random() % 2 == 0);
+            HoldKey(keys, ActionFire, random() % 2 == 0);
             stretchLeft = 100 + random() % 900;
         }
         stretchLeft -= elapsed;

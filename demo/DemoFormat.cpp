@@ -135,9 +135,9 @@ std::string CheckFrame(DemoFrame frame) {
     if (frame.milliseconds == 0 || frame.milliseconds > MaxDemoFrameMilliseconds)
         return "lasts " + std::to_string(frame.milliseconds) + " ms: a frame lasts from 1 ms to " +
                std::to_string(MaxDemoFrameMilliseconds) + " ms (a day)";
-    if (frame.keys & ~AllGameKeys) {
+    if (frame.keys & ~AllHeldActions) {
         char bits[8];
-        std::snprintf(bits, sizeof bits, "0x%04X", unsigned(frame.keys & ~AllGameKeys));
+        std::snprintf(bits, sizeof bits, "0x%04X", unsigned(frame.keys & ~AllHeldActions));
         return std::string("holds unknown key bits ") + bits;
     }
     return "";

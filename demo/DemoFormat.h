@@ -6,8 +6,8 @@
 // the rules version the game was played under (uint16, GameRulesVersion), the star generator's
 // 624 seeding words (uint32 each), the number of ship types (uint32), and per type in name order
 // its name length (uint16), name bytes, thrust and turn rate (float32 bits). Then one entry per
-// frame: milliseconds (uint32, 1 to MaxDemoFrameMilliseconds) and the held GameKey bits (uint16).
-// An entry of 0 milliseconds and no keys marks the end; nothing follows it.
+// frame: milliseconds (uint32, 1 to MaxDemoFrameMilliseconds) and the held HeldAction bits
+// (uint16). An entry of 0 milliseconds and no keys marks the end; nothing follows it.
 //
 // A file is read in pieces: the header from its first bytes, then the frames a buffer at a time,
 // so that checking or playing a demo takes memory that does not grow with its length.
@@ -34,7 +34,7 @@ struct DemoShipType {
 
 struct DemoFrame {
     uint32_t milliseconds = 0; // as the frame loop measured it
-    uint16_t keys = 0;         // GameKey bits
+    uint16_t keys = 0;         // HeldAction bits
 };
 
 // A demo's header, and what its frames add up to once they have been checked.

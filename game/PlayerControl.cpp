@@ -33,42 +33,42 @@ void Boost(Ship& p, HeldKeys keys, float seconds) {
     // At rest there is no direction of travel, and the boost leaves the velocity alone.
     if (DirectionOfTravel(p.velocity, travel))
         Push(p, seconds, travel, 1);
-    if (KeyHeld(keys, KeyLeft))
+    if (KeyHeld(keys, ActionLeft))
         Turn(p, seconds, -1);
-    if (KeyHeld(keys, KeyRight))
+    if (KeyHeld(keys, ActionRight))
         Turn(p, seconds, 1);
 }
 
 // Each key sees the heading as the keys before it left it.
 void Fly(Ship& p, HeldKeys keys, float seconds) {
-    bool strafing = KeyHeld(keys, KeyLeftAlt);
-    if (KeyHeld(keys, KeyLeft)) {
+    bool strafing = KeyHeld(keys, ActionStrafe);
+    if (KeyHeld(keys, ActionLeft)) {
         if (strafing)
             PushAlongHeading(p, seconds, p.heading + -StrafeAngle, 1);
         else
             Turn(p, seconds, -1);
     }
-    if (KeyHeld(keys, KeyRight)) {
+    if (KeyHeld(keys, ActionRight)) {
         if (strafing)
             PushAlongHeading(p, seconds, p.heading + StrafeAngle, 1);
         else
             Turn(p, seconds, 1);
     }
-    if (KeyHeld(keys, KeyUp))
+    if (KeyHeld(keys, ActionThrust))
         PushAlongHeading(p, seconds, p.heading, 1);
-    if (KeyHeld(keys, KeyDown))
+    if (KeyHeld(keys, ActionReverse))
         PushAlongHeading(p, seconds, p.heading, -1);
 }
 
 } // namespace
 
 void FlyPlayerShip(Ship& p, HeldKeys keys, float seconds) {
-    if (KeyHeld(keys, KeyLeftCtrl))
+    if (KeyHeld(keys, ActionBoost))
         Boost(p, keys, seconds);
     else
         Fly(p, keys, seconds);
     // The shot itself leaves at the start of the ship's next turn, which also reloads.
-    if (KeyHeld(keys, KeySpace) && p.reloadTimer <= 0)
+    if (KeyHeld(keys, ActionFire) && p.reloadTimer <= 0)
         p.fireRequested = true;
     if (p.reloadTimer >= 0)
         p.reloadTimer = p.reloadTimer - PlayerReloadSpeedUp * seconds;

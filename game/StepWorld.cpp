@@ -131,7 +131,7 @@ bool ProjectileTurn(World& w, Projectile& q, float seconds, StepEvents& events) 
 } // namespace
 
 void AdvanceWorld(World& w, HeldKeys keys, double seconds, StepEvents& events) {
-    if (KeyHeld(keys, KeyP))
+    if (KeyHeld(keys, ActionPause))
         FollowPlayer(w);
     else
         StepWorld(w, keys, float(seconds), events);

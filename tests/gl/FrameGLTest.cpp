@@ -66,8 +66,8 @@ class UpdatePass : public testing::Test {
 };
 
 TEST_F(UpdatePass, HoldingPFreezesTheWorldButTStillQueuesTheRedLight) {
-    HoldKey(keys, KeyP);
-    HoldKey(keys, KeyT);
+    HoldKey(keys, ActionPause);
+    HoldKey(keys, ActionRedLight);
     UpdateFrame(keys, 0.5);
     EXPECT_TRUE(world.ships[0].position == Vector2(0, 0));
     ASSERT_EQ(lightSlots.count, 1);
@@ -88,7 +88,7 @@ TEST_F(UpdatePass, TheStepsGlowsFollowTheRedLightInTheOrderOfTheShots) {
         q.lifeLeft = lifeLeft;
         world.projectiles.push_back(q);
     }
-    HoldKey(keys, KeyT);
+    HoldKey(keys, ActionRedLight);
     UpdateFrame(keys, 0.125);
     ASSERT_EQ(lightSlots.count, 3);
     EXPECT_TRUE(lightSlots.colours[0] == Vector3(1, 0, 0));

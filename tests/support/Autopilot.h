@@ -11,7 +11,7 @@
 // thrusts when far from it.
 inline HeldKeys Autopilot(const World& w) {
     HeldKeys keys;
-    HoldKey(keys, KeySpace);
+    HoldKey(keys, ActionFire);
     if (w.ships.size() < 2)
         return keys;
     const Ship& player = w.ships[0];
@@ -19,8 +19,8 @@ inline HeldKeys Autopilot(const World& w) {
     // Heading h faces (cos, -sin), so the heading toward (dx, dy) is atan2(-dy, dx).
     double wanted = std::atan2(-double(toward.y), double(toward.x)) * 180 / M_PI;
     double error = std::remainder(wanted - player.heading, 360.0);
-    HoldKey(keys, KeyRight, error > 2);
-    HoldKey(keys, KeyLeft, error < -2);
-    HoldKey(keys, KeyUp, Length(toward) > 30 && std::fabs(error) < 20);
+    HoldKey(keys, ActionRight, error > 2);
+    HoldKey(keys, ActionLeft, error < -2);
+    HoldKey(keys, ActionThrust, Length(toward) > 30 && std::fabs(error) < 20);
     return keys;
 }

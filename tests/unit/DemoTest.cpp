@@ -47,8 +47,8 @@ DemoResult FlyAndRecord(const std::string& path, int frameCount) {
     for (int i = 0; i < frameCount; ++i) {
         double elapsed = i < 3 ? 1 : 1 + random() % 20;
         HeldKeys keys = Autopilot(world);
-        HoldKey(keys, KeyT, i % 50 < 5);
-        HoldKey(keys, KeyP, i % 700 > 650);
+        HoldKey(keys, ActionRedLight, i % 50 < 5);
+        HoldKey(keys, ActionPause, i % 700 > 650);
         EXPECT_TRUE(RecordDemoFrame(recorder, elapsed, keys, reason)) << reason;
         events.list.clear();
         if (FrameUpdates(clock, elapsed))
@@ -123,7 +123,7 @@ std::vector<unsigned char> ValidDemo(int frames = 3) {
     std::vector<unsigned char> bytes;
     AppendDemoHeader(bytes, demo);
     for (int i = 0; i < frames; ++i)
-        AppendDemoFrame(bytes, {uint32_t(i + 1), KeyUp | KeySpace});
+        AppendDemoFrame(bytes, {uint32_t(i + 1), ActionThrust | ActionFire});
     AppendDemoEnd(bytes);
     return bytes;
 }
@@ -276,7 +276,7 @@ bool ResetMemoryPeak() {
 
 // Frame i of a long game: every one paused, lengths and keys changing from frame to frame.
 DemoFrame LongGameFrame(uint32_t i) {
-    return {1 + i % 97, uint16_t((i * 7 | KeyP) & AllGameKeys)};
+    return {1 + i % 97, uint16_t((i * 7 | ActionPause) & AllHeldActions)};
 }
 
 } // namespace

@@ -53,8 +53,8 @@ void ExpectSoundWorld(const Snapshot& before, const World& w, float seconds) {
 } // namespace
 
 TEST(StepProperty, RandomKeysAndFrameTimesKeepTheWorldSound) {
-    const GameKey flightKeys[] = {KeyUp,      KeyDown,     KeyLeft, KeyRight,
-                                  KeyLeftAlt, KeyLeftCtrl, KeySpace};
+    const HeldAction flightKeys[] = {ActionThrust, ActionReverse, ActionLeft, ActionRight,
+                                     ActionStrafe, ActionBoost,   ActionFire};
     HeldKeys keys;
     StepEvents events;
     int shipsDestroyed = 0;
@@ -77,7 +77,7 @@ TEST(StepProperty, RandomKeysAndFrameTimesKeepTheWorldSound) {
             SCOPED_TRACE(testing::Message() << "step " << step);
             // Stretches of random keys, and stretches of the pilot, which also destroys chasers.
             if (--stepsUntilNewKeys <= 0) {
-                for (GameKey key : flightKeys)
+                for (HeldAction key : flightKeys)
                     HoldKey(keys, key, uniform(random) < 0.4f);
                 piloted = uniform(random) < 0.5f;
                 stepsUntilNewKeys = 1 + int(uniform(random) * 60);

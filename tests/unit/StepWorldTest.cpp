@@ -121,7 +121,7 @@ TEST_F(StepWorldTest, TheWindowJudgesWhereTheShipWasBeforeTheWrapAndTurnRate30Se
 
 TEST_F(StepWorldTest, AtZeroSecondsNothingMovesButDueChasersAimAndFireFromAfterTheWrap) {
     AddPlayer({30, 0}, {0, 40}).reloadTimer = 0.5f;
-    HoldKey(keys, KeyUp);
+    HoldKey(keys, ActionThrust);
     AddChaser({0, 0}).reloadTimer = 0;
     AddChaser({-500.5f, 0}, 0, {-4, 0}).reloadTimer = -1;
     AddChaser({-50, 0}).reloadTimer = 0.4f;
@@ -149,7 +149,7 @@ TEST_F(StepWorldTest, AtZeroSecondsNothingMovesButDueChasersAimAndFireFromAfterT
 
 TEST_F(StepWorldTest, ChasersFireInTheirFirstTurnThePlayerAStepAfterItsRequest) {
     AddPlayer({0, 0}).heading = 90;
-    HoldKey(keys, KeySpace);
+    HoldKey(keys, ActionFire);
     AddChaser({300, 0}).reloadTimer = -1.0f;
     // The chaser's timer of 1 runs down by 0.125 a step: shots in steps 1 and 9. The player
     // requests in step 1 and fires in 2; its timer runs down five times faster, by 0.625:
@@ -238,7 +238,7 @@ TEST_F(StepWorldTest, WhilePausedTheViewComesToWhereThePlayerIsAndNothingMoves) 
     AddChaser({100, 40}, 100, {0, 3});
     StepWorld(w, keys, 0.5f, events);
     ASSERT_EQ(w.ships[0].position, Vector2(5, 0));
-    HoldKey(keys, KeyP);
+    HoldKey(keys, ActionPause);
     AdvanceWorld(w, keys, 0.5, events);
     EXPECT_EQ(w.followedPosition, Vector2(5, 0)); // not (0, 0), where the last step began
     EXPECT_EQ(w.ships[0].position, Vector2(5, 0));

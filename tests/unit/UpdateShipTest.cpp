@@ -45,33 +45,33 @@ TEST(SteerShip, SeeksTheTargetAndFacesItsDirectionOfTravelWhereThereIsOne) {
 TEST(PlayerControl, HeldKeysPushTurnStrafeAndBoost) {
     struct Case {
         const char* what;
-        std::initializer_list<GameKey> keys;
+        std::initializer_list<HeldAction> keys;
         float heading, seconds;
         Vector2 velocity, expectedVelocity;
         float expectedHeading;
     } cases[] = {
         // thrust 10, turnRate 120
-        {"UP at heading 90", {KeyUp}, 90, 1, {0, 0}, {0, -10}, 90},
-        {"DOWN at heading 0", {KeyDown}, 0, 1, {0, 0}, {-10, 0}, 0},
-        {"UP for half a second", {KeyUp}, 0, 0.5f, {1, 1}, {6, 1}, 0},
-        {"strafe left", {KeyLeftAlt, KeyLeft}, 0, 1, {0, 0}, {0, 10}, 0},
-        {"strafe right", {KeyLeftAlt, KeyRight}, 0, 1, {0, 0}, {0, -10}, 0},
-        {"LEFT turns", {KeyLeft}, 0, 0.5f, {1, 2}, {1, 2}, -60},
-        {"RIGHT turns", {KeyRight}, 0, 0.5f, {0, 0}, {0, 0}, 60},
+        {"UP at heading 90", {ActionThrust}, 90, 1, {0, 0}, {0, -10}, 90},
+        {"DOWN at heading 0", {ActionReverse}, 0, 1, {0, 0}, {-10, 0}, 0},
+        {"UP for half a second", {ActionThrust}, 0, 0.5f, {1, 1}, {6, 1}, 0},
+        {"strafe left", {ActionStrafe, ActionLeft}, 0, 1, {0, 0}, {0, 10}, 0},
+        {"strafe right", {ActionStrafe, ActionRight}, 0, 1, {0, 0}, {0, -10}, 0},
+        {"LEFT turns", {ActionLeft}, 0, 0.5f, {1, 2}, {1, 2}, -60},
+        {"RIGHT turns", {ActionRight}, 0, 0.5f, {0, 0}, {0, 0}, 60},
         // The turn comes first, so UP pushes along the new heading. Boost turns, never strafes.
-        {"turn then thrust", {KeyLeft, KeyUp}, 120, 1, {0, 0}, {10, 0}, 0},
-        {"boost along (3, 4)", {KeyLeftCtrl}, 0, 1, {3, 4}, {9, 12}, 0},
-        {"boost ignores UP", {KeyLeftCtrl, KeyUp}, 0, 1, {3, 4}, {9, 12}, 0},
-        {"boost ignores DOWN", {KeyLeftCtrl, KeyDown}, 0, 1, {3, 4}, {9, 12}, 0},
-        {"boost, LALT", {KeyLeftCtrl, KeyLeftAlt, KeyLeft}, 0, 0.5f, {-3, 4}, {-6, 8}, -60},
-        {"boost along (0, -2), RIGHT", {KeyLeftCtrl, KeyRight}, 45, 0.5f, {0, -2}, {0, -7}, 105},
-        {"boost at rest", {KeyLeftCtrl}, 20, 1, {0, 0}, {0, 0}, 20},
+        {"turn then thrust", {ActionLeft, ActionThrust}, 120, 1, {0, 0}, {10, 0}, 0},
+        {"boost along (3, 4)", {ActionBoost}, 0, 1, {3, 4}, {9, 12}, 0},
+        {"boost ignores UP", {ActionBoost, ActionThrust}, 0, 1, {3, 4}, {9, 12}, 0},
+        {"boost ignores DOWN", {ActionBoost, ActionReverse}, 0, 1, {3, 4}, {9, 12}, 0},
+        {"boost, LALT", {ActionBoost, ActionStrafe, ActionLeft}, 0, 0.5f, {-3, 4}, {-6, 8}, -60},
+        {"boost along (0, -2), RIGHT", {ActionBoost, ActionRight}, 45, 0.5f, {0, -2}, {0, -7}, 105},
+        {"boost at rest", {ActionBoost}, 20, 1, {0, 0}, {0, 0}, 20},
     };
     HeldKeys keys;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         keys = HeldKeys();
-        for (GameKey key : c.keys)
+        for (HeldAction key : c.keys)
             HoldKey(keys, key);
         Ship p = TestShip({100, 50}, false, 10, 120);
         p.heading = c.heading;
@@ -104,11 +104,11 @@ TEST(UpdateShip, TriggerAndReloadTimerOfThePlayerAndOfAChaser) {
         {true, true, -0.25f, 0.25f, false, -0.25f},
     };
     HeldKeys keys;
-    HoldKey(keys, KeyUp);
-    HoldKey(keys, KeyLeft);
+    HoldKey(keys, ActionThrust);
+    HoldKey(keys, ActionLeft);
     for (const Case& c : cases) {
         SCOPED_TRACE(&c - cases);
-        HoldKey(keys, KeySpace, c.space);
+        HoldKey(keys, ActionFire, c.space);
         Ship p = TestShip({0, 0}, c.computerControlled, 10, 120);
         p.heading = 33;
         p.reloadTimer = c.timer;

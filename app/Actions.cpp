@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+// The actions table's checks, and what is made from it: key reading, key labels, help texts.
+#include "Actions.h"
+
+namespace {
+
+constexpr bool RowsInOrder() {
+    for (size_t i = 0; i < ActionCount; ++i)
+        if (size_t(Actions[i].action) != i)
+            return false;
+    return true;
+}
+
+// How many rows hold the held-action bit `bit`.
+constexpr int RowsHolding(uint16_t bit) {
+    int rows = 0;
+    for (const ActionRow& row : Actions)
+        rows += (row.heldBit & bit) != 0;
+    return rows;
+}
+
+// Every bit of the held-actions record has exactly one row, and no row holds any other bit.
+constexpr bool HeldBitsCovered() {
+    for (uint16_t bit = 1; bit != 0 && bit <= AllHeldActions; bit = uint16_t(bit << 1))
+        if (RowsHolding(bit) != 1)
+            return false;
+    for (const ActionRow& row : Actions)
+        if ((row.heldBit & ~AllHeldActions) != 0 || (row.heldBit & (row.heldBit - 1)) != 0)
+            return false;
+    return true;
+}
+
+static_assert(ActionCount == size_t(Action::Count), "every Action has one row of Actions");
+static_assert(RowsInOrder(), "the rows of Actions stand in the order of Action");
+static_assert(HeldBitsCovered(), "each held-action bit is one row's, and each row holds one bit");
+
+struct NamedKey {
+    SDLKey key;
+    const char* label;
+};
+
+const NamedKey NamedKeys[] = {
+    {SDLK_UP, "Up"},
+    {SDLK_DOWN, "Down"},
+    {SDLK_LEFT, "Left"},
+    {SDLK_RIGHT, "Right"},
+    {SDLK_LALT, "Left Alt"},
+    {SDLK_RALT, "Right Alt"},
+    {SDLK_LCTRL, "Left Ctrl"},
+    {SDLK_RCTRL, "Right Ctrl"},
+    {SDLK_LSHIFT, "Left Shift"},
+    {SDLK_RSHIFT, "Right Shift"},
+    {SDLK_SPACE, "Space"},
+    {SDLK_ESCAPE, "Escape"},
+    {SDLK_TAB, "Tab"},
+    {SDLK_RETURN, "Return"},
+    {SDLK_BACKSPACE, "Backspace"},
+    {SDLK_INSERT, "Insert"},
+    {SDLK_DELETE, "Delete"},
+    {SDLK_HOME, "Home"},
+    {SDLK_END, "End"},
+    {SDLK_PAGEUP, "Page Up"},
+    {SDLK_PAGEDOWN, "Page Down"},
+};
+
+// The help texts' column for what a key does.
+constexpr size_t HelpColumn = 18;
+
+// `text` with each '-' written as roff's minus sign, so that it is kept as typed.
+std::string RoffText(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        out += c == '-' ? std::string("\\-") : std::string(1, c);
+    return out;
+}
+
+} // namespace
+
+HeldKeys HeldActionsOfKeys(const uint8_t* state, int count) {
+    HeldKeys held;
+    for (const ActionRow& row : Actions)
+        if (row.heldBit != 0 && row.key < count && state[row.key] != 0)
+            held.bits = uint16_t(held.bits | row.heldBit);
+    return held;
+}
+
+bool PressedAction(SDLKey key, Action& action) {
+    for (const ActionRow& row : Actions)
+        if (row.key == key && row.heldBit == 0) {
+            action = row.action;
+            return true;
+        }
+    return false;
+}
+
+std::string KeyLabel(SDLKey key) {
+    for (const NamedKey& named : NamedKeys)
+        if (named.key == key)
+            return named.label;
+    if (key >= SDLK_F1 && key <= SDLK_F15)
+        return "F" + std::to_string(key - SDLK_F1 + 1);
+    if (key > SDLK_SPACE && key < SDLK_DELETE) // printable ASCII: the key's own character
+        return std::string(1, char(key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key));
+    return "key " + std::to_string(int(key));
+}
+
+std::string PadButtonsText() {
+    std::string text;
+    for (int button = 0; button < 32; ++button)
+        for (const ActionRow& row : Actions)
+            if (row.padButton == button)
+                text += (text.empty() ? "button " : ", button ") + std::to_string(button + 1) +
+                        " " + row.name;
+    return text;
+}
+
+std::string KeysHelp() {
+    std::string text = "Keys:\n";
+    for (const ActionRow& row : Actions) {
+        std::string left = "  " + KeyLabel(row.key);
+        text += left + std::string(left.size() < HelpColumn ? HelpColumn - left.size() : 1, ' ') +
+                row.help + "\n";
+    }
+    return text + "\nGamepad (the first one found): left stick or d-pad fly;\n  " +
+           PadButtonsText() + ".\n";
+}
+
+std::string KeysManual() {
+    std::string text;
+    for (const ActionRow& row : Actions)
+        text += std::string(text.empty() ? ".TP 20\n" : ".TP\n") + ".B " +
+                RoffText(KeyLabel(row.key)) + "\n" + RoffText(row.help) + "\n";
+    return text;
+}
+
+std::string KeysMarkdown() {
+    std::string text;
+    for (const ActionRow& row : Actions)
+        text += "| " + KeyLabel(row.key) + " | " + row.help + " |\n";
+    return text;
+}

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// The player's actions, one row each: the name the settings file spells it by, its default key
+// and pad button, its help text and, for an action held rather than pressed, its bit of the
+// held-actions record. Key reading, the pad, --help and the manual's key list are made from it.
+#pragma once
+
+#include "HeldKeys.h"
+
+#include <SDL/SDL_keysym.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+enum class Action : uint8_t {
+    Thrust,
+    Reverse,
+    Left,
+    Right,
+    Strafe,
+    Boost,
+    Fire,
+    Pause,
+    RedLight,
+    Display,
+    Screenshot,
+    Sound,
+    FullScreen,
+    Window,
+    Quit,
+    Count
+};
+
+struct ActionRow {
+    Action action;    // its own id: the rows stand in the order of Action
+    const char* name; // as the settings file spells it (key.NAME, pad.NAME)
+    SDLKey key;       // the default key
+    int padButton;    // the default pad button, numbered from 0 as SDL numbers them; -1: none
+    uint16_t heldBit; // a held action's HeldAction bit; 0 for one acted on when pressed
+    const char* help; // what it does, for --help, the manual and the keys panel
+};
+
+inline constexpr ActionRow Actions[] = {
+    {Action::Thrust, "thrust", SDLK_UP, -1, ActionThrust, "thrust forward"},
+    {Action::Reverse, "reverse", SDLK_DOWN, -1, ActionReverse, "thrust backward"},
+    {Action::Left, "left", SDLK_LEFT, -1, ActionLeft, "turn left"},
+    {Action::Right, "right", SDLK_RIGHT, -1, ActionRight, "turn right"},
+    {Action::Strafe, "strafe", SDLK_LALT, 2, ActionStrafe,
+     "while held, left and right strafe instead of turning"},
+    {Action::Boost, "boost", SDLK_LCTRL, 1, ActionBoost,
+     "boost along the direction of travel; left and right only turn"},
+    {Action::Fire, "fire", SDLK_SPACE, 0, ActionFire, "fire"},
+    {Action::Pause, "pause", SDLK_p, 3, ActionPause, "pause, while held"},
+    {Action::RedLight, "redlight", SDLK_t, -1, ActionRedLight, "a red light, while held"},
+    {Action::Display, "display", SDLK_h, -1, 0, "show or hide the heads-up display"},
+    {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path"},
+    {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on"},
+    {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "1024x768 full screen"},
+    {Action::Window, "window", SDLK_F2, -1, 0, "a 640x480 window"},
+    {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
+};
+constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
+
+inline constexpr const ActionRow& ActionOf(Action action) {
+    return Actions[size_t(action)];
+}
+
+// The held actions of a key state as SDL_GetKeyState gives it: `count` entries indexed by SDLKey,
+// nonzero for a key held.
+HeldKeys HeldActionsOfKeys(const uint8_t* state, int count);
+
+// The action acted on when `key` is pressed, if any: false for a held action's key or a key
+// without an action.
+bool PressedAction(SDLKey key, Action& action);
+
+// A key as the help texts spell it: "Up", "Left Alt", "F12", "P".
+std::string KeyLabel(SDLKey key);
+
+// The key list of --help: one line per action, its key and what it does, then the pad's
+// buttons.
+std::string KeysHelp();
+
+// The pad's buttons with what each does: "button 1 fire, button 2 boost, ...".
+std::string PadButtonsText();
+
+// The key list as the manual's tagged paragraphs (roff), one per action.
+std::string KeysManual();
+
+// The same list as the rows of README's key table: "| Up | thrust forward |".
+std::string KeysMarkdown();

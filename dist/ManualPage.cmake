@@ -1,0 +1,12 @@
+# SPDX-License-Identifier: MIT
+# Writes the game's manual page PAGE from PAGE_IN: the project's version, and the key list and
+# pad buttons printed by MANUAL_KEYS from the actions table.
+foreach(part keys pad)
+    execute_process(COMMAND ${MANUAL_KEYS} ${part} OUTPUT_VARIABLE text RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "${MANUAL_KEYS} ${part} failed: ${failed}")
+    endif()
+    string(TOUPPER "STARCHASE_${part}" variable)
+    string(STRIP "${text}" ${variable})
+endforeach()
+configure_file(${PAGE_IN} ${PAGE} @ONLY)

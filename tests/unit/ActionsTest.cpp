@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+// The actions table: rows that cannot be told apart, the key state and key presses read through
+// it, key labels, and the README and manual page that must list the same keys.
+#include "Actions.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+TEST(Actions, NoTwoRowsShareANameKeyOrPadButton) {
+    std::set<std::string> names;
+    std::set<int> keys, buttons;
+    for (const ActionRow& row : Actions) {
+        std::string name = row.name;
+        EXPECT_EQ(name.find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos)
+            << name << ": the settings file spells actions in lower-case letters";
+        EXPECT_TRUE(names.insert(name).second) << name;
+        EXPECT_TRUE(keys.insert(row.key).second) << name << " shares its key";
+        if (row.padButton >= 0) {
+            EXPECT_TRUE(buttons.insert(row.padButton).second) << name << " shares its button";
+        }
+        EXPECT_FALSE(std::string(row.help).empty()) << name;
+        EXPECT_LT(row.padButton, 32) << name << ": the pad reads the first 32 buttons";
+    }
+}
+
+TEST(Actions, KeyStateAndPresses) {
+    const struct {
+        const char* what;
+        std::vector<SDLKey> down;
+        int count; // the length of the key state
+        uint16_t held;
+        bool pressed; // for the first key down
+        Action action;
+    } rows[] = {
+        {"nothing", {}, SDLK_LAST, 0, false, Action::Quit},
+        {"up and left alt",
+         {SDLK_UP, SDLK_LALT},
+         SDLK_LAST,
+         ActionThrust | ActionStrafe,
+         false,
+         Action::Quit},
+        {"every flying key",
+         {SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_LCTRL, SDLK_SPACE},
+         SDLK_LAST,
+         ActionReverse | ActionLeft | ActionRight | ActionBoost | ActionFire,
+         false,
+         Action::Quit},
+        {"p and t", {SDLK_p, SDLK_t}, SDLK_LAST, ActionPause | ActionRedLight, false, Action::Quit},
+        {"a key past a short state", {SDLK_UP}, SDLK_UP, 0, false, Action::Quit},
+        {"escape is pressed, not held", {SDLK_ESCAPE}, SDLK_LAST, 0, true, Action::Quit},
+        {"F12", {SDLK_F12}, SDLK_LAST, 0, true, Action::Screenshot},
+        {"h", {SDLK_h}, SDLK_LAST, 0, true, Action::Display},
+        {"F1 beside up", {SDLK_F1, SDLK_UP}, SDLK_LAST, ActionThrust, true, Action::FullScreen},
+        {"a key without an action", {SDLK_a}, SDLK_LAST, 0, false, Action::Quit},
+    };
+    for (const auto& row : rows) {
+        std::vector<uint8_t> state(SDLK_LAST, 0);
+        for (SDLKey key : row.down)
+            state[key] = 1;
+        EXPECT_EQ(HeldActionsOfKeys(state.data(), row.count).bits, row.held) << row.what;
+        Action action = Action::Count;
+        bool pressed = !row.down.empty() && PressedAction(row.down[0], action);
+        EXPECT_EQ(pressed, row.pressed) << row.what;
+        if (row.pressed) {
+            EXPECT_EQ(action, row.action) << row.what;
+        }
+    }
+}
+
+TEST(Actions, KeyLabels) {
+    const struct {
+        SDLKey key;
+        const char* label;
+    } rows[] = {
+        {SDLK_LALT, "Left Alt"}, {SDLK_F1, "F1"},         {SDLK_F12, "F12"},
+        {SDLK_p, "P"},           {SDLK_MINUS, "-"},       {SDLK_EQUALS, "="},
+        {SDLK_SPACE, "Space"},   {SDLK_ESCAPE, "Escape"}, {SDLK_KP0, "key 256"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(KeyLabel(row.key), row.label);
+}
+
+TEST(Actions, HelpListsEveryActionOnItsOwnLine) {
+    const std::string help = KeysHelp();
+    for (const ActionRow& row : Actions) {
+        std::string label = KeyLabel(row.key);
+        size_t at = help.find("\n  " + label + " ");
+        ASSERT_NE(at, std::string::npos) << row.name;
+        size_t end = help.find('\n', at + 1);
+        EXPECT_EQ(help.substr(end - std::string(row.help).size(), std::string(row.help).size()),
+                  row.help)
+            << row.name;
+    }
+    EXPECT_NE(help.find("button 1 fire, button 2 boost, button 3 strafe, button 4 pause"),
+              std::string::npos);
+}
+
+// The README's key table is written by hand; it lists the table's rows, in order.
+TEST(Actions, ReadmeKeyTableMatches) {
+    const std::string readme = FileText("../README.md");
+    const std::string head = "| Key | Effect |\n|---|---|\n";
+    size_t start = readme.find(head);
+    ASSERT_NE(start, std::string::npos);
+    start += head.size();
+    size_t end = readme.find("\n\n", start);
+    EXPECT_EQ(readme.substr(start, end + 1 - start), KeysMarkdown());
+}
+
+// The manual page as the build wrote it carries the key list and the pad's buttons.
+TEST(Actions, ManualPageCarriesTheKeyList) {
+    const std::string page = FileText(STARCHASE_MANUAL_PAGE);
+    ASSERT_FALSE(page.empty()) << STARCHASE_MANUAL_PAGE;
+    EXPECT_NE(page.find(".SH KEYS\n" + KeysManual()), std::string::npos);
+    EXPECT_NE(page.find(PadButtonsText()), std::string::npos);
+    EXPECT_EQ(page.find("@STARCHASE"), std::string::npos);
+}
