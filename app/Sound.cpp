@@ -28,7 +28,7 @@ SoundState sound;
 Mix_Chunk* LoadSound(GameSound which) {
     std::vector<unsigned char> bytes;
     std::string reason;
-    if (!ReadSoundFile(SoundFiles[which].path, bytes, reason))
+    if (!ReadSoundFile(SoundPath(which), bytes, reason))
         return nullptr;
     SDL_RWops* memory = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
     return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr; // the chunk keeps a copy of its samples
@@ -57,12 +57,6 @@ void RunEngine(bool thrust) {
         Mix_Volume(EngineChannel, PlaceSound(EngineSound, Vector2()).volume);
         Mix_PlayChannel(EngineChannel, sound.chunks[EngineSound], -1);
     }
-}
-
-GameSound EventSound(const StepEvent& e) {
-    if (e.kind == ShotFired)
-        return e.shotKind == StraightShot ? ShotSound : ChaserShotSound;
-    return e.kind == ChaserHit ? HitSound : BreakUpSound;
 }
 
 } // namespace
@@ -112,9 +106,10 @@ void ToggleMute() {
 void PlayFrameSounds(const StepEvents& events, const World& w, HeldKeys keys) {
     if (!sound.open || sound.muted)
         return;
+    GameSound heard;
     for (const StepEvent& e : events.list)
-        if (e.kind != BlueGlow)
-            Play(EventSound(e), e.position - w.followedPosition);
+        if (EventSound(e, heard))
+            Play(heard, e.position - w.followedPosition);
     RunEngine(!KeyHeld(keys, ActionPause) &&
               (KeyHeld(keys, ActionThrust) || KeyHeld(keys, ActionReverse)));
 }

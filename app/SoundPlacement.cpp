@@ -4,14 +4,33 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
 constexpr float ScreenHalfWidth = 40.0f; // world units from the player's ship to a side
 constexpr float FarSideLevel = 0.25f;    // the far side's level at the screen's edge
 
-// Each sound's loudness at the player's ship, 0 to 1, indexed by GameSound.
-constexpr float Loudness[GameSoundCount] = {1.0f, 0.3f, 0.7f, 1.0f, 0.35f};
+// How loud each sound is at the player's ship, 0 to 1: one row per sound.
+struct SoundLevel {
+    GameSound sound;
+    float loudness;
+};
+
+constexpr SoundLevel SoundLevels[] = {
+    {ShotSound, 1.0f},    {ChaserShotSound, 0.3f}, {HitSound, 0.7f},
+    {BreakUpSound, 1.0f}, {EngineSound, 0.35f},
+};
+static_assert(OneRowPerSound(SoundLevels), "every sound needs its level");
+
+// The sound of each kind of shot, indexed by ShotKind.
+constexpr GameSound ShotSounds[] = {ShotSound, ChaserShotSound};
+
+// The sound each kind of event makes besides a shot; an event not here is not heard.
+constexpr struct {
+    StepEventKind kind;
+    GameSound sound;
+} EventSounds[] = {{ChaserHit, HitSound}, {ChaserBrokenUp, BreakUpSound}};
 
 uint8_t SideLevel(float towardOtherSide) {
     float level = 1.0f - (1.0f - FarSideLevel) * std::max(0.0f, towardOtherSide);
@@ -23,9 +42,24 @@ uint8_t SideLevel(float towardOtherSide) {
 SoundPlacement PlaceSound(GameSound which, Vector2 offset) {
     SoundPlacement placed;
     float nearness = std::max(0.0f, 1.0f - Length(offset) / HearingDistance);
-    placed.volume = int(std::lround(128 * Loudness[which] * nearness));
+    placed.volume = int(std::lround(128 * SoundLevels[which].loudness * nearness));
     float side = std::clamp(offset.x / ScreenHalfWidth, -1.0f, 1.0f); // -1 left, +1 right
     placed.left = SideLevel(side);
     placed.right = SideLevel(-side);
     return placed;
+}
+
+bool EventSound(const StepEvent& e, GameSound& sound) {
+    if (e.kind == ShotFired) {
+        if (e.shotKind < 0 || size_t(e.shotKind) >= std::size(ShotSounds))
+            return false;
+        sound = ShotSounds[e.shotKind];
+        return true;
+    }
+    for (const auto& row : EventSounds)
+        if (row.kind == e.kind) {
+            sound = row.sound;
+            return true;
+        }
+    return false;
 }

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Where a sound is heard from: quieter with distance from the player's ship, panned toward the
-// side of the screen it happens on. Pure: the mixer's figures, worked out without the mixer.
+// Which sound an event makes and where it is heard from: quieter with distance from the player's
+// ship, panned toward the side of the screen it happens on. Pure: the mixer's figures, worked
+// out without the mixer.
 #pragma once
 
 #include "SoundFile.h"
+#include "StepEvents.h"
 #include "Vector.h"
 
 #include <cstdint>
@@ -23,3 +25,7 @@ struct SoundPlacement {
 // nothing at HearingDistance. A sound 40 units or more to one side (the screen's edge) keeps a
 // quarter of its level on the far side.
 SoundPlacement PlaceSound(GameSound which, Vector2 offset);
+
+// The sound `e` makes: a shot's by its kind, a hit's and a break-up's their own. False for an
+// event that is seen and not heard (a shot's glow).
+bool EventSound(const StepEvent& e, GameSound& sound);

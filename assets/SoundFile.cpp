@@ -7,13 +7,16 @@
 
 #include <cstring>
 
-const SoundFileName SoundFiles[GameSoundCount] = {
-    {"sounds/shot.wav", "the player's shot"},
-    {"sounds/chaser-shot.wav", "a chaser's shot"},
-    {"sounds/hit.wav", "a hit on a chaser"},
-    {"sounds/breakup.wav", "a chaser breaking up"},
-    {"sounds/engine.wav", "the engine"},
-};
+std::string SoundPath(GameSound which) {
+    return std::string(SoundFolder) + SoundFiles[which].name;
+}
+
+std::string SoundFileNames() {
+    std::string names;
+    for (const SoundFileRow& row : SoundFiles)
+        names += (names.empty() ? "" : ", ") + std::string(row.name);
+    return names;
+}
 
 namespace {
 
@@ -35,8 +38,7 @@ bool CheckFormat(const std::vector<unsigned char>& b, size_t at, uint32_t size,
     if (bits != 8 && bits != 16)
         return Refused(std::to_string(bits) + " bits a sample: only 8 or 16", reason);
     if (rate < 4000 || rate > 192000)
-        return Refused("sample rate " + std::to_string(rate) + " Hz: only 4000 to 192000",
-                       reason);
+        return Refused("sample rate " + std::to_string(rate) + " Hz: only 4000 to 192000", reason);
     return true;
 }
 
@@ -53,8 +55,8 @@ bool CheckWavBytes(const std::vector<unsigned char>& b, std::string& reason) {
         bool isFormat = std::memcmp(b.data() + at, "fmt ", 4) == 0;
         bool isData = std::memcmp(b.data() + at, "data", 4) == 0;
         if (size > left)
-            return Refused(std::string(isData ? "data" : "a") + " chunk cut short: " +
-                               std::to_string(size) + " bytes announced, " +
+            return Refused(std::string(isData ? "data" : "a") +
+                               " chunk cut short: " + std::to_string(size) + " bytes announced, " +
                                std::to_string(left) + " there",
                            reason);
         if (isFormat && !CheckFormat(b, at + 8, size, reason))

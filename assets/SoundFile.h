@@ -1,21 +1,52 @@
 // SPDX-License-Identifier: MIT
-// The game's sound files: the event each one is heard for, its fixed name in the data folder, and
-// the bounded reading and format check that decide whether it plays.
+// The game's sounds: one row each with its file's name in the data folder and the event it is
+// heard for, and the bounded reading and format check that decide whether it plays.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+// The game's sounds. A new sound is one more name here and one more row in each table keyed by
+// it: its file below, its level in app/ and its design in the tool; the compiler names the
+// tables that lack the row.
 enum GameSound { ShotSound, ChaserShotSound, HitSound, BreakUpSound, EngineSound, GameSoundCount };
 
-struct SoundFileName {
-    const char* path;  // relative to the data folder
-    const char* event; // what is heard, for messages: "the player's shot"
+// The folder of the data folder that holds the sound files.
+inline constexpr const char* SoundFolder = "sounds/";
+
+struct SoundFileRow {
+    GameSound sound;
+    const char* name;  // in SoundFolder: "shot.wav"
+    const char* event; // what is heard, for messages and help texts: "the player's shot"
 };
 
-// Indexed by GameSound.
-extern const SoundFileName SoundFiles[GameSoundCount];
+// Whether `rows` hold one row per GameSound in the order of the names, as every table keyed by
+// a sound must: checked at compile time beside each table.
+template <class Row, size_t N> constexpr bool OneRowPerSound(const Row (&rows)[N]) {
+    if (N != GameSoundCount)
+        return false;
+    for (size_t i = 0; i < N; ++i)
+        if (rows[i].sound != GameSound(i))
+            return false;
+    return true;
+}
+
+inline constexpr SoundFileRow SoundFiles[] = {
+    {ShotSound, "shot.wav", "the player's shot"},
+    {ChaserShotSound, "chaser-shot.wav", "a chaser's shot"},
+    {HitSound, "hit.wav", "a hit on a chaser"},
+    {BreakUpSound, "breakup.wav", "a chaser breaking up"},
+    {EngineSound, "engine.wav", "the engine"},
+};
+static_assert(OneRowPerSound(SoundFiles), "every sound needs its file");
+
+// The sound's file relative to the data folder: "sounds/shot.wav".
+std::string SoundPath(GameSound which);
+
+// Every sound file's name in the order of the names, separated by ", ": for help texts.
+std::string SoundFileNames();
 
 // A sound file larger than this is refused unread: the longest the game plays is a few seconds.
 constexpr uint64_t LargestSoundFile = 4u << 20;
@@ -32,5 +63,4 @@ bool CheckWavBytes(const std::vector<unsigned char>& bytes, std::string& reason)
 // Reads the sound file at `path` as the game opens every data file (regular files only, never
 // waiting), refusing one over LargestSoundFile before reading it, and checks its format. False,
 // with `bytes` empty and the reason, when it cannot be played.
-bool ReadSoundFile(const std::string& path, std::vector<unsigned char>& bytes,
-                   std::string& reason);
+bool ReadSoundFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& reason);

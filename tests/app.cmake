@@ -7,3 +7,5 @@ StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp
 target_compile_definitions(app_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")
 StarchaseTest(NAME sound_placement_test SOURCES unit/SoundPlacementTest.cpp LIBS app)
+# The sound files: their table, the WAV reader and what the game hands the mixer.
+StarchaseTest(NAME sound_file_test SOURCES unit/SoundFileTest.cpp LIBS assets shipyard_writers)

@@ -200,7 +200,7 @@ void CheckSounds(Check& check) {
         std::vector<unsigned char> bytes;
         std::string reason;
         std::vector<Finding> findings;
-        if (!ReadSoundFile(SoundFiles[i].path, bytes, reason))
+        if (!ReadSoundFile(SoundPath(GameSound(i)), bytes, reason))
             SoundFindings(GameSound(i), reason, findings);
         check.Add(findings);
     }
@@ -254,14 +254,17 @@ const ShipyardCommand CheckCommand = {
     "untextured; its sides are held against the largest texture this machine's GL takes, or\n"
     "named too large to check with no GL to ask), a texture whose sides are not powers of two or\n"
     "exceed 1024 (more than OpenGL 3.0 guarantees), a path that opens only with its backslashes\n"
-    "read as /, a type nothing in the scenario uses, a sound file (sounds/shot.wav,\n"
-    "chaser-shot.wav, hit.wav, breakup.wav, engine.wav) that is missing or is not a 16- or 8-bit\n"
-    "PCM WAV of at most 4 MiB (that event is then silent).\n"
-    "\n"
-    "A file that cannot be opened is reported where its name is written (the catalogue line or\n"
-    "the model); a file that opens but is refused is reported against itself. Of each kind of\n"
-    "finding at most 20 are shown, and the rest counted.\n"
-    "\n"
-    "Exit status 0 when the game would start, 1 when it would not; with --strict warnings count\n"
-    "as errors too.\n",
+    "read as /, a type nothing in the scenario uses, a sound file that is missing or is not a\n"
+    "16- or 8-bit PCM WAV of at most 4 MiB (that event is then silent): in " +
+        std::string(SoundFolder) + ",\n" + SoundFileNames() +
+        ".\n"
+        "\n"
+        "A file that cannot be opened is reported where its name is written (the catalogue line "
+        "or\n"
+        "the model); a file that opens but is refused is reported against itself. Of each kind of\n"
+        "finding at most 20 are shown, and the rest counted.\n"
+        "\n"
+        "Exit status 0 when the game would start, 1 when it would not; with --strict warnings "
+        "count\n"
+        "as errors too.\n",
     RunCheck};

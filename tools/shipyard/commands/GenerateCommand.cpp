@@ -65,7 +65,7 @@ bool MakeOutputs(const fs::path& root, std::vector<Output>& outputs, std::string
         catalogue += CatalogueEntry(type);
     }
     for (int i = 0; i < GameSoundCount; ++i)
-        outputs.push_back({root / SoundFiles[i].path, EncodeWav(MakeSound(GameSound(i)))});
+        outputs.push_back({root / SoundPath(GameSound(i)), EncodeWav(MakeSound(GameSound(i)))});
     outputs.push_back({root / "alukset.txt", {catalogue.begin(), catalogue.end()}});
     return true;
 }
@@ -110,8 +110,10 @@ int RunGenerate(int argc, char** argv) {
 const ShipyardCommand GenerateCommand = {
     "generate", "DIR [--force]", "write the default game data into DIR",
     "Writes DIR/alukset.txt and, for each of the six ship types the game needs, its model and\n"
-    "texture in DIR/models, and the game's sounds in DIR/sounds (shot.wav, chaser-shot.wav,\n"
-    "hit.wav, breakup.wav, engine.wav): the same bytes on every run. Writes nothing when any\n"
-    "of these files exists already, unless given --force. Each file is written under a\n"
-    "temporary name and renamed when complete, so a failure never leaves a half-written file.\n",
+    "texture in DIR/models, and the game's sounds in DIR/" +
+        std::string(SoundFolder) + ":\n" + SoundFileNames() +
+        ".\n"
+        "The same bytes on every run. Writes nothing when any of these files exists already,\n"
+        "unless given --force. Each file is written under a temporary name and renamed when\n"
+        "complete, so a failure never leaves a half-written file.\n",
     RunGenerate};

@@ -32,7 +32,7 @@ void PrintOverview(std::FILE* out) {
 }
 
 int PrintHelp(const ShipyardCommand& c) {
-    std::printf("usage: shipyard %s %s\n\n%s", c.name, c.arguments, c.details);
+    std::printf("usage: shipyard %s %s\n\n%s", c.name, c.arguments, c.details.c_str());
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 

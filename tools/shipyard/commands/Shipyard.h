@@ -9,7 +9,7 @@ struct ShipyardCommand {
     const char* name;
     const char* arguments; // after the name, as the usage line shows them
     const char* summary;   // one line for `shipyard --help`
-    const char* details;   // the rest of `shipyard help NAME`, lines ended by line ends
+    std::string details;   // the rest of `shipyard help NAME`, lines ended by line ends
     // Takes the arguments after the command word; returns the process exit status.
     int (*run)(int argc, char** argv);
 };

@@ -108,19 +108,20 @@ WavSound Engine() {
     });
 }
 
+// How each sound is made, one row per sound.
+struct SoundDesign {
+    GameSound sound;
+    WavSound (*make)();
+};
+
+constexpr SoundDesign SoundDesigns[] = {
+    {ShotSound, PlayerShot}, {ChaserShotSound, ChaserShot}, {HitSound, Hit},
+    {BreakUpSound, BreakUp}, {EngineSound, Engine},
+};
+static_assert(OneRowPerSound(SoundDesigns), "every sound needs its design");
+
 } // namespace
 
 WavSound MakeSound(GameSound which) {
-    switch (which) {
-    case ShotSound:
-        return PlayerShot();
-    case ChaserShotSound:
-        return ChaserShot();
-    case HitSound:
-        return Hit();
-    case BreakUpSound:
-        return BreakUp();
-    default:
-        return Engine();
-    }
+    return SoundDesigns[which].make();
 }
