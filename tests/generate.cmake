@@ -13,6 +13,8 @@ set_property(TEST shipyard_check_test APPEND PROPERTY ENVIRONMENT
              "SHIPYARD=$<TARGET_FILE:shipyard>")
 target_compile_definitions(shipyard_check_test PRIVATE STARCHASE_VERSION="${PROJECT_VERSION}")
 
+StarchaseTest(NAME whole_file_test SOURCES unit/WholeFileTest.cpp LIBS assets)
+
 StarchaseTest(NAME shipyard_writers_test
               SOURCES unit/ShipyardWritersTest.cpp
               LIBS assets shipyard_content)

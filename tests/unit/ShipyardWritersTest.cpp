@@ -5,17 +5,12 @@
 #include "MilkshapeParse.h"
 #include "Model.h"
 #include "Ms3dWriter.h"
-#include "TestFiles.h"
 #include "TextureImage.h"
 #include "TgaWriter.h"
-#include "WholeFile.h"
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cmath>
-#include <filesystem>
 
 namespace {
 
@@ -30,24 +25,6 @@ Bytes Join(std::initializer_list<Bytes> parts) {
 
 Bytes Header(uint8_t type, uint8_t width, uint8_t height, uint8_t bits, uint8_t descriptor) {
     return {0, 0, type, 0, 0, 0, 0, 0, 0, 0, 0, 0, width, 0, height, 0, bits, descriptor};
-}
-
-// A name of 250 characters (the limit is 255) is written and replaced, and the folder holds
-// nothing else afterwards; a folder that is not there is refused with the system's reason.
-TEST(WholeFile, LongNamesAreWrittenWithNothingLeftBeside) {
-    namespace fs = std::filesystem;
-    const std::string folder = testing::TempDir() + "whole_file_" + std::to_string(getpid());
-    fs::remove_all(folder);
-    fs::create_directory(folder);
-    const std::string path = folder + "/" + std::string(250, 'n');
-    std::string reason;
-    EXPECT_TRUE(WriteWholeFile(path, {'o', 'l', 'd'}, reason)) << reason;
-    EXPECT_TRUE(WriteWholeFile(path, {'n', 'e', 'w'}, reason)) << reason;
-    EXPECT_EQ(ReadWholeFile(path), "new");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-    EXPECT_FALSE(WriteWholeFile(folder + "/none/file", {'x'}, reason));
-    EXPECT_EQ(reason, "No such file or directory");
-    fs::remove_all(folder);
 }
 
 // Pixels stored blue first; run packets for two or more equal pixels, raw packets between them,

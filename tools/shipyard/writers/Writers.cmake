@@ -4,7 +4,6 @@
 add_library(shipyard_writers STATIC ${CMAKE_CURRENT_LIST_DIR}/Ms3dWriter.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/TgaWriter.cpp
                                     ${CMAKE_CURRENT_LIST_DIR}/PngWriter.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/WavWriter.cpp
-                                    ${CMAKE_CURRENT_LIST_DIR}/WholeFile.cpp)
+                                    ${CMAKE_CURRENT_LIST_DIR}/WavWriter.cpp)
 target_include_directories(shipyard_writers PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(shipyard_writers PUBLIC math assets)
