@@ -2,14 +2,15 @@
 // The volume and panning of a sound from where it happens.
 #include "SoundPlacement.h"
 
+#include "DrawWindows.h"
+#include "ShotKinds.h"
+
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 namespace {
 
-constexpr float ScreenHalfWidth = 40.0f; // world units from the player's ship to a side
-constexpr float FarSideLevel = 0.25f;    // the far side's level at the screen's edge
+constexpr float FarSideLevel = 0.25f; // the far side's level at the screen's edge
 
 // How loud each sound is at the player's ship, 0 to 1: one row per sound.
 struct SoundLevel {
@@ -22,9 +23,6 @@ constexpr SoundLevel SoundLevels[] = {
     {BreakUpSound, 1.0f}, {EngineSound, 0.35f},
 };
 static_assert(OneRowPerSound(SoundLevels), "every sound needs its level");
-
-// The sound of each kind of shot, indexed by ShotKind.
-constexpr GameSound ShotSounds[] = {ShotSound, ChaserShotSound};
 
 // The sound each kind of event makes besides a shot; an event not here is not heard.
 constexpr struct {
@@ -51,9 +49,9 @@ SoundPlacement PlaceSound(GameSound which, Vector2 offset) {
 
 bool EventSound(const StepEvent& e, GameSound& sound) {
     if (e.kind == ShotFired) {
-        if (e.shotKind < 0 || size_t(e.shotKind) >= std::size(ShotSounds))
+        if (e.shotKind < 0 || e.shotKind >= ShotKindCount)
             return false;
-        sound = ShotSounds[e.shotKind];
+        sound = ShotKindOf(e.shotKind).sound;
         return true;
     }
     for (const auto& row : EventSounds)

@@ -22,8 +22,8 @@ struct SoundPlacement {
 // The sound `which` happening `offset` away from the player's ship, in world units (+x is the
 // right of the screen). Each sound has its own loudness at the player's ship (a chaser's shot a
 // third of the player's own, so that twelve chasers do not drown it); the volume falls evenly to
-// nothing at HearingDistance. A sound 40 units or more to one side (the screen's edge) keeps a
-// quarter of its level on the far side.
+// nothing at HearingDistance. A sound ScreenHalfWidth or more to one side (the screen's edge,
+// DrawWindows.h) keeps a quarter of its level on the far side.
 SoundPlacement PlaceSound(GameSound which, Vector2 offset);
 
 // The sound `e` makes: a shot's by its kind, a hit's and a break-up's their own. False for an

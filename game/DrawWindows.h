@@ -4,11 +4,14 @@
 
 #include "Vector.h"
 
-// Half-widths in x and y. The camera sees about 38 units each way at its highest, so these
-// windows keep everything on screen and cull the rest.
+// Half the screen's width in the plane of play, in world units: the camera sees about 38 units
+// each way at its highest. Sounds are panned fully to one side at this distance.
+constexpr float ScreenHalfWidth = 40.0f;
+
+// Half-widths in x and y, which keep everything on screen and cull the rest.
 const Vector2 StarWindow(83, 63);
 const Vector2 ShipWindow(45, 35);
-const Vector2 ProjectileWindow(40, 35);
+const Vector2 ProjectileWindow(ScreenHalfWidth, 35);
 const Vector2 SceneryWindow(100, 70);
 
 // A ship whose type turns at exactly this rate, in degrees per second, is drawn wherever it is.

@@ -3,6 +3,7 @@
 #include "Step.h"
 
 #include "HeldKeys.h"
+#include "ShotKinds.h"
 
 #include <cmath>
 
@@ -67,9 +68,15 @@ void FlyPlayerShip(Ship& p, HeldKeys keys, float seconds) {
         Boost(p, keys, seconds);
     else
         Fly(p, keys, seconds);
-    // The shot itself leaves at the start of the ship's next turn, which also reloads.
-    if (KeyHeld(keys, ActionFire) && p.reloadTimer <= 0)
-        p.fireRequested = true;
+    // The shot itself leaves at the start of the ship's next turn, which also reloads. The first
+    // kind whose action is held is the one fired.
+    if (p.reloadTimer <= 0)
+        for (const ShotKindRow& row : ShotKinds)
+            if (row.firedBy == Shooter::Player && (keys.bits & row.firedWith) != 0) {
+                p.fireRequested = true;
+                p.requestedShot = row.kind;
+                break;
+            }
     if (p.reloadTimer >= 0)
         p.reloadTimer = p.reloadTimer - PlayerReloadSpeedUp * seconds;
 }

@@ -1,19 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Shot creation, flight, the muzzle glow of straight shots, and expiry.
+// Shot creation, flight, the muzzle glow, and expiry.
 #include "Projectile.h"
 
+#include "ShotKinds.h"
 #include "Steering.h"
 
 #include <cmath>
-
-namespace {
-
-constexpr float ShotLifetime = 6.0f;
-constexpr double StraightShotSpeed = 100.0;
-constexpr double AimedShotSpeed = 50.0;
-constexpr float GlowSeconds = 0.3f;
-
-} // namespace
 
 void InitProjectile(Projectile& q, Vector2 position, float heading, Vector2 velocity,
                     int32_t shotKind, Vector2 targetPosition, Vector2 targetVelocity,
@@ -22,18 +14,18 @@ void InitProjectile(Projectile& q, Vector2 position, float heading, Vector2 velo
     q.velocity = velocity;
     q.heading = heading;
     q.visible = false;
-    q.lifeLeft = ShotLifetime;
-    q.lifetime = ShotLifetime;
+    const ShotKindRow& row = ShotKindOf(shotKind);
+    q.lifeLeft = row.lifeSeconds;
+    q.lifetime = row.lifeSeconds;
     q.shotKind = shotKind;
-    if (shotKind == StraightShot) {
+    if (!row.aims) {
         double r = heading * DegreesToRadians;
-        q.velocity.x = float(std::cos(r) * StraightShotSpeed + double(velocity.x));
-        q.velocity.y = float(std::sin(r) * -StraightShotSpeed + double(velocity.y));
-    } else if (shotKind == AimedShot) {
+        q.velocity.x = float(std::cos(r) * row.speed + double(velocity.x));
+        q.velocity.y = float(std::sin(r) * -row.speed + double(velocity.y));
+    } else {
         // Aim in the shooter's frame, where the shot's speed counts, then carry its velocity.
         Vector2 relative = targetVelocity - velocity;
-        q.velocity =
-            velocity + InterceptVelocity(AimedShotSpeed, position, targetPosition, relative);
+        q.velocity = velocity + InterceptVelocity(row.speed, position, targetPosition, relative);
     }
     q.model = model;
 }
@@ -41,9 +33,11 @@ void InitProjectile(Projectile& q, Vector2 position, float heading, Vector2 velo
 bool UpdateProjectile(Projectile& q, float seconds, StepEvents& events) {
     q.position = q.position + q.velocity * seconds;
     q.lifeLeft = q.lifeLeft - seconds;
-    if (q.shotKind == StraightShot && q.lifeLeft >= q.lifetime - GlowSeconds) {
-        // Fades from full blue at the muzzle to dark once the shot is 0.3 seconds old.
-        float blue = float((double(q.lifeLeft) - 5.7) / (double(q.lifetime) - 5.7));
+    const double glow = ShotKindOf(q.shotKind).glowSeconds;
+    if (glow > 0 && q.lifeLeft >= q.lifetime - float(glow)) {
+        // Fades from full blue at the muzzle to dark at `dark` seconds of life left.
+        const double dark = double(q.lifetime) - glow;
+        float blue = float((double(q.lifeLeft) - dark) / (double(q.lifetime) - dark));
         StepEvent glow;
         glow.kind = BlueGlow;
         glow.position = q.position;

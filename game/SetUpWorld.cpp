@@ -32,8 +32,6 @@ bool PlaceType(const ScenarioType& entry) {
     const ShipType* type = RequireType(entry.name);
     if (!type)
         return false;
-    if (entry.role == ScenarioRole::Shot)
-        world.shotModel = type->model; // every shot is drawn with this type's model
     for (int i = 0; i < entry.count; ++i) {
         const float x = entry.x + entry.stepX * float(i);
         if (entry.role != ScenarioRole::Scenery) {
@@ -66,11 +64,11 @@ bool MakeSceneryObject(float x, float y, SceneryObject& object) {
 
 void MakeStars(RandomGenerator& generator) {
     for (int i = 0; i < StarCount; ++i) {
-        float a = RealUpTo(generator, 1000);
-        float b = RealUpTo(generator, 1000);
+        float a = RealUpTo(generator, 2 * WorldHalfSize);
+        float b = RealUpTo(generator, 2 * WorldHalfSize);
         float c = RealUpTo(generator, 40);
         float g = RealUpTo(generator, 1);
-        world.stars.push_back({Vector3(a - 500.0f, b - 500.0f, c), Vector3(g, g, g)});
+        world.stars.push_back({Vector3(a - WorldHalfSize, b - WorldHalfSize, c), Vector3(g, g, g)});
     }
 }
 
@@ -78,6 +76,12 @@ bool SetUpWorld(const RandomSeed* starSeed) {
     for (const ScenarioType& entry : ScenarioTypes)
         if (!PlaceType(entry))
             return false;
+    for (const ShotKindRow& row : ShotKinds) {
+        const ShipType* type = RequireType(row.modelType);
+        if (!type)
+            return false;
+        world.shotModels[row.kind] = type->model;
+    }
 
     RandomGenerator generator;
     if (starSeed)

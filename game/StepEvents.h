@@ -13,19 +13,19 @@ struct ShipType;
 
 enum StepEventKind : uint8_t {
     ShotFired,      // a ship fired: `shotKind`, `position` (the ship's), `ship`
-    ChaserHit,      // a straight shot hit a chaser that survives it: `position`, `hitPointsLeft`
+    ChaserHit,      // a player's shot hit a chaser that survives it: `position`, `hitPointsLeft`
     ChaserBrokenUp, // a chaser's eleventh hit: `position`, `type`
-    BlueGlow,       // a young straight shot asks for its light: `position`, `blue`
+    BlueGlow,       // a young shot of a glowing kind asks for its light: `position`, `blue`
 };
 
 struct StepEvent {
     StepEventKind kind = ShotFired;
-    Vector2 position;                // world units, in the plane of play
-    int32_t shotKind = 0;            // ShotFired: StraightShot (the player's) or AimedShot
-    int32_t ship = -1;               // ShotFired: the firing ship's index in World::ships then
-    int32_t hitPointsLeft = 0;       // ChaserHit
-    const ShipType* type = nullptr;  // ChaserBrokenUp: the chaser's type
-    float blue = 0;                  // BlueGlow: the light's blue component, 0 to 1
+    Vector2 position;               // world units, in the plane of play
+    int32_t shotKind = 0;           // ShotFired: the shot's ShotKind
+    int32_t ship = -1;              // ShotFired: the firing ship's index in World::ships then
+    int32_t hitPointsLeft = 0;      // ChaserHit
+    const ShipType* type = nullptr; // ChaserBrokenUp: the chaser's type
+    float blue = 0;                 // BlueGlow: the light's blue component, 0 to 1
 };
 
 struct StepEvents {

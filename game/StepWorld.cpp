@@ -4,6 +4,7 @@
 
 #include "DrawWindows.h"
 #include "Projectile.h"
+#include "ShotKinds.h"
 #include "Steering.h"
 
 #include <algorithm>
@@ -11,9 +12,6 @@
 
 namespace {
 
-constexpr float WorldEdge = 500.0f;
-constexpr float AimedShotReachesPlayer = 2.3f;
-constexpr float StraightShotHitRadius = 3.8f;
 // Chasers this close to the player cannot be hit: the player's own shots start here.
 constexpr float SafeDistanceFromPlayer = 6.0f;
 
@@ -33,18 +31,15 @@ void SortByDistance(std::vector<Ship>& ships) {
 // it again would throw it back and forth across the world every frame after a long frame.
 void WrapCoordinate(float& coordinate, float velocity) {
     bool headingOut = coordinate > 0 ? velocity > 0 : velocity < 0;
-    if (std::fabs(coordinate) > WorldEdge && headingOut)
+    if (std::fabs(coordinate) > WorldHalfSize && headingOut)
         coordinate = -coordinate;
 }
 
 void Fire(World& w, Ship& p, int32_t index, StepEvents& events) {
     Projectile q;
-    if (p.computerControlled)
-        InitProjectile(q, p.position, p.heading, p.velocity, AimedShot, w.followedPosition,
-                       w.playerVelocity, w.shotModel);
-    else
-        InitProjectile(q, p.position, p.heading, p.velocity, StraightShot, w.followedPosition,
-                       w.followedPosition, w.shotModel);
+    int32_t kind = p.computerControlled ? ChasersShotKind() : p.requestedShot;
+    InitProjectile(q, p.position, p.heading, p.velocity, kind, w.followedPosition, w.playerVelocity,
+                   w.shotModels[kind]);
     w.projectiles.push_back(q);
     p.reloadTimer = p.reloadTime;
     StepEvent fired;
@@ -89,12 +84,13 @@ void TakeTurn(World& w, int32_t index, HeldKeys keys, float seconds, StepEvents&
     UpdateShip(p, keys, seconds);
 }
 
-// The first chaser within reach of a straight shot at `shot` takes a hit; on its eleventh it is
-// erased, the ships after it closing up in order. False when the shot hits nothing.
-bool HitChaser(std::vector<Ship>& ships, Vector2 shot, Vector2 player, StepEvents& events) {
+// The first chaser within `reach` of a player's shot at `shot` takes a hit; on its eleventh it
+// is erased, the ships after it closing up in order. False when the shot hits nothing.
+bool HitChaser(std::vector<Ship>& ships, Vector2 shot, float reach, Vector2 player,
+               StepEvents& events) {
     for (size_t i = 0; i < ships.size(); ++i) {
         Ship& s = ships[i];
-        if (!s.computerControlled || !(Length(s.position - shot) < StraightShotHitRadius) ||
+        if (!s.computerControlled || !(Length(s.position - shot) < reach) ||
             !(Length(player - s.position) > SafeDistanceFromPlayer))
             continue;
         s.hitPoints -= 1;
@@ -118,11 +114,12 @@ bool HitChaser(std::vector<Ship>& ships, Vector2 shot, Vector2 player, StepEvent
 bool ProjectileTurn(World& w, Projectile& q, float seconds, StepEvents& events) {
     Vector2 player = w.followedPosition;
     q.visible = InsideWindow(player, ProjectileWindow, q.position.x, q.position.y);
-    if (q.shotKind == AimedShot) {
-        // Reaching the player, an aimed shot just vanishes: the player's ship takes no damage.
-        if (Length(player - q.position) < AimedShotReachesPlayer)
+    const ShotKindRow& row = ShotKindOf(q.shotKind);
+    if (row.firedBy == Shooter::Chasers) {
+        // Reaching the player, a chasers' shot just vanishes: the player's ship takes no damage.
+        if (Length(player - q.position) < row.reach)
             return true;
-    } else if (HitChaser(w.ships, q.position, player, events)) {
+    } else if (HitChaser(w.ships, q.position, row.reach, player, events)) {
         return true;
     }
     return UpdateProjectile(q, seconds, events);

@@ -3,9 +3,11 @@
 //
 // Units: positions in world units, velocities in units per second, times in seconds, angles in
 // degrees (see Vector.h for which way they turn). Play happens in the plane z = 0 on the square
-// [-500, 500] x [-500, 500]. Every `model` is borrowed from the ship catalogue, which owns it.
+// [-WorldHalfSize, WorldHalfSize] in x and y, which wraps round at its edges. Every `model` is
+// borrowed from the ship catalogue, which owns it.
 #pragma once
 
+#include "ShotKinds.h"
 #include "Vector.h"
 
 #include <cstddef>
@@ -15,6 +17,9 @@
 
 class Model;
 struct ShipType;
+
+// Half the side of the square of play, in world units.
+constexpr float WorldHalfSize = 500.0f;
 
 struct Ship {
     Vector2 position;
@@ -26,7 +31,8 @@ struct Ship {
     Vector2 seekTarget;
     int32_t hitPoints = 10; // removed when this drops below 0: on the eleventh hit
     bool fireRequested = false;
-    float reloadTimer = -1.0f; // a shot may be requested at 0 or less
+    int32_t requestedShot = StraightShot; // the player's: the ShotKind asked for
+    float reloadTimer = -1.0f;            // a shot may be requested at 0 or less
     Model* model = nullptr;
     const ShipType* type = nullptr; // the catalogue's, which owns it
     bool computerControlled = false;
@@ -36,22 +42,19 @@ struct Ship {
     float turnRate = 0;         // degrees per second
 };
 
-// Straight shots of the player and aimed shots of the computer-controlled ships.
-enum ShotKind : int32_t { StraightShot = 0, AimedShot = 1 };
-
 struct Projectile {
     Vector2 position;
     Vector2 velocity;
     float heading = 0; // the firing ship's, for drawing only
     bool visible = false;
-    float lifeLeft = 6.0f;
-    int32_t shotKind = StraightShot;
-    float lifetime = 6.0f;
+    float lifeLeft = ShotKinds[StraightShot].lifeSeconds;
+    int32_t shotKind = StraightShot; // a ShotKind
+    float lifetime = ShotKinds[StraightShot].lifeSeconds;
     Model* model = nullptr;
 };
 
 struct Star {
-    Vector3 position; // x, y in [-500, 500], z in [0, 40]; drawn 80 lower
+    Vector3 position; // x, y in the square of play, z in [0, 40]; drawn 80 lower
     Vector3 colour;   // three equal components: a shade of grey
 };
 
@@ -63,7 +66,7 @@ struct SceneryObject {
 };
 
 struct World {
-    std::vector<Ship> ships; // the player's ship first, then by distance to it
+    std::vector<Ship> ships;           // the player's ship first, then by distance to it
     std::list<Projectile> projectiles; // in firing order
     std::vector<Star> stars;
     std::vector<SceneryObject> scenery;
@@ -71,7 +74,7 @@ struct World {
     // steps or is paused. Written only by the step's update pass; the camera follows it.
     Vector2 followedPosition;
     Vector2 playerVelocity; // the player's velocity at the start of its turn this step
-    Model* shotModel = nullptr; // every shot's: the Bullet type's, placed by set-up
+    Model* shotModels[ShotKindCount] = {}; // by ShotKind: its row's model type's, placed by set-up
 };
 
 extern World world;

@@ -67,12 +67,13 @@ TEST_F(ProjectileTest, AimedShotsStayFiniteAtEqualSpeedsAndFromTheTargetsOwnPosi
         }
 }
 
-TEST_F(ProjectileTest, ShotsBorrowTheBulletModelThatSetUpPlacesInTheWorld) {
+TEST_F(ProjectileTest, ShotsBorrowTheModelsThatSetUpPlacesInTheWorld) {
     Model* bullet = new MilkshapeModel; // empty: it owns no GL list, so Clear may delete it
     shipCatalogue.entries["Bullet"].model = bullet;
     world = World();
     ASSERT_TRUE(SetUpWorld());
-    EXPECT_EQ(world.shotModel, bullet);
+    for (const ShotKindRow& row : ShotKinds)
+        EXPECT_EQ(world.shotModels[row.kind], bullet) << row.kind; // every kind's is the Bullet
     EXPECT_EQ(Shot(AimedShot, {0, 0}, 0, {50, 0}, {0, 0}, bullet).model, bullet);
     // The chasers fire in their first turn, with the world's model.
     StepEvents events;

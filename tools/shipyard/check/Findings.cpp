@@ -30,7 +30,7 @@ const char* Plural(FindingKind kind) {
     case FindingKind::LeftoverFields:
         return "left-over fields";
     case FindingKind::AlwaysVisible:
-        return "turn rates of exactly 30";
+        return "always-visible turn rates";
     case FindingKind::UnusedType:
         return "types that nothing in the scenario uses";
     case FindingKind::BackslashPath:

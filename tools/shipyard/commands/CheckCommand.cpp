@@ -4,6 +4,7 @@
 #include "Shipyard.h"
 
 #include "CheckRules.h"
+#include "DrawWindows.h"
 #include "FileBytes.h"
 #include "Findings.h"
 #include "MilkshapeParse.h"
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <set>
@@ -233,6 +235,13 @@ int RunCheck(int argc, char** argv) {
     return report.Finish(long(check.types.size()), check.modelCount, check.textureCount, strict);
 }
 
+// The always-visible turn rate as the game has it, for the details.
+std::string Figure(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", double(value));
+    return text;
+}
+
 } // namespace
 
 const ShipyardCommand CheckCommand = {
@@ -249,13 +258,18 @@ const ShipyardCommand CheckCommand = {
     "\n"
     "Warnings name what the game takes quietly: a later record under a name already used\n"
     "(ignored), a number that is not a finite number (read as 0) or is negative, a line cut at\n"
-    "255 characters, fields left over at the end (dropped), a chaser's turn rate of exactly 30\n"
-    "(the ship is then always drawn), a texture that is missing or refused (the material draws\n"
-    "untextured; its sides are held against the largest texture this machine's GL takes, or\n"
-    "named too large to check with no GL to ask), a texture whose sides are not powers of two or\n"
-    "exceed 1024 (more than OpenGL 3.0 guarantees), a path that opens only with its backslashes\n"
-    "read as /, a type nothing in the scenario uses, a sound file that is missing or is not a\n"
-    "16- or 8-bit PCM WAV of at most 4 MiB (that event is then silent): in " +
+    "255 characters, fields left over at the end (dropped), a chaser's turn rate of exactly " +
+        Figure(AlwaysVisibleTurnRate) +
+        "\n"
+        "(the ship is then always drawn), a texture that is missing or refused (the material "
+        "draws\n"
+        "untextured; its sides are held against the largest texture this machine's GL takes, or\n"
+        "named too large to check with no GL to ask), a texture whose sides are not powers of two "
+        "or\n"
+        "exceed 1024 (more than OpenGL 3.0 guarantees), a path that opens only with its "
+        "backslashes\n"
+        "read as /, a type nothing in the scenario uses, a sound file that is missing or is not a\n"
+        "16- or 8-bit PCM WAV of at most 4 MiB (that event is then silent): in " +
         std::string(SoundFolder) + ",\n" + SoundFileNames() +
         ".\n"
         "\n"
