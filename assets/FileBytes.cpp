@@ -118,6 +118,17 @@ bool ReadDataFile(DataFile& file, std::vector<unsigned char>& bytes, size_t tota
     return true;
 }
 
+MoreBytes ReadAsNeeded(DataFile& file, std::vector<unsigned char>& bytes, size_t piece) {
+    return [&file, &bytes, piece](size_t needed, const unsigned char*& data, size_t& size,
+                                  std::string& reason) {
+        if (!ReadDataFile(file, bytes, std::max(needed, bytes.size() + piece), reason))
+            return false;
+        data = bytes.data();
+        size = bytes.size();
+        return true;
+    };
+}
+
 bool ReadFileBytes(const std::string& path, std::vector<unsigned char>& bytes,
                    std::string& reason) {
     bytes.clear();

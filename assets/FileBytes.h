@@ -3,10 +3,12 @@
 // written on Windows opened as they were meant.
 #pragma once
 
+#include "ByteReader.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <sys/types.h>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 // The path that opening `path` uses: the path as written when something exists there; else,
@@ -45,6 +47,11 @@ bool ReadSomeBytes(DataFile& file, unsigned char* buffer, size_t size, size_t& g
 // or the memory cannot be had.
 bool ReadDataFile(DataFile& file, std::vector<unsigned char>& bytes, size_t total,
                   std::string& reason);
+
+// A cursor's source over `file`: the file read on into `bytes`, from where the last read stopped,
+// as far as the parse asks and no further, or with `piece`, at least `piece` bytes more at a time
+// while the file has them. Both must outlive the cursor.
+MoreBytes ReadAsNeeded(DataFile& file, std::vector<unsigned char>& bytes, size_t piece = 0);
 
 // The whole file at `path`, opened as OpenDataFile does. False, with `bytes` empty and the
 // reason, when it cannot be opened, read or held.

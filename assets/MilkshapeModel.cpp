@@ -11,15 +11,7 @@ bool ReadMilkshapeFile(const std::string& path, Model& model, std::string& reaso
     if (!OpenDataFile(path, file, reason))
         return false;
     std::vector<unsigned char> bytes;
-    const MilkshapeMoreBytes more = [&](size_t needed, const unsigned char*& data, size_t& size,
-                                        std::string& fault) {
-        if (!ReadDataFile(file, bytes, needed, fault))
-            return false;
-        data = bytes.data();
-        size = bytes.size();
-        return true;
-    };
-    return ParseMilkshapeFrom(more, path, model, reason);
+    return ParseMilkshapeFrom(ReadAsNeeded(file, bytes), path, model, reason);
 }
 
 bool MilkshapeModel::load(const char* path) {

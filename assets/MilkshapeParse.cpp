@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The MilkShape 3D reader proper: a cursor over the file's bytes that checks every count and
+// The MilkShape 3D reader proper: the byte cursor over the file checks every count and
 // index against the data before it trusts them, filling local arrays that move into the model
 // only once the whole file has been read.
 #include "MilkshapeParse.h"
@@ -24,33 +24,6 @@ constexpr size_t MaterialSize = 361;
 constexpr size_t TextureNameOffset = 105;
 constexpr size_t TextureNameSize = 128;
 
-// The bytes read so far and the parse's place in them; with `more`, the bytes ahead are fetched
-// as the parse reaches them.
-struct Cursor {
-    const unsigned char* data;
-    size_t size;
-    size_t at;
-    const MilkshapeMoreBytes* more; // null: `data` is the whole file
-    std::string readFault;          // why fetching more failed
-
-    size_t Left() const { return size - at; }
-    const unsigned char* Here() const { return data + at; }
-
-    // True when `count` bytes lie ahead of the cursor.
-    bool Have(size_t count) {
-        if (Left() >= count)
-            return true;
-        if (!more || !readFault.empty())
-            return false;
-        if (!(*more)(at + count, data, size, readFault)) {
-            if (readFault.empty())
-                readFault = "the file cannot be read";
-            return false;
-        }
-        return Left() >= count;
-    }
-};
-
 struct Sections {
     std::vector<ModelVertex> vertices;
     std::vector<ModelTriangle> triangles;
@@ -69,14 +42,14 @@ bool Fail(std::string& reason, std::string text) {
 }
 
 // The file ended where `place` still needed `needed` bytes, or reading it failed there.
-bool Ends(const Cursor& c, std::string& reason, const std::string& place, size_t needed) {
+bool Ends(const ByteCursor& c, std::string& reason, const std::string& place, size_t needed) {
     if (!c.readFault.empty())
         return Fail(reason, c.readFault);
     return Fail(reason, Formatted("file ends %s: %zu bytes needed, %zu left", place.c_str(), needed,
                                   c.Left()));
 }
 
-bool CheckHeader(Cursor& c, std::string& reason) {
+bool CheckHeader(ByteCursor& c, std::string& reason) {
     if (!c.Have(IdentifierSize) || std::memcmp(c.Here(), Identifier, IdentifierSize) != 0) {
         if (!c.readFault.empty())
             return Fail(reason, c.readFault);
@@ -91,17 +64,16 @@ bool CheckHeader(Cursor& c, std::string& reason) {
     return true;
 }
 
-bool ReadCount(Cursor& c, const char* section, size_t& count, std::string& reason) {
+bool ReadCount(ByteCursor& c, const char* section, size_t& count, std::string& reason) {
     if (!c.Have(2))
         return Ends(c, reason, std::string("before the ") + section + " count", 2);
-    count = LittleU16(c.Here());
-    c.at += 2;
+    count = c.U16();
     return true;
 }
 
 // A section of fixed-size records: its count, then all its records fetched and checked against
 // the bytes at once, before any is read.
-bool ReadSectionHead(Cursor& c, const char* record, const char* section, size_t recordSize,
+bool ReadSectionHead(ByteCursor& c, const char* record, const char* section, size_t recordSize,
                      size_t& count, std::string& reason) {
     if (!ReadCount(c, record, count, reason))
         return false;
@@ -110,7 +82,7 @@ bool ReadSectionHead(Cursor& c, const char* record, const char* section, size_t 
     return true;
 }
 
-bool ReadVertices(Cursor& c, std::vector<ModelVertex>& vertices, std::string& reason) {
+bool ReadVertices(ByteCursor& c, std::vector<ModelVertex>& vertices, std::string& reason) {
     size_t count = 0;
     if (!ReadSectionHead(c, "vertex", "vertices", VertexSize, count, reason))
         return false;
@@ -124,7 +96,7 @@ bool ReadVertices(Cursor& c, std::vector<ModelVertex>& vertices, std::string& re
     return true;
 }
 
-bool ReadTriangles(Cursor& c, size_t vertexCount, std::vector<ModelTriangle>& triangles,
+bool ReadTriangles(ByteCursor& c, size_t vertexCount, std::vector<ModelTriangle>& triangles,
                    std::string& reason) {
     size_t count = 0;
     if (!ReadSectionHead(c, "triangle", "triangles", TriangleSize, count, reason))
@@ -151,7 +123,7 @@ bool ReadTriangles(Cursor& c, size_t vertexCount, std::vector<ModelTriangle>& tr
 
 // Groups differ in length: each is fetched in two steps, its head and then the indices and
 // material byte that its triangle count says follow.
-bool ReadGroups(Cursor& c, size_t triangleCount, std::vector<ModelMesh>& meshes,
+bool ReadGroups(ByteCursor& c, size_t triangleCount, std::vector<ModelMesh>& meshes,
                 std::string& reason) {
     size_t count = 0;
     if (!ReadCount(c, "group", count, reason))
@@ -181,8 +153,8 @@ bool ReadGroups(Cursor& c, size_t triangleCount, std::vector<ModelMesh>& meshes,
     return true;
 }
 
-bool ReadMaterials(Cursor& c, const std::string& modelPath, std::vector<ModelMaterial>& materials,
-                   std::string& reason) {
+bool ReadMaterials(ByteCursor& c, const std::string& modelPath,
+                   std::vector<ModelMaterial>& materials, std::string& reason) {
     size_t count = 0;
     if (!ReadSectionHead(c, "material", "materials", MaterialSize, count, reason))
         return false;
@@ -215,14 +187,14 @@ bool CheckMaterialIndices(const Sections& s, std::string& reason) {
     return true;
 }
 
-bool ParseSections(Cursor& c, const std::string& modelPath, Sections& s, std::string& reason) {
+bool ParseSections(ByteCursor& c, const std::string& modelPath, Sections& s, std::string& reason) {
     return CheckHeader(c, reason) && ReadVertices(c, s.vertices, reason) &&
            ReadTriangles(c, s.vertices.size(), s.triangles, reason) &&
            ReadGroups(c, s.triangles.size(), s.meshes, reason) &&
            ReadMaterials(c, modelPath, s.materials, reason) && CheckMaterialIndices(s, reason);
 }
 
-bool Parse(Cursor& c, const std::string& modelPath, Model& model, std::string& reason) {
+bool Parse(ByteCursor& c, const std::string& modelPath, Model& model, std::string& reason) {
     Sections s;
     try {
         if (!ParseSections(c, modelPath, s, reason))
@@ -245,12 +217,12 @@ bool Parse(Cursor& c, const std::string& modelPath, Model& model, std::string& r
 
 bool ParseMilkshape(const unsigned char* data, size_t size, const std::string& modelPath,
                     Model& model, std::string& reason) {
-    Cursor c{data, size, 0, nullptr, {}};
+    ByteCursor c = ByteCursor::Over(data, size);
     return Parse(c, modelPath, model, reason);
 }
 
-bool ParseMilkshapeFrom(const MilkshapeMoreBytes& more, const std::string& modelPath, Model& model,
+bool ParseMilkshapeFrom(const MoreBytes& more, const std::string& modelPath, Model& model,
                         std::string& reason) {
-    Cursor c{nullptr, 0, 0, &more, {}};
+    ByteCursor c = ByteCursor::From(more);
     return Parse(c, modelPath, model, reason);
 }

@@ -3,17 +3,12 @@
 // file step over it reads no more of a file than the parse reaches.
 #pragma once
 
+#include "ByteReader.h"
+
 #include <cstddef>
-#include <functional>
 #include <string>
 
 class Model;
-
-// Fetches more of a file for the parse: asked for its first `needed` bytes, points `data` and
-// `size` at what has been read (all of it, or all the file has when it is shorter). False, with
-// the reason, when reading fails.
-using MilkshapeMoreBytes = std::function<bool(size_t needed, const unsigned char*& data,
-                                              size_t& size, std::string& reason)>;
 
 // Reads the MilkShape 3D file held in `data` into `model`'s arrays and counts. Checks the
 // identifier "MS3D000000" and a version above 2, then reads the vertex, triangle, group and
@@ -26,7 +21,7 @@ bool ParseMilkshape(const unsigned char* data, size_t size, const std::string& m
                     Model& model, std::string& reason);
 
 // The same parse over bytes that `more` fetches as the parse reaches them, from nothing read.
-bool ParseMilkshapeFrom(const MilkshapeMoreBytes& more, const std::string& modelPath, Model& model,
+bool ParseMilkshapeFrom(const MoreBytes& more, const std::string& modelPath, Model& model,
                         std::string& reason);
 
 // The file step, with no GL: opens `path` as OpenDataFile does (never waiting on a named pipe or

@@ -6,31 +6,17 @@
 
 #include <GL/gl.h>
 
-namespace {
-
-// Reads the header, then only as much of the file as that header says the image can use.
-bool ReadTextureBytes(const char* path, std::vector<unsigned char>& bytes, std::string& reason,
-                      uint32_t largestSide) {
-    DataFile file;
-    if (!OpenDataFile(path, file, reason) || !ReadDataFile(file, bytes, TgaHeaderSize, reason))
-        return false;
-    size_t wanted = 0;
-    return TgaBytesWanted(bytes.data(), bytes.size(), wanted, reason, largestSide) &&
-           ReadDataFile(file, bytes, wanted, reason);
-}
-
-} // namespace
-
 bool readTextureImage(TextureImage& image, const char* path, std::string& reason,
                       uint32_t largestSide) {
     image = TextureImage();
-    std::vector<unsigned char> bytes;
-    std::string fault;
-    if (!path || !ReadTextureBytes(path, bytes, fault, largestSide)) {
-        reason = path ? fault : "no path";
+    DataFile file;
+    if (!path || !OpenDataFile(path, file, reason)) {
+        reason = path ? reason : "no path";
         return false;
     }
-    return DecodeTextureImage(bytes.data(), bytes.size(), image, reason, largestSide);
+    // The header first, then only as much of the file as that header says the image can use.
+    std::vector<unsigned char> bytes;
+    return DecodeTextureFrom(ReadAsNeeded(file, bytes), image, reason, largestSide);
 }
 
 uint32_t createTexture(const char* path) {

@@ -2,6 +2,8 @@
 // The decoded texture image record and the pure TGA decoder that fills it from bytes in memory.
 #pragma once
 
+#include "ByteReader.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -38,8 +40,11 @@ struct TextureImage {
 bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& image,
                         std::string& reason, uint32_t largestSide = LargestTgaSide);
 
-// Judges a TGA file by its first TgaHeaderSize bytes (fewer when the file is shorter) as
-// DecodeTextureImage would; when the header passes, `wanted` is the most bytes from the start of
-// the file that decoding it can read, so that a reader need fetch no more of the file.
-bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted, std::string& reason,
-                    uint32_t largestSide = LargestTgaSide);
+// The same decoding over a file that `more` fetches as it is reached: the header first, then no
+// more than the most bytes that header says the pixels can take.
+bool DecodeTextureFrom(const MoreBytes& more, TextureImage& image, std::string& reason,
+                       uint32_t largestSide = LargestTgaSide);
+
+// Only the header of the TGA file that `more` fetches: `image` gets its sides, depth and origin
+// and no pixels, or, refused as DecodeTextureImage would refuse it, stays empty with `reason`.
+bool ReadTgaHeader(const MoreBytes& more, TextureImage& image, std::string& reason);

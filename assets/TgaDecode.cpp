@@ -21,16 +21,15 @@ constexpr unsigned TopLeftOriginBit = 0x20;
 constexpr size_t MostPixelsPerPacket = 128;
 constexpr uint64_t LargestImageSize = 0xFFFFFFFFu;
 
-// The bytes not yet read, and why decoding stopped when it failed.
-struct ByteCursor {
-    const unsigned char* next;
-    const unsigned char* end;
+// The parse's place in the file, and why decoding stopped when it failed.
+struct TgaInput {
+    ByteCursor bytes;
     std::string fault;
 
-    size_t Left() const { return size_t(end - next); }
+    size_t Left() const { return bytes.Left(); }
 };
 
-bool Fail(ByteCursor& in, std::string fault) {
+bool Fail(TgaInput& in, std::string fault) {
     in.fault = std::move(fault);
     return false;
 }
@@ -59,14 +58,16 @@ const char* ImageTypeName(unsigned type) {
     }
 }
 
-bool HeaderCut(ByteCursor& in) {
+bool HeaderCut(TgaInput& in) {
+    if (!in.bytes.readFault.empty())
+        return Fail(in, in.bytes.readFault);
     return Fail(in, Formatted("file ends inside the header: %zu bytes needed, %zu left",
                               TgaHeaderSize, in.Left()));
 }
 
 // Only true colour, uncompressed or run-length, with no image ID, colour map or origin: the
 // image type first, since it says most about what the file is.
-bool CheckKind(const unsigned char* h, ByteCursor& in) {
+bool CheckKind(const unsigned char* h, TgaInput& in) {
     const unsigned type = h[ImageTypeAt];
     if (type != UncompressedType && type != RunLengthType) {
         if (const char* name = ImageTypeName(type))
@@ -95,15 +96,14 @@ bool CheckKind(const unsigned char* h, ByteCursor& in) {
 
 // Fills the header fields of `image` and checks them in the order kind, width, height, depth,
 // largest side, size; leaves the cursor on the pixel data.
-bool ReadHeader(ByteCursor& in, TextureImage& image, uint32_t largestSide) {
-    const unsigned char* h = in.next;
-    if (in.Left() < KindSize)
+bool ReadHeader(TgaInput& in, TextureImage& image, uint32_t largestSide) {
+    if (!in.bytes.Have(KindSize))
         return HeaderCut(in);
-    if (!CheckKind(h, in))
+    if (!CheckKind(in.bytes.Here(), in))
         return false;
-    if (in.Left() < TgaHeaderSize)
+    if (!in.bytes.Have(TgaHeaderSize))
         return HeaderCut(in);
-    in.next += TgaHeaderSize;
+    const unsigned char* h = in.bytes.Take(TgaHeaderSize);
     image.width = LittleU16(h + WidthAt);
     image.height = LittleU16(h + HeightAt);
     image.bitsPerPixel = h[DepthAt];
@@ -153,13 +153,13 @@ void FillSwapped(const unsigned char* value, unsigned char* __restrict to, size_
 
 // Packets may cross rows; each is checked whole against the pixels left and the bytes left
 // before any of it is stored.
-template <size_t Bpp> bool DecodePackets(ByteCursor& in, unsigned char* out, size_t pixelCount) {
+template <size_t Bpp> bool DecodePackets(TgaInput& in, unsigned char* out, size_t pixelCount) {
     size_t done = 0;
     while (done < pixelCount) {
-        if (in.next == in.end)
+        if (in.Left() == 0)
             return Fail(
                 in, Formatted("file ends before the packet at pixel %zu of %zu", done, pixelCount));
-        const unsigned header = *in.next++;
+        const unsigned header = *in.bytes.Take(1);
         const bool raw = header < 128;
         const size_t count = (header & 0x7F) + 1;
         if (count > pixelCount - done)
@@ -172,31 +172,30 @@ template <size_t Bpp> bool DecodePackets(ByteCursor& in, unsigned char* out, siz
                                       "needed, %zu left",
                                       done, valueBytes, in.Left()));
         if (raw)
-            CopySwapped<Bpp>(in.next, out, count);
+            CopySwapped<Bpp>(in.bytes.Take(valueBytes), out, count);
         else
-            FillSwapped<Bpp>(in.next, out, count);
-        in.next += valueBytes;
+            FillSwapped<Bpp>(in.bytes.Take(valueBytes), out, count);
         out += count * Bpp;
         done += count;
     }
     return true;
 }
 
-bool decodeUncompressedImage(TextureImage& image, ByteCursor& in) {
+bool decodeUncompressedImage(TextureImage& image, TgaInput& in) {
     const size_t size = PixelCount(image) * BytesPerPixel(image);
     if (in.Left() < size)
         return Fail(in, Formatted("file ends inside the pixels: %zu bytes needed, %zu left", size,
                                   in.Left()));
     image.pixels.resize(size);
+    const unsigned char* pixels = in.bytes.Take(size);
     if (BytesPerPixel(image) == 3)
-        CopySwapped<3>(in.next, image.pixels.data(), PixelCount(image));
+        CopySwapped<3>(pixels, image.pixels.data(), PixelCount(image));
     else
-        CopySwapped<4>(in.next, image.pixels.data(), PixelCount(image));
-    in.next += size;
+        CopySwapped<4>(pixels, image.pixels.data(), PixelCount(image));
     return true;
 }
 
-bool decodeRunLengthImage(TextureImage& image, ByteCursor& in) {
+bool decodeRunLengthImage(TextureImage& image, TgaInput& in) {
     const size_t bpp = BytesPerPixel(image);
     const size_t pixelCount = PixelCount(image);
     // A packet covers at most 128 pixels with at least 1 + bpp bytes: data too short to cover
@@ -212,10 +211,20 @@ bool decodeRunLengthImage(TextureImage& image, ByteCursor& in) {
     return DecodePackets<4>(in, image.pixels.data(), pixelCount);
 }
 
-bool Decode(ByteCursor& in, TextureImage& image, uint32_t largestSide) {
-    const unsigned type = in.Left() > ImageTypeAt ? in.next[ImageTypeAt] : 0;
+// The most bytes after the header that the image's pixels can take: run-length data is longest
+// when every packet holds one pixel.
+size_t MostPixelBytes(const TextureImage& image, unsigned type) {
+    return PixelCount(image) * (BytesPerPixel(image) + (type == RunLengthType ? 1 : 0));
+}
+
+bool Decode(TgaInput& in, TextureImage& image, uint32_t largestSide) {
     if (!ReadHeader(in, image, largestSide))
         return false;
+    const unsigned type = in.bytes.data[ImageTypeAt];
+    // Fetches what the pixels can take, or the rest of a shorter file; no more is read.
+    in.bytes.Have(MostPixelBytes(image, type));
+    if (!in.bytes.readFault.empty())
+        return Fail(in, in.bytes.readFault);
     // The pixels are the one allocation the file sizes; not having them is a refusal.
     try {
         if (type == UncompressedType)
@@ -227,12 +236,9 @@ bool Decode(ByteCursor& in, TextureImage& image, uint32_t largestSide) {
     }
 }
 
-} // namespace
-
-bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& image,
-                        std::string& reason, uint32_t largestSide) {
+bool DecodeFrom(ByteCursor bytes, TextureImage& image, std::string& reason, uint32_t largestSide) {
     image = TextureImage();
-    ByteCursor in{data, data + size, {}};
+    TgaInput in{std::move(bytes), {}};
     if (Decode(in, image, largestSide))
         return true;
     image = TextureImage();
@@ -240,16 +246,24 @@ bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& im
     return false;
 }
 
-bool TgaBytesWanted(const unsigned char* header, size_t size, size_t& wanted, std::string& reason,
-                    uint32_t largestSide) {
-    ByteCursor in{header, header + size, {}};
-    TextureImage image;
-    if (!ReadHeader(in, image, largestSide)) {
-        reason = in.fault;
-        return false;
-    }
-    // Run-length data is longest when every packet holds one pixel.
-    const size_t perPixel = BytesPerPixel(image) + (header[ImageTypeAt] == RunLengthType ? 1 : 0);
-    wanted = TgaHeaderSize + PixelCount(image) * perPixel;
-    return true;
+} // namespace
+
+bool DecodeTextureImage(const unsigned char* data, size_t size, TextureImage& image,
+                        std::string& reason, uint32_t largestSide) {
+    return DecodeFrom(ByteCursor::Over(data, size), image, reason, largestSide);
+}
+
+bool DecodeTextureFrom(const MoreBytes& more, TextureImage& image, std::string& reason,
+                       uint32_t largestSide) {
+    return DecodeFrom(ByteCursor::From(more), image, reason, largestSide);
+}
+
+bool ReadTgaHeader(const MoreBytes& more, TextureImage& image, std::string& reason) {
+    image = TextureImage();
+    TgaInput in{ByteCursor::From(more), {}};
+    if (ReadHeader(in, image, LargestTgaSide))
+        return true;
+    image = TextureImage();
+    reason = in.fault;
+    return false;
 }

@@ -11,6 +11,9 @@ struct DataFile;
 
 // The longest line text kept; the rest of a longer line is skipped without being stored.
 constexpr size_t MaxCatalogueLine = 255;
+// The most ship types the game loads: a catalogue that names more is refused whole. Every ship
+// type is a model loaded and drawn, and a few dozen already make a crowded game.
+constexpr size_t MaxShipTypes = 65535;
 
 struct CatalogueField {
     std::string text; // after the comment cut, never empty

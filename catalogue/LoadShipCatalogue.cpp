@@ -29,6 +29,15 @@ void InsertRecord(const CatalogueRecord& record) {
         shipCatalogue.Insert(record.name, MakeShipType(record));
 }
 
+// A catalogue of more types than the game loads is refused whole.
+bool WithinLimit(std::string& reason) {
+    if (shipCatalogue.Size() <= MaxShipTypes)
+        return true;
+    reason = "it names " + std::to_string(shipCatalogue.Size()) + " ship types, more than the " +
+             std::to_string(MaxShipTypes) + " the game loads";
+    return false;
+}
+
 // The text pass. A file that is not there or cannot be opened is "missing"; one that is there
 // but cannot be used (a named pipe, a directory, more than memory holds) says why.
 bool ReadCatalogue() {
@@ -39,7 +48,8 @@ bool ReadCatalogue() {
         std::cout << "ERROR: alukset.txt missing, no ships loaded" << std::endl;
         return false;
     }
-    if (file.notRegularFile || !ReadCatalogueFile(file, InsertRecord, leftovers, reason)) {
+    if (file.notRegularFile || !ReadCatalogueFile(file, InsertRecord, leftovers, reason) ||
+        !WithinLimit(reason)) {
         std::cout << "ERROR: alukset.txt cannot be used: " << reason << std::endl;
         return false;
     }
@@ -50,7 +60,7 @@ bool ReadCatalogue() {
 
 bool ReadShipTypes(const std::string& path, std::string& reason) {
     std::vector<CatalogueField> leftovers; // dropped without a message
-    return ReadCatalogueFile(path, InsertRecord, leftovers, reason);
+    return ReadCatalogueFile(path, InsertRecord, leftovers, reason) && WithinLimit(reason);
 }
 
 bool LoadShipCatalogue() {

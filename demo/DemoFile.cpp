@@ -16,50 +16,29 @@
 
 namespace {
 
-// The bytes read from a file at a time.
-constexpr size_t ReadPiece = 64 * 1024;
-
 size_t Held(const DemoReader& reader) {
     return reader.buffer.size() - reader.taken;
 }
 
-// Drops the bytes taken, then reads on until `wanted` bytes are held or the file ends.
+// Drops the bytes taken, then reads on until `wanted` bytes are held, a piece at least, or the
+// file ends.
 bool Fill(DemoReader& reader, size_t wanted, std::string& reason) {
     std::vector<unsigned char>& buffer = reader.buffer;
     buffer.erase(buffer.begin(), buffer.begin() + std::ptrdiff_t(reader.taken));
     reader.taken = 0;
-    size_t held = buffer.size(), got = 1;
-    buffer.resize(std::max(wanted, ReadPiece));
-    while (held < wanted && got > 0) {
-        if (!ReadSomeBytes(reader.file, buffer.data() + held, buffer.size() - held, got, reason)) {
-            buffer.resize(held);
-            return false;
-        }
-        held += got;
-    }
-    buffer.resize(held);
-    return true;
+    return ReadDataFile(reader.file, buffer, std::max(wanted, reader.readPiece), reason);
 }
 
-// Reads the header from the start of the file, more of it at a time until it is all held.
+// Reads the header from the start of the file, fetched a piece at a time as the parse reaches it.
 bool ReadHeader(DemoReader& reader, std::string& reason) {
-    size_t wanted = ReadPiece, used = 0;
-    for (;;) {
-        if (!Fill(reader, wanted, reason))
-            return false;
-        // A file that ended before its size said ends where the reading did.
-        const uint64_t total =
-            reader.buffer.size() < wanted ? reader.buffer.size() : reader.file.size;
-        const size_t held = size_t(std::min<uint64_t>(reader.buffer.size(), total));
-        DemoParse parse =
-            ParseDemoHeader(reader.buffer.data(), held, total, reader.demo, used, reason);
-        if (parse != DemoNeedsBytes) {
-            reader.taken = used;
-            reader.framesAt = used;
-            return parse == DemoParsed;
-        }
-        wanted = std::max(used, 2 * held);
-    }
+    reader.buffer.clear();
+    const MoreBytes more = ReadAsNeeded(reader.file, reader.buffer, reader.readPiece);
+    ByteCursor in = ByteCursor::From(more, reader.file.size);
+    if (!ParseDemoHeader(in, reader.demo, reason))
+        return false;
+    reader.taken = in.at;
+    reader.framesAt = in.at;
+    return true;
 }
 
 // Checks and counts every frame after the header, a piece at a time, up to the end mark or the

@@ -13,6 +13,7 @@
 // A demo file open for playing: its header read and every frame checked when it is opened, then
 // its frames read again in order as playback reaches them, a buffer at a time.
 struct DemoReader {
+    size_t readPiece = 64 * 1024; // the least bytes read from the file at a time
     DataFile file;
     Demo demo;                         // the header, and what the frames add up to
     std::vector<unsigned char> buffer; // bytes read from the file and not yet taken

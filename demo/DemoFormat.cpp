@@ -3,6 +3,7 @@
 #include "DemoFormat.h"
 
 #include "ByteReader.h"
+#include "CatalogueFile.h"
 #include "HeldKeys.h"
 #include "Step.h"
 
@@ -31,74 +32,60 @@ void PutFloat(std::vector<unsigned char>& bytes, float value) {
     PutU32(bytes, bits);
 }
 
-// Reads forward through the bytes held, the first `held` of a file that has `total` from `data`
-// on. Every read is preceded by Need, which says whether the bytes are there.
-struct Cursor {
-    const unsigned char* data;
-    size_t held;
-    uint64_t total;
-    size_t at = 0;
-    size_t wanted = 0; // after DemoNeedsBytes: the bytes from `data` on that must be held
-
-    uint64_t Left() const { return total - at; }
-    DemoParse Need(size_t count, const std::string& what, std::string& reason) {
-        if (Left() < count) {
-            reason = "file ends inside the header: " + what + " needs " + std::to_string(count) +
-                     " bytes, " + std::to_string(Left()) + " left";
-            return DemoRefused;
-        }
-        if (held - at < count) {
-            wanted = at + count;
-            return DemoNeedsBytes;
-        }
-        return DemoParsed;
-    }
-    uint16_t U16() { return LittleU16(Take(2)); }
-    uint32_t U32() { return LittleU32(Take(4)); }
-    float Float() { return LittleFloat(Take(4)); }
-    const unsigned char* Take(size_t count) {
-        at += count;
-        return data + at - count;
-    }
-};
-
-DemoParse Refuse(std::string& reason, const std::string& why) {
-    reason = why;
-    return DemoRefused;
+// The header's reads: each is preceded by Need, which fetches the bytes or says the file ends.
+bool Need(ByteCursor& in, size_t count, const std::string& what, std::string& reason) {
+    if (in.Have(count))
+        return true;
+    if (!in.readFault.empty())
+        reason = in.readFault;
+    else
+        reason = "file ends inside the header: " + what + " needs " + std::to_string(count) +
+                 " bytes, " + std::to_string(in.Left()) + " left";
+    return false;
 }
 
-DemoParse ParseMarkAndVersions(Cursor& in, std::string& reason) {
-    size_t compared = in.held < MagicBytes ? in.held : MagicBytes;
-    if (compared > 0 && std::memcmp(in.data, Magic, compared) != 0)
+bool Refuse(std::string& reason, const std::string& why) {
+    reason = why;
+    return false;
+}
+
+// A file that is not a demo is refused from as many of its first bytes as it has.
+bool ParseMarkAndVersions(ByteCursor& in, std::string& reason) {
+    const bool whole = in.Have(MagicBytes);
+    const size_t compared = whole ? MagicBytes : in.Left();
+    if (compared > 0 && std::memcmp(in.Here(), Magic, compared) != 0)
         return Refuse(reason, "not a starchase demo: it does not begin with STARDEMO");
-    if (DemoParse need = in.Need(MagicBytes + 2, "the mark and version", reason))
-        return need;
-    in.at += MagicBytes;
+    if (!Need(in, MagicBytes + 2, "the mark and version", reason))
+        return false;
+    in.Take(MagicBytes);
     uint16_t version = in.U16();
     if (version != DemoFormatVersion)
         return Refuse(reason, "demo format version " + std::to_string(version) +
                                   " is not supported: only " + std::to_string(DemoFormatVersion));
-    if (DemoParse need = in.Need(2, "the rules version", reason))
-        return need;
+    if (!Need(in, 2, "the rules version", reason))
+        return false;
     uint16_t rules = in.U16();
     if (rules != GameRulesVersion)
         return Refuse(reason, "recorded under the game's rules version " + std::to_string(rules) +
                                   "; this game plays rules version " +
                                   std::to_string(GameRulesVersion));
-    return DemoParsed;
+    return true;
 }
 
-DemoParse ParseShipType(Cursor& in, uint32_t index, uint32_t count, Demo& demo,
-                        std::string& reason) {
+bool ParseShipType(ByteCursor& in, uint32_t index, uint32_t count, Demo& demo,
+                   std::string& reason) {
     std::string which = "ship type " + std::to_string(index + 1) + " of " + std::to_string(count);
-    if (DemoParse need = in.Need(2, which, reason))
-        return need;
+    if (!Need(in, 2, which, reason))
+        return false;
     uint16_t length = in.U16();
-    if (DemoParse need = in.Need(size_t(length) + 8, which, reason))
-        return need;
+    if (length > MaxCatalogueLine)
+        return Refuse(reason, which + " has a name of " + std::to_string(length) +
+                                  " bytes: a catalogue's names have at most " +
+                                  std::to_string(MaxCatalogueLine));
+    if (!Need(in, size_t(length) + 8, which, reason))
+        return false;
     DemoShipType type;
-    type.name.assign(reinterpret_cast<const char*>(in.data + in.at), length);
-    in.at += length;
+    type.name.assign(reinterpret_cast<const char*>(in.Take(length)), length);
     type.thrust = in.Float();
     type.turnRate = in.Float();
     if (type.name.empty())
@@ -107,27 +94,30 @@ DemoParse ParseShipType(Cursor& in, uint32_t index, uint32_t count, Demo& demo,
     if (!demo.shipTypes.empty() && !(demo.shipTypes.back().name < type.name))
         return Refuse(reason, which + " (" + type.name + ") is out of name order");
     demo.shipTypes.push_back(type);
-    return DemoParsed;
+    return true;
 }
 
-DemoParse ParseHeader(Cursor& in, Demo& demo, std::string& reason) {
-    if (DemoParse parse = ParseMarkAndVersions(in, reason))
-        return parse;
-    if (DemoParse need = in.Need(4 * RandomStateWords, "the star seed", reason))
-        return need;
+bool ParseHeader(ByteCursor& in, Demo& demo, std::string& reason) {
+    if (!ParseMarkAndVersions(in, reason) ||
+        !Need(in, 4 * RandomStateWords, "the star seed", reason))
+        return false;
     for (uint32_t& word : demo.starSeed.words)
         word = in.U32();
-    if (DemoParse need = in.Need(4, "the number of ship types", reason))
-        return need;
+    if (!Need(in, 4, "the number of ship types", reason))
+        return false;
     uint32_t count = in.U32();
-    if (count > in.Left() / ShipTypeFixedBytes)
+    if (count > in.MostLeft() / ShipTypeFixedBytes)
         return Refuse(reason, "the header lists " + std::to_string(count) +
-                                  " ship types, more than its " + std::to_string(in.Left()) +
+                                  " ship types, more than its " + std::to_string(in.MostLeft()) +
                                   " bytes left could hold");
+    if (count > MaxShipTypes)
+        return Refuse(reason, "the header lists " + std::to_string(count) +
+                                  " ship types: the game loads at most " +
+                                  std::to_string(MaxShipTypes));
     for (uint32_t i = 0; i < count; ++i)
-        if (DemoParse parse = ParseShipType(in, i, count, demo, reason))
-            return parse;
-    return DemoParsed;
+        if (!ParseShipType(in, i, count, demo, reason))
+            return false;
+    return true;
 }
 
 // Empty for a frame a demo can hold, else what is wrong with it.
@@ -169,21 +159,17 @@ void AppendDemoEnd(std::vector<unsigned char>& bytes) {
     AppendDemoFrame(bytes, DemoFrame());
 }
 
-DemoParse ParseDemoHeader(const unsigned char* data, size_t size, uint64_t total, Demo& demo,
-                          size_t& used, std::string& reason) {
+bool ParseDemoHeader(ByteCursor& in, Demo& demo, std::string& reason) {
     Demo read;
-    Cursor in{data, size, total};
-    DemoParse parse = ParseHeader(in, read, reason);
-    used = parse == DemoNeedsBytes ? in.wanted : in.at;
-    if (parse == DemoParsed) {
-        demo.starSeed = read.starSeed;
-        demo.shipTypes = std::move(read.shipTypes);
-    }
-    return parse;
+    if (!ParseHeader(in, read, reason))
+        return false;
+    demo.starSeed = read.starSeed;
+    demo.shipTypes = std::move(read.shipTypes);
+    return true;
 }
 
 bool ParseDemoFrame(const unsigned char* data, DemoFrame& frame, std::string& reason) {
-    Cursor in{data, DemoFrameBytes, DemoFrameBytes};
+    ByteCursor in = ByteCursor::Over(data, DemoFrameBytes);
     frame.milliseconds = in.U32();
     frame.keys = in.U16();
     reason = frame.milliseconds == 0 && frame.keys == 0 ? "" : CheckFrame(frame);
@@ -216,9 +202,12 @@ bool EndDemoFrames(Demo& demo, uint64_t left, std::string& reason) {
 
 bool ParseDemo(const unsigned char* data, size_t size, Demo& demo, std::string& reason) {
     Demo read;
-    size_t header = 0, frames = 0;
-    if (ParseDemoHeader(data, size, size, read, header, reason) != DemoParsed ||
-        !ScanDemoFrames(data + header, size - header, read, frames, reason) ||
+    ByteCursor in = ByteCursor::Over(data, size);
+    if (!ParseDemoHeader(in, read, reason))
+        return false;
+    const size_t header = in.at;
+    size_t frames = 0;
+    if (!ScanDemoFrames(data + header, size - header, read, frames, reason) ||
         !EndDemoFrames(read, size - header - frames, reason))
         return false;
     demo = std::move(read);

@@ -4,15 +4,17 @@
 //
 // All numbers are little-endian. The header: the magic "STARDEMO", the format version (uint16),
 // the rules version the game was played under (uint16, GameRulesVersion), the star generator's
-// 624 seeding words (uint32 each), the number of ship types (uint32), and per type in name order
-// its name length (uint16), name bytes, thrust and turn rate (float32 bits). Then one entry per
-// frame: milliseconds (uint32, 1 to MaxDemoFrameMilliseconds) and the held HeldAction bits
-// (uint16). An entry of 0 milliseconds and no keys marks the end; nothing follows it.
+// 624 seeding words (uint32 each), the number of ship types (uint32, at most MaxShipTypes), and per
+// type in name order its name length (uint16, at most MaxCatalogueLine), name bytes, thrust and
+// turn rate (float32 bits). Then one entry per frame: milliseconds (uint32, 1 to
+// MaxDemoFrameMilliseconds) and the held HeldAction bits (uint16). An entry of 0 milliseconds and
+// no keys marks the end; nothing follows it.
 //
 // A file is read in pieces: the header from its first bytes, then the frames a buffer at a time,
 // so that checking or playing a demo takes memory that does not grow with its length.
 #pragma once
 
+#include "ByteReader.h"
 #include "RandomGenerator.h"
 
 #include <cstddef>
@@ -52,16 +54,14 @@ void AppendDemoHeader(std::vector<unsigned char>& bytes, const Demo& demo);
 void AppendDemoFrame(std::vector<unsigned char>& bytes, DemoFrame frame);
 void AppendDemoEnd(std::vector<unsigned char>& bytes);
 
-enum DemoParse { DemoParsed, DemoNeedsBytes, DemoRefused };
-
-// Reads the header from the first `size` bytes of a file of `total` bytes (at least `size`).
-// Parsed: `demo` holds the star seed and ship types, and `used` the header's length. NeedsBytes:
-// the header goes on past `size`; call again with at least `used` bytes. Refused, with `reason`,
-// for anything but the header of a demo of this format recorded under this game's rules; a file
-// that does not begin with the mark is refused from its first bytes. `demo` changes only when
-// the header is parsed.
-DemoParse ParseDemoHeader(const unsigned char* data, size_t size, uint64_t total, Demo& demo,
-                          size_t& used, std::string& reason);
+// Reads the header through `in` from the file's first byte: the cursor fetches the bytes as they
+// are reached. True: `demo` holds the star seed and ship types, and `in.at` is the header's length.
+// False, with `reason`, for anything but the header of a demo of this format recorded under this
+// game's rules, with at most MaxShipTypes types and names of at most MaxCatalogueLine bytes; a
+// file that does not begin with the mark is refused from its first bytes, and a header that
+// declares more than those limits, or more types than the file's size could hold, is refused
+// before any type is read. `demo` changes only when the header is parsed.
+bool ParseDemoHeader(ByteCursor& in, Demo& demo, std::string& reason);
 
 // Checks the frame entries at `data` in order and counts them into `demo`, up to and including
 // the end mark (then `finished`); `used` is the bytes of the whole entries taken. False, with

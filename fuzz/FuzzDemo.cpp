@@ -5,6 +5,7 @@
 #include "DemoFormat.h"
 #include "HeldKeys.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -28,16 +29,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<unsigned char> written;
     AppendDemoHeader(written, demo);
     Require(std::memcmp(written.data(), data, written.size()) == 0);
-    // The header again, from pieces that grow as a file reader's buffer does.
+    // The header again, fetched as the parse reaches it, one exact piece at a time.
+    std::vector<unsigned char> fetched;
+    const MoreBytes more = [&](size_t needed, const unsigned char*& bytes, size_t& have,
+                               std::string&) {
+        Require(needed > fetched.size());
+        fetched.assign(data, data + std::min(needed, size));
+        bytes = fetched.data();
+        have = fetched.size();
+        return true;
+    };
     Demo pieces;
-    size_t held = 1, used = 0;
-    DemoParse parse;
-    while ((parse = ParseDemoHeader(data, held, size, pieces, used, reason)) == DemoNeedsBytes) {
-        Require(used > held && used <= size);
-        held = used;
-    }
-    Require(parse == DemoParsed && used == written.size() &&
-            pieces.shipTypes.size() == demo.shipTypes.size());
+    ByteCursor in = ByteCursor::From(more, size);
+    Require(ParseDemoHeader(in, pieces, reason) && in.at == written.size() &&
+            fetched.size() == written.size() && pieces.shipTypes.size() == demo.shipTypes.size());
     Require(demo.partialFrameBytes < DemoFrameBytes && !(demo.finished && demo.partialFrameBytes));
     Require(written.size() + DemoFrameBytes * (demo.frameCount + demo.finished) +
                 demo.partialFrameBytes ==

@@ -53,8 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     // Fetched as the parse reaches them, one exact piece at a time, the same bytes must give the
     // same verdict, and no byte past the materials may be asked for.
     std::vector<unsigned char> fetched;
-    const MilkshapeMoreBytes more = [&](size_t needed, const unsigned char*& bytes, size_t& have,
-                                        std::string&) {
+    const MoreBytes more = [&](size_t needed, const unsigned char*& bytes, size_t& have,
+                               std::string&) {
         Require(needed > fetched.size());
         fetched.assign(data, data + std::min(needed, size));
         bytes = fetched.data();

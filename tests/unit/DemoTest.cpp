@@ -3,6 +3,7 @@
 // catalogues are refused; long files are read in bounded memory; the frame loop's update rule,
 // the world's hash and the closing line.
 #include "Autopilot.h"
+#include "CatalogueFile.h"
 #include "DemoFile.h"
 #include "Replay.h"
 #include "Step.h"
@@ -182,6 +183,16 @@ TEST(DemoFile, BrokenFilesAreRefusedAndCutOnesPlayTheirWholeFrames) {
         {"cut in a name", Cut(valid, SecondNameAt + 3), "ship type 2 of 2 needs 17 bytes, 3 left"},
         {"too many types", changed([](auto& b) { Put32(b, FirstNameAt - 6, 100000); }),
          "the header lists 100000 ship types, more than its 59 bytes left could hold"},
+        {"more types than the game loads", changed([](auto& b) {
+             Put32(b, FirstNameAt - 6, MaxShipTypes + 1);
+             b.resize(b.size() + 10 * MaxShipTypes);
+         }),
+         "the header lists 65536 ship types: the game loads at most 65535"},
+        {"a name longer than a catalogue's line", changed([](auto& b) {
+             Put16(b, FirstNameAt - 2, MaxCatalogueLine + 1);
+             b.resize(b.size() + 300);
+         }),
+         "ship type 1 of 2 has a name of 256 bytes: a catalogue's names have at most 255"},
         {"a name of no length", changed([](auto& b) { Put16(b, FirstNameAt - 2, 0); }),
          "ship type 1 of 2 has no name"},
         {"names out of order", changed([](auto& b) { b[SecondNameAt] = 'A'; }),
@@ -298,9 +309,31 @@ TEST(DemoFile, ReadingTakesMemoryThatDoesNotGrowWithTheFile) {
     EXPECT_LT(MemoryPeakKilobytes() - before, 1024);
     std::remove(zeros.c_str());
 
-    // A header longer than one read, then two million frames (12 MB).
+    // A header that declares 20 million ship types, on 210 MB: refused from its first bytes.
+    Demo many;
+    std::vector<unsigned char> head;
+    AppendDemoHeader(head, many);
+    Put32(head, head.size() - 4, 20000000);
+    const std::string hostile = testing::TempDir() + "hostile.demo";
+    descriptor = open(hostile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(descriptor, 0);
+    ASSERT_EQ(write(descriptor, head.data(), head.size()), ssize_t(head.size()));
+    ASSERT_EQ(ftruncate(descriptor, off_t(210) << 20), 0);
+    close(descriptor);
+    ASSERT_TRUE(ResetMemoryPeak());
+    const long beforeHostile = MemoryPeakKilobytes();
+    DemoReader hostileReader;
+    EXPECT_FALSE(OpenDemo(hostile, hostileReader, reason));
+    EXPECT_EQ(reason, "the header lists 20000000 ship types: the game loads at most 65535");
+    EXPECT_LT(MemoryPeakKilobytes() - beforeHostile, 1024);
+    std::remove(hostile.c_str());
+
+    // A header longer than one read (300 names of the longest a catalogue keeps), then two
+    // million frames (12 MB).
     Demo header;
-    header.shipTypes = {{std::string(40000, 'A'), 1, 2}, {std::string(40000, 'B'), 3, 4}};
+    for (int i = 100; i < 400; ++i)
+        header.shipTypes.push_back(
+            {std::string(MaxCatalogueLine - 3, 'A') + std::to_string(i), 1, 2});
     std::vector<unsigned char> bytes;
     AppendDemoHeader(bytes, header);
     const std::string path = testing::TempDir() + "long.demo";
@@ -321,7 +354,7 @@ TEST(DemoFile, ReadingTakesMemoryThatDoesNotGrowWithTheFile) {
     const long start = MemoryPeakKilobytes();
     DemoReader reader;
     ASSERT_TRUE(OpenDemo(path, reader, reason)) << reason;
-    EXPECT_EQ(reader.demo.shipTypes.size(), 2u);
+    EXPECT_EQ(reader.demo.shipTypes.size(), 300u);
     EXPECT_EQ(reader.demo.frameCount, FrameCount);
     EXPECT_EQ(reader.demo.milliseconds, milliseconds);
     EXPECT_FALSE(reader.demo.finished);

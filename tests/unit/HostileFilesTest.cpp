@@ -6,8 +6,10 @@
 #include "Ms3dBuilder.h"
 
 #include "CatalogueFile.h"
+#include "LoadShipCatalogue.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
+#include "ShipCatalogue.h"
 #include "Texture.h"
 #include "TgaSamples.h"
 
@@ -192,6 +194,31 @@ TEST(HostileFiles, EmptyLinesInACatalogueCostNoMemory) {
         },
         testing::ExitedWithCode(0), "2 records, [0-9]+ kB more");
     std::remove(path.c_str());
+}
+
+// The game loads up to MaxShipTypes types and refuses a catalogue of more whole, so that no demo
+// it records lists more.
+TEST(HostileFiles, ACatalogueOfMoreTypesThanTheGameLoadsIsRefused) {
+    const struct {
+        size_t types;
+        const char* reason; // empty: read
+    } cases[] = {
+        {MaxShipTypes, ""},
+        {MaxShipTypes + 1, "it names 65536 ship types, more than the 65535 the game loads"},
+    };
+    for (const auto& c : cases) {
+        const std::string path = Scratch("many.txt");
+        {
+            std::ofstream out(path, std::ios::binary);
+            for (size_t i = 0; i < c.types; ++i)
+                out << 'T' << i << "\nt.ms3d\n1\n2\n";
+        }
+        std::string reason;
+        EXPECT_EQ(ReadShipTypes(path, reason), !*c.reason) << c.types;
+        EXPECT_EQ(reason, c.reason);
+        shipCatalogue.Clear();
+        std::remove(path.c_str());
+    }
 }
 
 } // namespace
