@@ -27,16 +27,27 @@ for type in brightfin Tarvesh4 Quessal Maradyne Umbrek Bullet; do
     expect_output "ERROR: no ship $type"$'\n'"$failed"
 done
 
-# 100,001 types more, the last one's model missing: the game loads every type's model (this one
+# 60,001 types more, the last one's model missing: the game loads every type's model (this one
 # first, in name order) and stops; shipyard check must give the same verdict.
 cp -r "$data" "$work/many"
-awk 'BEGIN { for (i = 0; i < 100000; ++i) printf "T%d\nmodels/Bullet.ms3d\n1\n1\n", i
+awk 'BEGIN { for (i = 0; i < 60000; ++i) printf "T%d\nmodels/Bullet.ms3d\n1\n1\n", i
              printf "A\nmissing.ms3d\n1\n1\n" }' >>"$work/many/alukset.txt"
 run_game_to_end "$work/many"
 expect_status 1
 expect_output $'ERROR: loading a model file missing.ms3d\n'"$failed"
 "$SHIPYARD" check "$work/many" >"$work/check.out" && fail "check passes what the game refuses"
 grep -q "error: model file missing.ms3d of type A cannot be opened" "$work/check.out" ||
+    fail "check: $(cat "$work/check.out")"
+
+# More types than the game loads: refused whole, by the game and by the check.
+cp -r "$data" "$work/too-many"
+awk 'BEGIN { for (i = 0; i < 65530; ++i) printf "T%d\nmodels/Bullet.ms3d\n1\n1\n", i }' \
+    >>"$work/too-many/alukset.txt"
+run_game_to_end "$work/too-many"
+expect_status 1
+expect_output $'ERROR: alukset.txt cannot be used: it names 65536 ship types, more than the 65535 the game loads\n'"$failed"
+"$SHIPYARD" check "$work/too-many" >"$work/check.out" && fail "check passes what the game refuses"
+grep -q "error: 65536 ship types, more than the 65535 the game loads" "$work/check.out" ||
     fail "check: $(cat "$work/check.out")"
 
 # Something named alukset.txt in the working folder that cannot be read is reported before any

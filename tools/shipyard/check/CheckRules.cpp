@@ -107,6 +107,10 @@ void LeftoverFindings(const std::vector<CatalogueField>& leftovers, std::vector<
 }
 
 void TypeFindings(const std::map<std::string, KeptType>& types, std::vector<Finding>& out) {
+    if (types.size() > MaxShipTypes)
+        out.push_back({FindingKind::TooManyTypes, CatalogueFileName, 0,
+                       std::to_string(types.size()) + " ship types, more than the " +
+                           std::to_string(MaxShipTypes) + " the game loads; it loads none"});
     for (const ScenarioType& entry : ScenarioTypes)
         if (types.count(entry.name) == 0)
             MissingTypeFinding(entry.name, types, out);

@@ -33,8 +33,8 @@ void RecordFindings(const CatalogueRecord& record, int firstLine, std::vector<Fi
 // Fewer than four fields at the end of the file.
 void LeftoverFindings(const std::vector<CatalogueField>& leftovers, std::vector<Finding>& out);
 
-// Types the scenario needs and does not find (case matters, so a name that differs only in case
-// is pointed out), and types it never uses.
+// More types than the game loads; types the scenario needs and does not find (case matters, so a
+// name that differs only in case is pointed out), and types it never uses.
 void TypeFindings(const std::map<std::string, KeptType>& types, std::vector<Finding>& out);
 
 // The scenario needs this type.

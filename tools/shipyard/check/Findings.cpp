@@ -17,6 +17,8 @@ const char* Plural(FindingKind kind) {
         return "unreadable catalogues";
     case FindingKind::MissingType:
         return "missing types";
+    case FindingKind::TooManyTypes:
+        return "catalogues of more types than the game loads";
     case FindingKind::UnreadableModel:
         return "models that cannot be read";
     case FindingKind::DuplicateName:
@@ -68,7 +70,7 @@ std::string Printable(const std::string& text) {
 
 bool IsError(FindingKind kind) {
     return kind == FindingKind::NoCatalogue || kind == FindingKind::MissingType ||
-           kind == FindingKind::UnreadableModel;
+           kind == FindingKind::TooManyTypes || kind == FindingKind::UnreadableModel;
 }
 
 std::string CheckReport::Shown(const std::string& file) const {

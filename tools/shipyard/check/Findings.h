@@ -10,6 +10,7 @@
 enum class FindingKind {
     NoCatalogue,     // error: alukset.txt cannot be read
     MissingType,     // error: a type the scenario needs is not in the catalogue
+    TooManyTypes,    // error: more types than the game loads
     UnreadableModel, // error: a model file cannot be opened or is refused
     DuplicateName,
     NotANumber,
