@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <new>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -211,8 +212,11 @@ int RunGame(int argc, char** argv) {
         return 1;
     }
     StartHud(options.hud);
-    if (!OpenSound(options.mute, error))
+    std::vector<std::string> silent;
+    if (!OpenSound(options.mute, error, silent))
         std::fprintf(stderr, "starchase: %s; playing without sound\n", error.c_str());
+    for (const std::string& line : silent)
+        std::fprintf(stderr, "starchase: %s\n", line.c_str());
     LoopState end = RunFrameLoop(demo);
     CloseSound();
     bool recorded = EndDemo(demo);

@@ -1,47 +1,67 @@
 // SPDX-License-Identifier: MIT
 // SDL_mixer's side of the game's sound: the device, the loaded sounds, and the channels they
-// play on. One engine channel is kept apart; every other sound takes the first free channel.
+// play on. One engine channel is kept apart; the others hold as many voices of each sound as its
+// row allows, the loudest kept.
 #include "Sound.h"
 
 #include "SoundFile.h"
+#include "SoundLoad.h"
 #include "SoundPlacement.h"
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
+#include <alsa/error.h>
 
 namespace {
 
 constexpr int EngineChannel = 0;
-constexpr int ChannelCount = 24; // the engine's and 23 for the rest
+constexpr int ChannelCount = 1 + EffectVoices(); // the engine's and one a voice
 constexpr int EffectsGroup = 1;
 
 struct SoundState {
     bool open = false;
     bool muted = false;
     bool engineRunning = false;
-    Mix_Chunk* chunks[GameSoundCount] = {};
+    LoadedSound sounds[GameSoundCount];
+    GameSound channelSound[ChannelCount] = {}; // what each channel last started, and how loud
+    int channelVolume[ChannelCount] = {};
 };
 
 SoundState sound;
 
-// The sound's chunk, or null when its file cannot be read or the mixer refuses it.
-Mix_Chunk* LoadSound(GameSound which) {
-    std::vector<unsigned char> bytes;
-    std::string reason;
-    if (!ReadSoundFile(SoundPath(which), bytes, reason))
-        return nullptr;
-    SDL_RWops* memory = SDL_RWFromConstMem(bytes.data(), int(bytes.size()));
-    return memory ? Mix_LoadWAV_RW(memory, 1) : nullptr; // the chunk keeps a copy of its samples
+// ALSA's own complaints while SDL looks for a device (nine lines of "ALSA lib ..." on a machine
+// with none) are not the player's business: the game says in one note whether it has sound.
+void IgnoreAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+// The channel a new voice of `which` at `volume` plays on: a free one while fewer voices of it
+// play than its row allows, else the quietest of them, stopped, when the new one is as loud.
+// -1 when it is not heard.
+int VoiceChannel(GameSound which, int volume) {
+    std::vector<int> playing, channels;
+    for (int channel = EngineChannel + 1; channel < ChannelCount; ++channel)
+        if (Mix_Playing(channel) && sound.channelSound[channel] == which) {
+            playing.push_back(sound.channelVolume[channel]);
+            channels.push_back(channel);
+        }
+    int giveUp = -1;
+    if (!TakeVoice(playing, SoundLevels[which].voices, volume, giveUp))
+        return -1;
+    if (giveUp < 0)
+        return Mix_GroupAvailable(EffectsGroup);
+    Mix_HaltChannel(channels[giveUp]);
+    return channels[giveUp];
 }
 
 void Play(GameSound which, Vector2 offset) {
-    Mix_Chunk* chunk = sound.chunks[which];
+    Mix_Chunk* chunk = sound.sounds[which].chunk;
     SoundPlacement placed = PlaceSound(which, offset);
     if (!chunk || placed.volume == 0)
         return;
-    int channel = Mix_GroupAvailable(EffectsGroup);
+    int channel = VoiceChannel(which, placed.volume);
     if (channel < 0)
-        return; // every channel busy: this one is not heard
+        return;
+    sound.channelSound[channel] = which;
+    sound.channelVolume[channel] = placed.volume;
     Mix_Volume(channel, placed.volume);
     Mix_SetPanning(channel, placed.left, placed.right);
     Mix_PlayChannel(channel, chunk, 0);
@@ -53,17 +73,18 @@ void RunEngine(bool thrust) {
     sound.engineRunning = thrust;
     if (!thrust) {
         Mix_HaltChannel(EngineChannel);
-    } else if (sound.chunks[EngineSound]) {
+    } else if (sound.sounds[EngineSound].chunk) {
         Mix_Volume(EngineChannel, PlaceSound(EngineSound, Vector2()).volume);
-        Mix_PlayChannel(EngineChannel, sound.chunks[EngineSound], -1);
+        Mix_PlayChannel(EngineChannel, sound.sounds[EngineSound].chunk, -1);
     }
 }
 
 } // namespace
 
-bool OpenSound(bool muted, std::string& note) {
+bool OpenSound(bool muted, std::string& note, std::vector<std::string>& silent) {
     sound = SoundState();
     sound.muted = muted;
+    snd_lib_error_set_handler(IgnoreAlsa); // the library SDL loads for ALSA is this one
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         note = std::string("no sound: ") + SDL_GetError();
         return false;
@@ -77,8 +98,12 @@ bool OpenSound(bool muted, std::string& note) {
     Mix_AllocateChannels(ChannelCount);
     Mix_ReserveChannels(1);
     Mix_GroupChannels(EngineChannel + 1, ChannelCount - 1, EffectsGroup);
-    for (int i = 0; i < GameSoundCount; ++i)
-        sound.chunks[i] = LoadSound(GameSound(i));
+    for (int i = 0; i < GameSoundCount; ++i) {
+        std::string reason;
+        if (!LoadSoundFile(SoundPath(GameSound(i)), sound.sounds[i], reason))
+            silent.push_back(SoundPath(GameSound(i)) + ": " +
+                             SilentSoundText(GameSound(i), reason));
+    }
     return true;
 }
 
@@ -86,10 +111,8 @@ void CloseSound() {
     if (!sound.open)
         return;
     Mix_HaltChannel(-1);
-    for (Mix_Chunk*& chunk : sound.chunks) {
-        Mix_FreeChunk(chunk);
-        chunk = nullptr;
-    }
+    for (LoadedSound& loaded : sound.sounds)
+        FreeSound(loaded);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     sound.open = false;

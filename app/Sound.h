@@ -9,11 +9,14 @@
 #include "World.h"
 
 #include <string>
+#include <vector>
 
 // Opens the audio device and loads every sound of the data folder (the current folder); a sound
-// that cannot be read stays silent. False, with `note` saying why, when there is no device that
-// opens: the game then plays silently. `muted`: nothing is heard until ToggleMute.
-bool OpenSound(bool muted, std::string& note);
+// that cannot be played stays silent, and `silent` gets a line saying which and why
+// ("sounds/hit.wav: cannot be played: REASON; a hit on a chaser will be silent"). False, with
+// `note` saying why, when there is no device that opens: the game then plays silently. `muted`:
+// nothing is heard until ToggleMute.
+bool OpenSound(bool muted, std::string& note, std::vector<std::string>& silent);
 
 // Frees the sounds and closes the device; nothing when it never opened.
 void CloseSound();

@@ -12,18 +12,6 @@ namespace {
 
 constexpr float FarSideLevel = 0.25f; // the far side's level at the screen's edge
 
-// How loud each sound is at the player's ship, 0 to 1: one row per sound.
-struct SoundLevel {
-    GameSound sound;
-    float loudness;
-};
-
-constexpr SoundLevel SoundLevels[] = {
-    {ShotSound, 1.0f},    {ChaserShotSound, 0.3f}, {HitSound, 0.7f},
-    {BreakUpSound, 1.0f}, {EngineSound, 0.35f},
-};
-static_assert(OneRowPerSound(SoundLevels), "every sound needs its level");
-
 // The sound each kind of event makes besides a shot; an event not here is not heard.
 constexpr struct {
     StepEventKind kind;
@@ -40,7 +28,7 @@ uint8_t SideLevel(float towardOtherSide) {
 SoundPlacement PlaceSound(GameSound which, Vector2 offset) {
     SoundPlacement placed;
     float nearness = std::max(0.0f, 1.0f - Length(offset) / HearingDistance);
-    placed.volume = int(std::lround(128 * SoundLevels[which].loudness * nearness));
+    placed.volume = int(std::lround(LoudestVolume(which) * nearness));
     float side = std::clamp(offset.x / ScreenHalfWidth, -1.0f, 1.0f); // -1 left, +1 right
     placed.left = SideLevel(side);
     placed.right = SideLevel(-side);
@@ -60,4 +48,17 @@ bool EventSound(const StepEvent& e, GameSound& sound) {
             return true;
         }
     return false;
+}
+
+bool TakeVoice(const std::vector<int>& playing, int voices, int volume, int& giveUp) {
+    giveUp = -1;
+    if (int(playing.size()) < voices)
+        return true;
+    if (playing.empty())
+        return false;
+    auto quietest = std::min_element(playing.begin(), playing.end());
+    if (volume < *quietest)
+        return false;
+    giveUp = int(quietest - playing.begin());
+    return true;
 }

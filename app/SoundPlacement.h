@@ -9,6 +9,7 @@
 #include "Vector.h"
 
 #include <cstdint>
+#include <vector>
 
 // Past this distance from the player's ship, in world units, nothing is heard.
 constexpr float HearingDistance = 150.0f;
@@ -19,13 +20,58 @@ struct SoundPlacement {
     uint8_t right = 255;
 };
 
+// How each sound is mixed, one row per sound. Every sound is made as loud as it can be without
+// clipping when it is loaded (its loudest sample at full scale), so `loudness` is its loudest
+// sample at the player's ship as a fraction of full scale. At most `voices` of one sound play at
+// once, the loudest kept.
+struct SoundLevel {
+    GameSound sound;
+    float loudness;
+    int voices;
+};
+
+inline constexpr SoundLevel SoundLevels[] = {
+    {ShotSound, 0.28f, 1},       // above a chaser's shot, whatever else is heard
+    {ChaserShotSound, 0.09f, 2}, // a third of the player's: twelve chasers fire together
+    {HitSound, 0.17f, 1},        {BreakUpSound, 0.26f, 1}, {EngineSound, 0.09f, 1},
+};
+static_assert(OneRowPerSound(SoundLevels), "every sound needs its level");
+
+// The loudest a voice of the sound can be, on SDL_mixer's volume scale of 128.
+constexpr int LoudestVolume(GameSound which) {
+    return int(128 * SoundLevels[which].loudness + 0.5f);
+}
+
+// Every voice of every sound at its loudest at once sums under full scale: the mix never clips.
+constexpr bool MixFitsFullScale() {
+    int sum = 0;
+    for (const SoundLevel& row : SoundLevels)
+        sum += row.voices * LoudestVolume(row.sound);
+    return sum < 128;
+}
+static_assert(MixFitsFullScale(), "the sounds' levels can sum past full scale");
+
+// The mixer's channels for sounds that come and go: one for each voice the table allows.
+constexpr int EffectVoices() {
+    int sum = 0;
+    for (const SoundLevel& row : SoundLevels)
+        sum += row.sound == EngineSound ? 0 : row.voices;
+    return sum;
+}
+
 // The sound `which` happening `offset` away from the player's ship, in world units (+x is the
-// right of the screen). Each sound has its own loudness at the player's ship (a chaser's shot a
-// third of the player's own, so that twelve chasers do not drown it); the volume falls evenly to
-// nothing at HearingDistance. A sound ScreenHalfWidth or more to one side (the screen's edge,
+// right of the screen), at its loudness at the player's ship, falling evenly to nothing at
+// HearingDistance. A sound ScreenHalfWidth or more to one side (the screen's edge,
 // DrawWindows.h) keeps a quarter of its level on the far side.
 SoundPlacement PlaceSound(GameSound which, Vector2 offset);
 
 // The sound `e` makes: a shot's by its kind, a hit's and a break-up's their own. False for an
 // event that is seen and not heard (a shot's glow).
 bool EventSound(const StepEvent& e, GameSound& sound);
+
+// Whether a new voice of a sound, at `volume`, is heard while `playing` voices of the same sound
+// play at the volumes they started at, when `voices` may play at once. True with `giveUp` -1 when
+// there is room; when there is none, the quietest (the first of equals) is given up for a new
+// one at least as loud: true with its index in `playing`. False when the new one is quieter than
+// every one playing.
+bool TakeVoice(const std::vector<int>& playing, int voices, int volume, int& giveUp);

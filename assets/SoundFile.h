@@ -51,16 +51,40 @@ std::string SoundFileNames();
 // A sound file larger than this is refused unread: the longest the game plays is a few seconds.
 constexpr uint64_t LargestSoundFile = 4u << 20;
 
+// A sound lasting longer than this is refused, so that what the mixer is given stays small
+// whatever the file's rate: 60 s of 16-bit stereo at 22050 Hz is 5.3 MB.
+constexpr int LongestSoundSeconds = 60;
+
 // The rate, channels and sample size shipyard writes the default sounds in; the game mixes at
 // the same rate.
 constexpr int SoundSampleRate = 22050;
 
-// Whether `bytes` hold a RIFF WAVE of uncompressed PCM, mono or stereo, 8 or 16 bits a sample,
-// with its whole data chunk. False, with the reason ("no RIFF WAVE header", "data chunk cut
-// short: 800 bytes announced, 12 there"), when it does not.
-bool CheckWavBytes(const std::vector<unsigned char>& bytes, std::string& reason);
+// A sound's samples as the game hands them on to be converted for the mixer.
+struct SoundSamples {
+    int rate = 0;                 // frames a second
+    int channels = 0;             // 1 or 2; a frame holds one sample of each
+    std::vector<int16_t> samples; // 16-bit signed, the channels interleaved
+};
+
+// Decodes a RIFF WAVE of uncompressed PCM, mono or stereo, 8 or 16 bits a sample, 4000 to
+// 192000 Hz, lasting at most LongestSoundSeconds. This is the one reader of sound files: what
+// it takes the game plays and the check passes, what it refuses neither does.
+//   Chunks other than "fmt " and "data" (JUNK, bext, LIST of any size, odd sizes with their pad
+//   byte) are stepped over wherever they are; a chunk must fit in the bytes there are.
+//   The frame's size follows from the channels and bits; the block alignment field is not used
+//   (0, as some writers leave it, plays).
+//   The data chunk follows a "fmt " chunk and holds at least one whole frame: a data chunk of no
+//   samples is refused, so its event is never silent without a word. Bytes after its last whole
+//   frame are left out.
+// False, with `sound` as it was and the reason ("no RIFF WAVE header", "data chunk cut short:
+// 800 bytes announced, 12 there"), when the bytes are not such a sound.
+bool DecodeWav(const std::vector<unsigned char>& bytes, SoundSamples& sound, std::string& reason);
 
 // Reads the sound file at `path` as the game opens every data file (regular files only, never
-// waiting), refusing one over LargestSoundFile before reading it, and checks its format. False,
-// with `bytes` empty and the reason, when it cannot be played.
-bool ReadSoundFile(const std::string& path, std::vector<unsigned char>& bytes, std::string& reason);
+// waiting), refusing one over LargestSoundFile before reading it, and decodes it. False, with
+// `sound` as it was and the reason, when it cannot be played.
+bool ReadSoundFile(const std::string& path, SoundSamples& sound, std::string& reason);
+
+// What a sound that cannot be played means, for the check and the game alike: "cannot be
+// played: REASON; a hit on a chaser will be silent".
+std::string SilentSoundText(GameSound which, const std::string& reason);

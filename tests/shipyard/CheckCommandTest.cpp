@@ -286,6 +286,15 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
          "sounds/breakup.wav: warning: cannot be played: 5242880 bytes, over the 4194304 a sound "
          "may hold; a chaser breaking up will be silent",
          0},
+        {"sound of no samples: the game would not play it either",
+         [](auto& d) {
+             std::string wav = ReadWholeFile(d + "/sounds/hit.wav").substr(0, 44);
+             wav.replace(40, 4, std::string(4, '\0')); // the data chunk's size
+             WriteText(d + "/sounds/hit.wav", wav);
+         },
+         "sounds/hit.wav: warning: cannot be played: data chunk holds no samples; a hit on a "
+         "chaser will be silent",
+         0},
         {"sound not a WAV", [](auto& d) { WriteText(d + "/sounds/chaser-shot.wav", "OggS"); },
          "sounds/chaser-shot.wav: warning: cannot be played: no RIFF WAVE header: not a WAV file; "
          "a chaser's shot will be silent",

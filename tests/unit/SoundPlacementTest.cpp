@@ -11,15 +11,14 @@ TEST(SoundPlacement, VolumeFallsWithDistanceAndPanFollowsTheSideOfTheScreen) {
         Vector2 offset;
         int volume, left, right;
     } rows[] = {
-        {ShotSound, {0, 0}, 128, 255, 255},
-        {ChaserShotSound, {0, 0}, 38, 255, 255},   // 0.3 of full: well under the player's shot
-        {ChaserShotSound, {0, -30}, 31, 255, 255}, // 0.3 x 4/5 of full, straight below
-        {HitSound, {-20, 0}, 78, 255, 159},        // 0.7 x 13/15; half-way to the left edge
+        {ShotSound, {0, 0}, 36, 255, 255},         // 0.28 of 128
+        {ChaserShotSound, {0, 0}, 12, 255, 255},   // 0.09 of 128: a third of the player's shot
+        {ChaserShotSound, {0, -30}, 10, 255, 255}, // 12 x 4/5, straight below
+        {HitSound, {-20, 0}, 19, 255, 159},        // 22 x 13/15; half-way to the left edge
         {BreakUpSound, {90, 120}, 0, 64, 255},     // 150 away: out of hearing
-        {BreakUpSound, {75, 0}, 64, 64, 255},      // beyond the right edge: a quarter on the left
-        {BreakUpSound, {-40, 0}, 94, 255, 64},     // 11/15 of full; on the left edge
-        {EngineSound, {0, 0}, 45, 255, 255},
-        {ShotSound, {0, 400}, 0, 255, 255},
+        {BreakUpSound, {75, 0}, 17, 64, 255},      // 33 x 1/2; beyond the right edge
+        {BreakUpSound, {-40, 0}, 24, 255, 64},     // 33 x 11/15; on the left edge
+        {EngineSound, {0, 0}, 12, 255, 255},       {ShotSound, {0, 400}, 0, 255, 255},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message()
@@ -52,5 +51,28 @@ TEST(SoundPlacement, EachEventMakesItsSound) {
         GameSound sound = EngineSound;
         EXPECT_EQ(EventSound(e, sound), row.heard);
         EXPECT_EQ(sound, row.heard ? row.sound : EngineSound);
+    }
+}
+
+TEST(SoundPlacement, AFullSoundKeepsItsLoudestVoices) {
+    const struct {
+        const char* what;
+        std::vector<int> playing;
+        int voices, volume;
+        bool heard;
+        int giveUp;
+    } rows[] = {
+        {"nothing playing", {}, 1, 5, true, -1},
+        {"room for one more", {30}, 2, 5, true, -1},
+        {"full: louder than the quietest", {30, 10, 20}, 3, 11, true, 1},
+        {"full: as loud as the quietest, the first of them", {9, 20, 9}, 3, 9, true, 0},
+        {"full: quieter than all", {30, 10}, 2, 9, false, -1},
+        {"no voices at all", {}, 0, 128, false, -1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        int giveUp = 99;
+        EXPECT_EQ(TakeVoice(row.playing, row.voices, row.volume, giveUp), row.heard);
+        EXPECT_EQ(giveUp, row.giveUp);
     }
 }

@@ -151,7 +151,6 @@ void TextureImageFindings(const std::string& file, uint32_t width, uint32_t heig
 }
 
 void SoundFindings(GameSound which, const std::string& reason, std::vector<Finding>& out) {
-    out.push_back({FindingKind::UnplayableSound, SoundPath(which), 0,
-                   "cannot be played: " + reason + "; " + SoundFiles[which].event +
-                       " will be silent"});
+    out.push_back(
+        {FindingKind::UnplayableSound, SoundPath(which), 0, SilentSoundText(which, reason)});
 }

@@ -199,10 +199,10 @@ void CheckModels(Check& check) {
 // Each of the game's sounds, read as the game reads it.
 void CheckSounds(Check& check) {
     for (int i = 0; i < GameSoundCount; ++i) {
-        std::vector<unsigned char> bytes;
+        SoundSamples sound;
         std::string reason;
         std::vector<Finding> findings;
-        if (!ReadSoundFile(SoundPath(GameSound(i)), bytes, reason))
+        if (!ReadSoundFile(SoundPath(GameSound(i)), sound, reason))
             SoundFindings(GameSound(i), reason, findings);
         check.Add(findings);
     }
@@ -268,8 +268,9 @@ const ShipyardCommand CheckCommand = {
         "or\n"
         "exceed 1024 (more than OpenGL 3.0 guarantees), a path that opens only with its "
         "backslashes\n"
-        "read as /, a type nothing in the scenario uses, a sound file that is missing or is not a\n"
-        "16- or 8-bit PCM WAV of at most 4 MiB (that event is then silent): in " +
+        "read as /, a type nothing in the scenario uses, a sound file that is missing or that the\n"
+        "game would not play, read with the game's own reader (a 16- or 8-bit PCM WAV, 4000 to\n"
+        "192000 Hz, of at most 4 MiB and 60 s, with samples; that event is then silent): in " +
         std::string(SoundFolder) + ",\n" + SoundFileNames() +
         ".\n"
         "\n"
