@@ -91,8 +91,8 @@ TEST(SoundFile, DecodesWhatWritersWriteAndRefusesWhatCannotPlay) {
         const char* what;
         Bytes bytes;
         const char* refused; // null when the sound decodes
-        int rate, channels;
-        std::vector<int16_t> samples;
+        int rate = 0, channels = 0;
+        std::vector<int16_t> samples = {};
     } rows[] = {
         {"plain",
          Riff({Fmt({}), Chunk("data", ThreeSamples)}),
