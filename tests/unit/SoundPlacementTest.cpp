@@ -2,6 +2,7 @@
 // Which sound an event makes, and where it is heard from: volume by distance and by the sound,
 // panning by the screen side.
 #include "SoundPlacement.h"
+#include "ShotKinds.h"
 
 #include <gtest/gtest.h>
 
@@ -37,11 +38,13 @@ TEST(SoundPlacement, EachEventMakesItsSound) {
         bool heard;
         GameSound sound;
     } rows[] = {
-        {ShotFired, 0, true, ShotSound},       // the player's straight shot
-        {ShotFired, 1, true, ChaserShotSound}, // a chaser's aimed shot
-        {ShotFired, 2, false, ShotSound},      // no such kind: nothing, never another's sound
-        {ShotFired, -1, false, ShotSound},       {ChaserHit, 0, true, HitSound},
-        {ChaserBrokenUp, 0, true, BreakUpSound}, {BlueGlow, 0, false, ShotSound}, // seen, not heard
+        {ShotFired, StraightShot, true, ShotSound},    // the player's straight shot
+        {ShotFired, AimedShot, true, ChaserShotSound}, // a chaser's aimed shot
+        {ShotFired, ShotKindCount, false, ShotSound},  // no such kind: never another's sound
+        {ShotFired, -1, false, ShotSound},
+        {ChaserHit, 0, true, HitSound},
+        {ChaserBrokenUp, 0, true, BreakUpSound},
+        {BlueGlow, 0, false, ShotSound}, // seen, not heard
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(testing::Message() << "event " << int(row.kind) << ", shot " << row.shotKind);
