@@ -27,6 +27,8 @@ enum class Action : uint8_t {
     Sound,
     FullScreen,
     Window,
+    Restart,
+    Keys,
     Quit,
     Count
 };
@@ -57,6 +59,9 @@ inline constexpr ActionRow Actions[] = {
     {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on"},
     {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "1024x768 full screen"},
     {Action::Window, "window", SDLK_F2, -1, 0, "a 640x480 window"},
+    {Action::Restart, "restart", SDLK_r, -1, 0,
+     "a new chase: the ships at their starts, new stars"},
+    {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
 };
 constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];

@@ -39,12 +39,17 @@ const Model* SomeModel() {
 } // namespace
 
 bool Initialize(const RandomSeed* starSeed) {
-    if (!LoadShipCatalogue())
-        return false;
-    if (!SetUpWorld(starSeed))
+    if (!LoadShipCatalogue() || !SetUpChase(starSeed))
         return false;
     SetFixedGLState();
     SetupLights();
+    return true;
+}
+
+bool SetUpChase(const RandomSeed* starSeed) {
+    EmptyWorld(world);
+    if (!SetUpWorld(starSeed))
+        return false;
     camera.Set(Vector3(0, 0, 60), Vector3(0, 0, 1), Vector3(0, 1, 0));
     return true;
 }

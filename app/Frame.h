@@ -11,6 +11,11 @@ struct RandomSeed;
 // set-up failed (they wrote their own error lines).
 bool Initialize(const RandomSeed* starSeed = nullptr);
 
+// Places the world afresh from the loaded catalogue (its stars from `starSeed`, or from fresh
+// words when null) and the camera above it. False when a scenario type is missing (set-up wrote
+// its error line).
+bool SetUpChase(const RandomSeed* starSeed);
+
 // Lights off, the red light while T is held, and unless P is held one simulation step of
 // `seconds` under `keys`, the keys held in this frame; then the step's glows as lights, after
 // the red one, and its sounds.

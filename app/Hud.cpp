@@ -24,7 +24,6 @@ namespace {
 const char* const FontPattern = "DejaVu Sans:style=Bold";
 const int FontPoints = 16;
 const off_t LargestFont = 64 << 20; // bytes
-const int Margin = 8;               // pixels from the window's corner
 
 struct Hud {
     bool shown = false;
@@ -32,9 +31,7 @@ struct Hud {
     TTF_Font* font = nullptr;
     bool fontconfigStarted = false; // FcInit succeeded: FcFini at the end
     HudCount count;
-    std::vector<std::string> drawnLines; // the text the texture holds
-    unsigned texture = 0;
-    int width = 0, height = 0; // of the texture, in pixels
+    HudBlock corner; // the display's own lines
 };
 
 Hud hud;
@@ -157,30 +154,39 @@ bool RenderLines(const std::vector<std::string>& lines, int& width, int& height,
     return true;
 }
 
-void GiveUp(const std::string& reason) {
+bool GiveUp(const std::string& reason) {
     std::fprintf(stderr, "starchase: no heads-up display: %s\n", reason.c_str());
     hud.unusable = true;
     hud.shown = false;
-}
-
-void DrawHud() {
-    std::string reason;
-    if (!hud.font && !OpenFont(reason))
-        return GiveUp(reason);
-    std::vector<std::string> lines = HudLines(hud.count);
-    if (lines != hud.drawnLines || hud.texture == 0) {
-        std::vector<unsigned char> rgba;
-        if (!RenderLines(lines, hud.width, hud.height, rgba, reason))
-            return GiveUp(reason);
-        hud.texture = UploadHudTexture(hud.texture, hud.width, hud.height, rgba);
-        if (hud.texture == 0)
-            return GiveUp("the text cannot be made a texture");
-        hud.drawnLines = lines;
-    }
-    DrawHudTexture(hud.texture, hud.width, hud.height, Margin);
+    return false;
 }
 
 } // namespace
+
+bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines,
+                  const HudPlacement& place) {
+    std::string reason;
+    if (hud.unusable)
+        return false;
+    if (!hud.font && !OpenFont(reason))
+        return GiveUp(reason);
+    if (lines != block.lines || block.texture == 0) {
+        std::vector<unsigned char> rgba;
+        if (!RenderLines(lines, block.width, block.height, rgba, reason))
+            return GiveUp(reason);
+        block.texture = UploadHudTexture(block.texture, block.width, block.height, rgba);
+        if (block.texture == 0)
+            return GiveUp("the text cannot be made a texture");
+        block.lines = lines;
+    }
+    DrawHudTexture(block.texture, block.width, block.height, place);
+    return true;
+}
+
+void FreeHudBlock(HudBlock& block) {
+    DeleteHudTexture(block.texture);
+    block = HudBlock{};
+}
 
 void StartHud(bool shown) {
     hud.shown = shown;
@@ -190,14 +196,14 @@ void ToggleHud() {
     hud.shown = !hud.shown && !hud.unusable;
 }
 
-void ShowHud(double milliseconds) {
-    CountHudFrame(hud.count, milliseconds, SDL_GetTicks(), ChasersLeft(world));
+void ShowHud(const ChaseClock& chase) {
+    CountHudFrame(hud.count, SDL_GetTicks());
     if (hud.shown)
-        DrawHud();
+        DrawHudBlock(hud.corner, HudLines(hud.count, chase, ChasersLeft(world)), HudPlacement{});
 }
 
 void StopHud() {
-    DeleteHudTexture(hud.texture);
+    FreeHudBlock(hud.corner);
     if (hud.font)
         TTF_CloseFont(hud.font);
     if (TTF_WasInit())

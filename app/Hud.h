@@ -3,16 +3,37 @@
 // left corner, text drawn with SDL_ttf in a font found through fontconfig.
 #pragma once
 
+#include "ChaseClock.h"
+#include "HudGL.h"
+
+#include <string>
+#include <vector>
+
 // After start-up: whether the display starts shown. Nothing is loaded until it is first shown.
 void StartHud(bool shown);
 
 // The H key: shows or hides the display.
 void ToggleHud();
 
-// Once a frame, after the scene is drawn: counts the frame of `milliseconds` in and, when shown,
-// draws the display over the scene. Without a usable font the display stays hidden, after one
+// Once a frame, after the scene is drawn: counts the frame in and, when shown, draws the display
+// over the scene, its time the chase's. Without a usable font the display stays hidden, after one
 // line on standard error.
-void ShowHud(double milliseconds);
+void ShowHud(const ChaseClock& chase);
+
+// Lines of text in the display's font, kept as one texture while they stay the same.
+struct HudBlock {
+    std::vector<std::string> lines; // the text the texture holds
+    unsigned texture = 0;
+    int width = 0, height = 0; // of the texture, in pixels
+};
+
+// Draws `lines` at `place` over the scene, remaking the block's texture when they changed. False
+// when there is no usable font (the display's one line on standard error says why, once).
+bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines,
+                  const HudPlacement& place);
+
+// Deletes the block's texture (needs the GL context).
+void FreeHudBlock(HudBlock& block);
 
 // Before SDL and the GL context go: the font and the texture.
 void StopHud();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
 #include "Actions.h"
+#include "Chase.h"
 #include "DataFolder.h"
 #include "DemoSession.h"
 #include "Frame.h"
@@ -55,13 +56,17 @@ LoopState Press(Action action, bool& modeChanged) {
     case Action::Sound:
         ToggleMute();
         return KeepRunning;
+    case Action::Restart:
+        AskForNewChase();
+        return KeepRunning;
     default:
         return KeepRunning; // a held action: read once a frame
     }
 }
 
-// Sets `modeChanged` when the event changes the video mode.
-LoopState HandleEvent(const SDL_Event& event, bool& modeChanged) {
+// Sets `modeChanged` when the event changes the video mode. `live`: not a played demo.
+LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
+    TakeChaseEvent(event, live);
     if (event.type == SDL_QUIT)
         return Quit;
     if (event.type == SDL_VIDEORESIZE) {
@@ -76,11 +81,11 @@ LoopState HandleEvent(const SDL_Event& event, bool& modeChanged) {
 
 // Handles every pending event; the first quit or failed mode change is kept in `state`. True
 // when the video mode changed.
-bool TakeEvents(LoopState& state) {
+bool TakeEvents(LoopState& state, bool live) {
     SDL_Event event{};
     bool modeChanged = false;
     while (SDL_PollEvent(&event)) {
-        LoopState result = HandleEvent(event, modeChanged);
+        LoopState result = HandleEvent(event, live, modeChanged);
         if (state == KeepRunning)
             state = result;
     }
@@ -118,7 +123,7 @@ void KeepPace(double startTick, double recordedMilliseconds, LoopState& state) {
     while (state == KeepRunning &&
            (left = recordedMilliseconds - (SDL_GetTicks() - startTick)) > 0) {
         SDL_Delay(Uint32(std::min(left, EventWaitMilliseconds)));
-        if (TakeEvents(state) && state == KeepRunning) {
+        if (TakeEvents(state, false) && state == KeepRunning) {
             RenderFrame();
             SDL_GL_SwapBuffers();
         }
@@ -134,8 +139,13 @@ LoopState RunFrameLoop(DemoSession& demo) {
     const double startTick = previousTick;
     double played = 0; // milliseconds of the demo frames played so far
     FrameClock clock;
+    const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
-        TakeEvents(state);
+        TakeEvents(state, live);
+        if (TakeAskedNewChase() && demo.mode == NoDemo) {
+            StartNewChase(MakeRandomSeed());
+            clock = FrameClock{}; // as at the start: the chase's first frame never steps
+        }
         double elapsed;
         HeldKeys keys;
         DemoFrame frame;
@@ -149,13 +159,17 @@ LoopState RunFrameLoop(DemoSession& demo) {
         } else {
             elapsed = MeasureFrame(previousTick);
             keys.bits = ReadHeldKeys().bits | ReadGamepad().bits;
+            keys = PauseWhileLeft(keys);
             RecordFrame(demo, elapsed, keys);
         }
         // The first frame has no earlier frame to time, so it never updates.
-        if (FrameUpdates(clock, elapsed))
+        bool updates = FrameUpdates(clock, elapsed);
+        if (updates)
             UpdateFrame(keys, elapsed * 0.001);
+        CountChase(keys, uint32_t(elapsed), updates);
         RenderFrame();
-        ShowHud(elapsed);
+        DrawChase();
+        ShowHud(CurrentChase());
         TakeAskedScreenshot();
         SDL_GL_SwapBuffers();
     }
@@ -212,6 +226,7 @@ int RunGame(int argc, char** argv) {
         return 1;
     }
     StartHud(options.hud);
+    StartChase(options.hints);
     std::vector<std::string> silent;
     if (!OpenSound(options.mute, error, silent))
         std::fprintf(stderr, "starchase: %s; playing without sound\n", error.c_str());
@@ -220,6 +235,7 @@ int RunGame(int argc, char** argv) {
     LoopState end = RunFrameLoop(demo);
     CloseSound();
     bool recorded = EndDemo(demo);
+    StopChase();
     StopHud();
     Shutdown();
     SDL_Quit();

@@ -30,6 +30,8 @@ const Option Options[] = {
      [](GameOptions& o, const char*) { o.hud = true; }},
     {"--mute", nullptr, "start with sound off (M turns it on and off)",
      [](GameOptions& o, const char*) { o.mute = true; }},
+    {"--no-hints", nullptr, "no keys panel at the start (Tab shows it while held)",
+     [](GameOptions& o, const char*) { o.hints = false; }},
     {"--help", nullptr, "print this help and exit (also -h)",
      [](GameOptions& o, const char*) { o.action = PrintHelp; }},
     {"--version", nullptr, "print the version and exit",

@@ -19,6 +19,7 @@ struct GameOptions {
     std::string playFile;   // --play FILE: the demo to play back; empty: none
     bool hud = false;       // --hud: the heads-up display shown from the start
     bool mute = false;      // --mute: start with sound off (M turns it on)
+    bool hints = true;      // false for --no-hints: no keys panel at the start
     std::string problem;    // for BadUsage: one line naming what is wrong, with the usage
 };
 

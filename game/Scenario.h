@@ -34,3 +34,12 @@ inline constexpr ScenarioType ScenarioTypes[] = {
     {"Umbrek", ScenarioRole::Chaser, 1, 30, 30, 0, 11, 120, "ring chaser, between the two"},
     {"Bullet", ScenarioRole::Shot, 0, 0, 0, 0, 0, 0, "unused, shots fly by their own rules"},
 };
+
+// How many chasers a chase starts with.
+constexpr int ScenarioChasers() {
+    int chasers = 0;
+    for (const ScenarioType& type : ScenarioTypes)
+        if (type.role == ScenarioRole::Chaser)
+            chasers += type.count;
+    return chasers;
+}

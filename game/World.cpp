@@ -24,11 +24,19 @@ size_t ChasersLeft(const World& w) {
     return chasers;
 }
 
+void EmptyWorld(World& w) {
+    w.ships.clear();
+    w.projectiles.clear();
+    w.scenery.clear();
+    w.stars.clear();
+    w.followedPosition = Vector2();
+    w.playerVelocity = Vector2();
+    for (Model*& model : w.shotModels)
+        model = nullptr;
+}
+
 void TearDownWorld() {
-    world.ships.clear();
-    world.projectiles.clear();
-    world.scenery.clear();
-    world.stars.clear();
+    EmptyWorld(world);
     // Last: every record above borrowed one of these models.
     shipCatalogue.Clear();
 }

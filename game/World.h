@@ -85,5 +85,8 @@ Ship MakeShip(const ShipType& type, float x, float y, bool computerControlled);
 // The computer-controlled ships still in `w`.
 size_t ChasersLeft(const World& w);
 
+// Empties `w` for a new set-up; its containers keep the room they had.
+void EmptyWorld(World& w);
+
 // Empties the world, then clears the catalogue, deleting its models (needs the GL context).
 void TearDownWorld();

@@ -31,7 +31,30 @@ unsigned UploadHudTexture(unsigned texture, int width, int height,
     return name;
 }
 
-void DrawHudTexture(unsigned texture, int width, int height, int margin) {
+namespace {
+
+void DrawQuad(float x0, float y0, float x1, float y1) {
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(x0, y0);
+    glTexCoord2f(0, 1);
+    glVertex2f(x0, y1);
+    glTexCoord2f(1, 1);
+    glVertex2f(x1, y1);
+    glTexCoord2f(1, 0);
+    glVertex2f(x1, y0);
+    glEnd();
+}
+
+// The texture's left or top edge along a viewport side of `side` pixels: whole pixels, so that
+// one texel stays one pixel.
+int Edge(float align, int side, int size, int margin) {
+    return margin + int(align * float(side - 2 * margin - size));
+}
+
+} // namespace
+
+void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement& place) {
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
     glPushAttrib(GL_ALL_ATTRIB_BITS);
@@ -46,24 +69,22 @@ void DrawHudTexture(unsigned texture, int width, int height, int margin) {
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const int margin = place.margin;
+    float x0 = float(Edge(place.alignX, viewport[2], width, margin));
+    float y0 = float(Edge(place.alignY, viewport[3], height, margin));
+    float x1 = x0 + float(width), y1 = y0 + float(height);
+    if (place.backdrop > 0) {
+        glDisable(GL_TEXTURE_2D);
+        glColor4f(0, 0, 0, place.backdrop);
+        DrawQuad(x0 - float(margin), y0 - float(margin), x1 + float(margin), y1 + float(margin));
+    }
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1, 1, 1, 1);
-    float x0 = float(margin), y0 = float(margin);
-    float x1 = x0 + float(width), y1 = y0 + float(height);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0);
-    glVertex2f(x0, y0);
-    glTexCoord2f(0, 1);
-    glVertex2f(x0, y1);
-    glTexCoord2f(1, 1);
-    glVertex2f(x1, y1);
-    glTexCoord2f(1, 0);
-    glVertex2f(x1, y0);
-    glEnd();
+    DrawQuad(x0, y0, x1, y1);
 
     glPopMatrix();
     glMatrixMode(GL_PROJECTION);

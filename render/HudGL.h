@@ -10,9 +10,18 @@
 unsigned UploadHudTexture(unsigned texture, int width, int height,
                           const std::vector<unsigned char>& rgba);
 
-// Draws the texture's width x height pixels, one texel a pixel, with its top left corner
-// `margin` pixels in from the viewport's top left corner, blended over the frame. Every GL
-// state it changes (enables, blending, texture, colour, matrices) is as it was afterwards.
-void DrawHudTexture(unsigned texture, int width, int height, int margin);
+// Where a texture goes in the viewport, in window pixels.
+struct HudPlacement {
+    // From 0 (the left or top edge) to 1 (the right or bottom edge): 0.5 centres.
+    float alignX = 0, alignY = 0;
+    int margin = 8; // kept at least this far in from the viewport's edges
+    // A black rectangle this opaque behind the texture, `margin` wider on every side; 0: none.
+    float backdrop = 0;
+};
+
+// Draws the texture's width x height pixels, one texel a pixel, at `place`, blended over the
+// frame. Every GL state it changes (enables, blending, texture, colour, matrices) is as it was
+// afterwards.
+void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement& place);
 
 void DeleteHudTexture(unsigned texture);

@@ -1,11 +1,15 @@
 # SPDX-License-Identifier: MIT
 StarchaseTest(NAME app_gl_test GL SOURCES gl/FrameGLTest.cpp LIBS app)
-# The pure parts of the game's edges: the pad mapping, the heads-up display's text, the player's
-# folders and the actions table with what is made from it.
-StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp
+# The pure parts of the game's edges: the pad mapping, the heads-up display's and the chase's
+# text, the player's folders and the actions table with what is made from it.
+StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp unit/ChaseTextTest.cpp
               unit/PlayerFoldersTest.cpp unit/ActionsTest.cpp LIBS app)
 target_compile_definitions(app_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")
 StarchaseTest(NAME sound_placement_test SOURCES unit/SoundPlacementTest.cpp LIBS app)
 # The sound files: their table, the WAV reader and what the game hands the mixer.
 StarchaseTest(NAME sound_file_test SOURCES unit/SoundFileTest.cpp LIBS assets shipyard_writers)
+# A new chase on the default ships, written by the built shipyard.
+StarchaseTest(NAME restart_gl_test GL SOURCES gl/RestartGLTest.cpp LIBS app)
+add_dependencies(restart_gl_test shipyard)
+set_property(TEST restart_gl_test APPEND PROPERTY ENVIRONMENT "SHIPYARD=$<TARGET_FILE:shipyard>")

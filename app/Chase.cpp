@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// The chase's state for the frame loop, and its banner and panel drawn in the display's font.
+#include "Chase.h"
+
+#include "Actions.h"
+#include "ChaseText.h"
+#include "Frame.h"
+#include "Hud.h"
+#include "World.h"
+
+namespace {
+
+// Characters a line of the keys panel holds at most.
+constexpr size_t PanelWidth = 64;
+
+struct Chase {
+    ChaseClock clock;
+    KeysPanel panel;
+    BestTime best;
+    WindowPresence presence;
+    bool restartAsked = false;
+    HudBlock banner, keys;
+    std::vector<std::string> keysLines;
+};
+
+Chase chase;
+
+const std::vector<KeyHint>& Hints() {
+    static const std::vector<KeyHint> hints = {
+        {"Up", "thrust"},       {"Down", "reverse"},    {"Left/Right", "turn"},
+        {"Left Alt", "strafe"}, {"Left Ctrl", "boost"}, {"Space", "fire"},
+        {"P", "pause"},         {"T", "red light"},     {"H", "display"},
+        {"F12", "screenshot"},  {"M", "sound"},         {"F1/F2", "full screen/window"},
+        {"R", "chase again"},   {"Tab", "these keys"},  {"Escape", "quit"},
+    };
+    return hints;
+}
+
+bool KeysAsked() {
+    int count = 0;
+    const Uint8* state = SDL_GetKeyState(&count);
+    return SDLK_TAB < count && state[SDLK_TAB] != 0;
+}
+
+} // namespace
+
+void StartChase(bool hints) {
+    chase.panel.atStart = hints;
+    chase.keysLines = KeysPanelLines(Hints(), PanelWidth);
+}
+
+void TakeChaseEvent(const SDL_Event& event, bool live) {
+    if (event.type == SDL_ACTIVEEVENT && live)
+        TakeActiveEvent(chase.presence, event.active.gain != 0, event.active.state);
+    if (event.type != SDL_KEYDOWN)
+        return;
+    PanelKeyPressed(chase.panel);
+}
+
+HeldKeys PauseWhileLeft(HeldKeys keys) {
+    if (WindowLeft(chase.presence))
+        HoldKey(keys, ActionPause);
+    return keys;
+}
+
+void AskForNewChase() {
+    chase.restartAsked = true;
+}
+
+bool TakeAskedNewChase() {
+    bool asked = chase.restartAsked;
+    chase.restartAsked = false;
+    return asked;
+}
+
+void StartNewChase(const RandomSeed& seed) {
+    SetUpChase(&seed); // the catalogue the first chase was set up from is still loaded
+    chase.clock = ChaseClock{};
+    chase.best = BestTime{};
+}
+
+bool CountChase(HeldKeys keys, uint32_t milliseconds, bool updated) {
+    CountPanelFrame(chase.panel, milliseconds);
+    return CountChaseFrame(chase.clock, updated, keys, milliseconds, world);
+}
+
+const ChaseClock& CurrentChase() {
+    return chase.clock;
+}
+
+void DrawChase() {
+    if (chase.clock.over)
+        DrawHudBlock(chase.banner, BannerLines(chase.clock, chase.best),
+                     HudPlacement{0.5f, 0.5f, 16, 0.6f});
+    if (KeysPanelShown(chase.panel, KeysAsked()))
+        DrawHudBlock(chase.keys, chase.keysLines, HudPlacement{0.5f, 0.95f, 12, 0.5f});
+}
+
+void StopChase() {
+    FreeHudBlock(chase.banner);
+    FreeHudBlock(chase.keys);
+    chase = Chase{};
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+// What the chase shows around the step, with no GL: the banner at its end, the keys panel and
+// when it shows, and when the window is left. Times in milliseconds.
+#pragma once
+
+#include "ChaseClock.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The records' word on a chase that is over.
+struct BestTime {
+    bool known = false;        // the ship set had a record before this chase
+    uint64_t milliseconds = 0; // that record
+    bool beaten = false;       // this chase was kept as the set's new record
+};
+
+// "All 12 chasers down in 67.4 s", then "New best" or "Best 61.2 s" (no line without a record),
+// then what to press.
+std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best);
+
+// How long the keys panel shows at the start unless a key is pressed.
+constexpr uint64_t KeysPanelMilliseconds = 10000;
+
+struct KeysPanel {
+    bool atStart = true;       // the start's showing has not ended
+    uint64_t milliseconds = 0; // of the frames since the start, paused or not
+};
+
+// Counts in a frame; the start's showing ends after KeysPanelMilliseconds.
+void CountPanelFrame(KeysPanel& panel, uint32_t milliseconds);
+
+// Any key pressed ends the start's showing.
+void PanelKeyPressed(KeysPanel& panel);
+
+// Shown at the start, and while the key that asks for it is held.
+bool KeysPanelShown(const KeysPanel& panel, bool asked);
+
+// A key and what it does, as the panel lists it.
+struct KeyHint {
+    std::string key;  // "Up"
+    std::string does; // "thrust forward"
+};
+
+// The hints as "KEY does" joined by " · " into lines of at most `width` characters (a hint
+// longer than that has a line of its own), in the order given.
+std::vector<std::string> KeysPanelLines(const std::vector<KeyHint>& hints, size_t width);
+
+// Whether the window has the input focus and is shown, from SDL's active events.
+struct WindowPresence {
+    bool focused = true;
+    bool shown = true; // not iconified
+};
+
+// An active event: `gain` (1 when gained), `state` the SDL_APPINPUTFOCUS and SDL_APPACTIVE
+// bits it concerns (the mouse's focus is not heeded).
+void TakeActiveEvent(WindowPresence& presence, bool gain, uint8_t state);
+
+// Away from the window: the game pauses as if P were held.
+inline bool WindowLeft(const WindowPresence& presence) {
+    return !presence.focused || !presence.shown;
+}

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// What the chase shows: the banner's lines, the keys panel's lines and when it shows, and when
+// the window counts as left.
+#include "ChaseText.h"
+
+#include <SDL/SDL_active.h>
+
+#include <gtest/gtest.h>
+
+TEST(ChaseText, BannerTable) {
+    const std::string press = "R: chase again \u00b7 Escape: quit";
+    const struct {
+        const char* what;
+        ChaseClock chase;
+        BestTime best;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {"no record yet, none kept", {67449, true}, {}, {"All 12 chasers down in 67.4 s", press}},
+        {"the record stands",
+         {67449, true},
+         {true, 61299, false},
+         {"All 12 chasers down in 67.4 s", "Best 61.2 s", press}},
+        {"beaten",
+         {59000, true},
+         {true, 61299, true},
+         {"All 12 chasers down in 59.0 s", "New best", press}},
+        {"the first record kept",
+         {110299, true},
+         {false, 0, true},
+         {"All 12 chasers down in 110.2 s", "New best", press}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(BannerLines(row.chase, row.best), row.lines) << row.what;
+}
+
+TEST(ChaseText, KeysPanelShowsAtTheStartUntilAKeyOrTenSeconds) {
+    const struct {
+        const char* what;
+        bool hints;                   // the start's showing asked for
+        std::vector<uint32_t> frames; // milliseconds
+        bool keyPressed, asked, shown;
+    } rows[] = {
+        {"at the start", true, {}, false, false, true},
+        {"just before ten seconds", true, {9000, 999}, false, false, true},
+        {"at ten seconds", true, {9000, 1000}, false, false, false},
+        {"after a key", true, {16}, true, false, false},
+        {"asked for again after a key", true, {16}, true, true, true},
+        {"turned off at the start", false, {}, false, false, false},
+        {"turned off, asked for", false, {20000}, false, true, true},
+    };
+    for (const auto& row : rows) {
+        KeysPanel panel;
+        panel.atStart = row.hints;
+        for (uint32_t ms : row.frames)
+            CountPanelFrame(panel, ms);
+        if (row.keyPressed)
+            PanelKeyPressed(panel);
+        EXPECT_EQ(KeysPanelShown(panel, row.asked), row.shown) << row.what;
+    }
+}
+
+TEST(ChaseText, KeysPanelLinesTable) {
+    const std::vector<KeyHint> hints = {
+        {"Up", "thrust"}, {"Space", "fire"}, {"Escape", "quit"}, {"F1/F2", "full screen/window"}};
+    const struct {
+        size_t width;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {100, {"Up thrust \u00b7 Space fire \u00b7 Escape quit \u00b7 F1/F2 full screen/window"}},
+        // "Up thrust · Space fire" is 9 + 3 + 10 characters: exactly full.
+        {22, {"Up thrust \u00b7 Space fire", "Escape quit", "F1/F2 full screen/window"}},
+        {21, {"Up thrust", "Space fire", "Escape quit", "F1/F2 full screen/window"}},
+        {5, {"Up thrust", "Space fire", "Escape quit", "F1/F2 full screen/window"}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(KeysPanelLines(hints, row.width), row.lines) << row.width;
+    EXPECT_TRUE(KeysPanelLines({}, 60).empty());
+}
+
+TEST(ChaseText, WindowLeftTable) {
+    struct Event {
+        bool gain;
+        uint8_t state;
+    };
+    const struct {
+        const char* what;
+        std::vector<Event> events;
+        bool left;
+    } rows[] = {
+        {"as it starts", {}, false},
+        {"focus lost", {{false, SDL_APPINPUTFOCUS}}, true},
+        {"focus back", {{false, SDL_APPINPUTFOCUS}, {true, SDL_APPINPUTFOCUS}}, false},
+        {"iconified", {{false, SDL_APPACTIVE}}, true},
+        {"the mouse left: not heeded", {{false, SDL_APPMOUSEFOCUS}}, false},
+        {"iconified and unfocused at once, focus back first",
+         {{false, SDL_APPACTIVE | SDL_APPINPUTFOCUS}, {true, SDL_APPINPUTFOCUS}},
+         true},
+        {"then shown again",
+         {{false, SDL_APPACTIVE | SDL_APPINPUTFOCUS},
+          {true, SDL_APPINPUTFOCUS},
+          {true, SDL_APPACTIVE}},
+         false},
+    };
+    for (const auto& row : rows) {
+        WindowPresence presence;
+        for (const Event& e : row.events)
+            TakeActiveEvent(presence, e.gain, e.state);
+        EXPECT_EQ(WindowLeft(presence), row.left) << row.what;
+    }
+}
