@@ -13,7 +13,7 @@ dev_packages=(
     clang libclang-rt-14-dev libsdl1.2-compat
     libgtest-dev libbenchmark-dev libstb-dev libassimp-dev
     xvfb xauth xdotool imagemagick x11-apps x11-utils python3 gdb procps desktop-file-utils man-db
-    groff-base appstream lintian dpkg-dev file
+    groff-base appstream lintian dpkg-dev file tesseract-ocr
 )
 
 case "${1:-}" in

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The chase around the step, read off the window: the keys panel at the start, gone at the first
+# key and back while Tab is held; R in a live game starts a new chase (the display's time starts
+# again); the pilot's demo (tests/data/pilot.demo) played to the end of its chase shows the
+# banner with its time.
+source "$(dirname "$0")/lib.sh"
+start_display
+data=$(default_data)
+export XDG_DATA_HOME="$work/xdg"
+
+# The text in a part of a screenshot, as tesseract reads it (white text, read as dark on light).
+read_text() { # IMAGE X0 Y0 X1 Y1 (fractions of the picture, origin top left)
+    local w h
+    read -r w h < <(identify -format '%w %h' "$1")
+    python3 -c "
+import sys
+w, h, x0, y0, x1, y1 = int(sys.argv[1]), int(sys.argv[2]), *map(float, sys.argv[3:])
+print(f'{int((x1 - x0) * w)}x{int((y1 - y0) * h)}+{int(x0 * w)}+{int(y0 * h)}')" \
+        "$w" "$h" "$2" "$3" "$4" "$5" >"$work/crop"
+    /usr/bin/convert "$1" -crop "$(cat "$work/crop")" -negate "$1.text.png" || fail "crop $1"
+    tesseract "$1.text.png" stdout 2>/dev/null
+}
+panel_text() { read_text "$(shot "$1")" 0 0.7 1 1; }
+corner_text() { read_text "$(shot "$1")" 0 0 0.4 0.15; }
+banner_text() { read_text "$(shot "$1")" 0.2 0.3 0.8 0.6; }
+
+# The keys panel, then the display's time before and after R.
+start_game "$data" --hud
+find_window 1
+text=$(panel_text start)
+echo "at the start: $text"
+grep -q "Escape quit" <<<"$text" || fail "no keys panel at the start"
+hold Up 1.5
+text=$(panel_text flown)
+grep -q "Escape quit" <<<"$text" && fail "the keys panel stayed after a key: $text"
+xdotool keydown Tab
+sleep 0.5
+text=$(panel_text tab)
+xdotool keyup Tab
+grep -q "Escape quit" <<<"$text" || fail "Tab held did not show the keys: $text"
+
+seconds() { sed -n 's/.*Time \([0-9]*\.[0-9]\).*/\1/p' <<<"$1"; } # "s" can read as "5"
+before=$(corner_text before)
+xdotool key r
+sleep 0.3
+after=$(corner_text after)
+echo "before R: $before"
+echo "after R: $after"
+grep -q "12 chasers left" <<<"$after" || fail "not twelve chasers after R"
+[ -n "$(seconds "$before")" ] && [ -n "$(seconds "$after")" ] || fail "no time read"
+at_least "$(seconds "$before")" 1.5 || fail "the time before R did not run"
+at_least 1.0 "$(seconds "$after")" || fail "the time did not start again with R"
+xdotool key Escape
+wait_game_exit
+expect_status 0
+
+# The pilot's demo: its banner shows from the end of the chase until the demo ends.
+start_game "$data" --play "$here/../data/pilot.demo"
+find_window 1
+# Read about once a second until it shows; a slow machine plays the demo slower than recorded.
+banner=""
+for _ in $(seq 200); do
+    text=$(banner_text playing) || break # the window went: the demo has ended
+    grep -q "chasers down" <<<"$text" && { banner=$text; break; }
+    sleep 0.5
+done
+echo "banner: $banner"
+grep -Eq "^All 12 chasers down in [0-9]+\.[0-9] s$" <<<"$banner" || fail "no banner's first line"
+grep -q "R: chase again . Escape: quit" <<<"$banner" || fail "no banner's last line"
+wait_game_exit
+expect_status 0
