@@ -11,7 +11,7 @@
 namespace {
 
 // Characters a line of the keys panel holds at most.
-constexpr size_t PanelWidth = 64;
+constexpr size_t PanelWidth = 100;
 
 struct Chase {
     ChaseClock clock;
@@ -25,21 +25,19 @@ struct Chase {
 
 Chase chase;
 
-const std::vector<KeyHint>& Hints() {
-    static const std::vector<KeyHint> hints = {
-        {"Up", "thrust"},       {"Down", "reverse"},    {"Left/Right", "turn"},
-        {"Left Alt", "strafe"}, {"Left Ctrl", "boost"}, {"Space", "fire"},
-        {"P", "pause"},         {"T", "red light"},     {"H", "display"},
-        {"F12", "screenshot"},  {"M", "sound"},         {"F1/F2", "full screen/window"},
-        {"R", "chase again"},   {"Tab", "these keys"},  {"Escape", "quit"},
-    };
+// Every action's key and help, in the table's order.
+std::vector<KeyHint> Hints() {
+    std::vector<KeyHint> hints;
+    for (const ActionRow& row : Actions)
+        hints.push_back({KeyLabel(row.key), row.help});
     return hints;
 }
 
 bool KeysAsked() {
     int count = 0;
     const Uint8* state = SDL_GetKeyState(&count);
-    return SDLK_TAB < count && state[SDLK_TAB] != 0;
+    const SDLKey key = ActionOf(Action::Keys).key;
+    return key < count && state[key] != 0;
 }
 
 } // namespace

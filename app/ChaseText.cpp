@@ -35,7 +35,7 @@ std::vector<std::string> KeysPanelLines(const std::vector<KeyHint>& hints, size_
     std::vector<std::string> lines;
     size_t length = 0; // of the last line, in characters: the separator counts as 3
     for (const KeyHint& hint : hints) {
-        std::string text = hint.key + " " + hint.does;
+        std::string text = hint.key + ": " + hint.does;
         if (!lines.empty() && length + 3 + text.size() <= width) {
             lines.back() += separator + text;
             length += 3 + text.size();

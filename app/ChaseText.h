@@ -43,7 +43,7 @@ struct KeyHint {
     std::string does; // "thrust forward"
 };
 
-// The hints as "KEY does" joined by " · " into lines of at most `width` characters (a hint
+// The hints as "KEY: does" joined by " · " into lines of at most `width` characters (a hint
 // longer than that has a line of its own), in the order given.
 std::vector<std::string> KeysPanelLines(const std::vector<KeyHint>& hints, size_t width);
 

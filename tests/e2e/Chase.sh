@@ -30,15 +30,15 @@ start_game "$data" --hud
 find_window 1
 text=$(panel_text start)
 echo "at the start: $text"
-grep -q "Escape quit" <<<"$text" || fail "no keys panel at the start"
+grep -q "Escape: quit" <<<"$text" || fail "no keys panel at the start"
 hold Up 1.5
 text=$(panel_text flown)
-grep -q "Escape quit" <<<"$text" && fail "the keys panel stayed after a key: $text"
+grep -q "Escape: quit" <<<"$text" && fail "the keys panel stayed after a key: $text"
 xdotool keydown Tab
 sleep 0.5
 text=$(panel_text tab)
 xdotool keyup Tab
-grep -q "Escape quit" <<<"$text" || fail "Tab held did not show the keys: $text"
+grep -q "Escape: quit" <<<"$text" || fail "Tab held did not show the keys: $text"
 
 seconds() { sed -n 's/.*Time \([0-9]*\.[0-9]\).*/\1/p' <<<"$1"; } # "s" can read as "5"
 before=$(corner_text before)

@@ -66,11 +66,12 @@ TEST(ChaseText, KeysPanelLinesTable) {
         size_t width;
         std::vector<std::string> lines;
     } rows[] = {
-        {100, {"Up thrust \u00b7 Space fire \u00b7 Escape quit \u00b7 F1/F2 full screen/window"}},
-        // "Up thrust · Space fire" is 9 + 3 + 10 characters: exactly full.
-        {22, {"Up thrust \u00b7 Space fire", "Escape quit", "F1/F2 full screen/window"}},
-        {21, {"Up thrust", "Space fire", "Escape quit", "F1/F2 full screen/window"}},
-        {5, {"Up thrust", "Space fire", "Escape quit", "F1/F2 full screen/window"}},
+        {100,
+         {"Up: thrust \u00b7 Space: fire \u00b7 Escape: quit \u00b7 F1/F2: full screen/window"}},
+        // "Up: thrust · Space: fire" is 10 + 3 + 11 characters: exactly full.
+        {24, {"Up: thrust \u00b7 Space: fire", "Escape: quit", "F1/F2: full screen/window"}},
+        {23, {"Up: thrust", "Space: fire", "Escape: quit", "F1/F2: full screen/window"}},
+        {5, {"Up: thrust", "Space: fire", "Escape: quit", "F1/F2: full screen/window"}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(KeysPanelLines(hints, row.width), row.lines) << row.width;
