@@ -56,7 +56,7 @@ wait_game_exit
 expect_status 0
 
 # The pilot's demo: its banner shows from the end of the chase until the demo ends.
-start_game "$data" --play "$here/../data/pilot.demo"
+GAME_SECONDS=500 start_game "$data" --play "$here/../data/pilot.demo"
 find_window 1
 # Read about once a second until it shows; a slow machine plays the demo slower than recorded.
 banner=""
