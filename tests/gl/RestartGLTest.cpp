@@ -120,5 +120,7 @@ TEST_F(Restart, KeepsMemoryAndGLObjectsFlatOverAHundredChases) {
     EXPECT_EQ(before.lists, int(shipCatalogue.entries.size()));
     EXPECT_EQ(after.textures, before.textures);
     EXPECT_EQ(after.lists, before.lists);
-    EXPECT_EQ(bytesAfter, bytesBefore);
+    // Flat: a one-off allocation somewhere in the libraries may come, but anything a restart
+    // kept would be a hundred times over (the stars alone are 240 kB a chase).
+    EXPECT_LT(bytesAfter, bytesBefore + 1024);
 }
