@@ -201,15 +201,21 @@ int RunGame(int argc, char** argv) {
     }
     // No parachute: classic SDL's handler for fatal signals closes SDL inside the signal, where
     // it can wait for ever on the GL driver's threads; a crash must end the process.
+    // SDL's reasons go to standard error, under the line that says what failed.
+    HoldToTheDisplay();
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) == -1) {
         WriteLine("Error initializing SDL");
+        std::fprintf(stderr, "starchase: %s\n", SDL_GetError());
         return 1;
     }
     OpenGamepad();
     SetWindowIcon();
-    if (!OpenGameWindow(error)) {
+    std::string reason;
+    if (!OpenGameWindow(error, reason)) {
         SDL_Quit();
         WriteLine(error.c_str());
+        if (!reason.empty())
+            std::fprintf(stderr, "starchase: %s\n", reason.c_str());
         return 1;
     }
     PublishWindowIcon();

@@ -6,6 +6,7 @@
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_opengl.h>
+
 #include <GL/glu.h>
 
 #include <cstdio>
@@ -53,7 +54,15 @@ bool NoDisplayToOpen() {
 #endif
 }
 
-bool OpenGameWindow(std::string& error) {
+void HoldToTheDisplay() {
+#if defined(__unix__) && !defined(__APPLE__)
+    if (!std::getenv("SDL_VIDEODRIVER") && std::getenv("DISPLAY") &&
+        !std::getenv("WAYLAND_DISPLAY"))
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+#endif
+}
+
+bool OpenGameWindow(std::string& error, std::string& reason) {
     char driver[64] = "";
     SDL_VideoDriverName(driver, sizeof driver);
     if (!std::getenv("SDL_VIDEODRIVER") && !CanShowAWindow(driver)) {
@@ -67,7 +76,8 @@ bool OpenGameWindow(std::string& error) {
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     if (!SetMode({1024, 768, SDL_OPENGL | SDL_RESIZABLE})) {
-        error = std::string("ERROR: cannot open the game window: ") + SDL_GetError();
+        error = "ERROR: cannot open the game window";
+        reason = SDL_GetError();
         return false;
     }
     SDL_WM_SetCaption("starchase", "starchase");
@@ -91,8 +101,9 @@ bool ChangeVideoMode(int width, int height, uint32_t flags) {
     VideoMode previous = currentMode;
     VideoMode wanted = {width < 1 ? 1 : width, height < 1 ? 1 : height, flags};
     if (!SetMode(wanted) && !SetMode(previous)) {
-        std::printf("ERROR: no video mode works any more: %s\n", SDL_GetError());
+        std::printf("ERROR: no video mode works any more\n");
         std::fflush(stdout);
+        std::fprintf(stderr, "starchase: %s\n", SDL_GetError());
         return false;
     }
     RestoreGraphicsIfLost();

@@ -10,14 +10,20 @@
 // standard output.
 bool NoDisplayToOpen();
 
+// Before SDL starts: with a display named and no video driver chosen, SDL is held to that
+// display's driver. Classic SDL would otherwise fall back, when the display cannot be reached,
+// to a text-terminal driver that writes to standard output.
+void HoldToTheDisplay();
+
 // Start-up: the framebuffer attributes and the 1024x768 resizable window. False, with an
-// "ERROR" line in `error`, when there is no display to show a window on or the window cannot be
-// made; the caller writes it once SDL is closed, since a text-terminal driver would wipe it.
-bool OpenGameWindow(std::string& error);
+// "ERROR" line in `error` and SDL's own reason, if any, in `reason`, when there is no display to
+// show a window on or the window cannot be made; the caller writes them once SDL is closed,
+// since a text-terminal driver would wipe them.
+bool OpenGameWindow(std::string& error, std::string& reason);
 
 // The viewport and the 45-degree perspective for a drawable of this size.
 void SetProjection(int width, int height);
 
-// F1, F2 and resizes. On failure the previous mode is taken back; false, after an "ERROR" line,
-// only when no mode works any more.
+// F1, F2 and resizes. On failure the previous mode is taken back; false, after an "ERROR" line
+// (and SDL's reason on standard error), only when no mode works any more.
 bool ChangeVideoMode(int width, int height, uint32_t flags);

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Reading the icon with libpng and handing it to SDL, and to X11 as _NET_WM_ICON.
+// Decoding the built-in icon with libpng and handing it to SDL, and to X11 as _NET_WM_ICON.
 #include "WindowIcon.h"
 
-#include "FileBytes.h"
 #include "PngCodec.h"
 
 #include <SDL/SDL.h>
@@ -11,8 +10,6 @@
 #include <cstdio>
 #include <string>
 #include <vector>
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -32,9 +29,8 @@ void GiveToSdl() {
 #else
     const Uint32 red = 0x000000ff, green = 0x0000ff00, blue = 0x00ff0000, alpha = 0xff000000;
 #endif
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceFrom(icon.rgba.data(), icon.width, icon.height, 32, icon.width * 4,
-                                 red, green, blue, alpha);
+    SDL_Surface* surface = SDL_CreateRGBSurfaceFrom(icon.rgba.data(), icon.width, icon.height, 32,
+                                                    icon.width * 4, red, green, blue, alpha);
     if (!surface)
         return;
     SDL_WM_SetIcon(surface, nullptr); // SDL keeps its own copy
@@ -44,14 +40,10 @@ void GiveToSdl() {
 } // namespace
 
 void SetWindowIcon() {
-    struct stat status;
-    if (stat(WindowIconFile, &status) != 0)
-        return;
-    std::vector<unsigned char> png;
+    const std::vector<unsigned char> png(WindowIconPng, WindowIconPng + WindowIconPngSize);
     std::string reason;
-    if (!ReadFileBytes(WindowIconFile, png, reason) ||
-        !DecodePngRgba(png, LargestIcon, icon.width, icon.height, icon.rgba, reason)) {
-        std::fprintf(stderr, "starchase: %s: %s; the window has no icon\n", WindowIconFile,
+    if (!DecodePngRgba(png, LargestIcon, icon.width, icon.height, icon.rgba, reason)) {
+        std::fprintf(stderr, "starchase: the window's icon: %s; the window has none\n",
                      reason.c_str());
         return;
     }
@@ -76,9 +68,8 @@ void PublishWindowIcon() {
                             Cardinal(icon.rgba[i + 1]) << 8 | icon.rgba[i + 2]);
     info.info.x11.lock_func();
     Display* display = info.info.x11.display;
-    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False),
-                    XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(cardinals.data()),
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_ICON", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(cardinals.data()),
                     int(cardinals.size()));
     XFlush(display);
     info.info.x11.unlock_func();

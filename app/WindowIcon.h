@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The window's icon: the player's ship, drawn by the build into the data folder.
+// The window's icon: the player's ship, drawn by the build and compiled into the game.
 #pragma once
 
-// The icon file in the data folder (the working folder once it has been entered).
-constexpr const char* WindowIconFile = "starchase.png";
+#include <cstddef>
 
-// Before the window opens: reads WindowIconFile and gives it to SDL. A missing file leaves the
-// window without an icon and says nothing; an unreadable one gives one line on standard error.
+// The icon as a PNG file, made by the build (WindowIconPng.cpp in the build folder).
+extern const unsigned char WindowIconPng[];
+extern const size_t WindowIconPngSize;
+
+// Before the window opens: decodes the icon and gives it to SDL. No file is read.
 void SetWindowIcon();
 
 // Once the window is open: on X11, also sets the window's _NET_WM_ICON (which window lists and
-// task switchers read, and classic SDL 1.2 leaves unset) from the icon SetWindowIcon read.
+// task switchers read, and classic SDL 1.2 leaves unset) from the icon SetWindowIcon decoded.
 void PublishWindowIcon();

@@ -57,9 +57,6 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
         [ "$(plain /usr/bin/identify -format %wx%h "$icon")" = "${size}x$size" ] ||
             fail "icon $icon"
     done
-    local window_icon="$root/$DATADIR/starchase/starchase.png"
-    [ "$(plain /usr/bin/identify -format %wx%h "$window_icon")" = 64x64 ] ||
-        fail "no window icon in the data folder"
     # The menu's command is the installed game (the staged copy names its final place).
     local exec
     exec=$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$root/$SHARE/applications/starchase.desktop")
