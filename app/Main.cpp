@@ -205,7 +205,7 @@ int RunGame(int argc, char** argv) {
     HoldToTheDisplay();
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) == -1) {
         WriteLine("Error initializing SDL");
-        std::fprintf(stderr, "starchase: %s\n", SDL_GetError());
+        std::fprintf(stderr, "starchase: %s\n", SdlReason().c_str());
         return 1;
     }
     OpenGamepad();

@@ -21,6 +21,7 @@ struct VideoMode {
 };
 
 VideoMode currentMode = {1024, 768, SDL_OPENGL | SDL_RESIZABLE};
+std::string heldToDisplay; // the display SDL was held to, if any
 
 // Drivers that SDL falls back to when there is no display: text terminals and invisible
 // buffers. A game on one of them would run with no window and no way to quit.
@@ -57,9 +58,18 @@ bool NoDisplayToOpen() {
 void HoldToTheDisplay() {
 #if defined(__unix__) && !defined(__APPLE__)
     if (!std::getenv("SDL_VIDEODRIVER") && std::getenv("DISPLAY") &&
-        !std::getenv("WAYLAND_DISPLAY"))
+        !std::getenv("WAYLAND_DISPLAY")) {
         setenv("SDL_VIDEODRIVER", "x11", 1);
+        heldToDisplay = std::getenv("DISPLAY");
+    }
 #endif
+}
+
+std::string SdlReason() {
+    std::string reason = SDL_GetError();
+    if (!heldToDisplay.empty())
+        reason += " (display " + heldToDisplay + ")";
+    return reason;
 }
 
 bool OpenGameWindow(std::string& error, std::string& reason) {
@@ -77,7 +87,7 @@ bool OpenGameWindow(std::string& error, std::string& reason) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     if (!SetMode({1024, 768, SDL_OPENGL | SDL_RESIZABLE})) {
         error = "ERROR: cannot open the game window";
-        reason = SDL_GetError();
+        reason = SdlReason();
         return false;
     }
     SDL_WM_SetCaption("starchase", "starchase");
@@ -103,7 +113,7 @@ bool ChangeVideoMode(int width, int height, uint32_t flags) {
     if (!SetMode(wanted) && !SetMode(previous)) {
         std::printf("ERROR: no video mode works any more\n");
         std::fflush(stdout);
-        std::fprintf(stderr, "starchase: %s\n", SDL_GetError());
+        std::fprintf(stderr, "starchase: %s\n", SdlReason().c_str());
         return false;
     }
     RestoreGraphicsIfLost();

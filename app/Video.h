@@ -15,6 +15,9 @@ bool NoDisplayToOpen();
 // to a text-terminal driver that writes to standard output.
 void HoldToTheDisplay();
 
+// SDL's last error, naming the display when SDL was held to it.
+std::string SdlReason();
+
 // Start-up: the framebuffer attributes and the 1024x768 resizable window. False, with an
 // "ERROR" line in `error` and SDL's own reason, if any, in `reason`, when there is no display to
 // show a window on or the window cannot be made; the caller writes them once SDL is closed,

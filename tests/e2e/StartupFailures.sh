@@ -87,4 +87,17 @@ expect_status 1
 expect_output "Error initializing SDL"
 [ "$(wc -l <"$work/game.err")" = 1 ] && grep -q '^starchase: .' "$work/game.err" ||
     fail "unreachable display, standard error: $(cat -v "$work/game.err")"
+
+# A display with no visual GL can draw on (8-bit colour): the window cannot be made; the one line
+# on standard output, SDL's reason on standard error.
+exec 8>"$work/display8"
+Xvfb -displayfd 8 -screen 0 1024x768x8 -nolisten tcp -noreset >/dev/null 2>&1 &
+xvfb8=$!
+for _ in $(seq 100); do [ -s "$work/display8" ] && break; sleep 0.1; done
+DISPLAY=":$(cat "$work/display8")" run_game_to_end "$data"
+kill "$xvfb8"
+expect_status 1
+expect_output "ERROR: cannot open the game window"
+[ "$(wc -l <"$work/game.err")" = 1 ] && grep -q '^starchase: .' "$work/game.err" ||
+    fail "no visual, standard error: $(cat -v "$work/game.err")"
 echo "ok"
