@@ -12,9 +12,13 @@
 #include <fontconfig/fontconfig.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <sys/stat.h>
@@ -23,22 +27,36 @@ namespace {
 
 const char* const FontPattern = "DejaVu Sans:style=Bold";
 const int FontPoints = 16;
-const off_t LargestFont = 64 << 20; // bytes
+const off_t LargestFont = 64 << 20;     // bytes
+const std::chrono::seconds FontWait(2); // from start-up, for fontconfig to name the font
+
+using Clock = std::chrono::steady_clock;
+
+// fontconfig's answer, found on a thread of its own: a font folder that hangs (a named pipe in
+// it) stalls that thread, never the frame loop. The fields are the thread's until `done`.
+struct FontSearch {
+    std::atomic<bool> done{false};
+    bool fontconfigStarted = false; // FcInit succeeded: FcFini at the end
+    std::string path, reason;
+};
 
 struct Hud {
     bool shown = false;
     bool unusable = false; // no font: the display stays hidden
     TTF_Font* font = nullptr;
-    bool fontconfigStarted = false; // FcInit succeeded: FcFini at the end
+    std::shared_ptr<FontSearch> search; // shared with the thread, which may outlive the game
+    Clock::time_point searchStarted;
     HudCount count;
     HudBlock corner; // the display's own lines
 };
 
 Hud hud;
 
-bool FindFont(std::string& path, std::string& reason) {
-    hud.fontconfigStarted = FcInit();
-    if (!hud.fontconfigStarted) {
+bool FindFont(FontSearch& search) {
+    std::string& path = search.path;
+    std::string& reason = search.reason;
+    search.fontconfigStarted = FcInit();
+    if (!search.fontconfigStarted) {
         reason = "fontconfig cannot start";
         return false;
     }
@@ -62,10 +80,31 @@ bool FindFont(std::string& path, std::string& reason) {
     return !path.empty();
 }
 
-bool OpenFont(std::string& reason) {
-    std::string path;
-    if (!FindFont(path, reason))
+void StartFontSearch() {
+    hud.search = std::make_shared<FontSearch>();
+    hud.searchStarted = Clock::now();
+    std::thread([search = hud.search] {
+        FindFont(*search);
+        search->done.store(true, std::memory_order_release);
+    }).detach();
+}
+
+// The font once fontconfig has named it. False with `waiting` set while it may still answer;
+// false with the reason once it has no font or did not answer in time.
+bool OpenFont(bool& waiting, std::string& reason) {
+    waiting = false;
+    if (!hud.search)
+        StartFontSearch();
+    if (!hud.search->done.load(std::memory_order_acquire)) {
+        waiting = Clock::now() - hud.searchStarted < FontWait;
+        reason = "fontconfig named no font within " + std::to_string(FontWait.count()) + " s";
         return false;
+    }
+    const std::string& path = hud.search->path;
+    if (path.empty()) {
+        reason = hud.search->reason;
+        return false;
+    }
     struct stat status;
     if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
         status.st_size > LargestFont) {
@@ -168,8 +207,9 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines,
     std::string reason;
     if (hud.unusable)
         return false;
-    if (!hud.font && !OpenFont(reason))
-        return GiveUp(reason);
+    bool waiting = false;
+    if (!hud.font && !OpenFont(waiting, reason))
+        return waiting ? false : GiveUp(reason);
     if (lines != block.lines || block.texture == 0) {
         std::vector<unsigned char> rgba;
         if (!RenderLines(lines, block.width, block.height, rgba, reason))
@@ -190,6 +230,7 @@ void FreeHudBlock(HudBlock& block) {
 
 void StartHud(bool shown) {
     hud.shown = shown;
+    StartFontSearch();
 }
 
 void ToggleHud() {
@@ -208,7 +249,10 @@ void StopHud() {
         TTF_CloseFont(hud.font);
     if (TTF_WasInit())
         TTF_Quit();
-    if (hud.fontconfigStarted)
+    // fontconfig is closed only once its thread is done with it; a thread still waiting on a
+    // font folder ends with the process.
+    if (hud.search && hud.search->done.load(std::memory_order_acquire) &&
+        hud.search->fontconfigStarted)
         FcFini();
     hud = Hud{};
 }

@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
-// After start-up: whether the display starts shown. Nothing is loaded until it is first shown.
+// After start-up, before the frame loop: whether the display starts shown. fontconfig looks for
+// the font on a thread of its own; the display shows once it has (within 2 s, or never, after
+// one line on standard error). The font is loaded when the display is first shown.
 void StartHud(bool shown);
 
 // The H key: shows or hides the display.

@@ -64,22 +64,36 @@ xdotool key Escape
 wait_game_exit
 expect_status 0
 
-# A broken font, the only file in the only folder fontconfig looks in.
-mkdir -p "$work/fonts"
-printf 'not a font at all' >"$work/fonts/Broken.ttf"
-cat >"$work/fonts.conf" <<CONF
+# The only folder fontconfig looks in holds a broken font, or a named pipe that stalls whatever
+# reads it: the game plays on and quits on Escape, with one note about the display.
+for kind in broken pipe; do
+    fonts="$work/fonts-$kind"
+    mkdir -p "$fonts"
+    if [ "$kind" = broken ]; then
+        printf 'not a font at all' >"$fonts/Broken.ttf"
+    else
+        mkfifo "$fonts/Stall.ttf"
+    fi
+    cat >"$work/fonts.conf" <<CONF
 <?xml version="1.0"?>
-<fontconfig><dir>$work/fonts</dir><cachedir>$work/fontcache</cachedir></fontconfig>
+<fontconfig><dir>$fonts</dir><cachedir>$work/fontcache-$kind</cachedir></fontconfig>
 CONF
-FONTCONFIG_FILE="$work/fonts.conf" start_game "$data" --hud
-find_window 2
-expect_opening_scene broken-font
-xdotool key h
-sleep 0.5
-xdotool key Escape
-wait_game_exit
-expect_status 0
-cat "$work/game.err"
-[ "$(grep -c . "$work/game.err")" = 1 ] || fail "not one note without a font"
-grep -q "heads-up display" "$work/game.err" || fail "the note does not name the display"
+    FONTCONFIG_FILE="$work/fonts.conf" start_game "$data" --hud
+    find_window 2
+    sleep 2.5 # past the wait for fontconfig
+    expect_opening_scene "$kind-font"
+    xdotool key h
+    sleep 0.5
+    xdotool key Escape
+    for _ in $(seq 50); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "$kind font: Escape did not end the game"
+    wait_game_exit
+    expect_status 0
+    cat "$work/game.err"
+    [ "$(grep -c . "$work/game.err")" = 1 ] || fail "$kind font: not one note"
+    grep -q "heads-up display" "$work/game.err" || fail "$kind font: the note does not name it"
+done
 echo "ok"
