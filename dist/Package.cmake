@@ -13,16 +13,13 @@ ships chase you and fire shots that lead your ship.
 Every ship is a line in a text catalogue with a MilkShape 3D model and a TGA
 texture, so adding ships needs no code; the shipyard tool checks, draws and
 writes them. Games can be recorded and replayed exactly.")
-# The maintainer is whoever makes the package: by default the name and address that Debian's
-# own tools read from DEBFULLNAME and DEBEMAIL (which may also hold both, as "Name <address>").
-set(maintainer "the starchase authors")
-if("$ENV{DEBEMAIL}" MATCHES "<")
-    set(maintainer "$ENV{DEBEMAIL}")
-elseif(DEFINED ENV{DEBEMAIL})
-    set(maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+# The maintainer is whoever makes the package, read when cpack starts (see Maintainer.cmake).
+# Build folders configured before kept a stand-in in the cache, which no package may carry.
+if(CPACK_PACKAGE_CONTACT STREQUAL "the starchase authors")
+    unset(CPACK_PACKAGE_CONTACT CACHE)
 endif()
-set(CPACK_PACKAGE_CONTACT "${maintainer}" CACHE STRING
-    "The package's maintainer, as \"Name <address>\"")
+configure_file(PackTime.cmake.in PackTime.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_BINARY_DIR}/PackTime.cmake)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_STRIP_FILES ON)

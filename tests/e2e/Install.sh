@@ -2,12 +2,13 @@
 # SPDX-License-Identifier: MIT
 # The installed game, from a build folder of the test's own configured with the games layout, as
 # a distribution builds it: installed into a staging folder (DESTDIR) and into a per-user prefix,
-# packed by cpack into a Debian package that lintian accepts and unpacked with dpkg -x. Each copy,
-# started from an empty folder, plays its own installed ships and draws them; a folder's own
-# catalogue and --data choose other ships; the desktop entry validates and starts the installed
-# game; the AppStream metadata validates; both manual pages render with no warning and cover
-# every option and command; the uninstall target leaves only what was there before. Needs CMAKE,
-# CPACK, SOURCE, VERSION, BUILD_TYPE and SANITIZE (ON or OFF, as the build under test).
+# packed by cpack into a Debian package that lintian accepts (once a maintainer is given) and
+# unpacked with dpkg -x. Each copy, started from an empty folder, plays its own installed ships
+# and draws them; a folder's own catalogue and --data choose other ships; the desktop entry
+# validates and starts the installed game; the AppStream metadata validates where it is
+# installed; both manual pages render with no warning and cover every option and command; the
+# uninstall target leaves only what was there before. Needs CMAKE, CPACK, SOURCE, VERSION,
+# BUILD_TYPE and SANITIZE (ON or OFF, as the build under test).
 source "$(dirname "$0")/lib.sh"
 start_display
 failed=$'ERROR during Initialize() Exiting...'
@@ -23,8 +24,7 @@ build="$work/build"
 plain "$CMAKE" -S "$SOURCE" -B "$build" -DCMAKE_BUILD_TYPE="$BUILD_TYPE" \
     -DSTARCHASE_SANITIZE="$SANITIZE" -DSTARCHASE_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_INSTALL_BINDIR=$BINDIR -DCMAKE_INSTALL_DATADIR=$DATADIR \
-    -DCPACK_PACKAGE_CONTACT="Install Test <install-test@example.org>" >"$work/configure.out" ||
+    -DCMAKE_INSTALL_BINDIR=$BINDIR -DCMAKE_INSTALL_DATADIR=$DATADIR >"$work/configure.out" ||
     fail "configure"
 plain "$CMAKE" --build "$build" -j2 --target starchase shipyard starchase_data \
     >"$work/build.out" 2>&1 || fail "build"
@@ -48,8 +48,9 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
     for f in "$BINDIR/starchase" "$BINDIR/shipyard" "$DATADIR/starchase/alukset.txt" \
         "$DATADIR/starchase/models/brightfin.ms3d" "$DATADIR/starchase/models/brightfin.tga" \
         "$SHARE/applications/starchase.desktop" "$SHARE/man/man6/starchase.6.gz" \
-        "$SHARE/man/man1/shipyard.1.gz" "$SHARE/metainfo/starchase.metainfo.xml" \
-        "$SHARE/doc/starchase/copyright" "$SHARE/doc/starchase/changelog.gz"; do
+        "$SHARE/man/man1/shipyard.1.gz" "$SHARE/metainfo/starchase.game.starchase.metainfo.xml" \
+        "$SHARE/doc/starchase/copyright" "$SHARE/doc/starchase/changelog.gz" \
+        "$SHARE/doc/starchase/README.md"; do
         [ -s "$root/$f" ] || fail "$root: $f not installed"
     done
     for size in 16 22 24 32 48 64 128 256; do
@@ -87,8 +88,8 @@ report=$(plain desktop-file-validate "$entry" 2>&1) || fail "desktop-file-valida
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 "$(sed -n 's/^Exec="\(.*\)"$/\1/p' "$entry")" --version | grep -q '^starchase ' ||
     fail "the desktop entry's command does not run"
-report=$(plain appstreamcli validate --no-net --pedantic \
-    "$home/.local/$SHARE/metainfo/starchase.metainfo.xml" 2>&1) || fail "appstreamcli: $report"
+report=$(plain appstreamcli validate-tree --no-net --pedantic "$stage/usr" 2>&1) ||
+    fail "appstreamcli validate-tree: $report"
 
 # man -l with groff's warnings on: any warning is written to standard error.
 page() { # FILE
@@ -122,10 +123,21 @@ left=$(cd "$home" && find . | sort | tr '\n' ' ')
 [ "$left" = ". ./.local ./.local/share ./.local/share/applications \
 ./.local/share/applications/other.desktop " ] || fail "left after uninstall: $left"
 
-# The Debian package, unpacked with dpkg -x into an empty folder, plays from there.
-(cd "$build" && plain "$CPACK" -G DEB >"$work/cpack.out") || fail "cpack"
+# The Debian package: with no maintainer given, packing stops and names what to set; given
+# afterwards, in the same build folder, it signs the package and its changelog.
 deb="$build/starchase_${VERSION}_$(plain dpkg --print-architecture).deb"
+unset DEBFULLNAME DEBEMAIL
+(cd "$build" && plain "$CPACK" -G DEB >"$work/cpack.out" 2>&1) && fail "packed with no maintainer"
+grep -q "no maintainer: set DEBFULLNAME and DEBEMAIL or CPACK_PACKAGE_CONTACT" "$work/cpack.out" ||
+    fail "cpack without a maintainer: $(cat "$work/cpack.out")"
+[ ! -e "$deb" ] || fail "a package with no maintainer"
+maintainer="Install Test <install-test@example.org>"
+(cd "$build" && DEBFULLNAME="Install Test" DEBEMAIL=install-test@example.org \
+    plain "$CPACK" -G DEB >"$work/cpack.out") || fail "cpack"
 [ -s "$deb" ] || fail "no package $deb"
+[ "$(plain dpkg-deb -f "$deb" Maintainer)" = "$maintainer" ] || fail "maintainer of $deb"
+plain dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/starchase/changelog.gz | gunzip |
+    grep -q "^ -- $maintainer  " || fail "the changelog is not signed by $maintainer"
 lint=$(plain lintian "$deb" 2>/dev/null) || true
 echo "lintian:"$'\n'"$lint"
 ! grep -q '^E:' <<<"$lint" || fail "lintian finds errors"
