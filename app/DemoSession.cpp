@@ -108,8 +108,10 @@ bool NextDemoFrame(DemoSession& session, DemoFrame& frame) {
     std::string reason;
     if (ReadDemoFrame(*session.player, frame, reason))
         return true;
-    if (!reason.empty())
+    if (!reason.empty()) {
         WriteNote(session, reason);
+        session.failed = true;
+    }
     return false;
 }
 
@@ -131,7 +133,7 @@ bool EndDemo(DemoSession& session) {
     if (player.nextFrame < player.demo.frameCount) {
         WriteNote(session, "stopped after frame " + std::to_string(player.nextFrame) + " of " +
                                std::to_string(player.demo.frameCount));
-        return true;
+        return !session.failed;
     }
     std::cout << DemoLine(SumUpGame(world, player.demo.frameCount, player.demo.milliseconds))
               << std::endl;

@@ -21,7 +21,7 @@ struct DemoSession {
     Demo demo;              // recorded: its header
     DemoRecorder recorder;  // recorded
     bool recording = false; // false once a write failed
-    bool failed = false;    // a frame or the end mark could not be written
+    bool failed = false;    // a frame or the end mark could not be written, or read as recorded
     // Played: the file, read as playback reaches its frames.
     std::unique_ptr<DemoReader> player;
 };
@@ -48,10 +48,11 @@ bool StartRecording(DemoSession& session, std::string& error);
 void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys);
 
 // The next recorded frame to play; false when none is left, or after a line on standard error
-// when it cannot be read.
+// when it cannot be read or is no longer what was checked: the playback has then failed.
 bool NextDemoFrame(DemoSession& session, DemoFrame& frame);
 
 // After the loop, before the world is torn down: ends a recording, and for a recording or a
 // playback that ran to its end writes the demo line to standard output. A playback stopped early
-// says so on standard error. False when the recording could not be written whole.
+// says so on standard error. False when the recording could not be written whole, or the played
+// file could not be read as it was checked.
 bool EndDemo(DemoSession& session);

@@ -68,7 +68,8 @@ void RenderFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     camera.Follow(world.followedPosition);
-    AddLight(Vector3(0.7f, 0.7f, 0.7f), Vector3(500, 500, 1000));
+    AddLight(Vector3(FixedLightColour[0], FixedLightColour[1], FixedLightColour[2]),
+             Vector3(FixedLightPosition[0], FixedLightPosition[1], FixedLightPosition[2]));
     // Flushed under the identity: light positions are in eye coordinates, fixed to the viewer.
     FlushLights();
     gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, camera.centre.x, camera.centre.y,

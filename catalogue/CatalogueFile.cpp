@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -73,12 +74,15 @@ struct FieldTaker {
         field.text = CutCatalogueComment(line);
         field.line = number;
         field.cut = cut;
-        if (r.fieldCount < 4)
+        if (r.fieldCount < CatalogueFieldCount)
             return;
-        record.name = record.fields[0].text;
-        record.modelFile = record.fields[1].text;
-        record.thrust = CatalogueNumber(record.fields[2].text);
-        record.turnRate = CatalogueNumber(record.fields[3].text);
+        for (const CatalogueFieldRow& row : CatalogueFields) {
+            const std::string& text = record.fields[row.index].text;
+            if (row.text)
+                record.*row.text = text;
+            else
+                record.*row.number = CatalogueNumber(text);
+        }
         r.fieldCount = 0;
         onRecord(record);
     }
@@ -126,6 +130,23 @@ bool IsCatalogueNumber(const std::string& field) {
     char* end = nullptr;
     const float value = float(std::strtod(field.c_str(), &end));
     return end != field.c_str() && std::isfinite(value);
+}
+
+std::string CatalogueRecordText(const CatalogueRecord& record, const std::string& note) {
+    std::string text;
+    bool noted = note.empty();
+    for (const CatalogueFieldRow& row : CatalogueFields) {
+        if (row.text) {
+            text += record.*row.text + "\n";
+            continue;
+        }
+        char line[96];
+        std::snprintf(line, sizeof line, "%g; %s, %s", double(record.*row.number), row.name,
+                      row.unit);
+        text += line + (noted ? "" : ": " + note) + "\n";
+        noted = true;
+    }
+    return text;
 }
 
 std::vector<CatalogueRecord> ParseCatalogue(const std::string& text) {

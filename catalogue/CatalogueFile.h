@@ -21,13 +21,57 @@ struct CatalogueField {
     bool cut = false; // the line was longer than MaxCatalogueLine and lost its end
 };
 
+// A record's fields in file order, one line each.
+enum CatalogueFieldIndex {
+    NameField,
+    ModelFileField,
+    ThrustField,
+    TurnRateField,
+    CatalogueFieldCount
+};
+
 struct CatalogueRecord {
     std::string name;
     std::string modelFile;
-    float thrust = 0;         // units per second squared
-    float turnRate = 0;       // degrees per second
-    CatalogueField fields[4]; // name, model file, thrust, turn rate as read
+    float thrust = 0;                           // units per second squared
+    float turnRate = 0;                         // degrees per second
+    CatalogueField fields[CatalogueFieldCount]; // as read
 };
+
+// What each field is: the reader fills the record from it, the check judges it, the writer
+// writes it, and a demo's header records each number. A field is text (`text` set) or a number
+// (`number` and `unit` set).
+struct CatalogueFieldRow {
+    CatalogueFieldIndex index;
+    const char* name; // as messages and the written comments name it
+    std::string CatalogueRecord::*text;
+    float CatalogueRecord::*number;
+    const char* unit;
+};
+
+inline constexpr CatalogueFieldRow CatalogueFields[CatalogueFieldCount] = {
+    {NameField, "name", &CatalogueRecord::name, nullptr, nullptr},
+    {ModelFileField, "model file", &CatalogueRecord::modelFile, nullptr, nullptr},
+    {ThrustField, "thrust", nullptr, &CatalogueRecord::thrust, "units/s^2"},
+    {TurnRateField, "turn rate", nullptr, &CatalogueRecord::turnRate, "degrees/s"},
+};
+
+constexpr bool CatalogueFieldsInOrder() {
+    for (int i = 0; i < CatalogueFieldCount; ++i)
+        if (CatalogueFields[i].index != i || !CatalogueFields[i].text == !CatalogueFields[i].number)
+            return false;
+    return true;
+}
+static_assert(CatalogueFieldsInOrder(), "one row per field, in file order, text or number");
+
+// The number fields, which a demo's header records for each type in the list's order.
+constexpr int CountCatalogueNumbers() {
+    int count = 0;
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        count += row.number != nullptr;
+    return count;
+}
+constexpr int CatalogueNumberCount = CountCatalogueNumbers();
 
 using CatalogueRecordSink = std::function<void(const CatalogueRecord&)>;
 
@@ -71,6 +115,11 @@ bool IsCatalogueNumber(const std::string& field);
 // Every complete record of the text in file order; empty lines are skipped wherever they stand
 // and fewer than four fields left at the end are dropped. Duplicate names are kept here.
 std::vector<CatalogueRecord> ParseCatalogue(const std::string& text);
+
+// The text of one record as alukset.txt holds it: each field on its line in the list's order,
+// numbers as %g with a comment naming the field and its unit; `note`, when not empty, ends the
+// first number's comment. Read back, it gives the same record.
+std::string CatalogueRecordText(const CatalogueRecord& record, const std::string& note);
 
 // Reads the open file to its end, a piece at a time, as FeedCatalogue does. False, with the
 // reason, when reading fails or what `onRecord` keeps outgrows memory.

@@ -5,6 +5,7 @@
 #include "CatalogueFile.h"
 #include "FileBytes.h"
 #include "Model.h"
+#include "Printable.h"
 #include "ShipCatalogue.h"
 
 #include <algorithm>
@@ -71,7 +72,7 @@ bool LoadShipCatalogue() {
         // Attached before loading, so a model that fails still belongs to its entry.
         type.model = new MilkshapeModel;
         if (!type.model->load(type.modelFile)) {
-            std::cout << "ERROR: loading a model file " << type.modelFile << std::endl;
+            std::cout << "ERROR: loading a model file " << Printable(type.modelFile) << std::endl;
             return false;
         }
         type.model->buildDisplayList();

@@ -2,16 +2,18 @@
 // Ship types and the one catalogue that holds them under their names.
 #pragma once
 
+#include "CatalogueFile.h"
+
 #include <map>
 #include <string>
 
 class Model;
 
 struct ShipType {
-    char modelFile[256] = {}; // path of the model file, at most 255 characters
-    float thrust = 0;         // units per second squared
-    float turnRate = 0;       // degrees per second
-    Model* model = nullptr;   // owned by the catalogue entry; deleted only by Clear
+    char modelFile[MaxCatalogueLine + 1] = {}; // path of the model file, as long as a line
+    float thrust = 0;                          // units per second squared
+    float turnRate = 0;                        // degrees per second
+    Model* model = nullptr; // owned by the catalogue entry; deleted only by Clear
 };
 
 // Names are unique, case-sensitive and ordered by their bytes as unsigned values, which is how

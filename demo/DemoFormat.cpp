@@ -5,6 +5,7 @@
 #include "ByteReader.h"
 #include "CatalogueFile.h"
 #include "HeldKeys.h"
+#include "Printable.h"
 #include "Step.h"
 
 #include <cstdio>
@@ -14,7 +15,10 @@ namespace {
 
 const char Magic[] = "STARDEMO";
 constexpr size_t MagicBytes = sizeof Magic - 1;
-constexpr size_t ShipTypeFixedBytes = 2 + 4 + 4; // name length, thrust, turn rate
+constexpr size_t ShipTypeFixedBytes = 2 + 4 * CatalogueNumberCount; // name length, numbers
+static_assert(CatalogueNumberCount == 2, "a demo's header records every number of a ship type: "
+                                         "DemoShipType, AppendDemoHeader and ParseShipType take "
+                                         "the new one");
 
 void PutU16(std::vector<unsigned char>& bytes, uint16_t value) {
     bytes.push_back(uint8_t(value));
@@ -92,7 +96,7 @@ bool ParseShipType(ByteCursor& in, uint32_t index, uint32_t count, Demo& demo,
         return Refuse(reason, which + " has no name");
     // Names as the catalogue orders them, each once, so that two lists compare in one pass.
     if (!demo.shipTypes.empty() && !(demo.shipTypes.back().name < type.name))
-        return Refuse(reason, which + " (" + type.name + ") is out of name order");
+        return Refuse(reason, which + " (" + Printable(type.name) + ") is out of name order");
     demo.shipTypes.push_back(type);
     return true;
 }

@@ -2,6 +2,7 @@
 // The frame loop's update rule, the catalogue check, the world's hash and the headless replay.
 #include "Replay.h"
 
+#include "Printable.h"
 #include "SetUpWorld.h"
 #include "ShipCatalogue.h"
 #include "Step.h"
@@ -49,11 +50,11 @@ bool SameBits(float a, float b) {
 
 std::string FigureDifference(const DemoShipType& recorded, const ShipType& type) {
     if (!SameBits(type.thrust, recorded.thrust))
-        return recorded.name + " has thrust " + Figure(type.thrust) + ", recorded " +
+        return Printable(recorded.name) + " has thrust " + Figure(type.thrust) + ", recorded " +
                Figure(recorded.thrust);
     if (!SameBits(type.turnRate, recorded.turnRate))
-        return recorded.name + " has turn rate " + Figure(type.turnRate) + ", recorded " +
-               Figure(recorded.turnRate);
+        return Printable(recorded.name) + " has turn rate " + Figure(type.turnRate) +
+               ", recorded " + Figure(recorded.turnRate);
     return "";
 }
 
@@ -77,17 +78,17 @@ std::string CatalogueDifference(const std::vector<DemoShipType>& recorded,
     auto present = catalogue.entries.begin();
     for (const DemoShipType& type : recorded) {
         if (present != catalogue.entries.end() && present->first < type.name)
-            return present->first + " is not in the recording";
+            return Printable(present->first) + " is not in the recording";
         if (present == catalogue.entries.end() || type.name < present->first)
-            return type.name + " is missing (recorded with thrust " + Figure(type.thrust) +
-                   " and turn rate " + Figure(type.turnRate) + ")";
+            return Printable(type.name) + " is missing (recorded with thrust " +
+                   Figure(type.thrust) + " and turn rate " + Figure(type.turnRate) + ")";
         std::string difference = FigureDifference(type, present->second);
         if (!difference.empty())
             return difference;
         ++present;
     }
     if (present != catalogue.entries.end())
-        return present->first + " is not in the recording";
+        return Printable(present->first) + " is not in the recording";
     return "";
 }
 

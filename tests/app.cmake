@@ -3,7 +3,8 @@ StarchaseTest(NAME app_gl_test GL SOURCES gl/FrameGLTest.cpp LIBS app)
 # The pure parts of the game's edges: the pad mapping, the heads-up display's and the chase's
 # text, the player's folders and the actions table with what is made from it.
 StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp unit/ChaseTextTest.cpp
-              unit/PlayerFoldersTest.cpp unit/ActionsTest.cpp LIBS app)
+              unit/PlayerFoldersTest.cpp unit/ActionsTest.cpp unit/DemoSessionTest.cpp
+              LIBS app)
 target_compile_definitions(app_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")
 StarchaseTest(NAME sound_placement_test SOURCES unit/SoundPlacementTest.cpp LIBS app)

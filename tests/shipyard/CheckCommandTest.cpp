@@ -337,6 +337,57 @@ TEST_F(CheckCommand, EachFaultGivesItsLine) {
 
 // The conventions every command keeps: help on standard output with status 0, usage errors on
 // standard error with status 2, refusals "shipyard: PATH: REASON" with status 1.
+// A folder with no catalogue is played, by the game started there, with the ships installed
+// beside it: the check says so and checks those, as an installed copy of the tool.
+TEST_F(CheckCommand, AFolderWithoutACatalogueChecksTheShipsTheGameWouldPlay) {
+    const std::string prefix = Scratch("prefix"), installed = prefix + "/share/starchase";
+    const std::string here = Scratch("here");
+    const std::string copy = prefix + "/bin/shipyard";
+    const std::string note = here +
+                             ": note: no alukset.txt here: the game started here plays the "
+                             "installed ships in " +
+                             installed + "; checking those\n";
+    const struct {
+        const char* what;
+        bool installs;          // the data is installed beside the tool
+        bool folderNamedLikeIt; // `here` holds a folder named alukset.txt
+        int status;
+        std::string out;
+    } cases[] = {
+        {"installed ships", true, false, 0,
+         note + installed +
+             ": 6 types, 6 models, 6 textures: 0 errors, 0 warnings; the game "
+             "would start\n"},
+        {"nothing installed", false, false, 1,
+         here + "/alukset.txt: error: No such file or directory; the game loads no ships and "
+                "stops\n"},
+        {"something named alukset.txt here", true, true, 1,
+         here + "/alukset.txt: error: is a directory, not a regular file; the game loads no "
+                "ships and stops\n"},
+    };
+    const std::string built = std::getenv("SHIPYARD");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(prefix);
+        fs::remove_all(here);
+        fs::create_directories(prefix + "/bin");
+        fs::copy_file(built, copy);
+        if (c.installs) {
+            fs::create_directories(prefix + "/share");
+            fs::copy(generated, installed, fs::copy_options::recursive);
+        }
+        fs::create_directories(c.folderNamedLikeIt ? here + "/alukset.txt" : here);
+        setenv("SHIPYARD", copy.c_str(), 1);
+        const ShipyardRun run = RunShipyard("check " + ShellQuoted(here));
+        setenv("SHIPYARD", built.c_str(), 1);
+        EXPECT_EQ(run.status, c.status);
+        // The sounds are checked after the catalogue; only the catalogue's lines are compared.
+        EXPECT_EQ(run.out.substr(0, c.out.size()), c.out) << run.out;
+    }
+    fs::remove_all(prefix);
+    fs::remove_all(here);
+}
+
 TEST(ShipyardCommandLine, HelpUsageErrorsAndRefusals) {
     const std::string missing = Scratch("missing");
     // A demo recorded with no ship types (mark, format 2, rules 1, star seed, no types, no

@@ -396,6 +396,11 @@ TEST(CatalogueDifference, NamesTheFirstDifferenceInNameOrder) {
              r.push_back({"zeta", 1, 2});
          }),
          "zeta is missing (recorded with thrust 1 and turn rate 2)"},
+        // A name from a file is quoted whole and harmless: a NUL and a terminal's escape.
+        {changed([](auto& r) {
+             r.insert(r.begin() + 1, {std::string("Ke\0st\x1b]0;x\arel", 14), 1, 2});
+         }),
+         "Ke\\x00st\\x1b]0;x\\x07rel is missing (recorded with thrust 1 and turn rate 2)"},
         {changed([](auto& r) { r[2].thrust = 9.1f; }), "Quessal has thrust 9, recorded 9.1"},
         {changed([](auto& r) { r[5].turnRate = 219.99998f; }),
          "brightfin has turn rate 220, recorded 219.99998"},

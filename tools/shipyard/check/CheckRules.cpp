@@ -78,20 +78,21 @@ bool IsScenarioType(const std::string& name) {
 void RecordFindings(const CatalogueRecord& record, int firstLine, std::vector<Finding>& out) {
     for (const CatalogueField& field : record.fields)
         CutLineFinding(field, out);
-    const int line = record.fields[0].line;
+    const int line = record.fields[NameField].line;
     if (firstLine > 0) {
         out.push_back({FindingKind::DuplicateName, CatalogueFileName, line,
                        "type " + record.name + " is already defined at line " +
                            std::to_string(firstLine) + "; the game ignores this record"});
         return;
     }
-    NumberFindings(record.fields[2], "thrust", out);
-    NumberFindings(record.fields[3], "turn rate", out);
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        if (row.number)
+            NumberFindings(record.fields[row.index], row.name, out);
     if (record.turnRate == AlwaysVisibleTurnRate && MakesComputerShips(record.name))
-        out.push_back({FindingKind::AlwaysVisible, CatalogueFileName, record.fields[3].line,
-                       "turn rate is exactly " + Number(AlwaysVisibleTurnRate) +
-                           ", which marks every " + record.name +
-                           " ship as always visible: it is drawn wherever it is"});
+        out.push_back(
+            {FindingKind::AlwaysVisible, CatalogueFileName, record.fields[TurnRateField].line,
+             "turn rate is exactly " + Number(AlwaysVisibleTurnRate) + ", which marks every " +
+                 record.name + " ship as always visible: it is drawn wherever it is"});
 }
 
 void LeftoverFindings(const std::vector<CatalogueField>& leftovers, std::vector<Finding>& out) {

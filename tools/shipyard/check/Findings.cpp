@@ -2,6 +2,9 @@
 // Printing findings in the form compilers use, with repeats of one kind cut short.
 #include "Findings.h"
 
+#include "CatalogueFile.h"
+#include "Printable.h"
+
 #include <cstdio>
 
 namespace {
@@ -11,7 +14,7 @@ std::string Counted(long n, const char* what) {
 }
 
 // What the findings of a kind are, for the line that counts those left out.
-const char* Plural(FindingKind kind) {
+std::string Plural(FindingKind kind) {
     switch (kind) {
     case FindingKind::NoCatalogue:
         return "unreadable catalogues";
@@ -28,7 +31,7 @@ const char* Plural(FindingKind kind) {
     case FindingKind::NegativeNumber:
         return "negative numbers";
     case FindingKind::CutLine:
-        return "lines cut at 255 characters";
+        return "lines cut at " + std::to_string(MaxCatalogueLine) + " characters";
     case FindingKind::LeftoverFields:
         return "left-over fields";
     case FindingKind::AlwaysVisible:
@@ -49,21 +52,6 @@ const char* Plural(FindingKind kind) {
         return "sounds that cannot be played";
     }
     return "findings";
-}
-
-// A finding quotes what the files hold: bytes that would act on a terminal are written as \xNN.
-std::string Printable(const std::string& text) {
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x20 || c == 0x7f) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\x%02x", unsigned(c));
-            out += escaped;
-        } else {
-            out += char(c);
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -98,7 +86,7 @@ int CheckReport::Finish(long types, long models, long textures, bool strict) {
     for (const auto& [kind, k] : kinds)
         if (k.count > MostShownPerKind)
             std::printf("%s: note: %ld more %s not shown\n", Printable(Shown(k.firstFile)).c_str(),
-                        k.count - MostShownPerKind, Plural(kind));
+                        k.count - MostShownPerKind, Plural(kind).c_str());
     const bool starts = errors == 0;
     const bool fails = !starts || (strict && warnings > 0);
     const std::string checked = Counted(types, "type") + ", " + Counted(models, "model") + ", " +

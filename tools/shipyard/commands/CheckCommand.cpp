@@ -4,12 +4,14 @@
 #include "Shipyard.h"
 
 #include "CheckRules.h"
+#include "DataFolder.h"
 #include "DrawWindows.h"
 #include "FileBytes.h"
 #include "Findings.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
 #include "OffscreenGL.h"
+#include "Printable.h"
 #include "SoundFile.h"
 #include "Texture.h"
 #include "TextureImage.h"
@@ -61,7 +63,8 @@ void TakeRecord(Check& check, const CatalogueRecord& record) {
     check.Add(findings);
     if (kept != check.types.end())
         return;
-    check.types[record.name] = {record.fields[0].line, record.modelFile, record.fields[1].line};
+    check.types[record.name] = {record.fields[NameField].line, record.modelFile,
+                                record.fields[ModelFileField].line};
 }
 
 bool ReadCatalogue(Check& check) {
@@ -88,16 +91,17 @@ bool Opens(const std::string& path, std::string& reason) {
     return OpenDataFile(path, file, reason);
 }
 
-// The sides a TGA file's header gives (little-endian 16-bit width at byte 12, height at 14).
+// The sides a TGA file's header gives, read as the game's texture reader reads it.
 bool TgaSides(const std::string& path, uint32_t& width, uint32_t& height) {
     DataFile file;
-    std::vector<unsigned char> h;
+    std::vector<unsigned char> bytes;
+    TextureImage image;
     std::string reason;
-    if (!OpenDataFile(path, file, reason) || !ReadDataFile(file, h, TgaHeaderSize, reason) ||
-        h.size() < TgaHeaderSize)
+    if (!OpenDataFile(path, file, reason) ||
+        !ReadTgaHeader(ReadAsNeeded(file, bytes), image, reason))
         return false;
-    width = h[12] | h[13] << 8;
-    height = h[14] | h[15] << 8;
+    width = image.width;
+    height = image.height;
     return true;
 }
 
@@ -221,10 +225,20 @@ int RunCheck(int argc, char** argv) {
     }
     if (folders.size() > 1)
         return UsageError(CheckCommand, "one folder at a time");
-    const std::string folder = folders.empty() ? "." : folders[0];
-    // The game opens every file relative to its working folder.
+    std::string folder = folders.empty() ? "." : folders[0];
+    // The game opens every file relative to its working folder; started where there is no
+    // catalogue, it plays the installed ships.
     if (chdir(folder.c_str()) != 0)
         return Refuse(folder, std::strerror(errno));
+    const std::string played = ChooseDataFolder("", InstalledDataFolder());
+    if (!played.empty()) {
+        std::printf("%s: note: no %s here: the game started here plays the installed ships in "
+                    "%s; checking those\n",
+                    Printable(folder).c_str(), CatalogueFileName, Printable(played).c_str());
+        if (chdir(played.c_str()) != 0)
+            return Refuse(played, std::strerror(errno));
+        folder = played;
+    }
     CheckReport report(folder);
     Check check(report);
     if (ReadCatalogue(check)) {
@@ -246,8 +260,10 @@ std::string Figure(float value) {
 
 const ShipyardCommand CheckCommand = {
     "check", "[DIR] [--strict]", "read a data folder as the game would; name every fault",
-    "Reads DIR (the current folder when none is given) as the game does at start-up: the\n"
-    "catalogue alukset.txt, then the model of every type in name order and the textures the\n"
+    "Reads DIR (the current folder when none is given) as the game started there does: the\n"
+    "catalogue alukset.txt (when DIR has none, the game plays its installed ships, and those are\n"
+    "checked, after a note naming their folder), then the model of every type in name order and "
+    "the textures the\n"
     "models name, with the game's own readers but without a window. Prints one line per\n"
     "finding, FILE:LINE: error: REASON or FILE: warning: REASON, then a summary line.\n"
     "\n"
@@ -257,8 +273,9 @@ const ShipyardCommand CheckCommand = {
     "model and names each one's problems.\n"
     "\n"
     "Warnings name what the game takes quietly: a later record under a name already used\n"
-    "(ignored), a number that is not a finite number (read as 0) or is negative, a line cut at\n"
-    "255 characters, fields left over at the end (dropped), a chaser's turn rate of exactly " +
+    "(ignored), a number that is not a finite number (read as 0) or is negative, a line cut at\n" +
+        std::to_string(MaxCatalogueLine) +
+        " characters, fields left over at the end (dropped), a chaser's turn rate of exactly " +
         Figure(AlwaysVisibleTurnRate) +
         "\n"
         "(the ship is then always drawn), a texture that is missing or refused (the material "

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // shipyard generate DIR: writes the game's default data, the catalogue and one model and
 // texture per ship type, the same bytes on every run.
+#include "CatalogueFile.h"
+#include "LoadShipCatalogue.h"
 #include "Scenario.h"
 #include "ShipDesigns.h"
 #include "Shipyard.h"
@@ -24,13 +26,14 @@ const char* const ModelFolder = "models";
 
 using Output = std::pair<fs::path, std::vector<unsigned char>>;
 
-// Four lines per type: name, model path, thrust and turn rate. Only the number lines carry a
-// comment, which the number reading ignores in any case.
+// A type's record with its default handling, its note in the first number's comment.
 std::string CatalogueEntry(const ScenarioType& h) {
-    char numbers[160];
-    std::snprintf(numbers, sizeof numbers, "%g; thrust, units/s^2: %s\n%g; turn rate, degrees/s\n",
-                  double(h.thrust), h.note, double(h.turnRate));
-    return std::string(h.name) + "\n" + ModelFolder + "/" + h.name + ".ms3d\n" + numbers;
+    CatalogueRecord record;
+    record.name = h.name;
+    record.modelFile = std::string(ModelFolder) + "/" + h.name + ".ms3d";
+    record.thrust = h.thrust;
+    record.turnRate = h.turnRate;
+    return CatalogueRecordText(record, h.note);
 }
 
 // Every default design, made once, under the name it gives itself.
@@ -66,7 +69,7 @@ bool MakeOutputs(const fs::path& root, std::vector<Output>& outputs, std::string
     }
     for (int i = 0; i < GameSoundCount; ++i)
         outputs.push_back({root / SoundPath(GameSound(i)), EncodeWav(MakeSound(GameSound(i)))});
-    outputs.push_back({root / "alukset.txt", {catalogue.begin(), catalogue.end()}});
+    outputs.push_back({root / CatalogueFileName, {catalogue.begin(), catalogue.end()}});
     return true;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Which folder the game plays (its catalogue and models), and entering it before loading.
+// Which folder the game plays (its catalogue and models), and entering it before loading: the
+// game's rule, which `shipyard check` follows too.
 #pragma once
 
 #include <string>

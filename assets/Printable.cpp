@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+// Bytes from files written so that a terminal shows them and does nothing else.
+#include "Printable.h"
+
+#include <cstdio>
+
+namespace {
+
+void Escape(std::string& out, unsigned char byte) {
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\x%02x", unsigned(byte));
+    out += escaped;
+}
+
+bool Continuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 character of a printable code point (U+00A0 on) at
+// `at`, or 0.
+size_t PrintableCharacter(const std::string& s, size_t at) {
+    const unsigned char lead = s[at];
+    const size_t length = lead > 0xF4    ? 0
+                          : lead >= 0xF0 ? 4
+                          : lead >= 0xE0 ? 3
+                          : lead >= 0xC2 ? 2
+                                         : 0;
+    if (length == 0 || s.size() - at < length)
+        return 0;
+    unsigned long code = lead & (0x7F >> length);
+    for (size_t i = 1; i < length; ++i) {
+        if (!Continuation(s[at + i]))
+            return 0;
+        code = code << 6 | (s[at + i] & 0x3F);
+    }
+    // Overlong forms, surrogates and the C1 controls are refused.
+    const unsigned long least[] = {0, 0, 0xA0, 0x800, 0x10000};
+    if (code < least[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return 0;
+    return length;
+}
+
+} // namespace
+
+std::string Printable(const std::string& bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (size_t at = 0; at < bytes.size();) {
+        const unsigned char byte = bytes[at];
+        if (byte >= 0x20 && byte < 0x7F) {
+            out += char(byte);
+            ++at;
+        } else if (size_t length = byte >= 0x80 ? PrintableCharacter(bytes, at) : 0) {
+            out.append(bytes, at, length);
+            at += length;
+        } else {
+            Escape(out, byte);
+            ++at;
+        }
+    }
+    return out;
+}

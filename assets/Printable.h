@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: MIT
+// Text taken from a file, made safe to print: names and paths from catalogues, demos and models
+// quoted in messages.
+#pragma once
+
+#include <string>
+
+// `bytes` as they may reach a terminal: printable ASCII and whole UTF-8 characters from U+00A0 on
+// stay as they are; every other byte (controls, DEL, a NUL, the C1 controls, bytes that are not
+// UTF-8) is written as \xNN, so that nothing acts on the terminal and nothing cuts the message.
+std::string Printable(const std::string& bytes);
