@@ -76,23 +76,6 @@ std::string RoffText(const std::string& text) {
 
 } // namespace
 
-HeldKeys HeldActionsOfKeys(const uint8_t* state, int count) {
-    HeldKeys held;
-    for (const ActionRow& row : Actions)
-        if (row.heldBit != 0 && row.key < count && state[row.key] != 0)
-            held.bits = uint16_t(held.bits | row.heldBit);
-    return held;
-}
-
-bool PressedAction(SDLKey key, Action& action) {
-    for (const ActionRow& row : Actions)
-        if (row.key == key && row.heldBit == 0) {
-            action = row.action;
-            return true;
-        }
-    return false;
-}
-
 std::string KeyLabel(SDLKey key) {
     for (const NamedKey& named : NamedKeys)
         if (named.key == key)

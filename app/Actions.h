@@ -25,6 +25,8 @@ enum class Action : uint8_t {
     Display,
     Screenshot,
     Sound,
+    VolumeDown,
+    VolumeUp,
     FullScreen,
     Window,
     Restart,
@@ -57,6 +59,8 @@ inline constexpr ActionRow Actions[] = {
     {Action::Display, "display", SDLK_h, -1, 0, "show or hide the heads-up display"},
     {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path"},
     {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on"},
+    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down"},
+    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up"},
     {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "1024x768 full screen"},
     {Action::Window, "window", SDLK_F2, -1, 0, "a 640x480 window"},
     {Action::Restart, "restart", SDLK_r, -1, 0,
@@ -69,14 +73,6 @@ constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
 inline constexpr const ActionRow& ActionOf(Action action) {
     return Actions[size_t(action)];
 }
-
-// The held actions of a key state as SDL_GetKeyState gives it: `count` entries indexed by SDLKey,
-// nonzero for a key held.
-HeldKeys HeldActionsOfKeys(const uint8_t* state, int count);
-
-// The action acted on when `key` is pressed, if any: false for a held action's key or a key
-// without an action.
-bool PressedAction(SDLKey key, Action& action);
 
 // A key as the help texts spell it: "Up", "Left Alt", "F12", "P".
 std::string KeyLabel(SDLKey key);

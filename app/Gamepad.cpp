@@ -18,7 +18,7 @@ void OpenGamepad() {
     pad = SDL_JoystickOpen(0);
 }
 
-HeldKeys ReadGamepad() {
+HeldKeys ReadGamepad(const Bindings& bindings) {
     if (!pad)
         return HeldKeys{};
     SDL_JoystickUpdate();
@@ -33,5 +33,5 @@ HeldKeys ReadGamepad() {
     for (int b = 0; b < buttons && b < 32; ++b)
         if (SDL_JoystickGetButton(pad, b))
             snapshot.buttons |= 1u << b;
-    return PadKeys(snapshot);
+    return PadKeys(snapshot, bindings);
 }

@@ -2,11 +2,13 @@
 // The first joystick SDL finds, read once a frame as held keys.
 #pragma once
 
+#include "Bindings.h"
 #include "HeldKeys.h"
 
 // After SDL_Init: starts SDL's joystick part on its own and opens the first joystick, if any.
 // Without one nothing happens and the game plays from the keyboard alone.
 void OpenGamepad();
 
-// The keys the open pad holds now (none without a pad); combined with the keyboard's.
-HeldKeys ReadGamepad();
+// The actions the open pad holds now through `bindings` (none without a pad); combined with the
+// keyboard's.
+HeldKeys ReadGamepad(const Bindings& bindings);

@@ -28,6 +28,7 @@ namespace {
 const char* const FontPattern = "DejaVu Sans:style=Bold";
 const int FontPoints = 16;
 const off_t LargestFont = 64 << 20;     // bytes
+const uint32_t NoteMilliseconds = 1500; // how long a note stays, in SDL ticks
 const std::chrono::seconds FontWait(2); // from start-up, for fontconfig to name the font
 
 using Clock = std::chrono::steady_clock;
@@ -48,6 +49,8 @@ struct Hud {
     Clock::time_point searchStarted;
     HudCount count;
     HudBlock corner; // the display's own lines
+    std::string note;           // shown below the lines, or alone while the display is hidden
+    uint32_t noteUntilTick = 0; // SDL's tick at which the note goes
 };
 
 Hud hud;
@@ -233,14 +236,26 @@ void StartHud(bool shown) {
     StartFontSearch();
 }
 
-void ToggleHud() {
+bool ToggleHud() {
     hud.shown = !hud.shown && !hud.unusable;
+    return hud.shown;
 }
 
 void ShowHud(const ChaseClock& chase) {
     CountHudFrame(hud.count, SDL_GetTicks());
+    const bool noteShowing = !hud.note.empty() && int32_t(hud.noteUntilTick - SDL_GetTicks()) > 0;
+    std::vector<std::string> lines;
     if (hud.shown)
-        DrawHudBlock(hud.corner, HudLines(hud.count, chase, ChasersLeft(world)), HudPlacement{});
+        lines = HudLines(hud.count, chase, ChasersLeft(world));
+    if (noteShowing)
+        lines.push_back(hud.note);
+    if (!lines.empty())
+        DrawHudBlock(hud.corner, lines, HudPlacement{});
+}
+
+void ShowHudNote(const std::string& note) {
+    hud.note = note;
+    hud.noteUntilTick = SDL_GetTicks() + NoteMilliseconds;
 }
 
 void StopHud() {

@@ -14,8 +14,12 @@
 // one line on standard error). The font is loaded when the display is first shown.
 void StartHud(bool shown);
 
-// The H key: shows or hides the display.
-void ToggleHud();
+// The H key: shows or hides the display. Gives whether it is shown now.
+bool ToggleHud();
+
+// Shows `note` ("Volume 70%") in the display's corner for a moment, below the display's lines or
+// alone while the display is hidden.
+void ShowHudNote(const std::string& note);
 
 // Once a frame, after the scene is drawn: counts the frame in and, when shown, draws the display
 // over the scene, its time the chase's. Without a usable font the display stays hidden, after one

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Process entry: SDL, the game window, and the frame loop with its millisecond timing.
-#include "Actions.h"
+#include "Bindings.h"
 #include "Chase.h"
 #include "DataFolder.h"
 #include "DemoSession.h"
 #include "Frame.h"
+#include "FramePace.h"
 #include "Gamepad.h"
 #include "Hud.h"
 #include "Options.h"
+#include "PlayerSettings.h"
 #include "Replay.h"
 #include "Screenshot.h"
 #include "Sound.h"
@@ -32,6 +34,8 @@ void WriteLine(const char* line) {
 
 enum LoopState { KeepRunning, Quit, DemoOver, NoVideoMode };
 
+constexpr int VolumeStep = 10; // percent, for each press of a volume key
+
 LoopState ChangeMode(int width, int height, Uint32 flags) {
     return ChangeVideoMode(width, height, flags) ? KeepRunning : NoVideoMode;
 }
@@ -43,18 +47,24 @@ LoopState Press(Action action, bool& modeChanged) {
         return Quit;
     case Action::FullScreen:
         modeChanged = true;
+        KeptSettings().fullscreen = true;
         return ChangeMode(1024, 768, SDL_OPENGL | SDL_FULLSCREEN);
     case Action::Window:
         modeChanged = true;
+        KeepWindow(640, 480);
         return ChangeMode(640, 480, SDL_OPENGL | SDL_RESIZABLE);
     case Action::Display:
-        ToggleHud();
+        KeptSettings().hud = ToggleHud();
         return KeepRunning;
     case Action::Screenshot:
         AskForScreenshot();
         return KeepRunning;
     case Action::Sound:
-        ToggleMute();
+        KeptSettings().sound = !ToggleMute();
+        return KeepRunning;
+    case Action::VolumeDown:
+    case Action::VolumeUp:
+        StepVolume(action == Action::VolumeUp ? VolumeStep : -VolumeStep);
         return KeepRunning;
     case Action::Restart:
         AskForNewChase();
@@ -71,12 +81,16 @@ LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
         return Quit;
     if (event.type == SDL_VIDEORESIZE) {
         modeChanged = true;
+        KeepWindow(event.resize.w, event.resize.h);
         return ChangeMode(event.resize.w, event.resize.h, SDL_OPENGL | SDL_RESIZABLE);
     }
+    const Bindings& bindings = KeptSettings().bindings;
     Action action;
-    if (event.type != SDL_KEYDOWN || !PressedAction(event.key.keysym.sym, action))
-        return KeepRunning; // held actions are read once a frame, after the events
-    return Press(action, modeChanged);
+    if ((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
+        (event.type == SDL_JOYBUTTONDOWN &&
+         PressedPadAction(bindings, event.jbutton.button, action)))
+        return Press(action, modeChanged);
+    return KeepRunning; // held actions are read once a frame, after the events
 }
 
 // Handles every pending event; the first quit or failed mode change is kept in `state`. True
@@ -96,16 +110,19 @@ bool TakeEvents(LoopState& state, bool live) {
 HeldKeys ReadHeldKeys() {
     int count = 0;
     const Uint8* state = SDL_GetKeyState(&count);
-    return HeldActionsOfKeys(state, count);
+    return HeldActionsOfKeys(KeptSettings().bindings, state, count);
 }
 
-// Waits for the millisecond clock to move on (no sleep: a frame lasts at least until it does)
-// and gives the frame's length.
-double MeasureFrame(double& previousTick) {
+// Sleeps until the frame cap lets the next frame start, then waits for the millisecond clock to
+// move on (a frame lasts at least until it does) and gives the frame's length.
+double MeasureFrame(double& previousTick, FramePace& pace) {
+    if (unsigned sleep = MillisecondsToSleep(pace, SDL_GetTicks()))
+        SDL_Delay(sleep);
     double tick;
     do
         tick = SDL_GetTicks();
     while (tick == previousTick);
+    FrameStarted(pace, tick);
     double elapsed = tick - previousTick;
     previousTick = tick;
     return elapsed;
@@ -132,11 +149,12 @@ void KeepPace(double startTick, double recordedMilliseconds, LoopState& state) {
 
 // Runs frames until a quit is asked for or a played demo ends; the frame that takes the quit is
 // still rendered. A played demo gives each frame's length and keys; otherwise they are measured
-// and read, and recorded when recording.
-LoopState RunFrameLoop(DemoSession& demo) {
+// and read, and recorded when recording, at no more than `fps` frames a second (0: no cap).
+LoopState RunFrameLoop(DemoSession& demo, int fps) {
     LoopState state = KeepRunning;
     double previousTick = SDL_GetTicks();
     const double startTick = previousTick;
+    FramePace pace = StartPace(fps, previousTick);
     double played = 0; // milliseconds of the demo frames played so far
     FrameClock clock;
     const bool live = demo.mode != PlayDemo;
@@ -157,8 +175,8 @@ LoopState RunFrameLoop(DemoSession& demo) {
         } else if (demo.mode == PlayDemo) {
             return DemoOver;
         } else {
-            elapsed = MeasureFrame(previousTick);
-            keys.bits = ReadHeldKeys().bits | ReadGamepad().bits;
+            elapsed = MeasureFrame(previousTick, pace);
+            keys.bits = ReadHeldKeys().bits | ReadGamepad(KeptSettings().bindings).bits;
             keys = PauseWhileLeft(keys);
             RecordFrame(demo, elapsed, keys);
         }
@@ -211,7 +229,10 @@ int RunGame(int argc, char** argv) {
     OpenGamepad();
     SetWindowIcon();
     std::string reason;
-    if (!OpenGameWindow(error, reason)) {
+    const Settings settings = StartSettings(options);
+    StartMode start = {settings.fullscreen, settings.windowWidth, settings.windowHeight,
+                       settings.fps > 0};
+    if (!OpenGameWindow(start, error, reason)) {
         SDL_Quit();
         WriteLine(error.c_str());
         if (!reason.empty())
@@ -231,14 +252,16 @@ int RunGame(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
-    StartHud(options.hud);
-    StartChase(options.hints);
+    StartHud(settings.hud);
+    StartChase(settings.hints);
+    SetSoundVolume(settings.volume);
     std::vector<std::string> silent;
-    if (!OpenSound(options.mute, error, silent))
+    if (!OpenSound(!settings.sound, error, silent))
         std::fprintf(stderr, "starchase: %s; playing without sound\n", error.c_str());
     for (const std::string& line : silent)
         std::fprintf(stderr, "starchase: %s\n", line.c_str());
-    LoopState end = RunFrameLoop(demo);
+    LoopState end = RunFrameLoop(demo, settings.fps);
+    SaveSettings();
     CloseSound();
     bool recorded = EndDemo(demo);
     StopChase();

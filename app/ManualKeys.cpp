@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Build step: prints the manual's key list (`keys`) or the pad's buttons (`pad`), made from the
-// actions table, for CMake to put into the manual page.
+// Build step: prints the manual's key list (`keys`), the pad's buttons (`pad`) or the settings
+// (`settings`), made from the actions and settings tables, for CMake to put into the manual page.
 #include "Actions.h"
+#include "SettingsText.h"
 
 #include <cstdio>
 #include <cstring>
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
         std::fputs(KeysManual().c_str(), stdout);
     else if (argc == 2 && std::strcmp(argv[1], "pad") == 0)
         std::fputs(PadButtonsText().c_str(), stdout);
+    else if (argc == 2 && std::strcmp(argv[1], "settings") == 0)
+        std::fputs(SettingsManual().c_str(), stdout);
     else
         return 2;
     return std::fflush(stdout) == 0 ? 0 : 1;

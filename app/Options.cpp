@@ -2,6 +2,8 @@
 // The table of the game's options, its parser, and the help and version texts made from it.
 #include "Options.h"
 
+#include "SettingsText.h"
+
 #include "Actions.h"
 
 #include <cstdio>
@@ -32,6 +34,12 @@ const Option Options[] = {
      [](GameOptions& o, const char*) { o.mute = true; }},
     {"--no-hints", nullptr, "no keys panel at the start (Tab shows it while held)",
      [](GameOptions& o, const char*) { o.hints = false; }},
+    {"--fullscreen", nullptr, "start in 1024x768 full screen (F1; F2 for a window)",
+     [](GameOptions& o, const char*) { o.fullscreen = true; }},
+    {"--window", "WxH", "start in a window of W by H pixels",
+     [](GameOptions& o, const char* size) { o.window = size; }},
+    {"--no-settings", nullptr, "read and write no settings file: every setting as it comes",
+     [](GameOptions& o, const char*) { o.noSettings = true; }},
     {"--help", nullptr, "print this help and exit (also -h)",
      [](GameOptions& o, const char*) { o.action = PrintHelp; }},
     {"--version", nullptr, "print the version and exit",
@@ -97,6 +105,13 @@ GameOptions ParseOptions(int argc, const char* const* argv) {
     }
     if (!options.recordFile.empty() && !options.playFile.empty())
         return Refused("a demo is recorded or played, not both");
+    if (options.fullscreen && !options.window.empty())
+        return Refused("the game starts in full screen or in a window, not both");
+    if (!options.window.empty() &&
+        !ReadWindowSize(options.window, options.windowWidth, options.windowHeight))
+        return Refused("--window takes WIDTHxHEIGHT, each from " +
+                       std::to_string(SmallestWindowSide) + " to " +
+                       std::to_string(LargestWindowSide) + ", not '" + options.window + "'");
     return options;
 }
 

@@ -14,13 +14,17 @@ enum OptionsAction {
 
 struct GameOptions {
     OptionsAction action = PlayGame;
-    std::string dataFolder; // --data DIR; empty: chosen by where the game starts
-    std::string recordFile; // --record FILE: the demo to write while playing; empty: none
-    std::string playFile;   // --play FILE: the demo to play back; empty: none
-    bool hud = false;       // --hud: the heads-up display shown from the start
-    bool mute = false;      // --mute: start with sound off (M turns it on)
-    bool hints = true;      // false for --no-hints: no keys panel at the start
-    std::string problem;    // for BadUsage: one line naming what is wrong, with the usage
+    std::string dataFolder;  // --data DIR; empty: chosen by where the game starts
+    std::string recordFile;  // --record FILE: the demo to write while playing; empty: none
+    std::string playFile;    // --play FILE: the demo to play back; empty: none
+    bool hud = false;        // --hud: the heads-up display shown from the start
+    bool mute = false;       // --mute: start with sound off (M turns it on)
+    bool hints = true;       // false for --no-hints: no keys panel at the start
+    bool fullscreen = false; // --fullscreen: start in full screen
+    std::string window;      // --window WxH as given; empty: not given
+    int windowWidth = 0, windowHeight = 0; // its size, once read
+    bool noSettings = false;               // --no-settings: no settings file read or written
+    std::string problem; // for BadUsage: one line naming what is wrong, with the usage
 };
 
 // Reads argv[1] .. argv[argc - 1]. An option's value follows it ("--data DIR") or is joined

@@ -2,6 +2,7 @@
 // A gamepad's state as the game's held keys: a pure mapping, tested without a device.
 #pragma once
 
+#include "Bindings.h"
 #include "HeldKeys.h"
 
 #include <cstdint>
@@ -19,5 +20,5 @@ struct PadSnapshot {
 constexpr int PadDeadZone = 8000;
 
 // The stick or the d-pad: up thrusts forward, down backward, left and right turn (or strafe with
-// the strafe button). Each held action with a pad button in the actions table is held with it.
-HeldKeys PadKeys(const PadSnapshot& pad);
+// the strafe button). Each held action with a pad button in `bindings` is held with it.
+HeldKeys PadKeys(const PadSnapshot& pad, const Bindings& bindings);

@@ -25,6 +25,7 @@ struct SoundState {
     LoadedSound sounds[GameSoundCount];
     GameSound channelSound[ChannelCount] = {}; // what each channel last started, and how loud
     int channelVolume[ChannelCount] = {};
+    int volume = 100; // percent of every sound's level
 };
 
 SoundState sound;
@@ -52,17 +53,22 @@ int VoiceChannel(GameSound which, int volume) {
     return channels[giveUp];
 }
 
+// A placed sound's mixer volume at the player's volume.
+int Loudness(int placedVolume) {
+    return placedVolume * sound.volume / 100;
+}
+
 void Play(GameSound which, Vector2 offset) {
     Mix_Chunk* chunk = sound.sounds[which].chunk;
     SoundPlacement placed = PlaceSound(which, offset);
-    if (!chunk || placed.volume == 0)
+    if (!chunk || Loudness(placed.volume) == 0)
         return;
     int channel = VoiceChannel(which, placed.volume);
     if (channel < 0)
         return;
     sound.channelSound[channel] = which;
     sound.channelVolume[channel] = placed.volume;
-    Mix_Volume(channel, placed.volume);
+    Mix_Volume(channel, Loudness(placed.volume));
     Mix_SetPanning(channel, placed.left, placed.right);
     Mix_PlayChannel(channel, chunk, 0);
 }
@@ -74,7 +80,7 @@ void RunEngine(bool thrust) {
     if (!thrust) {
         Mix_HaltChannel(EngineChannel);
     } else if (sound.sounds[EngineSound].chunk) {
-        Mix_Volume(EngineChannel, PlaceSound(EngineSound, Vector2()).volume);
+        Mix_Volume(EngineChannel, Loudness(PlaceSound(EngineSound, Vector2()).volume));
         Mix_PlayChannel(EngineChannel, sound.sounds[EngineSound].chunk, -1);
     }
 }
@@ -82,8 +88,10 @@ void RunEngine(bool thrust) {
 } // namespace
 
 bool OpenSound(bool muted, std::string& note, std::vector<std::string>& silent) {
+    const int volume = sound.volume;
     sound = SoundState();
     sound.muted = muted;
+    sound.volume = volume;
     snd_lib_error_set_handler(IgnoreAlsa); // the library SDL loads for ALSA is this one
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         note = std::string("no sound: ") + SDL_GetError();
@@ -118,12 +126,23 @@ void CloseSound() {
     sound.open = false;
 }
 
-void ToggleMute() {
+bool ToggleMute() {
     sound.muted = !sound.muted;
     if (sound.open && sound.muted) {
         Mix_HaltChannel(-1);
         sound.engineRunning = false;
     }
+    return sound.muted;
+}
+
+void SetSoundVolume(int percent) {
+    sound.volume = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+    if (sound.open && sound.engineRunning)
+        Mix_Volume(EngineChannel, Loudness(PlaceSound(EngineSound, Vector2()).volume));
+}
+
+int SoundVolume() {
+    return sound.volume;
 }
 
 void PlayFrameSounds(const StepEvents& events, const World& w, HeldKeys keys) {

@@ -21,8 +21,13 @@ bool OpenSound(bool muted, std::string& note, std::vector<std::string>& silent);
 // Frees the sounds and closes the device; nothing when it never opened.
 void CloseSound();
 
-// Turns sound off (every playing sound stops) or back on: the M key.
-void ToggleMute();
+// Turns sound off (every playing sound stops) or back on: the M key. Gives whether it is off now.
+bool ToggleMute();
+
+// The loudness of every sound in percent of its level, 0 to 100 (100 until set); 0 is silence
+// with the device kept open. Kept whether or not the device is open.
+void SetSoundVolume(int percent);
+int SoundVolume();
 
 // The sounds of one update pass: each shot, hit and break-up placed by where it happened
 // relative to the player's ship, and the engine looping while thrust is held (and the game is

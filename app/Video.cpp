@@ -72,7 +72,7 @@ std::string SdlReason() {
     return reason;
 }
 
-bool OpenGameWindow(std::string& error, std::string& reason) {
+bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reason) {
     char driver[64] = "";
     SDL_VideoDriverName(driver, sizeof driver);
     if (!std::getenv("SDL_VIDEODRIVER") && !CanShowAWindow(driver)) {
@@ -85,7 +85,11 @@ bool OpenGameWindow(std::string& error, std::string& reason) {
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    if (!SetMode({1024, 768, SDL_OPENGL | SDL_RESIZABLE})) {
+    if (mode.vsync)
+        SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+    const VideoMode window = {mode.width, mode.height, SDL_OPENGL | SDL_RESIZABLE};
+    if (!(mode.fullscreen && SetMode({1024, 768, SDL_OPENGL | SDL_FULLSCREEN})) &&
+        !SetMode(window)) {
         error = "ERROR: cannot open the game window";
         reason = SdlReason();
         return false;

@@ -18,11 +18,18 @@ void HoldToTheDisplay();
 // SDL's last error, naming the display when SDL was held to it.
 std::string SdlReason();
 
-// Start-up: the framebuffer attributes and the 1024x768 resizable window. False, with an
-// "ERROR" line in `error` and SDL's own reason, if any, in `reason`, when there is no display to
-// show a window on or the window cannot be made; the caller writes them once SDL is closed,
-// since a text-terminal driver would wipe them.
-bool OpenGameWindow(std::string& error, std::string& reason);
+// How the game window starts.
+struct StartMode {
+    bool fullscreen = false;        // 1024x768 full screen, else a resizable window
+    int width = 1024, height = 768; // the window's
+    bool vsync = false;             // ask for the display's vertical sync where it is offered
+};
+
+// Start-up: the framebuffer attributes and the window as `mode` asks (a full screen that cannot
+// be had gives the window). False, with an "ERROR" line in `error` and SDL's own reason, if any,
+// in `reason`, when there is no display to show a window on or the window cannot be made; the
+// caller writes them once SDL is closed, since a text-terminal driver would wipe them.
+bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reason);
 
 // The viewport and the 45-degree perspective for a drawable of this size.
 void SetProjection(int width, int height);

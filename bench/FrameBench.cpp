@@ -89,7 +89,8 @@ BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::string error, reason;
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0 || !OpenGameWindow(error, reason)) {
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0 ||
+        !OpenGameWindow(StartMode(), error, reason)) {
         std::printf("frame_bench needs a display\n");
         return 1;
     }

@@ -1,10 +1,15 @@
 # SPDX-License-Identifier: MIT
 StarchaseTest(NAME app_gl_test GL SOURCES gl/FrameGLTest.cpp LIBS app)
 # The pure parts of the game's edges: the pad mapping, the heads-up display's and the chase's
-# text, the player's folders and the actions table with what is made from it.
+# text, the player's folders, the actions table with what is made from it, and the frame cap.
 StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp unit/ChaseTextTest.cpp
               unit/PlayerFoldersTest.cpp unit/ActionsTest.cpp unit/DemoSessionTest.cpp
+              unit/FramePaceTest.cpp LIBS app)
+# The settings file: its text rules, bindings and conflicts, and the file on disk.
+StarchaseTest(NAME settings_test SOURCES unit/SettingsTextTest.cpp unit/SettingsFileTest.cpp
               LIBS app)
+target_compile_definitions(settings_test PRIVATE
+    STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")
 target_compile_definitions(app_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")
 StarchaseTest(NAME sound_placement_test SOURCES unit/SoundPlacementTest.cpp LIBS app)

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY WAYLAND_DISPLAY
 
-usage="usage: starchase [--data DIR] [--record FILE] [--play FILE] [--hud] [--mute] [--no-hints] [--help] [--version]"
+usage="usage: starchase [--data DIR] [--record FILE] [--play FILE] [--hud] [--mute] [--no-hints] [--fullscreen] [--window WxH] [--no-settings] [--help] [--version]"
 mkdir "$work/here" "$work/data"
 touch "$work/file"
 nodisplay="ERROR: no display to show the game window on (DISPLAY is not set)"
@@ -32,6 +32,10 @@ rows=(
     "--data=$work/data|1|$nodisplay|"
     "--|1|$nodisplay|"
     "--hud|1|$nodisplay|"
+    "--fullscreen --no-settings --window=800x600|2||starchase: the game starts in full screen or in a window, not both; $usage"
+    "--window 800|2||starchase: --window takes WIDTHxHEIGHT, each from 64 to 16384, not '800'; $usage"
+    "--window 63x600|2||starchase: --window takes WIDTHxHEIGHT, each from 64 to 16384, not '63x600'; $usage"
+    "--window 16384x64 --no-settings|1|$nodisplay|"
 )
 # Root reads every folder, so an unreadable one can only be shown to other users.
 if [ "$(id -u)" != 0 ]; then

@@ -23,6 +23,10 @@ fail() {
     exit 1
 }
 
+# The game's settings file lives here: empty, so every test starts from the defaults, and what a
+# test changes in the game is kept only for that test.
+export XDG_CONFIG_HOME="$work/config"
+
 # A test machine has no sound card: the game plays into SDL's silent driver, as it would into
 # one, unless a test chooses another.
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"

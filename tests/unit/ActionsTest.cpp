@@ -2,6 +2,7 @@
 // The actions table: rows that cannot be told apart, the key state and key presses read through
 // it, key labels, and the README and manual page that must list the same keys.
 #include "Actions.h"
+#include "Bindings.h"
 
 #include <gtest/gtest.h>
 
@@ -72,9 +73,10 @@ TEST(Actions, KeyStateAndPresses) {
         std::vector<uint8_t> state(SDLK_LAST, 0);
         for (SDLKey key : row.down)
             state[key] = 1;
-        EXPECT_EQ(HeldActionsOfKeys(state.data(), row.count).bits, row.held) << row.what;
+        EXPECT_EQ(HeldActionsOfKeys(DefaultBindings(), state.data(), row.count).bits, row.held)
+            << row.what;
         Action action = Action::Count;
-        bool pressed = !row.down.empty() && PressedAction(row.down[0], action);
+        bool pressed = !row.down.empty() && PressedAction(DefaultBindings(), row.down[0], action);
         EXPECT_EQ(pressed, row.pressed) << row.what;
         if (row.pressed) {
             EXPECT_EQ(action, row.action) << row.what;

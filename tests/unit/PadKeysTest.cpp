@@ -41,5 +41,14 @@ TEST(PadKeys, Table) {
          ActionFire | ActionBoost | ActionStrafe | ActionPause},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(PadKeys(row.pad).bits, row.keys) << row.what;
+        EXPECT_EQ(PadKeys(row.pad, DefaultBindings()).bits, row.keys) << row.what;
+}
+
+// A button bound to a direction holds it whatever the stick says.
+TEST(PadKeys, ButtonBoundToADirection) {
+    Bindings bindings = DefaultBindings();
+    bindings.padButtons[size_t(Action::Thrust)] = 4;
+    bindings.padButtons[size_t(Action::Fire)] = NoPadButton;
+    EXPECT_EQ(PadKeys(Pad(0, 0, 0, 1u << 4 | 1u << 0), bindings).bits, ActionThrust);
+    EXPECT_EQ(PadKeys(Pad(0, 9000, 0, 1u << 4), bindings).bits, ActionThrust | ActionReverse);
 }

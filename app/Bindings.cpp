@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// Keys and pad buttons to actions through the player's bindings.
+#include "Bindings.h"
+
+namespace {
+
+// The first action bound to `input` in `inputs` (other than `except`), if any.
+template <typename Input>
+bool FindBound(const Input (&inputs)[ActionCount], Input input, Input none, size_t except,
+               Action& action) {
+    if (input == none)
+        return false;
+    for (size_t i = 0; i < ActionCount; ++i)
+        if (i != except && inputs[i] == input) {
+            action = Action(i);
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+Bindings DefaultBindings() {
+    Bindings bindings;
+    for (size_t i = 0; i < ActionCount; ++i) {
+        bindings.keys[i] = Actions[i].key;
+        bindings.padButtons[i] = Actions[i].padButton;
+    }
+    return bindings;
+}
+
+HeldKeys HeldActionsOfKeys(const Bindings& bindings, const uint8_t* state, int count) {
+    HeldKeys held;
+    for (size_t i = 0; i < ActionCount; ++i) {
+        const SDLKey key = bindings.keys[i];
+        if (Actions[i].heldBit != 0 && key != SDLK_UNKNOWN && key < count && state[key] != 0)
+            held.bits = uint16_t(held.bits | Actions[i].heldBit);
+    }
+    return held;
+}
+
+HeldKeys HeldActionsOfPadButtons(const Bindings& bindings, uint32_t buttons) {
+    HeldKeys held;
+    for (size_t i = 0; i < ActionCount; ++i) {
+        const int button = bindings.padButtons[i];
+        if (Actions[i].heldBit != 0 && button >= 0 && button < 32 && (buttons >> button & 1u))
+            held.bits = uint16_t(held.bits | Actions[i].heldBit);
+    }
+    return held;
+}
+
+bool PressedAction(const Bindings& bindings, SDLKey key, Action& action) {
+    return FindBound(bindings.keys, key, SDLK_UNKNOWN, ActionCount, action) &&
+           ActionOf(action).heldBit == 0;
+}
+
+bool PressedPadAction(const Bindings& bindings, int button, Action& action) {
+    return FindBound(bindings.padButtons, button, NoPadButton, ActionCount, action) &&
+           ActionOf(action).heldBit == 0;
+}
+
+bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holder) {
+    return FindBound(bindings.keys, key, SDLK_UNKNOWN, size_t(action), holder);
+}
+
+bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder) {
+    return FindBound(bindings.padButtons, button, NoPadButton, size_t(action), holder);
+}

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+// Which key and which pad button the player does each action with: the actions table's defaults,
+// or the player's own from the settings file. Pure: key states and pad readings come as data.
+#pragma once
+
+#include "Actions.h"
+#include "HeldKeys.h"
+
+#include <SDL/SDL_keysym.h>
+
+#include <cstdint>
+
+// No pad button for an action.
+constexpr int NoPadButton = -1;
+
+// Indexed by Action. A key of SDLK_UNKNOWN, or a button of NoPadButton, leaves the action without
+// one. Pad buttons are numbered from 0 as SDL numbers them (the settings file counts from 1).
+struct Bindings {
+    SDLKey keys[ActionCount];
+    int padButtons[ActionCount];
+};
+
+// The actions table's keys and buttons.
+Bindings DefaultBindings();
+
+// The held actions of a key state as SDL_GetKeyState gives it: `count` entries indexed by SDLKey,
+// nonzero for a key held.
+HeldKeys HeldActionsOfKeys(const Bindings& bindings, const uint8_t* state, int count);
+
+// The held actions of the pad's buttons: bit n of `buttons` is button n held.
+HeldKeys HeldActionsOfPadButtons(const Bindings& bindings, uint32_t buttons);
+
+// The action acted on when `key` (or pad button `button`) is pressed, if any: false for a held
+// action's key or a key without an action.
+bool PressedAction(const Bindings& bindings, SDLKey key, Action& action);
+bool PressedPadAction(const Bindings& bindings, int button, Action& action);
+
+// The action other than `action` that `key` (or `button`) is bound to; false when there is none.
+bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holder);
+bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder);

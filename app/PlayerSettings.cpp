@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// The settings file read at start and written at the end, with SDL's names of the keys.
+#include "PlayerSettings.h"
+
+#include "Hud.h"
+#include "SettingsFile.h"
+#include "Sound.h"
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct PlayerSettings {
+    bool used = false; // a settings file is read and written
+    KeyNames names;
+    SettingsFile file;
+    Settings kept;
+};
+
+PlayerSettings player;
+
+// Every key SDL has a name for, by its SDLK value; where two keys share a name, the first.
+KeyNames SdlKeyNames() {
+    KeyNames names;
+    for (int key = SDLK_FIRST; key < SDLK_LAST; ++key) {
+        const char* name = SDL_GetKeyName(SDLKey(key));
+        if (name && *name && std::strcmp(name, "unknown key") != 0)
+            names.push_back({SDLKey(key), name});
+    }
+    return names;
+}
+
+} // namespace
+
+Settings WithOptions(Settings settings, const GameOptions& options) {
+    settings.hud = settings.hud || options.hud;
+    settings.sound = settings.sound && !options.mute;
+    settings.hints = settings.hints && options.hints;
+    if (options.fullscreen)
+        settings.fullscreen = true;
+    if (!options.window.empty()) {
+        settings.fullscreen = false;
+        settings.windowWidth = options.windowWidth;
+        settings.windowHeight = options.windowHeight;
+    }
+    return settings;
+}
+
+Settings StartSettings(const GameOptions& options) {
+    player = PlayerSettings();
+    player.names = SdlKeyNames();
+    const std::string path = options.noSettings ? "" : SettingsFilePath();
+    player.used = !path.empty();
+    if (player.used) {
+        std::string problem;
+        player.file = ReadSettingsFile(path, player.names, problem);
+        if (!problem.empty())
+            std::fprintf(stderr, "%s\n", problem.c_str());
+        for (const std::string& line : player.file.reading.problems)
+            std::fprintf(stderr, "%s\n", line.c_str());
+        player.kept = player.file.reading.settings;
+    }
+    return WithOptions(player.kept, options);
+}
+
+Settings& KeptSettings() {
+    return player.kept;
+}
+
+void KeepWindow(int width, int height) {
+    player.kept.fullscreen = false;
+    player.kept.windowWidth = std::clamp(width, SmallestWindowSide, LargestWindowSide);
+    player.kept.windowHeight = std::clamp(height, SmallestWindowSide, LargestWindowSide);
+}
+
+void StepVolume(int step) {
+    SetSoundVolume(SoundVolume() + step);
+    player.kept.volume = SoundVolume();
+    ShowHudNote("Volume " + std::to_string(SoundVolume()) + "%");
+}
+
+void SaveSettings() {
+    std::string problem;
+    if (player.used && !SaveSettingsFile(player.file, player.kept, player.names, problem))
+        std::fprintf(stderr, "%s\n", problem.c_str());
+}

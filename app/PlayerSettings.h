@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+// The settings of this run: the player's file (unless --no-settings) under the command line's
+// options, and what the player changes in the game, written back when the game ends.
+#pragma once
+
+#include "Options.h"
+#include "SettingsText.h"
+
+// The file's settings with the options of the command line over them, for this run only.
+Settings WithOptions(Settings settings, const GameOptions& options);
+
+// Once SDL has started (SDL names the keys): reads the settings file unless
+// `options.noSettings`, writes its problems to standard error, and gives this run's settings.
+Settings StartSettings(const GameOptions& options);
+
+// The settings to keep: the file's, with what the player changed in the game, which the frame
+// loop sets as the player does. Its bindings are this run's.
+Settings& KeptSettings();
+
+// The player's change of the window: a resizable window of this size (kept within the sizes
+// the file allows).
+void KeepWindow(int width, int height);
+
+// The volume keys: the sound's volume `step` percent up or down (within 0 to 100), kept, and
+// shown as "Volume 70%" for a moment.
+void StepVolume(int step);
+
+// When the game ends: writes the kept settings back when they changed (never with
+// --no-settings); one line on standard error when they cannot be written.
+void SaveSettings();

@@ -1,0 +1,484 @@
+// SPDX-License-Identifier: MIT
+// The settings table, the line rules, the bindings' conflicts and the write-back.
+#include "SettingsText.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr int MaxPadButtons = 32;
+
+std::vector<SettingRow> MakeRows() {
+    std::vector<SettingRow> rows = {
+        {"hud", SwitchSetting, 0, 0, &Settings::hud, nullptr, nullptr, Action::Count,
+         "the heads-up display shown at start (H)"},
+        {"sound", SwitchSetting, 0, 0, &Settings::sound, nullptr, nullptr, Action::Count,
+         "sound on at start (M)"},
+        {"volume", NumberSetting, 0, 100, nullptr, &Settings::volume, nullptr, Action::Count,
+         "the loudness of every sound in percent"},
+        {"fullscreen", SwitchSetting, 0, 0, &Settings::fullscreen, nullptr, nullptr, Action::Count,
+         "start in 1024x768 full screen (F1; F2 for a window)"},
+        {"window", SizeSetting, SmallestWindowSide, LargestWindowSide, nullptr,
+         &Settings::windowWidth, &Settings::windowHeight, Action::Count,
+         "the window's size in pixels"},
+        {"hints", SwitchSetting, 0, 0, &Settings::hints, nullptr, nullptr, Action::Count,
+         "the keys panel at start"},
+        {"fps", NumberSetting, 0, 1000, nullptr, &Settings::fps, nullptr, Action::Count,
+         "the most frames drawn a second; 0 draws as many as the machine can"},
+        {"ghost", SwitchSetting, 0, 0, &Settings::ghost, nullptr, nullptr, Action::Count,
+         "the best chase's ghost shown"},
+    };
+    for (const ActionRow& action : Actions)
+        rows.push_back({std::string("key.") + action.name, KeySetting, 0, 0, nullptr, nullptr,
+                        nullptr, action.action, std::string("the key to ") + action.help});
+    for (const ActionRow& action : Actions)
+        rows.push_back({std::string("pad.") + action.name, PadSetting, 1, MaxPadButtons, nullptr,
+                        nullptr, nullptr, action.action,
+                        std::string("the pad button to ") + action.help});
+    return rows;
+}
+
+bool SameLetters(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i]))
+            return false;
+    return true;
+}
+
+// A value from the file as a message shows it: printable ASCII as it is, other bytes as \xNN,
+// and no more than 40 characters of it.
+std::string Quoted(const std::string& text) {
+    std::string shown;
+    for (size_t i = 0; i < text.size() && i < 40; ++i) {
+        unsigned char c = (unsigned char)text[i];
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+        shown += c >= 0x20 && c < 0x7F ? std::string(1, char(c)) : std::string(escaped);
+    }
+    return "'" + shown + (text.size() > 40 ? "...'" : "'");
+}
+
+// A whole number of at most nine digits, no sign.
+bool ReadWholeNumber(const std::string& text, int& number) {
+    if (text.empty() || text.size() > 9)
+        return false;
+    number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        number = number * 10 + (c - '0');
+    }
+    return true;
+}
+
+bool ReadNumberIn(const std::string& text, int low, int high, int& number) {
+    return ReadWholeNumber(text, number) && number >= low && number <= high;
+}
+
+bool ReadSize(const std::string& text, int low, int high, int& width, int& height) {
+    size_t x = text.find('x');
+    return x != std::string::npos && ReadNumberIn(text.substr(0, x), low, high, width) &&
+           ReadNumberIn(text.substr(x + 1), low, high, height);
+}
+
+std::string Range(const SettingRow& row) {
+    return std::to_string(row.low) + " to " + std::to_string(row.high);
+}
+
+// What a value of the row must be, for messages.
+std::string Expected(const SettingRow& row) {
+    switch (row.kind) {
+    case SwitchSetting:
+        return "on or off";
+    case NumberSetting:
+        return "a whole number from " + Range(row);
+    case SizeSetting:
+        return "WIDTHxHEIGHT, each from " + Range(row);
+    case KeySetting:
+        return "a key's name or none";
+    case PadSetting:
+        return "a button from " + Range(row) + " or none";
+    }
+    return "";
+}
+
+bool ReadKey(const std::string& text, const KeyNames& names, SDLKey& key) {
+    if (SameLetters(text, "none")) {
+        key = SDLK_UNKNOWN;
+        return true;
+    }
+    for (const KeyName& named : names)
+        if (SameLetters(text, named.name)) {
+            key = named.key;
+            return true;
+        }
+    return false;
+}
+
+// Sets the row's value in `settings` from `text`; false, leaving `settings` as it was, when the
+// text is no value of the row.
+bool ReadValue(const SettingRow& row, const std::string& text, const KeyNames& names,
+               Settings& settings) {
+    int number = 0, second = 0;
+    switch (row.kind) {
+    case SwitchSetting:
+        if (!SameLetters(text, "on") && !SameLetters(text, "off"))
+            return false;
+        settings.*row.flag = SameLetters(text, "on");
+        return true;
+    case NumberSetting:
+        if (!ReadNumberIn(text, row.low, row.high, number))
+            return false;
+        settings.*row.number = number;
+        return true;
+    case SizeSetting: {
+        if (!ReadSize(text, row.low, row.high, number, second))
+            return false;
+        settings.*row.number = number;
+        settings.*row.second = second;
+        return true;
+    }
+    case KeySetting:
+        return ReadKey(text, names, settings.bindings.keys[size_t(row.action)]);
+    case PadSetting:
+        if (SameLetters(text, "none")) {
+            settings.bindings.padButtons[size_t(row.action)] = NoPadButton;
+            return true;
+        }
+        if (!ReadNumberIn(text, row.low, row.high, number))
+            return false;
+        settings.bindings.padButtons[size_t(row.action)] = number - 1;
+        return true;
+    }
+    return false;
+}
+
+void CopyValue(const SettingRow& row, const Settings& from, Settings& to) {
+    switch (row.kind) {
+    case SwitchSetting:
+        to.*row.flag = from.*row.flag;
+        break;
+    case SizeSetting:
+        to.*row.second = from.*row.second;
+        [[fallthrough]];
+    case NumberSetting:
+        to.*row.number = from.*row.number;
+        break;
+    case KeySetting:
+        to.bindings.keys[size_t(row.action)] = from.bindings.keys[size_t(row.action)];
+        break;
+    case PadSetting:
+        to.bindings.padButtons[size_t(row.action)] = from.bindings.padButtons[size_t(row.action)];
+        break;
+    }
+}
+
+std::string KeyNameOf(SDLKey key, const KeyNames& names) {
+    for (const KeyName& named : names)
+        if (named.key == key)
+            return named.name;
+    return "none";
+}
+
+// The row of key.NAME for the first action; pad.NAME rows follow the key rows.
+size_t KeyRow() {
+    const std::vector<SettingRow>& rows = SettingRows();
+    size_t row = 0;
+    while (rows[row].kind != KeySetting)
+        ++row;
+    return row;
+}
+
+// The default key of an action as SDL names it: the help texts' label in lower case.
+std::string DefaultKeyName(const ActionRow& action) {
+    std::string name = KeyLabel(action.key);
+    for (char& c : name)
+        c = char(std::tolower((unsigned char)c));
+    return name;
+}
+
+// `text` with each '-' written as roff's minus sign, so that it is kept as typed.
+std::string RoffText(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        out += c == '-' ? std::string("\\-") : std::string(1, c);
+    return out;
+}
+
+int FindRow(const std::string& name) {
+    const std::vector<SettingRow>& rows = SettingRows();
+    for (size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].name == name)
+            return int(i);
+    return -1;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// A line taken apart: its name and value with the blanks around them and a comment after the
+// value left out.
+struct LineParts {
+    bool setting = false; // false: blank or a comment
+    bool hasEquals = false;
+    std::string name, value;
+    size_t valueStart = 0, valueEnd = 0;
+};
+
+LineParts TakeApart(const std::string& line) {
+    LineParts parts;
+    size_t end = line.size();
+    if (end > 0 && line[end - 1] == '\r') // a file written with CR LF line ends
+        --end;
+    size_t start = 0;
+    while (start < end && IsBlank(line[start]))
+        ++start;
+    if (start == end || line[start] == '#')
+        return parts;
+    parts.setting = true;
+    size_t equals = line.find('=', start);
+    parts.hasEquals = equals < end;
+    size_t nameEnd = parts.hasEquals ? equals : end;
+    while (nameEnd > start && IsBlank(line[nameEnd - 1]))
+        --nameEnd;
+    parts.name = line.substr(start, nameEnd - start);
+    if (!parts.hasEquals)
+        return parts;
+    size_t value = equals + 1;
+    while (value < end && IsBlank(line[value]))
+        ++value;
+    size_t valueEnd = value;
+    for (size_t i = value; i < end; ++i) {
+        if (line[i] == '#' && i > value && IsBlank(line[i - 1]))
+            break;
+        if (!IsBlank(line[i]))
+            valueEnd = i + 1;
+    }
+    parts.valueStart = value;
+    parts.valueEnd = valueEnd;
+    parts.value = line.substr(value, valueEnd - value);
+    return parts;
+}
+
+bool HasControlBytes(const std::string& text) {
+    for (char c : text)
+        if ((unsigned char)c < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
+// What a line of the file came to while reading.
+struct LineVerdict {
+    int row = -1;        // the setting it names, if known
+    std::string problem; // empty for a good line or a comment
+};
+
+LineVerdict Judge(const LineParts& parts, const KeyNames& names, Settings& scratch) {
+    LineVerdict verdict;
+    if (!parts.hasEquals) {
+        verdict.problem = "not a 'name = value' line";
+        return verdict;
+    }
+    verdict.row = FindRow(parts.name);
+    if (verdict.row < 0) {
+        verdict.problem = "unknown setting " + Quoted(parts.name);
+        return verdict;
+    }
+    const SettingRow& row = SettingRows()[size_t(verdict.row)];
+    if (HasControlBytes(parts.value) || !ReadValue(row, parts.value, names, scratch))
+        verdict.problem = row.name + " takes " + Expected(row) + ", not " + Quoted(parts.value);
+    return verdict;
+}
+
+void Split(const std::string& bytes, SettingsText& text) {
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t feed = bytes.find('\n', start);
+        if (feed == std::string::npos)
+            feed = bytes.size();
+        text.lines.push_back({bytes.substr(start, feed - start)});
+        start = feed + 1;
+    }
+    text.endsWithLineFeed = bytes.empty() || bytes.back() == '\n';
+}
+
+// Whether bindings of the rows in effect put two actions on one key or button. When they do,
+// `refused` is the latest line in effect that shares its key or button, and `problem` says with
+// which action.
+bool FindConflict(const SettingsText& text, const Settings& settings, const KeyNames& names,
+                  int& refusedRow, std::string& problem) {
+    const std::vector<SettingRow>& rows = SettingRows();
+    int latest = -1;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const SettingRow& row = rows[r];
+        int line = text.lineOfRow[r];
+        Action holder;
+        bool taken = false;
+        if (row.kind == KeySetting)
+            taken = KeyTaken(settings.bindings, settings.bindings.keys[size_t(row.action)],
+                             row.action, holder);
+        else if (row.kind == PadSetting)
+            taken =
+                PadButtonTaken(settings.bindings, settings.bindings.padButtons[size_t(row.action)],
+                               row.action, holder);
+        if (!taken || line < 0 || line < latest)
+            continue;
+        latest = line;
+        refusedRow = int(r);
+        const std::string value = SettingValueText(row, settings, names);
+        problem = (row.kind == KeySetting ? "the key " + Quoted(value) : "button " + value) +
+                  " is " + ActionOf(holder).name + "'s already";
+    }
+    return latest >= 0;
+}
+
+std::string Message(const std::string& fileName, size_t line, const std::string& problem,
+                    const std::string& outcome) {
+    return "starchase: " + fileName + ":" + std::to_string(line + 1) + ": " + problem + "; " +
+           outcome;
+}
+
+} // namespace
+
+bool ReadWindowSize(const std::string& text, int& width, int& height) {
+    return ReadSize(text, SmallestWindowSide, LargestWindowSide, width, height);
+}
+
+const std::vector<SettingRow>& SettingRows() {
+    static const std::vector<SettingRow> rows = MakeRows();
+    return rows;
+}
+
+std::string SettingValueText(const SettingRow& row, const Settings& settings,
+                             const KeyNames& names) {
+    switch (row.kind) {
+    case SwitchSetting:
+        return settings.*row.flag ? "on" : "off";
+    case NumberSetting:
+        return std::to_string(settings.*row.number);
+    case SizeSetting:
+        return std::to_string(settings.*row.number) + "x" + std::to_string(settings.*row.second);
+    case KeySetting:
+        return KeyNameOf(settings.bindings.keys[size_t(row.action)], names);
+    case PadSetting: {
+        int button = settings.bindings.padButtons[size_t(row.action)];
+        return button == NoPadButton ? "none" : std::to_string(button + 1);
+    }
+    }
+    return "";
+}
+
+SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fileName,
+                                 const KeyNames& names) {
+    SettingsReading reading;
+    SettingsText& text = reading.text;
+    Split(bytes, text);
+    const std::vector<SettingRow>& rows = SettingRows();
+    text.lineOfRow.assign(rows.size(), -1);
+    std::vector<LineVerdict> verdicts(text.lines.size());
+    for (size_t i = 0; i < text.lines.size(); ++i) {
+        LineParts parts = TakeApart(text.lines[i].text);
+        if (!parts.setting)
+            continue;
+        Settings scratch;
+        verdicts[i] = Judge(parts, names, scratch);
+        if (!verdicts[i].problem.empty())
+            continue;
+        int& inEffect = text.lineOfRow[size_t(verdicts[i].row)];
+        if (inEffect >= 0)
+            verdicts[size_t(inEffect)].problem = rows[size_t(verdicts[i].row)].name +
+                                                 " is set again on line " + std::to_string(i + 1);
+        inEffect = int(i);
+        text.lines[i].valueStart = parts.valueStart;
+        text.lines[i].valueEnd = parts.valueEnd;
+        ReadValue(rows[size_t(verdicts[i].row)], parts.value, names, reading.settings);
+    }
+    int refusedRow;
+    std::string problem;
+    while (FindConflict(text, reading.settings, names, refusedRow, problem)) {
+        const SettingRow& row = rows[size_t(refusedRow)];
+        verdicts[size_t(text.lineOfRow[size_t(refusedRow)])].problem = problem;
+        text.lineOfRow[size_t(refusedRow)] = -1;
+        CopyValue(row, Settings(), reading.settings);
+    }
+    for (size_t i = 0; i < verdicts.size(); ++i)
+        if (!verdicts[i].problem.empty())
+            reading.problems.push_back(Message(
+                fileName, i, verdicts[i].problem,
+                verdicts[i].row < 0 ? "ignored"
+                                    : "using " + SettingValueText(rows[size_t(verdicts[i].row)],
+                                                                  reading.settings, names)));
+    return reading;
+}
+
+std::string WriteSettingsText(const SettingsText& text, const Settings& asRead, const Settings& now,
+                              const KeyNames& names) {
+    std::vector<std::string> lines;
+    for (const SettingsLine& line : text.lines)
+        lines.push_back(line.text);
+    std::string added;
+    const std::vector<SettingRow>& rows = SettingRows();
+    for (size_t r = 0; r < rows.size(); ++r) {
+        std::string value = SettingValueText(rows[r], now, names);
+        if (value == SettingValueText(rows[r], asRead, names))
+            continue;
+        int line = r < text.lineOfRow.size() ? text.lineOfRow[r] : -1;
+        if (line >= 0) {
+            const SettingsLine& was = text.lines[size_t(line)];
+            lines[size_t(line)] =
+                was.text.substr(0, was.valueStart) + value + was.text.substr(was.valueEnd);
+        } else {
+            added += rows[r].name + " = " + value + "\n";
+        }
+    }
+    std::string bytes;
+    for (size_t i = 0; i < lines.size(); ++i)
+        bytes += lines[i] + (i + 1 < lines.size() || text.endsWithLineFeed ? "\n" : "");
+    if (!added.empty() && !bytes.empty() && bytes.back() != '\n')
+        bytes += "\n";
+    return bytes + added;
+}
+
+std::string SettingsManual() {
+    std::string text;
+    for (const SettingRow& row : SettingRows())
+        if (row.kind != KeySetting && row.kind != PadSetting)
+            text += (text.empty() ? ".TP 20\n.B " : ".TP\n.B ") + row.name + "\n" +
+                    RoffText(Expected(row) + ": " + row.help) + "; by default\n.BR " +
+                    SettingValueText(row, Settings(), {}) + " .\n";
+    text += ".TP\n.BI key. action\n" + RoffText(Expected(SettingRows()[KeyRow()])) +
+            ": the key for the action, by SDL's name for the key (as\n"
+            ".BR space ,\n.BR \"left alt\" ,\n.BR f1 ,\n.BR \\- ,\n.BR [0] ).\n"
+            ".TP\n.BI pad. action\n" +
+            RoffText(Expected(SettingRows()[KeyRow() + ActionCount])) +
+            ": the pad button for the action.\n.PP\nThe actions, with their default key "
+            "and pad button:\n.PP\n.RS\n.nf\n";
+    for (const ActionRow& action : Actions)
+        text +=
+            RoffText(std::string(action.name) + std::string(12 - std::strlen(action.name), ' ') +
+                     DefaultKeyName(action) + std::string(12 - DefaultKeyName(action).size(), ' ') +
+                     (action.padButton < 0 ? "none" : std::to_string(action.padButton + 1))) +
+            "\n";
+    return text + ".fi\n.RE\n";
+}
+
+std::string SettingsMarkdown() {
+    std::string text;
+    for (const SettingRow& row : SettingRows())
+        if (row.kind != KeySetting && row.kind != PadSetting)
+            text += "| " + row.name + " | " + Expected(row) + " | " +
+                    SettingValueText(row, Settings(), {}) + " | " + row.help + " |\n";
+    return text;
+}
+
+bool SettingsDiffer(const Settings& a, const Settings& b, const KeyNames& names) {
+    for (const SettingRow& row : SettingRows())
+        if (SettingValueText(row, a, names) != SettingValueText(row, b, names))
+            return true;
+    return false;
+}

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+// The settings file's text rules: `name = value` lines and `#` comments read into a plain record,
+// and the text written back with only the values that changed changed. No SDL, no files.
+#pragma once
+
+#include "Bindings.h"
+
+#include <SDL/SDL_keysym.h>
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// What the player keeps between games. The defaults are the game as it always was, with the
+// frame cap.
+struct Settings {
+    bool hud = false;                           // the heads-up display shown
+    bool sound = true;                          // sound on (M)
+    int volume = 100;                           // percent of full loudness
+    bool fullscreen = false;                    // 1024x768 full screen rather than a window
+    int windowWidth = 1024, windowHeight = 768; // the window's size in pixels
+    bool hints = true;                          // the keys panel at start
+    int fps = 120;                              // the frame cap in frames per second; 0: no cap
+    bool ghost = false;                         // the best chase's ghost shown
+    Bindings bindings = DefaultBindings();
+};
+
+// A window's side in pixels, in the file and on the command line.
+constexpr int SmallestWindowSide = 64, LargestWindowSide = 16384;
+
+// "800x600" as its width and height, each from SmallestWindowSide to LargestWindowSide.
+bool ReadWindowSize(const std::string& text, int& width, int& height);
+
+// A file larger than this (bytes) is no settings file: it is named and left alone.
+constexpr size_t MaxSettingsBytes = 64 * 1024;
+
+enum SettingKind {
+    SwitchSetting, // on or off
+    NumberSetting, // a whole number from `low` to `high`
+    SizeSetting,   // WIDTHxHEIGHT, each from `low` to `high`
+    KeySetting,    // a key's name as SDL names it, or none
+    PadSetting,    // a pad button from 1 to 32, or none
+};
+
+// One setting: its name in the file, its kind and where its value lives.
+struct SettingRow {
+    std::string name;
+    SettingKind kind;
+    int low = 0, high = 0;
+    bool Settings::*flag = nullptr;  // a switch's
+    int Settings::*number = nullptr; // a number's, or a size's width
+    int Settings::*second = nullptr; // a size's height
+    Action action = Action::Count;   // a key's or a pad button's
+    std::string help;                // for the manual: what it sets
+};
+
+// Every setting: the fixed ones, then key.NAME and pad.NAME for each action of the actions table.
+const std::vector<SettingRow>& SettingRows();
+
+// SDL's name of a key, as SDL_GetKeyName gives it ("space", "left alt", "f1", "-").
+struct KeyName {
+    SDLKey key;
+    std::string name;
+};
+using KeyNames = std::vector<KeyName>;
+
+// The value of `row` in `settings` as the file spells it: "on", "70", "800x600", "space", "1".
+std::string SettingValueText(const SettingRow& row, const Settings& settings,
+                             const KeyNames& names);
+
+// One line of the file as read: its bytes without the line feed, and where its value lies.
+struct SettingsLine {
+    std::string text;
+    size_t valueStart = 0, valueEnd = 0; // for a line in effect
+};
+
+// The file as read, kept for writing back.
+struct SettingsText {
+    std::vector<SettingsLine> lines;
+    bool endsWithLineFeed = true;
+    std::vector<int> lineOfRow; // per row of SettingRows: the line in effect, or -1
+};
+
+struct SettingsReading {
+    Settings settings;
+    SettingsText text;
+    // One per bad line, in the order of the lines: "starchase: FILE:LINE: REASON; using VALUE"
+    // (or "; ignored" for a line that names no setting).
+    std::vector<std::string> problems;
+};
+
+// Reads `bytes` as a settings file called `fileName` in messages. Lines are `name = value`, blank,
+// or comments starting with `#`; a `#` after a blank ends a value. Of two good lines for one name
+// the later applies. A bad line (an unknown name, a value out of range, a key or button already
+// another action's) changes nothing and gets its problem; the rest apply.
+SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fileName,
+                                 const KeyNames& names);
+
+// The text to write back: `text` as read with the value of every setting that differs between
+// `asRead` and `now` changed in the line in effect, or, for a setting no line sets, a new line
+// `name = value` at the end. Every other line is kept byte for byte.
+std::string WriteSettingsText(const SettingsText& text, const Settings& asRead, const Settings& now,
+                              const KeyNames& names);
+
+// The settings as the manual's tagged paragraphs (roff): each fixed setting with its values,
+// what it sets and its default, then key.ACTION and pad.ACTION with each action's defaults.
+std::string SettingsManual();
+
+// The same as the rows of README's settings table: "| volume | a whole number ... | 100 | ... |".
+std::string SettingsMarkdown();
+
+// Whether any setting differs between the two.
+bool SettingsDiffer(const Settings& a, const Settings& b, const KeyNames& names);

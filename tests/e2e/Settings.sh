@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The settings file as a player keeps it: fire bound to Return fires from Return and no longer
+# from Space; bad lines are named on standard error and the rest applies; the volume keys show
+# the volume with the display off; H and the volume are written back at the end with the
+# player's comments, bad lines and lines the game does not know kept as they were.
+source "$(dirname "$0")/lib.sh"
+start_display
+data=$(default_data)
+still_chasers "$data"
+settings="$XDG_CONFIG_HOME/starchase/settings"
+mkdir -p "$(dirname "$settings")"
+cat >"$settings" <<'SETTINGS'
+# My keys: fire with Return
+key.fire = return
+volume = 50 # quiet at night
+hud = off
+fps = fast
+colour = blue
+SETTINGS
+start_game "$data"
+find_window 2
+
+# Leave the chasers and the station behind (see ShotsGlow.sh), then fire with each key.
+hold Up 3
+hold Down 3
+centre=blue:0.44,0.42,0.56,0.58
+read -r before < <(measure "$(shot before-fire)" $centre)
+bluest_while() { # KEY
+    local bluest=0 blue
+    xdotool keydown "$1"
+    for i in $(seq 6); do
+        sleep 0.1
+        read -r blue < <(measure "$(shot "firing-$1-$i")" $centre)
+        [ "$blue" -gt "$bluest" ] && bluest=$blue
+    done
+    xdotool keyup "$1"
+    sleep 0.8 # the glow fades
+    echo "$bluest"
+}
+space=$(bluest_while space)
+return=$(bluest_while Return)
+echo "blue pixels on the ship before firing $before, most with Space $space, with Return $return"
+[ "$return" -ge $((before + 250)) ] || fail "no shot from Return"
+[ "$space" -lt $((before + 100)) ] || fail "Space still fires"
+
+# The volume keys with the display off: the volume shows in the corner for a moment.
+corner=0,0,0.3,0.15
+xdotool keydown p # the scene stands still, so only the corner's text changes
+sleep 0.5
+read -r dark < <(measure "$(shot dark)" "lit:$corner")
+xdotool key equal
+sleep 0.2
+xdotool key equal
+sleep 0.3
+note=$(shot note)
+read -r lit < <(measure "$note" "lit:$corner")
+/usr/bin/convert "$note" -crop 30%x15%+0+0 -negate "$work/note-corner.png"
+text=$(tesseract "$work/note-corner.png" - 2>/dev/null | tr -s ' \n' ' ')
+sleep 2
+read -r gone < <(measure "$(shot gone)" "lit:$corner")
+xdotool keyup p
+echo "corner lit: before $dark, with the note $lit ($text), after $gone"
+at_least "$lit" "$(python3 -c "print($dark + 0.01)")" || fail "no volume shown in the corner"
+[[ "$text" == *"Volume 70%"* ]] || fail "the corner read [$text], not Volume 70%"
+at_least "$(python3 -c "print($dark + 0.005)")" "$gone" || fail "the volume stayed in the corner"
+
+xdotool key h
+sleep 0.3
+xdotool key Escape
+wait_game_exit
+expect_status 0
+
+expected_err="starchase: $settings:5: fps takes a whole number from 0 to 1000, not 'fast'; using 120
+starchase: $settings:6: unknown setting 'colour'; ignored"
+[ "$(cat "$work/game.err")" = "$expected_err" ] ||
+    fail "standard error was [$(cat "$work/game.err")]"
+expected_file='# My keys: fire with Return
+key.fire = return
+volume = 70 # quiet at night
+hud = on
+fps = fast
+colour = blue'
+[ "$(cat "$settings")" = "$expected_file" ] || fail "the settings written back: [$(cat "$settings")]"
+echo "--- written back"
+cat "$settings"
+
+# The next game starts as the player left it, and --no-settings as it always was.
+start_game "$data" --no-settings
+find_window 2
+read -r plain < <(measure "$(shot plain)" "lit:$corner")
+echo "corner lit with --no-settings: $plain"
+at_least "$(python3 -c "print($dark + 0.005)")" "$plain" || fail "the display is on with --no-settings"
+xdotool key h
+sleep 0.3
+xdotool key Escape
+wait_game_exit
+expect_status 0
+[ "$(cat "$settings")" = "$expected_file" ] || fail "--no-settings wrote the settings"
+[ ! -s "$work/game.err" ] || fail "--no-settings read the settings: [$(cat "$work/game.err")]"
+echo "ok"

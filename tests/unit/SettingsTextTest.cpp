@@ -1,0 +1,268 @@
+// SPDX-License-Identifier: MIT
+// The settings file's text rules: good, bad, unknown, duplicate and hostile lines; bindings and
+// their conflicts; and the write-back that keeps every line it does not change.
+#include "SettingsText.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// The names SDL gives these keys; the game asks SDL for all of them.
+const KeyNames Names = {
+    {SDLK_SPACE, "space"},
+    {SDLK_UP, "up"},
+    {SDLK_DOWN, "down"},
+    {SDLK_LEFT, "left"},
+    {SDLK_RIGHT, "right"},
+    {SDLK_LALT, "left alt"},
+    {SDLK_LCTRL, "left ctrl"},
+    {SDLK_RETURN, "return"},
+    {SDLK_x, "x"},
+    {SDLK_p, "p"},
+    {SDLK_t, "t"},
+    {SDLK_h, "h"},
+    {SDLK_m, "m"},
+    {SDLK_F1, "f1"},
+    {SDLK_F2, "f2"},
+    {SDLK_F12, "f12"},
+    {SDLK_ESCAPE, "escape"},
+    {SDLK_HASH, "#"},
+    {SDLK_EQUALS, "="},
+    {SDLK_MINUS, "-"},
+};
+
+std::string Value(const Settings& settings, const std::string& name) {
+    for (const SettingRow& row : SettingRows())
+        if (row.name == name)
+            return SettingValueText(row, settings, Names);
+    ADD_FAILURE() << "no setting " << name;
+    return "";
+}
+
+struct ReadRow {
+    const char* what;
+    std::string text;
+    std::vector<std::pair<const char*, const char*>> values; // setting, value after reading
+    std::vector<std::string> problems;                       // after "starchase: settings:"
+};
+
+void CheckReading(const ReadRow& row) {
+    SCOPED_TRACE(row.what);
+    SettingsReading reading = ReadSettingsText(row.text, "settings", Names);
+    for (const auto& [name, value] : row.values)
+        EXPECT_EQ(Value(reading.settings, name), value) << name;
+    std::vector<std::string> expected;
+    for (const std::string& problem : row.problems)
+        expected.push_back("starchase: settings:" + problem);
+    EXPECT_EQ(reading.problems, expected);
+}
+
+} // namespace
+
+TEST(SettingsText, Lines) {
+    const ReadRow rows[] = {
+        {"no file is the defaults",
+         "",
+         {{"hud", "off"},
+          {"sound", "on"},
+          {"volume", "100"},
+          {"fullscreen", "off"},
+          {"window", "1024x768"},
+          {"hints", "on"},
+          {"fps", "120"},
+          {"ghost", "off"},
+          {"key.fire", "space"},
+          {"key.quit", "escape"},
+          {"pad.fire", "1"},
+          {"pad.thrust", "none"}},
+         {}},
+        {"good lines among blanks, tabs, comments and CR LF line ends",
+         "# mine\n\n  hud = on\r\nvolume=70 # quieter\n\twindow\t=\t800x600\nfps = 0\n"
+         "sound = OFF\nghost = on",
+         {{"hud", "on"},
+          {"volume", "70"},
+          {"window", "800x600"},
+          {"fps", "0"},
+          {"sound", "off"},
+          {"ghost", "on"}},
+         {}},
+        {"the ends of every range",
+         "volume = 0\nwindow = 64x16384\nfps = 1000\npad.pause = 32\n",
+         {{"volume", "0"}, {"window", "64x16384"}, {"fps", "1000"}, {"pad.pause", "32"}},
+         {}},
+        {"a bad value of each kind, and the defaults kept",
+         "hud = yes\nvolume = 101\nvolume = -1\nwindow = 800x\nwindow = 63x600\nfps = 1001\n"
+         "key.fire = spacebar\npad.fire = 0\npad.fire = 33\nvolume = 99999999999\nhints =\n",
+         {{"hud", "off"}, {"volume", "100"}, {"window", "1024x768"}, {"key.fire", "space"}},
+         {"1: hud takes on or off, not 'yes'; using off",
+          "2: volume takes a whole number from 0 to 100, not '101'; using 100",
+          "3: volume takes a whole number from 0 to 100, not '-1'; using 100",
+          "4: window takes WIDTHxHEIGHT, each from 64 to 16384, not '800x'; using 1024x768",
+          "5: window takes WIDTHxHEIGHT, each from 64 to 16384, not '63x600'; using 1024x768",
+          "6: fps takes a whole number from 0 to 1000, not '1001'; using 120",
+          "7: key.fire takes a key's name or none, not 'spacebar'; using space",
+          "8: pad.fire takes a button from 1 to 32 or none, not '0'; using 1",
+          "9: pad.fire takes a button from 1 to 32 or none, not '33'; using 1",
+          "10: volume takes a whole number from 0 to 100, not '99999999999'; using 100",
+          "11: hints takes on or off, not ''; using on"}},
+        {"lines that name no setting",
+         "volum = 50\nhello\n = 3\nVolume = 5\n",
+         {{"volume", "100"}},
+         {"1: unknown setting 'volum'; ignored", "2: not a 'name = value' line; ignored",
+          "3: unknown setting ''; ignored", "4: unknown setting 'Volume'; ignored"}},
+        {"the later of two good lines applies",
+         "volume = 50\nhud = on\nvolume = 60\n",
+         {{"volume", "60"}, {"hud", "on"}},
+         {"1: volume is set again on line 3; using 60"}},
+        {"a bad line after a good one leaves the good one",
+         "volume = 50\nvolume = loud\n",
+         {{"volume", "50"}},
+         {"2: volume takes a whole number from 0 to 100, not 'loud'; using 50"}},
+        {"hostile bytes are named, never printed raw",
+         std::string("hud = o\x01n\n\xff\xfe = 1\nkey.fire = \x1b[2J\nfps = 1\0002\n",
+                     sizeof "hud = o\x01n\n\xff\xfe = 1\nkey.fire = \x1b[2J\nfps = 1\0002\n" - 1) +
+             std::string(5000, 'a') + " = 1\n",
+         {{"hud", "off"}, {"fps", "120"}},
+         {"1: hud takes on or off, not 'o\\x01n'; using off",
+          "2: unknown setting '\\xFF\\xFE'; ignored",
+          "3: key.fire takes a key's name or none, not '\\x1B[2J'; using space",
+          "4: fps takes a whole number from 0 to 1000, not '1\\x002'; using 120",
+          "5: unknown setting '" + std::string(40, 'a') + "...'; ignored"}},
+        {"keys by SDL's names, in any case, and pad buttons counted from 1",
+         "key.fire = Return\nkey.thrust = LEFT ALT\nkey.strafe = #\nkey.pause = none\n"
+         "pad.fire = 5\npad.quit = 10\n",
+         {{"key.fire", "return"},
+          {"key.thrust", "left alt"},
+          {"key.strafe", "#"},
+          {"key.pause", "none"},
+          {"pad.fire", "5"},
+          {"pad.quit", "10"}},
+         {}},
+    };
+    for (const ReadRow& row : rows)
+        CheckReading(row);
+}
+
+TEST(SettingsText, BindingConflicts) {
+    const ReadRow rows[] = {
+        {"a key that is another action's",
+         "key.fire = up\n",
+         {{"key.fire", "space"}, {"key.thrust", "up"}},
+         {"1: the key 'up' is thrust's already; using space"}},
+        {"two actions swap their keys",
+         "key.fire = up\nkey.thrust = space\n",
+         {{"key.fire", "up"}, {"key.thrust", "space"}},
+         {}},
+        {"two lines take one action's key: both refused, the later first",
+         "key.fire = up\nkey.reverse = up\n",
+         {{"key.fire", "space"}, {"key.reverse", "down"}, {"key.thrust", "up"}},
+         {"1: the key 'up' is thrust's already; using space",
+          "2: the key 'up' is thrust's already; using down"}},
+        {"a refused line can leave another line's key taken",
+         "key.thrust = space\nkey.fire = nosuchkey\n",
+         {{"key.fire", "space"}, {"key.thrust", "up"}},
+         {"1: the key 'space' is fire's already; using up",
+          "2: key.fire takes a key's name or none, not 'nosuchkey'; using space"}},
+        {"none frees a key for another action",
+         "key.fire = none\nkey.thrust = space\n",
+         {{"key.fire", "none"}, {"key.thrust", "space"}},
+         {}},
+        {"a later line taking a key an earlier line freed",
+         "key.fire = x\nkey.thrust = space\nkey.reverse = x\n",
+         {{"key.fire", "x"}, {"key.thrust", "space"}, {"key.reverse", "down"}},
+         {"3: the key 'x' is fire's already; using down"}},
+        {"a pad button that is another action's",
+         "pad.fire = 2\n",
+         {{"pad.fire", "1"}, {"pad.boost", "2"}},
+         {"1: button 2 is boost's already; using 1"}},
+        {"pad buttons swapped", "pad.fire = 2\npad.boost = 1\n", {{"pad.fire", "2"}}, {}},
+        {"a key and a pad button of one number never meet",
+         "pad.quit = 1\npad.fire = none\n",
+         {{"pad.quit", "1"}, {"pad.fire", "none"}},
+         {}},
+    };
+    for (const ReadRow& row : rows)
+        CheckReading(row);
+}
+
+TEST(SettingsText, BindingsReadTheKeysAndButtons) {
+    SettingsReading reading =
+        ReadSettingsText("key.fire = x\nkey.display = none\npad.pause = 7\n", "s", Names);
+    ASSERT_TRUE(reading.problems.empty());
+    const Bindings& bindings = reading.settings.bindings;
+    std::vector<uint8_t> state(SDLK_LAST, 0);
+    state[SDLK_x] = 1;
+    EXPECT_EQ(HeldActionsOfKeys(bindings, state.data(), SDLK_LAST).bits, ActionFire);
+    state[SDLK_x] = 0;
+    state[SDLK_SPACE] = 1;
+    EXPECT_EQ(HeldActionsOfKeys(bindings, state.data(), SDLK_LAST).bits, 0);
+    Action action = Action::Count;
+    EXPECT_FALSE(PressedAction(bindings, SDLK_h, action));
+    EXPECT_TRUE(PressedAction(bindings, SDLK_m, action));
+    EXPECT_EQ(action, Action::Sound);
+    EXPECT_EQ(HeldActionsOfPadButtons(bindings, 1u << 6 | 1u << 3).bits, ActionPause);
+}
+
+TEST(SettingsText, WriteBack) {
+    const struct {
+        const char* what;
+        std::string text;
+        void (*change)(Settings&);
+        std::string written;
+    } rows[] = {
+        {"nothing changed: every byte kept",
+         "# mine\r\nhud = off # later\nvolum = 5\nvolume = loud\n\n  fps=60\nno end",
+         [](Settings&) {},
+         "# mine\r\nhud = off # later\nvolum = 5\nvolume = loud\n\n  fps=60\nno end"},
+        {"a value changed in its line, the comment after it kept",
+         "# mine\nhud = off # later\nfps=60\n", [](Settings& s) { s.hud = true; },
+         "# mine\nhud = on # later\nfps=60\n"},
+        {"CR LF kept", "hud = off\r\nsound = on\r\n", [](Settings& s) { s.sound = false; },
+         "hud = off\r\nsound = off\r\n"},
+        {"a setting no line sets is added at the end, after a line end", "# mine\nhud = on",
+         [](Settings& s) { s.volume = 70; }, "# mine\nhud = on\nvolume = 70\n"},
+        {"a bad line is kept as written and the value added", "volume = loud\nvolum = 5\n",
+         [](Settings& s) { s.volume = 70; }, "volume = loud\nvolum = 5\nvolume = 70\n"},
+        {"of two lines the one in effect changes", "fps = 30\nfps = 60\n",
+         [](Settings& s) { s.fps = 0; }, "fps = 30\nfps = 0\n"},
+        {"a new file", "",
+         [](Settings& s) {
+             s.fullscreen = true;
+             s.windowWidth = 640;
+             s.windowHeight = 480;
+         },
+         "fullscreen = on\nwindow = 640x480\n"},
+        {"a value changed back to the default is written too", "hud = on\n",
+         [](Settings& s) { s.hud = false; }, "hud = off\n"},
+    };
+    for (const auto& row : rows) {
+        SettingsReading reading = ReadSettingsText(row.text, "settings", Names);
+        Settings now = reading.settings;
+        row.change(now);
+        EXPECT_EQ(WriteSettingsText(reading.text, reading.settings, now, Names), row.written)
+            << row.what;
+        EXPECT_EQ(SettingsDiffer(reading.settings, now, Names), row.text != row.written)
+            << row.what;
+    }
+}
+
+// README's settings table is written by hand and the manual page by the build; both carry every
+// fixed setting with its values and default.
+TEST(SettingsText, DocumentedInReadmeAndManual) {
+    std::ostringstream readme, page;
+    readme << std::ifstream("../README.md").rdbuf();
+    page << std::ifstream(STARCHASE_MANUAL_PAGE).rdbuf();
+    const std::string head = "| Setting | Values | Default | What it sets |\n|---|---|---|---|\n";
+    size_t start = readme.str().find(head);
+    ASSERT_NE(start, std::string::npos);
+    start += head.size();
+    EXPECT_EQ(readme.str().substr(start, readme.str().find("\n\n", start) + 1 - start),
+              SettingsMarkdown());
+    EXPECT_NE(page.str().find(SettingsManual()), std::string::npos);
+}
