@@ -4,7 +4,6 @@
 
 #include <cctype>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -89,23 +88,6 @@ std::string Range(const SettingRow& row) {
     return std::to_string(row.low) + " to " + std::to_string(row.high);
 }
 
-// What a value of the row must be, for messages.
-std::string Expected(const SettingRow& row) {
-    switch (row.kind) {
-    case SwitchSetting:
-        return "on or off";
-    case NumberSetting:
-        return "a whole number from " + Range(row);
-    case SizeSetting:
-        return "WIDTHxHEIGHT, each from " + Range(row);
-    case KeySetting:
-        return "a key's name or none";
-    case PadSetting:
-        return "a button from " + Range(row) + " or none";
-    }
-    return "";
-}
-
 bool ReadKey(const std::string& text, const KeyNames& names, SDLKey& key) {
     if (SameLetters(text, "none")) {
         key = SDLK_UNKNOWN;
@@ -182,31 +164,6 @@ std::string KeyNameOf(SDLKey key, const KeyNames& names) {
         if (named.key == key)
             return named.name;
     return "none";
-}
-
-// The row of key.NAME for the first action; pad.NAME rows follow the key rows.
-size_t KeyRow() {
-    const std::vector<SettingRow>& rows = SettingRows();
-    size_t row = 0;
-    while (rows[row].kind != KeySetting)
-        ++row;
-    return row;
-}
-
-// The default key of an action as SDL names it: the help texts' label in lower case.
-std::string DefaultKeyName(const ActionRow& action) {
-    std::string name = KeyLabel(action.key);
-    for (char& c : name)
-        c = char(std::tolower((unsigned char)c));
-    return name;
-}
-
-// `text` with each '-' written as roff's minus sign, so that it is kept as typed.
-std::string RoffText(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        out += c == '-' ? std::string("\\-") : std::string(1, c);
-    return out;
 }
 
 int FindRow(const std::string& name) {
@@ -291,7 +248,8 @@ LineVerdict Judge(const LineParts& parts, const KeyNames& names, Settings& scrat
     }
     const SettingRow& row = SettingRows()[size_t(verdict.row)];
     if (HasControlBytes(parts.value) || !ReadValue(row, parts.value, names, scratch))
-        verdict.problem = row.name + " takes " + Expected(row) + ", not " + Quoted(parts.value);
+        verdict.problem =
+            row.name + " takes " + SettingValues(row) + ", not " + Quoted(parts.value);
     return verdict;
 }
 
@@ -344,6 +302,22 @@ std::string Message(const std::string& fileName, size_t line, const std::string&
 }
 
 } // namespace
+
+std::string SettingValues(const SettingRow& row) {
+    switch (row.kind) {
+    case SwitchSetting:
+        return "on or off";
+    case NumberSetting:
+        return "a whole number from " + Range(row);
+    case SizeSetting:
+        return "WIDTHxHEIGHT, each from " + Range(row);
+    case KeySetting:
+        return "a key's name or none";
+    case PadSetting:
+        return "a button from " + Range(row) + " or none";
+    }
+    return "";
+}
 
 bool ReadWindowSize(const std::string& text, int& width, int& height) {
     return ReadSize(text, SmallestWindowSide, LargestWindowSide, width, height);
@@ -442,38 +416,6 @@ std::string WriteSettingsText(const SettingsText& text, const Settings& asRead, 
     if (!added.empty() && !bytes.empty() && bytes.back() != '\n')
         bytes += "\n";
     return bytes + added;
-}
-
-std::string SettingsManual() {
-    std::string text;
-    for (const SettingRow& row : SettingRows())
-        if (row.kind != KeySetting && row.kind != PadSetting)
-            text += (text.empty() ? ".TP 20\n.B " : ".TP\n.B ") + row.name + "\n" +
-                    RoffText(Expected(row) + ": " + row.help) + "; by default\n.BR " +
-                    SettingValueText(row, Settings(), {}) + " .\n";
-    text += ".TP\n.BI key. action\n" + RoffText(Expected(SettingRows()[KeyRow()])) +
-            ": the key for the action, by SDL's name for the key (as\n"
-            ".BR space ,\n.BR \"left alt\" ,\n.BR f1 ,\n.BR \\- ,\n.BR [0] ).\n"
-            ".TP\n.BI pad. action\n" +
-            RoffText(Expected(SettingRows()[KeyRow() + ActionCount])) +
-            ": the pad button for the action.\n.PP\nThe actions, with their default key "
-            "and pad button:\n.PP\n.RS\n.nf\n";
-    for (const ActionRow& action : Actions)
-        text +=
-            RoffText(std::string(action.name) + std::string(12 - std::strlen(action.name), ' ') +
-                     DefaultKeyName(action) + std::string(12 - DefaultKeyName(action).size(), ' ') +
-                     (action.padButton < 0 ? "none" : std::to_string(action.padButton + 1))) +
-            "\n";
-    return text + ".fi\n.RE\n";
-}
-
-std::string SettingsMarkdown() {
-    std::string text;
-    for (const SettingRow& row : SettingRows())
-        if (row.kind != KeySetting && row.kind != PadSetting)
-            text += "| " + row.name + " | " + Expected(row) + " | " +
-                    SettingValueText(row, Settings(), {}) + " | " + row.help + " |\n";
-    return text;
 }
 
 bool SettingsDiffer(const Settings& a, const Settings& b, const KeyNames& names) {

@@ -64,6 +64,10 @@ struct KeyName {
 };
 using KeyNames = std::vector<KeyName>;
 
+// What a value of the row may be, for messages and the manual: "on or off", "a whole number
+// from 0 to 100".
+std::string SettingValues(const SettingRow& row);
+
 // The value of `row` in `settings` as the file spells it: "on", "70", "800x600", "space", "1".
 std::string SettingValueText(const SettingRow& row, const Settings& settings,
                              const KeyNames& names);
@@ -102,8 +106,9 @@ SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fi
 std::string WriteSettingsText(const SettingsText& text, const Settings& asRead, const Settings& now,
                               const KeyNames& names);
 
-// The settings as the manual's tagged paragraphs (roff): each fixed setting with its values,
-// what it sets and its default, then key.ACTION and pad.ACTION with each action's defaults.
+// The settings as the manual's tagged paragraphs (roff; in SettingsDocs.cpp): each fixed setting
+// with its values, what it sets and its default, then key.ACTION and pad.ACTION with each action's
+// defaults.
 std::string SettingsManual();
 
 // The same as the rows of README's settings table: "| volume | a whole number ... | 100 | ... |".

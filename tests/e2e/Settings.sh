@@ -18,7 +18,7 @@ hud = off
 fps = fast
 colour = blue
 SETTINGS
-start_game "$data"
+GAME_SECONDS=300 start_game "$data" # many screenshots: slow on a loaded machine
 find_window 2
 
 # Leave the chasers and the station behind (see ShotsGlow.sh), then fire with each key.
