@@ -6,6 +6,7 @@
 #include "ChaseText.h"
 #include "Frame.h"
 #include "Hud.h"
+#include "PlayerSettings.h"
 #include "World.h"
 
 namespace {
@@ -25,19 +26,20 @@ struct Chase {
 
 Chase chase;
 
-// Every action's key and help, in the table's order.
+// Every action with a key, as the player bound it, and its help, in the table's order.
 std::vector<KeyHint> Hints() {
     std::vector<KeyHint> hints;
     for (const ActionRow& row : Actions)
-        hints.push_back({KeyLabel(row.key), row.help});
+        if (SDLKey key = KeptSettings().bindings.keys[size_t(row.action)]; key != SDLK_UNKNOWN)
+            hints.push_back({KeyLabel(key), row.help});
     return hints;
 }
 
 bool KeysAsked() {
     int count = 0;
     const Uint8* state = SDL_GetKeyState(&count);
-    const SDLKey key = ActionOf(Action::Keys).key;
-    return key < count && state[key] != 0;
+    const SDLKey key = KeptSettings().bindings.keys[size_t(Action::Keys)];
+    return key != SDLK_UNKNOWN && key < count && state[key] != 0;
 }
 
 } // namespace

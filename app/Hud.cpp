@@ -48,7 +48,7 @@ struct Hud {
     std::shared_ptr<FontSearch> search; // shared with the thread, which may outlive the game
     Clock::time_point searchStarted;
     HudCount count;
-    HudBlock corner; // the display's own lines
+    HudBlock corner;            // the display's own lines
     std::string note;           // shown below the lines, or alone while the display is hidden
     uint32_t noteUntilTick = 0; // SDL's tick at which the note goes
 };
