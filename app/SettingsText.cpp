@@ -2,6 +2,8 @@
 // The settings table, the line rules, the bindings' conflicts and the write-back.
 #include "SettingsText.h"
 
+#include "Printable.h"
+
 #include <cctype>
 #include <cstdio>
 
@@ -48,17 +50,10 @@ bool SameLetters(const std::string& a, const std::string& b) {
     return true;
 }
 
-// A value from the file as a message shows it: printable ASCII as it is, other bytes as \xNN,
-// and no more than 40 characters of it.
+// A value from the file as a message shows it: made printable, and no more than its first 40
+// bytes.
 std::string Quoted(const std::string& text) {
-    std::string shown;
-    for (size_t i = 0; i < text.size() && i < 40; ++i) {
-        unsigned char c = (unsigned char)text[i];
-        char escaped[8];
-        std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
-        shown += c >= 0x20 && c < 0x7F ? std::string(1, char(c)) : std::string(escaped);
-    }
-    return "'" + shown + (text.size() > 40 ? "...'" : "'");
+    return "'" + Printable(text.substr(0, 40)) + (text.size() > 40 ? "...'" : "'");
 }
 
 // A whole number of at most nine digits, no sign.

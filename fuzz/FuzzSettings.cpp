@@ -2,6 +2,7 @@
 // Any bytes as a settings file: every problem line is printable, the text written back with
 // nothing changed is the text read, and with settings changed it reads back as those settings
 // with the same lines found bad.
+#include "Printable.h"
 #include "SettingsText.h"
 
 #include <cstdint>
@@ -17,13 +18,6 @@ void Require(bool condition) {
 
 const KeyNames Names = {{SDLK_SPACE, "space"},   {SDLK_UP, "up"},  {SDLK_x, "x"},
                         {SDLK_LALT, "left alt"}, {SDLK_HASH, "#"}, {SDLK_EQUALS, "="}};
-
-bool Printable(const std::string& line) {
-    for (char c : line)
-        if ((unsigned char)c < 0x20 || (unsigned char)c > 0x7E)
-            return false;
-    return true;
-}
 
 // The settings the player could change in the game, changed as the input's first byte says.
 Settings Changed(Settings settings, uint8_t how) {
@@ -42,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const SettingsReading reading = ReadSettingsText(bytes, "f", Names);
     for (const std::string& problem : reading.problems)
-        Require(problem.compare(0, 13, "starchase: f:") == 0 && Printable(problem));
+        Require(problem.compare(0, 13, "starchase: f:") == 0 && Printable(problem) == problem);
     Require(WriteSettingsText(reading.text, reading.settings, reading.settings, Names) == bytes);
 
     const Settings now = Changed(reading.settings, size > 0 ? data[0] : 0);
