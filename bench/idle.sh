@@ -6,6 +6,7 @@
 # ROUNDS times in one run. Prints each run, then the medians and their ratio.
 # Usage: bench/idle.sh BUILD_DIR [SECONDS (20)] [ROUNDS (3)]
 #   SDL_VARIANT=compat  on the SDL 1.2 compatibility layer instead of classic SDL
+#   IDLE_CAP=N          the capped runs at fps = N (120, the default setting)
 set -euo pipefail
 build=$(cd "$1" && pwd)
 seconds=${2:-20}
@@ -21,6 +22,7 @@ trap '[ -n "$game" ] && kill "$game" 2>/dev/null; rm -rf "$work"' EXIT
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_CONFIG_HOME/starchase"
 ticks=$(getconf CLK_TCK)
+cap=${IDLE_CAP:-120}
 
 # The game's user and system time in clock ticks, threads included.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$game/stat"; }
@@ -51,16 +53,17 @@ for round in $(seq "$rounds"); do
     read -r cpu frame < <(measure 0)
     echo "$cpu $frame" >>"$work/uncapped"
     echo "round $round: no cap  $cpu %  $frame ms"
-    read -r cpu frame < <(measure 120)
+    read -r cpu frame < <(measure "$cap")
     echo "$cpu $frame" >>"$work/capped"
-    echo "round $round: fps 120 $cpu %  $frame ms"
+    echo "round $round: fps $cap $cpu %  $frame ms"
 done
-python3 - "$work/uncapped" "$work/capped" <<'PY'
+python3 - "$cap" "$work/uncapped" "$work/capped" <<'PY'
 import statistics, sys
-runs = [[list(map(float, line.split())) for line in open(path)] for path in sys.argv[1:]]
+cap = sys.argv[1]
+runs = [[list(map(float, line.split())) for line in open(path)] for path in sys.argv[2:]]
 (free_cpu, free_ms), (cap_cpu, cap_ms) = [
     (statistics.median(r[0] for r in rs), statistics.median(r[1] for r in rs)) for rs in runs]
 print(f"median, no cap:  {free_cpu:.1f} % CPU, {free_ms:.2f} ms a frame")
-print(f"median, fps 120: {cap_cpu:.1f} % CPU, {cap_ms:.2f} ms a frame")
+print(f"median, fps {cap}: {cap_cpu:.1f} % CPU, {cap_ms:.2f} ms a frame")
 print(f"capped / uncapped CPU: {cap_cpu / free_cpu:.2f}")
 PY
