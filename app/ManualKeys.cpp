@@ -1,20 +1,38 @@
 // SPDX-License-Identifier: MIT
-// Build step: prints the manual's key list (`keys`), the pad's buttons (`pad`) or the settings
-// (`settings`), made from the actions and settings tables, for CMake to put into the manual page.
+// Build step: prints a part of a manual page made from the game's tables, for CMake to put into
+// the page: the key list (`keys`) or the pad's buttons (`pad`) from the actions table, the
+// settings (`settings`), the sound files with what each is heard for (`sounds`) or their names
+// alone (`soundfiles`).
 #include "Actions.h"
 #include "SettingsText.h"
+#include "SoundFile.h"
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+namespace {
+
+struct ManualPart {
+    const char* name;
+    std::string (*text)();
+};
+
+constexpr ManualPart ManualParts[] = {
+    {"keys", KeysManual},
+    {"pad", PadButtonsText},
+    {"settings", SettingsManual},
+    {"sounds", SoundFilesManual},
+    {"soundfiles", SoundFileNamesManual},
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 2 && std::strcmp(argv[1], "keys") == 0)
-        std::fputs(KeysManual().c_str(), stdout);
-    else if (argc == 2 && std::strcmp(argv[1], "pad") == 0)
-        std::fputs(PadButtonsText().c_str(), stdout);
-    else if (argc == 2 && std::strcmp(argv[1], "settings") == 0)
-        std::fputs(SettingsManual().c_str(), stdout);
-    else
-        return 2;
-    return std::fflush(stdout) == 0 ? 0 : 1;
+    for (const ManualPart& part : ManualParts)
+        if (argc == 2 && std::strcmp(argv[1], part.name) == 0) {
+            std::fputs(part.text().c_str(), stdout);
+            return std::fflush(stdout) == 0 ? 0 : 1;
+        }
+    return 2;
 }

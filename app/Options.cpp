@@ -19,6 +19,10 @@ struct Option {
     const char* value; // the value's name in the usage, or nullptr for an option without one
     const char* help;
     void (*apply)(GameOptions& options, const char* value);
+    // An action whose key the help names, by its label in the actions table, before `keyDoes`:
+    // "(H shows or hides it)". Action::Count for none.
+    Action key = Action::Count;
+    const char* keyDoes = nullptr;
 };
 
 const Option Options[] = {
@@ -28,12 +32,12 @@ const Option Options[] = {
      [](GameOptions& o, const char* file) { o.recordFile = file; }},
     {"--play", "FILE", "play the demo FILE back",
      [](GameOptions& o, const char* file) { o.playFile = file; }},
-    {"--hud", nullptr, "show the heads-up display from the start (H shows or hides it)",
-     [](GameOptions& o, const char*) { o.hud = true; }},
-    {"--mute", nullptr, "start with sound off (M turns it on and off)",
-     [](GameOptions& o, const char*) { o.mute = true; }},
-    {"--no-hints", nullptr, "no keys panel at the start (Tab shows it while held)",
-     [](GameOptions& o, const char*) { o.hints = false; }},
+    {"--hud", nullptr, "show the heads-up display from the start",
+     [](GameOptions& o, const char*) { o.hud = true; }, Action::Display, "shows or hides it"},
+    {"--mute", nullptr, "start with sound off", [](GameOptions& o, const char*) { o.mute = true; },
+     Action::Sound, "turns it on and off"},
+    {"--no-hints", nullptr, "no keys panel at the start",
+     [](GameOptions& o, const char*) { o.hints = false; }, Action::Keys, "shows it while held"},
     {"--fullscreen", nullptr, "start in 1024x768 full screen (F1; F2 for a window)",
      [](GameOptions& o, const char*) { o.fullscreen = true; }},
     {"--window", "WxH", "start in a window of W by H pixels",
@@ -120,9 +124,10 @@ std::string HelpText() {
         Usage() +
         "\n\nA small real-time 3D space game seen from above: twelve ships chase yours.\n\n";
     for (const Option& option : Options) {
-        std::string left = "  " + Spelled(option);
-        text +=
-            left + std::string(left.size() < 18 ? 18 - left.size() : 1, ' ') + option.help + "\n";
+        std::string left = "  " + Spelled(option), help = option.help;
+        if (option.key != Action::Count)
+            help += " (" + KeyLabel(ActionOf(option.key).key) + " " + option.keyDoes + ")";
+        text += left + std::string(left.size() < 18 ? 18 - left.size() : 1, ' ') + help + "\n";
     }
     text += "\nShips: from --data DIR; else from the folder the game starts in when it holds\n"
             "alukset.txt; else the installed default ships.\n\n";

@@ -45,7 +45,7 @@ int VoiceChannel(GameSound which, int volume) {
             channels.push_back(channel);
         }
     int giveUp = -1;
-    if (!TakeVoice(playing, SoundLevels[which].voices, volume, giveUp))
+    if (!TakeVoice(playing, SoundFiles[which].voices, volume, giveUp))
         return -1;
     if (giveUp < 0)
         return Mix_GroupAvailable(EffectsGroup);

@@ -20,32 +20,15 @@ struct SoundPlacement {
     uint8_t right = 255;
 };
 
-// How each sound is mixed, one row per sound. Every sound is made as loud as it can be without
-// clipping when it is loaded (its loudest sample at full scale), so `loudness` is its loudest
-// sample at the player's ship as a fraction of full scale. At most `voices` of one sound play at
-// once, the loudest kept.
-struct SoundLevel {
-    GameSound sound;
-    float loudness;
-    int voices;
-};
-
-inline constexpr SoundLevel SoundLevels[] = {
-    {ShotSound, 0.28f, 1},       // above a chaser's shot, whatever else is heard
-    {ChaserShotSound, 0.09f, 2}, // a third of the player's: twelve chasers fire together
-    {HitSound, 0.17f, 1},        {BreakUpSound, 0.26f, 1}, {EngineSound, 0.09f, 1},
-};
-static_assert(OneRowPerSound(SoundLevels), "every sound needs its level");
-
 // The loudest a voice of the sound can be, on SDL_mixer's volume scale of 128.
 constexpr int LoudestVolume(GameSound which) {
-    return int(128 * SoundLevels[which].loudness + 0.5f);
+    return int(128 * SoundFiles[which].loudness + 0.5f);
 }
 
 // Every voice of every sound at its loudest at once sums under full scale: the mix never clips.
 constexpr bool MixFitsFullScale() {
     int sum = 0;
-    for (const SoundLevel& row : SoundLevels)
+    for (const SoundFileRow& row : SoundFiles)
         sum += row.voices * LoudestVolume(row.sound);
     return sum < 128;
 }
@@ -54,7 +37,7 @@ static_assert(MixFitsFullScale(), "the sounds' levels can sum past full scale");
 // The mixer's channels for sounds that come and go: one for each voice the table allows.
 constexpr int EffectVoices() {
     int sum = 0;
-    for (const SoundLevel& row : SoundLevels)
+    for (const SoundFileRow& row : SoundFiles)
         sum += row.sound == EngineSound ? 0 : row.voices;
     return sum;
 }

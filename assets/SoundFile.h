@@ -9,17 +9,23 @@
 #include <vector>
 
 // The game's sounds. A new sound is one more name here and one more row in each table keyed by
-// it: its file below, its level in app/ and its design in the tool; the compiler names the
+// it: its row below (file, event, level) and its design in the tool; the compiler names the
 // tables that lack the row.
 enum GameSound { ShotSound, ChaserShotSound, HitSound, BreakUpSound, EngineSound, GameSoundCount };
 
 // The folder of the data folder that holds the sound files.
 inline constexpr const char* SoundFolder = "sounds/";
 
+// One sound: its file, what it is heard for, and how the game mixes it. Every sound is made as
+// loud as it can be without clipping when it is loaded (its loudest sample at full scale), so
+// `loudness` is its loudest sample at the player's ship as a fraction of full scale. At most
+// `voices` of one sound play at once, the loudest kept.
 struct SoundFileRow {
     GameSound sound;
     const char* name;  // in SoundFolder: "shot.wav"
     const char* event; // what is heard, for messages and help texts: "the player's shot"
+    float loudness;
+    int voices;
 };
 
 // Whether `rows` hold one row per GameSound in the order of the names, as every table keyed by
@@ -34,11 +40,13 @@ template <class Row, size_t N> constexpr bool OneRowPerSound(const Row (&rows)[N
 }
 
 inline constexpr SoundFileRow SoundFiles[] = {
-    {ShotSound, "shot.wav", "the player's shot"},
-    {ChaserShotSound, "chaser-shot.wav", "a chaser's shot"},
-    {HitSound, "hit.wav", "a hit on a chaser"},
-    {BreakUpSound, "breakup.wav", "a chaser breaking up"},
-    {EngineSound, "engine.wav", "the engine"},
+    // above a chaser's shot, whatever else is heard
+    {ShotSound, "shot.wav", "the player's shot", 0.28f, 1},
+    // a third of the player's: twelve chasers fire together
+    {ChaserShotSound, "chaser-shot.wav", "a chaser's shot", 0.09f, 2},
+    {HitSound, "hit.wav", "a hit on a chaser", 0.17f, 1},
+    {BreakUpSound, "breakup.wav", "a chaser breaking up", 0.26f, 1},
+    {EngineSound, "engine.wav", "the engine", 0.09f, 1},
 };
 static_assert(OneRowPerSound(SoundFiles), "every sound needs its file");
 
@@ -47,6 +55,12 @@ std::string SoundPath(GameSound which);
 
 // Every sound file's name in the order of the names, separated by ", ": for help texts.
 std::string SoundFileNames();
+
+// The sound files as a sentence of a manual page, in the order of the names: each file in
+// italics followed by what it is heard for ("(a chaser's shot),"), the last two joined by "and",
+// ended with a full stop. SoundFileNamesManual() is the same without what each is heard for.
+std::string SoundFilesManual();
+std::string SoundFileNamesManual();
 
 // A sound file larger than this is refused unread: the longest the game plays is a few seconds.
 constexpr uint64_t LargestSoundFile = 4u << 20;

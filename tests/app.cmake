@@ -15,6 +15,9 @@ target_compile_definitions(app_test PRIVATE
 StarchaseTest(NAME sound_placement_test SOURCES unit/SoundPlacementTest.cpp LIBS app)
 # The sound files: their table, the WAV reader and what the game hands the mixer.
 StarchaseTest(NAME sound_file_test SOURCES unit/SoundFileTest.cpp LIBS assets shipyard_writers)
+target_compile_definitions(sound_file_test PRIVATE
+    STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6"
+    STARCHASE_TOOL_PAGE="${PROJECT_BINARY_DIR}/dist/shipyard.1")
 # A new chase on the default ships, written by the built shipyard.
 StarchaseTest(NAME restart_gl_test GL SOURCES gl/RestartGLTest.cpp LIBS app)
 add_dependencies(restart_gl_test shipyard)
