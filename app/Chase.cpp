@@ -84,6 +84,10 @@ bool CountChase(HeldKeys keys, uint32_t milliseconds, bool updated) {
     return CountChaseFrame(chase.clock, updated, keys, milliseconds, world);
 }
 
+void SetChaseBest(const BestTime& best) {
+    chase.best = best;
+}
+
 const ChaseClock& CurrentChase() {
     return chase.clock;
 }

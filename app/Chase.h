@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ChaseClock.h"
+#include "ChaseText.h"
 #include "HeldKeys.h"
 
 #include <SDL/SDL.h>
@@ -33,6 +34,9 @@ void StartNewChase(const RandomSeed& seed);
 // After a frame of `milliseconds` whose update pass ran (`updated`) under `keys`. True on the
 // frame that ended the chase.
 bool CountChase(HeldKeys keys, uint32_t milliseconds, bool updated);
+
+// What the records say of the chase that just ended, for the banner.
+void SetChaseBest(const BestTime& best);
 
 // The chase's clock, for the display.
 const ChaseClock& CurrentChase();

@@ -4,6 +4,7 @@
 
 #include "LoadShipCatalogue.h"
 #include "Options.h"
+#include "Records.h"
 #include "Replay.h"
 #include "ShipCatalogue.h"
 #include "World.h"
@@ -21,6 +22,11 @@ std::string ErrorLine(const DemoSession& session, const std::string& reason) {
 
 void WriteNote(const DemoSession& session, const std::string& reason) {
     std::fprintf(stderr, "%s\n", ErrorLine(session, reason).c_str());
+}
+
+void WriteChaseLine(const DemoSession& session, const ChaseClock& chase) {
+    std::cout << DemoLine(SumUpGame(world, session.chaseFrames, session.chaseMilliseconds, chase))
+              << std::endl;
 }
 
 } // namespace
@@ -74,9 +80,8 @@ bool PrepareDemo(DemoSession& session, std::string& error) {
 const RandomSeed* DemoStarSeed(DemoSession& session) {
     if (session.mode == PlayDemo)
         return &session.player->demo.starSeed;
-    if (session.mode == RecordDemo)
-        session.demo.starSeed = MakeRandomSeed();
-    return session.mode == NoDemo ? nullptr : &session.demo.starSeed;
+    session.demo.starSeed = MakeRandomSeed();
+    return &session.demo.starSeed;
 }
 
 bool StartRecording(DemoSession& session, std::string& error) {
@@ -94,6 +99,9 @@ bool StartRecording(DemoSession& session, std::string& error) {
 }
 
 void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys) {
+    RecordChaseFrame(elapsed, keys);
+    ++session.chaseFrames;
+    session.chaseMilliseconds += uint64_t(elapsed);
     std::string reason;
     if (session.recording && !RecordDemoFrame(session.recorder, elapsed, keys, reason)) {
         session.recording = false;
@@ -102,26 +110,53 @@ void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys) {
     }
 }
 
-bool NextDemoFrame(DemoSession& session, DemoFrame& frame) {
+bool NextDemoFrame(DemoSession& session, DemoFrame& frame, bool& restarted) {
     if (session.mode != PlayDemo)
         return false;
     std::string reason;
-    if (ReadDemoFrame(*session.player, frame, reason))
-        return true;
-    if (!reason.empty()) {
-        WriteNote(session, reason);
-        session.failed = true;
+    if (!ReadDemoFrame(*session.player, frame, reason)) {
+        if (!reason.empty()) {
+            WriteNote(session, reason);
+            session.failed = true;
+        }
+        return false;
     }
-    return false;
+    restarted = session.player->restarted;
+    if (restarted) {
+        session.heldBack = frame.milliseconds; // counted in the new chase
+        return true;
+    }
+    ++session.chaseFrames;
+    session.chaseMilliseconds += frame.milliseconds;
+    return true;
 }
 
-bool EndDemo(DemoSession& session) {
+const RandomSeed& RestartChase(DemoSession& session, const ChaseClock& ended) {
+    if (session.mode == PlayDemo || session.recording)
+        WriteChaseLine(session, ended);
+    session.chaseFrames = 0;
+    session.chaseMilliseconds = 0;
+    if (session.mode == PlayDemo) {
+        session.chaseFrames = 1;
+        session.chaseMilliseconds = session.heldBack;
+        return session.player->restartSeed;
+    }
+    session.demo.starSeed = MakeRandomSeed();
+    std::string reason;
+    if (session.recording && !RecordDemoRestart(session.recorder, session.demo.starSeed, reason)) {
+        session.recording = false;
+        session.failed = true;
+        WriteNote(session, reason + "; the recording stops here");
+    }
+    StartChaseDemo(session.demo.starSeed);
+    return session.demo.starSeed;
+}
+
+bool EndDemo(DemoSession& session, const ChaseClock& chase) {
     std::string reason;
     if (session.mode == RecordDemo && session.recording) {
         if (FinishDemoRecording(session.recorder, reason)) {
-            std::cout << DemoLine(SumUpGame(world, session.recorder.frames,
-                                            session.recorder.milliseconds))
-                      << std::endl;
+            WriteChaseLine(session, chase);
         } else {
             WriteNote(session, reason);
             session.failed = true;
@@ -135,7 +170,6 @@ bool EndDemo(DemoSession& session) {
                                std::to_string(player.demo.frameCount));
         return !session.failed;
     }
-    std::cout << DemoLine(SumUpGame(world, player.demo.frameCount, player.demo.milliseconds))
-              << std::endl;
+    WriteChaseLine(session, chase);
     return true;
 }

@@ -10,6 +10,7 @@
 #include "Hud.h"
 #include "Options.h"
 #include "PlayerSettings.h"
+#include "Records.h"
 #include "Replay.h"
 #include "Screenshot.h"
 #include "Sound.h"
@@ -147,6 +148,14 @@ void KeepPace(double startTick, double recordedMilliseconds, LoopState& state) {
     }
 }
 
+// At the end of a chase: the set's best before it, and whether it beat it (then it is kept).
+void ShowChaseBest(DemoSession& demo) {
+    BestTime best;
+    best.known = BestChase(best.milliseconds);
+    best.beaten = ChaseEnded(demo, CurrentChase().milliseconds);
+    SetChaseBest(best);
+}
+
 // Runs frames until a quit is asked for or a played demo ends; the frame that takes the quit is
 // still rendered. A played demo gives each frame's length and keys; otherwise they are measured
 // and read, and recorded when recording, at no more than `fps` frames a second (0: no cap).
@@ -160,14 +169,19 @@ LoopState RunFrameLoop(DemoSession& demo, int fps) {
     const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
         TakeEvents(state, live);
-        if (TakeAskedNewChase() && demo.mode == NoDemo) {
-            StartNewChase(MakeRandomSeed());
+        if (TakeAskedNewChase() && demo.mode != PlayDemo) {
+            StartNewChase(RestartChase(demo, CurrentChase()));
             clock = FrameClock{}; // as at the start: the chase's first frame never steps
         }
         double elapsed;
         HeldKeys keys;
         DemoFrame frame;
-        if (NextDemoFrame(demo, frame)) {
+        bool restarted = false;
+        if (NextDemoFrame(demo, frame, restarted)) {
+            if (restarted) {
+                StartNewChase(RestartChase(demo, CurrentChase()));
+                clock = FrameClock{};
+            }
             elapsed = frame.milliseconds;
             keys.bits = frame.keys;
             played += elapsed;
@@ -184,7 +198,8 @@ LoopState RunFrameLoop(DemoSession& demo, int fps) {
         bool updates = FrameUpdates(clock, elapsed);
         if (updates)
             UpdateFrame(keys, elapsed * 0.001);
-        CountChase(keys, uint32_t(elapsed), updates);
+        if (CountChase(keys, uint32_t(elapsed), updates))
+            ShowChaseBest(demo);
         RenderFrame();
         DrawChase();
         ShowHud(CurrentChase());
@@ -252,6 +267,7 @@ int RunGame(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
     }
+    OpenRecords(demo);
     StartHud(settings.hud);
     StartChase(settings.hints);
     SetSoundVolume(settings.volume);
@@ -263,7 +279,8 @@ int RunGame(int argc, char** argv) {
     LoopState end = RunFrameLoop(demo, settings.fps);
     SaveSettings();
     CloseSound();
-    bool recorded = EndDemo(demo);
+    bool recorded = EndDemo(demo, CurrentChase());
+    CloseRecords();
     StopChase();
     StopHud();
     Shutdown();

@@ -101,10 +101,24 @@ bool OpenDemo(const std::string& path, DemoReader& reader, std::string& reason) 
 
 bool ReadDemoFrame(DemoReader& reader, DemoFrame& frame, std::string& reason) {
     reason.clear();
+    reader.restarted = false;
     if (reader.nextFrame == reader.demo.frameCount)
         return false;
-    if (Held(reader) < DemoFrameBytes && !Fill(reader, DemoFrameBytes, reason))
-        return false;
+    const uint16_t version = reader.demo.version;
+    for (;;) {
+        if (Held(reader) < DemoFrameBytes && !Fill(reader, DemoFrameBytes, reason))
+            return false;
+        const unsigned char* entry = reader.buffer.data() + reader.taken;
+        if (Held(reader) < DemoFrameBytes || !IsDemoRestart(version, entry))
+            break;
+        if (Held(reader) < DemoRestartBytes && !Fill(reader, DemoRestartBytes, reason))
+            return false;
+        if (Held(reader) < DemoRestartBytes)
+            break;
+        reader.restarted = true;
+        reader.restartSeed = ParseDemoRestart(reader.buffer.data() + reader.taken);
+        reader.taken += DemoRestartBytes;
+    }
     if (Held(reader) < DemoFrameBytes ||
         !ParseDemoFrame(reader.buffer.data() + reader.taken, frame, reason) ||
         frame.milliseconds == 0) {
@@ -185,6 +199,12 @@ bool RecordDemoFrame(DemoRecorder& recorder, double milliseconds, HeldKeys keys,
     ++recorder.frames;
     recorder.milliseconds += frame.milliseconds;
     return true;
+}
+
+bool RecordDemoRestart(DemoRecorder& recorder, const RandomSeed& seed, std::string& reason) {
+    std::vector<unsigned char> bytes;
+    AppendDemoRestart(bytes, seed);
+    return Write(recorder, bytes, reason);
 }
 
 bool FinishDemoRecording(DemoRecorder& recorder, std::string& reason) {

@@ -20,6 +20,8 @@ struct DemoReader {
     size_t taken = 0;                  // of `buffer`
     uint64_t framesAt = 0;             // where the first frame begins in the file
     size_t nextFrame = 0;              // the frames read so far
+    bool restarted = false;            // a restart came before the frame read last
+    RandomSeed restartSeed;            // its new chase's seed
 };
 
 // Opens the demo at `path` as the game's data files are opened (never waiting on a named pipe or
@@ -28,8 +30,9 @@ struct DemoReader {
 // `reason`, when it cannot be read or is not a demo ParseDemo accepts.
 bool OpenDemo(const std::string& path, DemoReader& reader, std::string& reason);
 
-// The next of the demo's whole frames, in order. False when all have been read, or, with
-// `reason`, when reading fails or the file no longer holds what was checked.
+// The next of the demo's whole frames, in order, with `restarted` and `restartSeed` set when a
+// restart came before it. False when all have been read, or, with `reason`, when reading fails or
+// the file no longer holds what was checked.
 bool ReadDemoFrame(DemoReader& reader, DemoFrame& frame, std::string& reason);
 
 // A recording in progress. Every write is flushed at once, so that a game that dies leaves a
@@ -52,5 +55,7 @@ bool RecordDemoHeader(DemoRecorder& recorder, const Demo& demo, std::string& rea
 // write closes the recording: false, with the reason, and later frames are not recorded.
 bool RecordDemoFrame(DemoRecorder& recorder, double milliseconds, HeldKeys keys,
                      std::string& reason);
+// A restart, before the new chase's first frame: its stars come from `seed`.
+bool RecordDemoRestart(DemoRecorder& recorder, const RandomSeed& seed, std::string& reason);
 // Writes the end mark and closes the file.
 bool FinishDemoRecording(DemoRecorder& recorder, std::string& reason);

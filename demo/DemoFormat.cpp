@@ -54,7 +54,7 @@ bool Refuse(std::string& reason, const std::string& why) {
 }
 
 // A file that is not a demo is refused from as many of its first bytes as it has.
-bool ParseMarkAndVersions(ByteCursor& in, std::string& reason) {
+bool ParseMarkAndVersions(ByteCursor& in, Demo& demo, std::string& reason) {
     const bool whole = in.Have(MagicBytes);
     const size_t compared = whole ? MagicBytes : in.Left();
     if (compared > 0 && std::memcmp(in.Here(), Magic, compared) != 0)
@@ -63,9 +63,12 @@ bool ParseMarkAndVersions(ByteCursor& in, std::string& reason) {
         return false;
     in.Take(MagicBytes);
     uint16_t version = in.U16();
-    if (version != DemoFormatVersion)
+    if (version < OldestDemoFormatVersion || version > DemoFormatVersion)
         return Refuse(reason, "demo format version " + std::to_string(version) +
-                                  " is not supported: only " + std::to_string(DemoFormatVersion));
+                                  " is not supported: only " +
+                                  std::to_string(OldestDemoFormatVersion) + " to " +
+                                  std::to_string(DemoFormatVersion));
+    demo.version = version;
     if (!Need(in, 2, "the rules version", reason))
         return false;
     uint16_t rules = in.U16();
@@ -102,7 +105,7 @@ bool ParseShipType(ByteCursor& in, uint32_t index, uint32_t count, Demo& demo,
 }
 
 bool ParseHeader(ByteCursor& in, Demo& demo, std::string& reason) {
-    if (!ParseMarkAndVersions(in, reason) ||
+    if (!ParseMarkAndVersions(in, demo, reason) ||
         !Need(in, 4 * RandomStateWords, "the star seed", reason))
         return false;
     for (uint32_t& word : demo.starSeed.words)
@@ -163,10 +166,28 @@ void AppendDemoEnd(std::vector<unsigned char>& bytes) {
     AppendDemoFrame(bytes, DemoFrame());
 }
 
+void AppendDemoRestart(std::vector<unsigned char>& bytes, const RandomSeed& seed) {
+    AppendDemoFrame(bytes, DemoFrame{0, DemoRestartKeys});
+    for (uint32_t word : seed.words)
+        PutU32(bytes, word);
+}
+
+bool IsDemoRestart(uint16_t version, const unsigned char* data) {
+    return version >= 3 && LittleU32(data) == 0 && LittleU16(data + 4) == DemoRestartKeys;
+}
+
+RandomSeed ParseDemoRestart(const unsigned char* data) {
+    RandomSeed seed;
+    for (int i = 0; i < RandomStateWords; ++i)
+        seed.words[i] = LittleU32(data + DemoFrameBytes + 4 * size_t(i));
+    return seed;
+}
+
 bool ParseDemoHeader(ByteCursor& in, Demo& demo, std::string& reason) {
     Demo read;
     if (!ParseHeader(in, read, reason))
         return false;
+    demo.version = read.version;
     demo.starSeed = read.starSeed;
     demo.shipTypes = std::move(read.shipTypes);
     return true;
@@ -183,6 +204,13 @@ bool ParseDemoFrame(const unsigned char* data, DemoFrame& frame, std::string& re
 bool ScanDemoFrames(const unsigned char* data, size_t size, Demo& demo, size_t& used,
                     std::string& reason) {
     for (used = 0; !demo.finished && size - used >= DemoFrameBytes; used += DemoFrameBytes) {
+        if (IsDemoRestart(demo.version, data + used)) {
+            if (size - used < DemoRestartBytes)
+                return true; // the rest of the restart is in bytes not held yet
+            ++demo.restartCount;
+            used += DemoRestartBytes - DemoFrameBytes;
+            continue;
+        }
         DemoFrame frame;
         if (!ParseDemoFrame(data + used, frame, reason)) {
             reason = "frame " + std::to_string(demo.frameCount + 1) + " " + reason;

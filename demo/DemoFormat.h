@@ -8,7 +8,10 @@
 // type in name order its name length (uint16, at most MaxCatalogueLine), name bytes, thrust and
 // turn rate (float32 bits). Then one entry per frame: milliseconds (uint32, 1 to
 // MaxDemoFrameMilliseconds) and the held HeldAction bits (uint16). An entry of 0 milliseconds and
-// no keys marks the end; nothing follows it.
+// no keys marks the end; nothing follows it. From version 3, an entry of 0 milliseconds and the
+// keys DemoRestartKeys is a restart: the 624 seeding words of the new chase's stars follow it, and
+// the next chase begins with the next frame. Files of version 2, which have no restarts, are read
+// too.
 //
 // A file is read in pieces: the header from its first bytes, then the frames a buffer at a time,
 // so that checking or playing a demo takes memory that does not grow with its length.
@@ -22,8 +25,11 @@
 #include <string>
 #include <vector>
 
-constexpr uint16_t DemoFormatVersion = 2;
+constexpr uint16_t DemoFormatVersion = 3;
+constexpr uint16_t OldestDemoFormatVersion = 2;
 constexpr size_t DemoFrameBytes = 6;
+constexpr uint16_t DemoRestartKeys = 0xFFFF;
+constexpr size_t DemoRestartBytes = DemoFrameBytes + 4 * RandomStateWords;
 // Longer than any frame a running game measures: a day.
 constexpr uint32_t MaxDemoFrameMilliseconds = 24 * 60 * 60 * 1000;
 
@@ -41,9 +47,11 @@ struct DemoFrame {
 
 // A demo's header, and what its frames add up to once they have been checked.
 struct Demo {
-    RandomSeed starSeed;
+    uint16_t version = DemoFormatVersion;
+    RandomSeed starSeed;                 // of the first chase
     std::vector<DemoShipType> shipTypes; // in name order, names unique
     size_t frameCount = 0;               // whole frames before the end mark or the cut
+    size_t restartCount = 0;             // restarts among them
     uint64_t milliseconds = 0;           // of those frames together
     bool finished = false;               // the end mark was read: the recording was closed properly
     size_t partialFrameBytes = 0;        // bytes of a frame cut short after the last whole one
@@ -53,6 +61,8 @@ struct Demo {
 void AppendDemoHeader(std::vector<unsigned char>& bytes, const Demo& demo);
 void AppendDemoFrame(std::vector<unsigned char>& bytes, DemoFrame frame);
 void AppendDemoEnd(std::vector<unsigned char>& bytes);
+// A restart whose new chase's stars come from `seed`.
+void AppendDemoRestart(std::vector<unsigned char>& bytes, const RandomSeed& seed);
 
 // Reads the header through `in` from the file's first byte: the cursor fetches the bytes as they
 // are reached. True: `demo` holds the star seed and ship types, and `in.at` is the header's length.
@@ -63,15 +73,21 @@ void AppendDemoEnd(std::vector<unsigned char>& bytes);
 // before any type is read. `demo` changes only when the header is parsed.
 bool ParseDemoHeader(ByteCursor& in, Demo& demo, std::string& reason);
 
-// Checks the frame entries at `data` in order and counts them into `demo`, up to and including
-// the end mark (then `finished`); `used` is the bytes of the whole entries taken. False, with
-// `reason`, at a frame no game plays.
+// Checks the frame and restart entries at `data` in order and counts them into `demo`, up to and
+// including the end mark (then `finished`); `used` is the bytes of the whole entries taken. False,
+// with `reason`, at a frame no game plays (a restart in a file of a version without restarts is
+// one).
 bool ScanDemoFrames(const unsigned char* data, size_t size, Demo& demo, size_t& used,
                     std::string& reason);
 
 // The one frame entry at `data` (DemoFrameBytes): false, with `reason`, for a frame no game plays.
 // The end mark reads as a frame of 0 ms and no keys.
 bool ParseDemoFrame(const unsigned char* data, DemoFrame& frame, std::string& reason);
+
+// Whether the entry at `data` (at least DemoFrameBytes) of a demo of `version` is a restart.
+bool IsDemoRestart(uint16_t version, const unsigned char* data);
+// The seed of the restart entry at `data` (DemoRestartBytes).
+RandomSeed ParseDemoRestart(const unsigned char* data);
 
 // The file ends `left` bytes after the last whole entry scanned: a frame cut short is noted in
 // `demo`; false, with `reason`, for bytes after the end mark.

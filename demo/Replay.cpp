@@ -112,12 +112,14 @@ uint64_t WorldHash(const World& w) {
     return fnv.hash;
 }
 
-DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds) {
+DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds,
+                     const ChaseClock& chase) {
     DemoResult result;
     result.frames = frames;
     result.milliseconds = milliseconds;
     result.chasersLeft = ChasersLeft(w);
     result.hash = WorldHash(w);
+    result.chase = chase;
     return result;
 }
 
@@ -127,13 +129,18 @@ std::string DemoLine(const DemoResult& result) {
                   "demo: %zu frames, %" PRIu64 ".%03u s, %zu chasers left, state %016" PRIx64,
                   result.frames, result.milliseconds / 1000, unsigned(result.milliseconds % 1000),
                   result.chasersLeft, result.hash);
-    return line;
+    if (!result.chase.over)
+        return line;
+    return line + (", chase over in " + ChaseSeconds(result.chase.milliseconds) + " s");
 }
 
 std::string UnfinishedDemoNote(const Demo& demo) {
     if (demo.finished)
         return "";
     std::string whole = std::to_string(demo.frameCount);
+    if (demo.partialFrameBytes >= DemoFrameBytes)
+        return "ends inside a restart after frame " + whole + ": replaying the " + whole +
+               " whole frames before it";
     if (demo.partialFrameBytes > 0)
         return "ends inside frame " + std::to_string(demo.frameCount + 1) + " (" +
                std::to_string(demo.partialFrameBytes) + " of " + std::to_string(DemoFrameBytes) +
@@ -142,21 +149,42 @@ std::string UnfinishedDemoNote(const Demo& demo) {
            whole + " frames";
 }
 
-bool ReplayDemo(DemoReader& reader, DemoResult& result, std::string& reason) {
+bool ReplayDemo(DemoReader& reader, std::vector<DemoResult>& chases, std::string& reason) {
     reason.clear();
+    chases.clear();
     if (!SetUpWorld(&reader.demo.starSeed))
         return false;
     FrameClock clock;
-    StepEvents events; // nobody listens to a replay
+    ChaseClock chase;
+    size_t frames = 0, endFrame = 0;
+    uint64_t milliseconds = 0; // of the chase's frames
+    StepEvents events;         // nobody listens to a replay
     DemoFrame frame;
     while (ReadDemoFrame(reader, frame, reason)) {
+        if (reader.restarted) {
+            chases.push_back(SumUpGame(world, frames, milliseconds, chase));
+            chases.back().endFrame = endFrame;
+            world = World();
+            if (!SetUpWorld(&reader.restartSeed))
+                return false;
+            clock = FrameClock();
+            chase = ChaseClock();
+            frames = endFrame = 0;
+            milliseconds = 0;
+        }
         // Exactly the loop's arithmetic: whole milliseconds held in a double, times 0.001.
         double elapsed = frame.milliseconds;
-        if (FrameUpdates(clock, elapsed)) {
+        bool updates = FrameUpdates(clock, elapsed);
+        if (updates) {
             events.list.clear();
             AdvanceWorld(world, HeldKeys{frame.keys}, elapsed * 0.001, events);
         }
+        ++frames;
+        if (CountChaseFrame(chase, updates, HeldKeys{frame.keys}, elapsed, world))
+            endFrame = frames;
+        milliseconds += frame.milliseconds;
     }
-    result = SumUpGame(world, reader.demo.frameCount, reader.demo.milliseconds);
+    chases.push_back(SumUpGame(world, frames, milliseconds, chase));
+    chases.back().endFrame = endFrame;
     return reason.empty();
 }

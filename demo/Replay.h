@@ -3,6 +3,7 @@
 // without a window, and the line that sums up where a game ended.
 #pragma once
 
+#include "ChaseClock.h"
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "World.h"
@@ -36,17 +37,20 @@ std::string CatalogueDifference(const std::vector<DemoShipType>& recorded,
 // first.
 uint64_t WorldHash(const World& w);
 
-// How a game or its replay ended.
+// How a chase, played or replayed, ended: by a restart or at the end of the game.
 struct DemoResult {
     size_t frames = 0;
-    uint64_t milliseconds = 0; // all frames together
+    uint64_t milliseconds = 0; // all its frames together
     size_t chasersLeft = 0;
-    uint64_t hash = 0; // WorldHash
+    uint64_t hash = 0;   // WorldHash
+    ChaseClock chase;    // its game time, and whether every chaser broke up
+    size_t endFrame = 0; // when it is over: the frame it ended on, counted from 1 in the chase
 };
 
-DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds);
+DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds, const ChaseClock& chase);
 
-// "demo: FRAMES frames, SECONDS s, CHASERS chasers left, state HASH".
+// "demo: FRAMES frames, SECONDS s, CHASERS chasers left, state HASH", and when the chase is over
+// ", chase over in SECONDS s" (its game time).
 std::string DemoLine(const DemoResult& result);
 
 // Empty for a finished recording, else a note of where it was cut off.
@@ -54,6 +58,8 @@ std::string UnfinishedDemoNote(const Demo& demo);
 
 // Sets up `world` (which must be empty) with the demo's star seed from the catalogue's types
 // (models are not needed) and plays every frame's update as the frame loop did, reading the
-// frames from `reader` as it goes. False when the set-up fails (it wrote why; `reason` is empty)
-// or, with `reason`, when a frame cannot be read.
-bool ReplayDemo(DemoReader& reader, DemoResult& result, std::string& reason);
+// frames from `reader` as it goes; at each restart sums up the chase in `chases` and sets the
+// world up afresh with the restart's seed, with a new FrameClock and ChaseClock. `chases` ends
+// with the last chase. False when a set-up fails (it wrote why; `reason` is empty) or, with
+// `reason`, when a frame cannot be read.
+bool ReplayDemo(DemoReader& reader, std::vector<DemoResult>& chases, std::string& reason);

@@ -126,7 +126,10 @@ xdotool key Escape
 wait_game_exit
 expect_status 1
 expect_output ""
-[ "$(cat "$work/game.err")" = \
+# last.demo, recorded beside the records as every game is, meets the same limit in a line of its own.
+grep -v "^starchase: $XDG_DATA_HOME/starchase/last.demo: File too large; the chase is no longer recorded$" \
+    "$work/game.err" >"$work/limited.note" || true
+[ "$(cat "$work/limited.note")" = \
     "starchase: $work/limited.demo: File too large; the recording stops here" ] ||
     fail "limited recording: [$(cat "$work/game.err")]"
 [ "$(stat -c %s "$work/limited.demo")" = 3072 ] || fail "the limited recording is not 3 kB"
@@ -145,7 +148,7 @@ awk 'NR % 4 == 1 { name = $0 } NR % 4 == 3 && name == "Umbrek" { $0 = "12" } { p
 head -c 102 "$demo" >"$work/header.demo"
 head -c $((size - 6 * (frames + 1))) "$demo" >"$work/absurd.demo"
 printf '\xff\xff\xff\xff\x00\x00' >>"$work/absurd.demo"
-printf 'STARDEMO\x03\x00' >"$work/version.demo"
+printf 'STARDEMO\x04\x00' >"$work/version.demo"
 printf 'STARDEMO\x02\x00\x07\x00' >"$work/rules.demo"
 mkfifo "$work/pipe.demo"
 expect_refusal() { # FILE DATA-FOLDER REASON
@@ -168,7 +171,7 @@ expect_refusal "$work/missing.demo" "$data" "No such file or directory"
 expect_refusal "$data/alukset.txt" "$data" "not a starchase demo: it does not begin with STARDEMO"
 expect_refusal "$work/header.demo" "$data" \
     "file ends inside the header: the star seed needs 2496 bytes, 90 left"
-expect_refusal "$work/version.demo" "$data" "demo format version 3 is not supported: only 2"
+expect_refusal "$work/version.demo" "$data" "demo format version 4 is not supported: only 2 to 3"
 expect_refusal "$work/rules.demo" "$data" \
     "recorded under the game's rules version 7; this game plays rules version 1"
 expect_refusal "$work/absurd.demo" "$data" \

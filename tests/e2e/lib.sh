@@ -7,6 +7,9 @@ set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
+# The player's records and last.demo go to the scratch folder, never to the home of whoever runs
+# the tests.
+export XDG_DATA_HOME="$work/xdg"
 game_pid=""
 xvfb_pid=""
 

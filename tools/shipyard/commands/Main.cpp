@@ -11,7 +11,8 @@ namespace {
 
 // In the order `shipyard --help` lists them; a new command is one more line here.
 const ShipyardCommand* const Commands[] = {
-    &CheckCommand, &ModelCommand, &TextureCommand, &RenderCommand, &GenerateCommand, &ReplayCommand,
+    &CheckCommand,    &ModelCommand,  &TextureCommand, &RenderCommand,
+    &GenerateCommand, &ReplayCommand, &RecordsCommand,
 };
 
 const ShipyardCommand* FindCommand(const char* name) {

@@ -21,6 +21,7 @@ extern const ShipyardCommand RenderCommand;
 extern const ShipyardCommand GenerateCommand;
 extern const ShipyardCommand CheckCommand;
 extern const ShipyardCommand ReplayCommand;
+extern const ShipyardCommand RecordsCommand;
 
 // Writes "shipyard: SUBJECT: REASON" and a line end to standard error; returns 1.
 int Refuse(const std::string& subject, const std::string& reason);

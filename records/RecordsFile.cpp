@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: MIT
+// The records file's lines: read with every rule checked, written back with comments kept.
+#include "RecordsFile.h"
+
+#include <cinttypes>
+#include <cstdio>
+
+namespace {
+
+const char VersionWord[] = "starchase records ";
+
+bool IsPrintable(char c) {
+    return c > ' ' && c < 0x7F;
+}
+
+// The token for a message, when its bytes can be shown as they are.
+std::string Shown(const std::string& token) {
+    for (char c : token)
+        if (!IsPrintable(c))
+            return "";
+    return token.size() <= 40 ? " " + token : "";
+}
+
+// The line's words, split at runs of blanks and tabs.
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : line + ' ') {
+        if (c == ' ' || c == '\t') {
+            if (!word.empty())
+                words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    return words;
+}
+
+bool ReadHash(const std::string& word, uint64_t& set) {
+    if (word.size() != 16)
+        return false;
+    set = 0;
+    for (char c : word) {
+        int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (digit < 0)
+            return false;
+        set = set << 4 | uint64_t(digit);
+    }
+    return true;
+}
+
+// Seconds as digits, with at most three decimals after a point, read exactly as milliseconds.
+bool ReadSeconds(const std::string& word, uint64_t& milliseconds) {
+    size_t point = word.find('.');
+    std::string whole = word.substr(0, point);
+    std::string decimals = point == std::string::npos ? "" : word.substr(point + 1);
+    if (whole.empty() || whole.size() > 7 || decimals.size() > 3 ||
+        (point != std::string::npos && decimals.empty()))
+        return false;
+    uint64_t value = 0;
+    for (char c : whole + decimals + std::string(3 - decimals.size(), '0')) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + uint64_t(c - '0');
+    }
+    milliseconds = value;
+    return true;
+}
+
+// Empty when `line` is a record (then in `record`), else what is wrong with it.
+std::string ReadRecord(const std::string& line, ShipSetRecord& record) {
+    std::vector<std::string> words = Words(line);
+    if (words.size() != 3)
+        return "a record is a ship set, a time and a demo file, not " +
+               std::to_string(words.size()) + " words";
+    if (!ReadHash(words[0], record.set))
+        return "the ship set" + Shown(words[0]) + " is not 16 lowercase hexadecimal digits";
+    if (!ReadSeconds(words[1], record.milliseconds))
+        return "the time" + Shown(words[1]) + " is not seconds with at most three decimals";
+    if (record.milliseconds == 0 || record.milliseconds > MaxChaseMilliseconds)
+        return "the time" + Shown(words[1]) + " is not between 0.001 and " +
+               std::to_string(MaxChaseMilliseconds / 1000) + " seconds";
+    if (!IsDemoFileName(words[2]))
+        return "the demo" + Shown(words[2]) +
+               " is not a file name in the records' folder (printable, no slash, no leading dot)";
+    record.demoFile = words[2];
+    return "";
+}
+
+// Empty for this game's version line, else why the file is not read.
+std::string ReadVersion(const std::string& line) {
+    const size_t prefix = sizeof VersionWord - 1;
+    if (line.compare(0, prefix, VersionWord) != 0)
+        return "not a starchase records file: it does not begin with \"starchase records\"";
+    std::string number = line.substr(prefix);
+    unsigned version = 0;
+    for (char c : number) {
+        if (c < '0' || c > '9' || version > 100000)
+            return "not a starchase records file: its version" + Shown(number) + " is no number";
+        version = version * 10 + unsigned(c - '0');
+    }
+    if (number.empty() || version == 0)
+        return "not a starchase records file: it has no version";
+    if (version > RecordsFileVersion)
+        return "written by a newer game: records version " + std::to_string(version) +
+               ", this game reads version " + std::to_string(RecordsFileVersion);
+    return "";
+}
+
+// The text's lines without their line ends; false when a line is too long for the file.
+bool SplitLines(const std::string& text, std::vector<std::string>& lines, std::string& reason) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(start, end - start);
+        while (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.size() > MaxRecordsLine) {
+            reason = "line " + std::to_string(lines.size() + 1) + " is longer than " +
+                     std::to_string(MaxRecordsLine) + " characters";
+            return false;
+        }
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return true;
+}
+
+bool ReadLines(const std::vector<std::string>& lines, Records& read, std::string& reason) {
+    for (size_t i = 1; i < lines.size(); ++i) {
+        RecordsLine line;
+        line.text = lines[i];
+        line.isRecord = Words(line.text).size() > 0 && line.text[0] != '#';
+        std::string wrong = line.isRecord ? ReadRecord(line.text, line.record) : "";
+        if (wrong.empty() && line.isRecord && FindRecord(read, line.record.set))
+            wrong = "a second record for ship set " + ShipSetName(line.record.set);
+        if (!wrong.empty()) {
+            reason = "line " + std::to_string(i + 1) + ": " + wrong;
+            return false;
+        }
+        read.lines.push_back(line);
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParseRecords(const std::string& text, Records& records, std::string& reason) {
+    if (text.size() > MaxRecordsFileBytes) {
+        reason = "larger than " + std::to_string(MaxRecordsFileBytes) +
+                 " bytes, more than any records file holds";
+        return false;
+    }
+    if (text.find('\0') != std::string::npos) {
+        reason = "holds a NUL byte: not a text file";
+        return false;
+    }
+    std::vector<std::string> lines;
+    if (!SplitLines(text, lines, reason))
+        return false;
+    reason = ReadVersion(lines.empty() ? "" : lines[0]);
+    Records read;
+    if (!reason.empty() || !ReadLines(lines, read, reason))
+        return false;
+    records = std::move(read);
+    return true;
+}
+
+std::string RecordsText(const Records& records) {
+    std::string text = VersionWord + std::to_string(RecordsFileVersion) + "\n";
+    for (const RecordsLine& line : records.lines) {
+        if (!line.isRecord) {
+            text += line.text + "\n";
+            continue;
+        }
+        const ShipSetRecord& r = line.record;
+        text += ShipSetName(r.set) + " " + SecondsText(r.milliseconds) + " " + r.demoFile + "\n";
+    }
+    return text;
+}
+
+const ShipSetRecord* FindRecord(const Records& records, uint64_t set) {
+    for (const RecordsLine& line : records.lines)
+        if (line.isRecord && line.record.set == set)
+            return &line.record;
+    return nullptr;
+}
+
+bool BeatsRecord(const Records& records, uint64_t set, uint64_t milliseconds) {
+    const ShipSetRecord* best = FindRecord(records, set);
+    return !best || milliseconds < best->milliseconds;
+}
+
+void SetRecord(Records& records, const ShipSetRecord& record) {
+    for (RecordsLine& line : records.lines) {
+        if (line.isRecord && line.record.set == record.set) {
+            line.record = record;
+            return;
+        }
+    }
+    RecordsLine line;
+    line.isRecord = true;
+    line.record = record;
+    records.lines.push_back(line);
+}
+
+std::string SecondsText(uint64_t milliseconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%" PRIu64 ".%03u", milliseconds / 1000,
+                  unsigned(milliseconds % 1000));
+    return text;
+}
+
+std::string ShipSetName(uint64_t set) {
+    char text[17];
+    std::snprintf(text, sizeof text, "%016" PRIx64, set);
+    return text;
+}
+
+std::string BestDemoName(uint64_t set) {
+    return "best-" + ShipSetName(set) + ".demo";
+}
+
+bool IsDemoFileName(const std::string& name) {
+    if (name.empty() || name.size() > MaxDemoFileName || name[0] == '.')
+        return false;
+    for (char c : name)
+        if (!IsPrintable(c) || c == '/')
+            return false;
+    return true;
+}

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+// The records file: good files read back to what they say and write back the same, hostile and
+// foreign ones are refused with the line and the reason; a record is kept only when beaten.
+#include "RecordsFile.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char Version[] = "starchase records 1\n";
+const char SetA[] = "5f1c0e2a93d4b517";
+
+struct GoodFile {
+    const char* what;
+    std::string text;
+    size_t records;
+    uint64_t firstMilliseconds; // of the first record, when there is one
+    std::string writtenBack;    // RecordsText of what was read
+};
+
+TEST(RecordsFile, GoodFilesReadAndWriteBack) {
+    const std::string a = std::string(SetA) + " 67.400 best-" + SetA + ".demo\n";
+    const GoodFile files[] = {
+        {"the version line alone", Version, 0, 0, Version},
+        {"no line end at all", "starchase records 1", 0, 0, Version},
+        {"one record", Version + a, 1, 67400, Version + a},
+        {"comments and empty lines are kept", Version + std::string("# mine\n\n") + a, 1, 67400,
+         Version + std::string("# mine\n\n") + a},
+        {"CR LF lines, tabs and runs of blanks",
+         "starchase records 1\r\n" + std::string(SetA) + "\t 67.4   x.demo\r\n", 1, 67400,
+         Version + std::string(SetA) + " 67.400 x.demo\n"},
+        {"whole seconds and one decimal",
+         Version + std::string(SetA) + " 61 a.demo\n" + "0000000000000001 0.5 b.demo\n", 2, 61000,
+         Version + std::string(SetA) + " 61.000 a.demo\n0000000000000001 0.500 b.demo\n"},
+        {"an older version number with leading zeros", "starchase records 01\n", 0, 0, Version},
+        {"the longest time", Version + std::string(SetA) + " 1000000 a.demo\n", 1, 1000000000,
+         Version + std::string(SetA) + " 1000000.000 a.demo\n"},
+    };
+    for (const GoodFile& f : files) {
+        Records records;
+        std::string reason;
+        ASSERT_TRUE(ParseRecords(f.text, records, reason)) << f.what << ": " << reason;
+        size_t count = 0;
+        for (const RecordsLine& line : records.lines)
+            count += line.isRecord;
+        EXPECT_EQ(count, f.records) << f.what;
+        if (f.records > 0) {
+            const ShipSetRecord* first = FindRecord(records, 0x5f1c0e2a93d4b517ull);
+            ASSERT_NE(first, nullptr) << f.what;
+            EXPECT_EQ(first->milliseconds, f.firstMilliseconds) << f.what;
+        }
+        EXPECT_EQ(RecordsText(records), f.writtenBack) << f.what;
+    }
+}
+
+struct BadFile {
+    const char* what;
+    std::string text;
+    std::string reason;
+};
+
+TEST(RecordsFile, HostileAndForeignFilesAreRefusedWithTheirReason) {
+    const std::string set = std::string(SetA) + " ";
+    const BadFile files[] = {
+        {"empty", "", "not a starchase records file: it does not begin with \"starchase records\""},
+        {"a settings file", "volume = 3\n", "not a starchase records file: it does not begin"},
+        {"a newer game's", "starchase records 2\n" + set + "1 a.demo\n",
+         "written by a newer game: records version 2, this game reads version 1"},
+        {"a version of no number", "starchase records one\n", "its version one is no number"},
+        {"a version of zero", "starchase records 0\n", "it has no version"},
+        {"a version too large to count", "starchase records 99999999999999999999\n",
+         "is no number"},
+        {"a NUL byte", Version + std::string("# a\0b\n", 6), "holds a NUL byte"},
+        {"too few words", Version + set + "1\n",
+         "line 2: a record is a ship set, a time and a "
+         "demo file, not 2 words"},
+        {"too many words", Version + set + "1 a.demo extra\n", "not 4 words"},
+        {"a short hash", Version + std::string("5f1c 1 a.demo\n"),
+         "line 2: the ship set 5f1c is not 16 lowercase hexadecimal digits"},
+        {"an uppercase hash", Version + std::string("5F1C0E2A93D4B517 1 a.demo\n"),
+         "is not 16 lowercase"},
+        {"a time with two points", Version + set + "6.7.4 a.demo\n",
+         "line 2: the time 6.7.4 is not seconds with at most three decimals"},
+        {"four decimals", Version + set + "1.2345 a.demo\n", "at most three decimals"},
+        {"a point and no decimals", Version + set + "1. a.demo\n", "at most three decimals"},
+        {"a negative time", Version + set + "-1 a.demo\n", "at most three decimals"},
+        {"an exponent", Version + set + "1e3 a.demo\n", "at most three decimals"},
+        {"a time of zero", Version + set + "0.000 a.demo\n", "is not between 0.001 and 1000000"},
+        {"a time past the longest", Version + set + "1000000.001 a.demo\n", "is not between"},
+        {"eight digits of seconds", Version + set + "99999999 a.demo\n", "at most three"},
+        {"a demo up the folders", Version + set + "1 ../../etc/passwd\n",
+         "line 2: the demo ../../etc/passwd is not a file name in the records' folder"},
+        {"a hidden demo", Version + set + "1 .demo\n", "is not a file name"},
+        {"a demo named with control bytes", Version + set + "1 a\x1b]0;x\x07.demo\n",
+         "line 2: the demo is not a file name"},
+        {"a demo name too long", Version + set + "1 " + std::string(256, 'a') + "\n",
+         "is not a file name"},
+        {"two records for one set", Version + set + "1 a.demo\n" + set + "2 b.demo\n",
+         "line 3: a second record for ship set 5f1c0e2a93d4b517"},
+        {"a line too long", Version + std::string("#") + std::string(MaxRecordsLine, 'x') + "\n",
+         "line 2 is longer than 1024 characters"},
+        {"a file too large", Version + std::string(MaxRecordsFileBytes, '\n'),
+         "larger than 1048576 bytes"},
+    };
+    for (const BadFile& f : files) {
+        Records records;
+        records.lines.resize(1);
+        std::string reason;
+        EXPECT_FALSE(ParseRecords(f.text, records, reason)) << f.what;
+        EXPECT_NE(reason.find(f.reason), std::string::npos)
+            << f.what << ": \"" << reason << "\" lacks \"" << f.reason << "\"";
+        EXPECT_EQ(records.lines.size(), 1u) << f.what << ": the records changed";
+    }
+}
+
+TEST(RecordsFile, AChaseIsARecordOnlyWhenItBeatsTheSetsBest) {
+    Records records;
+    SetRecord(records, {1, 60000, BestDemoName(1)});
+    SetRecord(records, {2, 50000, BestDemoName(2)});
+    const struct {
+        uint64_t set, milliseconds;
+        bool beats;
+    } cases[] = {
+        {1, 59999, true},
+        {1, 60000, false},
+        {1, 60001, false},
+        {3, 900000, true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(BeatsRecord(records, c.set, c.milliseconds), c.beats)
+            << c.set << " in " << c.milliseconds;
+    SetRecord(records, {1, 59000, BestDemoName(1)});
+    EXPECT_EQ(RecordsText(records), "starchase records 1\n"
+                                    "0000000000000001 59.000 best-0000000000000001.demo\n"
+                                    "0000000000000002 50.000 best-0000000000000002.demo\n");
+}
+
+} // namespace
