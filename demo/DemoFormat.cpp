@@ -144,7 +144,7 @@ std::string CheckFrame(DemoFrame frame) {
 
 void AppendDemoHeader(std::vector<unsigned char>& bytes, const Demo& demo) {
     bytes.insert(bytes.end(), Magic, Magic + MagicBytes);
-    PutU16(bytes, DemoFormatVersion);
+    PutU16(bytes, demo.version);
     PutU16(bytes, GameRulesVersion);
     for (uint32_t word : demo.starSeed.words)
         PutU32(bytes, word);

@@ -57,7 +57,8 @@ struct Demo {
     size_t partialFrameBytes = 0;        // bytes of a frame cut short after the last whole one
 };
 
-// The header bytes, for a demo's `starSeed` and `shipTypes`, under this game's rules.
+// The header bytes, for a demo's `version` (this game's, unless it was read from an older file),
+// `starSeed` and `shipTypes`, under this game's rules.
 void AppendDemoHeader(std::vector<unsigned char>& bytes, const Demo& demo);
 void AppendDemoFrame(std::vector<unsigned char>& bytes, DemoFrame frame);
 void AppendDemoEnd(std::vector<unsigned char>& bytes);

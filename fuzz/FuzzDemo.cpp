@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The demo reader under libFuzzer: any bytes are refused with a reason, or read into a demo whose
-// header writes back to exactly the bytes read and whose counted frames fill the rest (less a
-// frame cut short); a header read a few bytes at a time reads the same.
+// header writes back to exactly the bytes read and whose counted frames and restarts fill the rest
+// (less an entry cut short); a header read a few bytes at a time reads the same.
 #include "DemoFormat.h"
 #include "HeldKeys.h"
 
@@ -43,9 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ByteCursor in = ByteCursor::From(more, size);
     Require(ParseDemoHeader(in, pieces, reason) && in.at == written.size() &&
             fetched.size() == written.size() && pieces.shipTypes.size() == demo.shipTypes.size());
-    Require(demo.partialFrameBytes < DemoFrameBytes && !(demo.finished && demo.partialFrameBytes));
+    // A cut restart leaves more than a frame's bytes; a file without restarts never does.
+    const size_t longestCut = demo.version >= 3 ? DemoRestartBytes : DemoFrameBytes;
+    Require(demo.partialFrameBytes < longestCut && !(demo.finished && demo.partialFrameBytes));
+    Require(demo.version >= 3 || demo.restartCount == 0);
     Require(written.size() + DemoFrameBytes * (demo.frameCount + demo.finished) +
-                demo.partialFrameBytes ==
+                DemoRestartBytes * demo.restartCount + demo.partialFrameBytes ==
             size);
     return 0;
 }

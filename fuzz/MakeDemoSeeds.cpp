@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writes the fuzzer's starting demo files into a folder: a short whole recording, one cut short
-// inside a frame, and one with a frame no game measures.
+// inside a frame, one with a frame no game measures, one with restarts, one cut inside a restart,
+// and one of the former version, without restarts.
 // Usage: make_demo_seeds DIR
 #include "DemoFormat.h"
 #include "WholeFile.h"
@@ -36,7 +37,24 @@ int main(int argc, char** argv) {
     std::vector<unsigned char> cut(bytes.begin(), bytes.end() - 3);
     std::vector<unsigned char> absurd = bytes;
     AppendDemoFrame(absurd, {MaxDemoFrameMilliseconds + 1, 0});
+    std::vector<unsigned char> restarts = bytes;
+    RandomSeed seed;
+    for (int i = 0; i < RandomStateWords; ++i)
+        seed.words[i] = uint32_t(i) * 40503u;
+    AppendDemoRestart(restarts, seed);
+    AppendDemoFrame(restarts, {7, 0x41});
+    AppendDemoRestart(restarts, demo.starSeed);
+    AppendDemoFrame(restarts, {3, 0});
+    std::vector<unsigned char> cutRestart(restarts.begin(), restarts.end() - 1000);
+    AppendDemoEnd(restarts);
+    demo.version = 2;
+    std::vector<unsigned char> former;
+    AppendDemoHeader(former, demo);
+    former.insert(former.end(), whole.begin() + std::ptrdiff_t(former.size()), whole.end());
     bool ok = Write(argv[1], "whole.demo", whole) && Write(argv[1], "cut.demo", cut) &&
-              Write(argv[1], "absurd_frame.demo", absurd);
+              Write(argv[1], "absurd_frame.demo", absurd) &&
+              Write(argv[1], "restarts.demo", restarts) &&
+              Write(argv[1], "cut_restart.demo", cutRestart) &&
+              Write(argv[1], "former_version.demo", former);
     return ok ? 0 : 1;
 }
