@@ -177,7 +177,7 @@ std::string RecordsText(const Records& records) {
             continue;
         }
         const ShipSetRecord& r = line.record;
-        text += ShipSetName(r.set) + " " + SecondsText(r.milliseconds) + " " + r.demoFile + "\n";
+        text += ShipSetName(r.set) + " " + RecordTimeText(r.milliseconds) + " " + r.demoFile + "\n";
     }
     return text;
 }
@@ -207,7 +207,7 @@ void SetRecord(Records& records, const ShipSetRecord& record) {
     records.lines.push_back(line);
 }
 
-std::string SecondsText(uint64_t milliseconds) {
+std::string RecordTimeText(uint64_t milliseconds) {
     char text[32];
     std::snprintf(text, sizeof text, "%" PRIu64 ".%03u", milliseconds / 1000,
                   unsigned(milliseconds % 1000));

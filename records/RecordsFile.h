@@ -62,7 +62,7 @@ bool BeatsRecord(const Records& records, uint64_t set, uint64_t milliseconds);
 void SetRecord(Records& records, const ShipSetRecord& record);
 
 // "67.400": milliseconds as seconds with three decimals, as records show a time.
-std::string SecondsText(uint64_t milliseconds);
+std::string RecordTimeText(uint64_t milliseconds);
 
 // "5f1c0e2a93d4b517": the set's hash as records show it.
 std::string ShipSetName(uint64_t set);

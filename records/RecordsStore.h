@@ -12,9 +12,9 @@
 constexpr const char* RecordsFileName = "records";
 constexpr const char* LastDemoName = "last.demo";
 
-// Reads the records file at `path`. A path where nothing is (nor its folder) reads as no records. False, with the
-// reason, when something there cannot be read or is not a records file of this game or an
-// older one; `records` is then left as it was.
+// Reads the records file at `path`. A path where nothing is (nor its folder) reads as no records.
+// False, with the reason, when something there cannot be read or is not a records file of this game
+// or an older one; `records` is then left as it was.
 bool LoadRecords(const std::string& path, Records& records, std::string& reason);
 
 // Keeps `demo` (a whole demo file's bytes) as the best demo of `record.set` under its name in

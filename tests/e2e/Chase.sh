@@ -2,8 +2,10 @@
 # SPDX-License-Identifier: MIT
 # The chase around the step, read off the window: the keys panel at the start, gone at the first
 # key and back while Tab is held; R in a live game starts a new chase (the display's time starts
-# again); the pilot's demo (tests/data/pilot.demo) played to the end of its chase shows the
-# banner with its time.
+# again) and the chase after it is in last.demo; the pilot's demo (tests/data/pilot.demo) played
+# to the end of its chase shows the banner with its time and keeps nothing; added with `shipyard
+# records --add`, it is the best the banner shows when played again, and `shipyard records`
+# verifies it.
 source "$(dirname "$0")/lib.sh"
 start_display
 data=$(default_data)
@@ -54,6 +56,12 @@ at_least 1.0 "$(seconds "$after")" || fail "the time did not start again with R"
 xdotool key Escape
 wait_game_exit
 expect_status 0
+# The running chase, the one after R, was recorded to last.demo beside the records.
+last="$XDG_DATA_HOME/starchase/last.demo"
+"$SHIPYARD" replay --data "$data" "$last" >"$work/last.out" || fail "last.demo does not replay"
+grep -Eq '^demo: [0-9]+ frames, [0-9.]+ s, 12 chasers left, state [0-9a-f]{16}$' "$work/last.out" ||
+    fail "last.demo replayed to [$(cat "$work/last.out")]"
+rm "$last"
 
 # The pilot's demo: its banner shows from the end of the chase until the demo ends.
 GAME_SECONDS=500 start_game "$data" --play "$here/../data/pilot.demo"
@@ -70,3 +78,31 @@ grep -Eq "^All 12 chasers down in [0-9]+\.[0-9] s$" <<<"$banner" || fail "no ban
 grep -q "R: chase again . Escape: quit" <<<"$banner" || fail "no banner's last line"
 wait_game_exit
 expect_status 0
+grep -Eq '^demo: [0-9]+ frames, [0-9.]+ s, 0 chasers left, state [0-9a-f]{16}, chase over in [0-9.]+ s$' \
+    "$work/game.out" || fail "the played chase ended as [$(cat "$work/game.out")]"
+[ ! -e "$last" ] && [ ! -e "$XDG_DATA_HOME/starchase/records" ] ||
+    fail "a played demo wrote last.demo or a record"
+
+# Added as the record of these ships, the pilot's chase is the best the banner shows when the
+# demo plays again, and the kept demo proves it.
+"$SHIPYARD" records --add "$here/../data/pilot.demo" --data "$data" >"$work/add.out" ||
+    fail "records --add: [$(cat "$work/add.out")]"
+cat "$work/add.out"
+grep -Eq '^kept: chase 1 of .*pilot.demo, [0-9.]+ s, as the record of ship set [0-9a-f]{16} \(its first\)' \
+    "$work/add.out" || fail "not kept as the first record"
+GAME_SECONDS=500 start_game "$data" --play "$here/../data/pilot.demo"
+find_window 1
+best=""
+for _ in $(seq 200); do
+    text=$(banner_text again) || break
+    grep -q "^Best " <<<"$text" && { best=$text; break; }
+    sleep 0.5
+done
+echo "banner again: $best"
+grep -Eq "^Best [0-9]+\.[0-9] s$" <<<"$best" || fail "no best in the banner"
+wait_game_exit
+expect_status 0
+"$SHIPYARD" records >"$work/records.out" || fail "records: [$(cat "$work/records.out")]"
+cat "$work/records.out"
+grep -Eq '^[0-9a-f]{16} [0-9.]+ s best-[0-9a-f]{16}\.demo: verified$' "$work/records.out" ||
+    fail "the record is not verified"
