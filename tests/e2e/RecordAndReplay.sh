@@ -3,7 +3,8 @@
 # A game recorded with real keys plays back to the same end in a window and with no window; a
 # recording cut off plays its whole frames; a long recorded frame keeps the window answering; a
 # recording that meets a file size limit plays on and fails; broken files, other rules and a
-# changed catalogue are refused before any window opens.
+# changed catalogue are refused before any window opens; a session restarted twice with R
+# records, replays and plays as three chases, each with its line.
 source "$(dirname "$0")/lib.sh"
 start_display
 data=$(default_data)
@@ -184,4 +185,28 @@ expect_status 1
 [ "$(cat "$work/refused.err")" = \
     "starchase: $work/pipe.demo: is a named pipe, not a file to record into" ] ||
     fail "recording into a named pipe: [$(cat "$work/refused.err")]"
+# A session of three chases, R pressed twice while recording: a line for each chase, the same
+# three lines replayed with no window and played in the window.
+(cd "$data" && exec timeout 120 "$STARCHASE" --record "$work/session.demo" \
+    >"$work/session.out" 2>"$work/session.err") &
+game_pid=$!
+find_window 1
+hold Up 0.5
+xdotool key r
+hold Left 0.5
+xdotool key r
+hold space 0.5
+xdotool key Escape
+wait_game_exit
+expect_status 0
+[ "$(grep -Ec '^demo: [0-9]+ frames, [0-9.]+ s, 12 chasers left, state [0-9a-f]{16}$' \
+    "$work/session.out")" = 3 ] || fail "the session ended with [$(cat "$work/session.out")]"
+"$SHIPYARD" replay --data "$data" "$work/session.demo" >"$work/session.replayed" ||
+    fail "the session does not replay"
+cmp -s "$work/session.out" "$work/session.replayed" ||
+    fail "the session replayed to [$(cat "$work/session.replayed")]"
+(cd "$data" && timeout 120 "$STARCHASE" --play "$work/session.demo" >"$work/session.played") ||
+    fail "the session does not play"
+cmp -s "$work/session.out" "$work/session.played" ||
+    fail "the session played to [$(cat "$work/session.played")]"
 echo "ok"
