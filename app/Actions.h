@@ -31,6 +31,7 @@ enum class Action : uint8_t {
     Window,
     Restart,
     Keys,
+    Ghost,
     Quit,
     Count
 };
@@ -66,6 +67,7 @@ inline constexpr ActionRow Actions[] = {
     {Action::Restart, "restart", SDLK_r, -1, 0,
      "a new chase: the ships at their starts, new stars"},
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
+    {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase"},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
 };
 constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];

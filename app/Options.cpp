@@ -38,6 +38,8 @@ const Option Options[] = {
      Action::Sound, "turns it on and off"},
     {"--no-hints", nullptr, "no keys panel at the start",
      [](GameOptions& o, const char*) { o.hints = false; }, Action::Keys, "shows it while held"},
+    {"--ghost", nullptr, "show the ghost of the best chase from the start",
+     [](GameOptions& o, const char*) { o.ghost = true; }, Action::Ghost, "shows or hides it"},
     {"--fullscreen", nullptr, "start in 1024x768 full screen (F1; F2 for a window)",
      [](GameOptions& o, const char*) { o.fullscreen = true; }},
     {"--window", "WxH", "start in a window of W by H pixels",

@@ -20,6 +20,7 @@ struct GameOptions {
     bool hud = false;        // --hud: the heads-up display shown from the start
     bool mute = false;       // --mute: start with sound off (M turns it on)
     bool hints = true;       // false for --no-hints: no keys panel at the start
+    bool ghost = false;      // --ghost: the ghost of the best chase shown from the start
     bool fullscreen = false; // --fullscreen: start in full screen
     std::string window;      // --window WxH as given; empty: not given
     int windowWidth = 0, windowHeight = 0; // its size, once read

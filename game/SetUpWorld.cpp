@@ -28,20 +28,20 @@ const char* SceneryTypeName() {
 }
 
 // Places the ships or scenery objects of one scenario type; false after an ERROR line.
-bool PlaceType(const ScenarioType& entry) {
+bool PlaceType(const ScenarioType& entry, World& w) {
     const ShipType* type = RequireType(entry.name);
     if (!type)
         return false;
     for (int i = 0; i < entry.count; ++i) {
         const float x = entry.x + entry.stepX * float(i);
         if (entry.role != ScenarioRole::Scenery) {
-            world.ships.push_back(MakeShip(*type, x, entry.y, entry.role == ScenarioRole::Chaser));
+            w.ships.push_back(MakeShip(*type, x, entry.y, entry.role == ScenarioRole::Chaser));
             continue;
         }
         SceneryObject scenery;
         if (!MakeSceneryObject(x, entry.y, scenery))
             return false;
-        world.scenery.push_back(scenery);
+        w.scenery.push_back(scenery);
     }
     return true;
 }
@@ -62,25 +62,25 @@ bool MakeSceneryObject(float x, float y, SceneryObject& object) {
     return true;
 }
 
-void MakeStars(RandomGenerator& generator) {
+void MakeStars(RandomGenerator& generator, World& w) {
     for (int i = 0; i < StarCount; ++i) {
         float a = RealUpTo(generator, 2 * WorldHalfSize);
         float b = RealUpTo(generator, 2 * WorldHalfSize);
         float c = RealUpTo(generator, 40);
         float g = RealUpTo(generator, 1);
-        world.stars.push_back({Vector3(a - WorldHalfSize, b - WorldHalfSize, c), Vector3(g, g, g)});
+        w.stars.push_back({Vector3(a - WorldHalfSize, b - WorldHalfSize, c), Vector3(g, g, g)});
     }
 }
 
-bool SetUpWorld(const RandomSeed* starSeed) {
+bool SetUpWorld(const RandomSeed* starSeed, World& w) {
     for (const ScenarioType& entry : ScenarioTypes)
-        if (!PlaceType(entry))
+        if (!PlaceType(entry, w))
             return false;
     for (const ShotKindRow& row : ShotKinds) {
         const ShipType* type = RequireType(row.modelType);
         if (!type)
             return false;
-        world.shotModels[row.kind] = type->model;
+        w.shotModels[row.kind] = type->model;
     }
 
     RandomGenerator generator;
@@ -88,6 +88,6 @@ bool SetUpWorld(const RandomSeed* starSeed) {
         LoadRandomState(generator, starSeed->words);
     else
         generator = CreateRandomGenerator();
-    MakeStars(generator);
+    MakeStars(generator, w);
     return true;
 }

@@ -49,6 +49,16 @@ void DrawShip(const Projectile& projectile) {
     DrawInPlane(projectile);
 }
 
+void DrawFaintShip(const Ship& ship, float opacity) {
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_BLEND);
+    glBlendColor(0, 0, 0, opacity);
+    glBlendFunc(GL_CONSTANT_ALPHA, GL_ONE_MINUS_CONSTANT_ALPHA);
+    glDepthMask(GL_FALSE);
+    DrawShip(ship);
+    glPopAttrib();
+}
+
 void DrawSceneryObject(const SceneryObject& object) {
     glPushMatrix();
     glTranslatef(object.position.x, object.position.y, object.position.z);

@@ -14,3 +14,7 @@ void DrawScene(World& w);
 void DrawShip(const Ship& ship);
 void DrawShip(const Projectile& projectile);
 void DrawSceneryObject(const SceneryObject& object);
+
+// A ship seen through: its model blended over what is drawn, at `opacity` from 0 to 1, leaving
+// the depth buffer as it was. Every GL state it changes is as it was afterwards.
+void DrawFaintShip(const Ship& ship, float opacity);

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Demos: recording and replaying a scripted pilot, the file format's checks, the catalogue check.
-StarchaseTest(NAME demo_test SOURCES unit/DemoTest.cpp unit/ChaseClockTest.cpp LIBS demo)
+StarchaseTest(NAME demo_test SOURCES unit/DemoTest.cpp unit/ChaseClockTest.cpp unit/GhostRunTest.cpp
+              LIBS demo)
 StarchaseTest(NAME demo_restart_test SOURCES unit/DemoRestartTest.cpp LIBS demo)
 # Writes the pilot's demo kept in data/ (see README): built with the tests, run by hand.
 add_executable(pilot_demo support/PilotDemo.cpp)

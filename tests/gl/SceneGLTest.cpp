@@ -164,3 +164,30 @@ TEST_F(Scene, AShipFacesItsHeadingClockwiseFromPlusX) {
     EXPECT_NEAR(xy[4], 64 + 0.5, 0.01); // the model's +y half a unit to the right
     EXPECT_NEAR(xy[5], 64, 0.01);
 }
+
+TEST_F(Scene, AFaintShipIsBlendedOverWhatIsDrawnAtItsOpacity) {
+    Ship& ship = AddShip(0, 0, false, false);
+    const struct {
+        float opacity;
+        int grey; // a black model over white: 255 * (1 - opacity)
+    } rows[] = {{1, 0}, {0.25f, 191}, {0, 255}};
+    for (const auto& row : rows) {
+        ResetGLState();
+        glMatrixMode(GL_PROJECTION);
+        glOrtho(0, 1, 0, 0.5, -10, 10); // the triangle's corner (1, 0.5) at the top right
+        glMatrixMode(GL_MODELVIEW);
+        glClearColor(1, 1, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glColor3f(0, 0, 0);
+        glEnable(GL_DEPTH_TEST);
+        DrawFaintShip(ship, row.opacity);
+        // Inside the triangle (0, 0), (1, 0), (0, 0.5), near the origin.
+        EXPECT_NEAR(ReadPixel(GLTestWidth / 8, GLTestHeight / 8)[0], row.grey, 2) << row.opacity;
+        EXPECT_FALSE(glIsEnabled(GL_BLEND)) << row.opacity;
+        GLboolean depthWrites = GL_FALSE;
+        glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+        EXPECT_TRUE(depthWrites) << row.opacity;
+    }
+    glClearColor(0, 0, 0, 0);
+    ResetGLState();
+}

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// A recorded chase flown again beside a live one: the demo's frames stepped in a world of its
+// own, kept at the live chase's time. The ghost of a best chase is its player's ship.
+#pragma once
+
+#include "ChaseClock.h"
+#include "DemoFile.h"
+#include "Replay.h"
+#include "World.h"
+
+#include <memory>
+#include <string>
+
+struct GhostRun {
+    std::unique_ptr<DemoReader> reader; // null until started, and once its frames ran out
+    World world;                        // set up from the recorded seed, never the game's
+    FrameClock frames;
+    ChaseClock chase; // the recorded chase's time so far
+};
+
+// Opens the demo at `path` and sets `run`'s world up from the loaded catalogue as the recording
+// began. False, with `reason`, when the demo cannot be read or was recorded with other ship
+// types or figures than the catalogue's; `run` is then empty.
+bool StartGhostRun(GhostRun& run, const std::string& path, std::string& reason);
+
+// Plays the recorded frames until the recorded chase has lasted `milliseconds` of game time, or
+// is over, or the frames run out. A frame that cannot be read ends the run where it stands.
+void CatchUpGhost(GhostRun& run, uint64_t milliseconds);
+
+// The recorded player's ship where the run stands; null before a start.
+const Ship* GhostShip(const GhostRun& run);
