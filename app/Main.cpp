@@ -7,6 +7,7 @@
 #include "Frame.h"
 #include "FramePace.h"
 #include "Gamepad.h"
+#include "Ghost.h"
 #include "Hud.h"
 #include "Options.h"
 #include "PlayerSettings.h"
@@ -66,6 +67,9 @@ LoopState Press(Action action, bool& modeChanged) {
     case Action::VolumeDown:
     case Action::VolumeUp:
         StepVolume(action == Action::VolumeUp ? VolumeStep : -VolumeStep);
+        return KeepRunning;
+    case Action::Ghost:
+        ToggleGhost(BestDemoPath());
         return KeepRunning;
     case Action::Restart:
         AskForNewChase();
@@ -156,6 +160,13 @@ void ShowChaseBest(DemoSession& demo) {
     SetChaseBest(best);
 }
 
+// A new chase, asked for with R or read from a played demo; its first frame never steps.
+void NewChase(DemoSession& demo, FrameClock& clock) {
+    StartNewChase(RestartChase(demo, CurrentChase()));
+    RestartGhost(BestDemoPath());
+    clock = FrameClock{};
+}
+
 // Runs frames until a quit is asked for or a played demo ends; the frame that takes the quit is
 // still rendered. A played demo gives each frame's length and keys; otherwise they are measured
 // and read, and recorded when recording, at no more than `fps` frames a second (0: no cap).
@@ -169,19 +180,15 @@ LoopState RunFrameLoop(DemoSession& demo, int fps) {
     const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
         TakeEvents(state, live);
-        if (TakeAskedNewChase() && demo.mode != PlayDemo) {
-            StartNewChase(RestartChase(demo, CurrentChase()));
-            clock = FrameClock{}; // as at the start: the chase's first frame never steps
-        }
+        if (TakeAskedNewChase() && demo.mode != PlayDemo)
+            NewChase(demo, clock);
         double elapsed;
         HeldKeys keys;
         DemoFrame frame;
         bool restarted = false;
         if (NextDemoFrame(demo, frame, restarted)) {
-            if (restarted) {
-                StartNewChase(RestartChase(demo, CurrentChase()));
-                clock = FrameClock{};
-            }
+            if (restarted)
+                NewChase(demo, clock);
             elapsed = frame.milliseconds;
             keys.bits = frame.keys;
             played += elapsed;
@@ -200,7 +207,9 @@ LoopState RunFrameLoop(DemoSession& demo, int fps) {
             UpdateFrame(keys, elapsed * 0.001);
         if (CountChase(keys, uint32_t(elapsed), updates))
             ShowChaseBest(demo);
+        FlyGhost(CurrentChase());
         RenderFrame();
+        DrawGhost();
         DrawChase();
         ShowHud(CurrentChase());
         TakeAskedScreenshot();
@@ -268,6 +277,7 @@ int RunGame(int argc, char** argv) {
         return 1;
     }
     OpenRecords(demo);
+    StartGhost(settings.ghost || options.ghost, BestDemoPath());
     StartHud(settings.hud);
     StartChase(settings.hints);
     SetSoundVolume(settings.volume);
@@ -281,6 +291,7 @@ int RunGame(int argc, char** argv) {
     CloseSound();
     bool recorded = EndDemo(demo, CurrentChase());
     CloseRecords();
+    StopGhost();
     StopChase();
     StopHud();
     Shutdown();

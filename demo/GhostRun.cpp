@@ -33,7 +33,8 @@ void CatchUpGhost(GhostRun& run, uint64_t milliseconds) {
     DemoFrame frame;
     std::string reason;
     while (run.reader && !run.chase.over && run.chase.milliseconds < milliseconds) {
-        if (!ReadDemoFrame(*run.reader, frame, reason)) {
+        // A restart begins another chase: the ghost flies the first one only.
+        if (!ReadDemoFrame(*run.reader, frame, reason) || run.reader->restarted) {
             run.reader.reset();
             break;
         }

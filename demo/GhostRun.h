@@ -24,7 +24,8 @@ struct GhostRun {
 bool StartGhostRun(GhostRun& run, const std::string& path, std::string& reason);
 
 // Plays the recorded frames until the recorded chase has lasted `milliseconds` of game time, or
-// is over, or the frames run out. A frame that cannot be read ends the run where it stands.
+// is over, or the frames of the file's first chase run out. A frame that cannot be read ends the
+// run where it stands.
 void CatchUpGhost(GhostRun& run, uint64_t milliseconds);
 
 // The recorded player's ship where the run stands; null before a start.

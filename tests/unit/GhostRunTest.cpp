@@ -21,8 +21,10 @@ struct Sighting {
     float heading;
 };
 
-// Flies the pilot for `frames` frames of 7 to 25 ms, pausing now and then, recording to `path`.
-std::vector<Sighting> FlyAndRecord(const std::string& path, int frames) {
+// Flies the pilot for `frames` frames of 7 to 25 ms, pausing now and then, recording to `path`;
+// a restart is recorded before frame `restartAt` (the pilot flies on: only the first chase is
+// looked at then).
+std::vector<Sighting> FlyAndRecord(const std::string& path, int frames, int restartAt = -1) {
     world = World();
     LoadDefaultCatalogue();
     Demo header;
@@ -42,6 +44,9 @@ std::vector<Sighting> FlyAndRecord(const std::string& path, int frames) {
         double elapsed = 7 + (i * 13) % 19;
         HeldKeys keys = Autopilot(world);
         HoldKey(keys, ActionPause, i % 90 > 80);
+        if (i == restartAt) {
+            EXPECT_TRUE(RecordDemoRestart(recorder, header.starSeed, reason)) << reason;
+        }
         EXPECT_TRUE(RecordDemoFrame(recorder, elapsed, keys, reason)) << reason;
         bool updated = FrameUpdates(clock, elapsed);
         if (updated)
@@ -77,6 +82,17 @@ TEST(GhostRun, FliesTheRecordedShipAtEachChaseTimeInAWorldOfItsOwn) {
         EXPECT_EQ(GhostShip(run)->heading, seen[frame].heading) << wanted;
     }
     EXPECT_TRUE(world.ships.empty());
+}
+
+TEST(GhostRun, FliesOnlyTheFirstChaseOfASession) {
+    const std::string path = testing::TempDir() + "session.demo";
+    const std::vector<Sighting> seen = FlyAndRecord(path, 300, 200);
+    GhostRun run;
+    std::string reason;
+    ASSERT_TRUE(StartGhostRun(run, path, reason)) << reason;
+    CatchUpGhost(run, seen.back().chaseMilliseconds + 1000);
+    EXPECT_EQ(run.chase.milliseconds, seen[199].chaseMilliseconds);
+    EXPECT_TRUE(GhostShip(run)->position == seen[199].position);
 }
 
 TEST(GhostRun, RefusesADemoOfOtherShips) {
