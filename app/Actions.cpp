@@ -2,6 +2,8 @@
 // The actions table's checks, and what is made from it: key reading, key labels, help texts.
 #include "Actions.h"
 
+#include "Printable.h"
+
 namespace {
 
 constexpr bool RowsInOrder() {
@@ -65,14 +67,6 @@ const NamedKey NamedKeys[] = {
 
 // The help texts' column for what a key does.
 constexpr size_t HelpColumn = 18;
-
-// `text` with each '-' written as roff's minus sign, so that it is kept as typed.
-std::string RoffText(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        out += c == '-' ? std::string("\\-") : std::string(1, c);
-    return out;
-}
 
 } // namespace
 

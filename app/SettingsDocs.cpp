@@ -2,6 +2,8 @@
 // The settings table written out for the manual page and README.
 #include "SettingsText.h"
 
+#include "Printable.h"
+
 #include <cctype>
 #include <cstring>
 
@@ -22,14 +24,6 @@ std::string DefaultKeyName(const ActionRow& action) {
     for (char& c : name)
         c = char(std::tolower((unsigned char)c));
     return name;
-}
-
-// `text` with each '-' written as roff's minus sign, so that it is kept as typed.
-std::string RoffText(const std::string& text) {
-    std::string out;
-    for (char c : text)
-        out += c == '-' ? std::string("\\-") : std::string(1, c);
-    return out;
 }
 
 } // namespace

@@ -60,3 +60,10 @@ std::string Printable(const std::string& bytes) {
     }
     return out;
 }
+
+std::string RoffText(const std::string& text) {
+    std::string out;
+    for (char c : text)
+        out += c == '-' ? std::string("\\-") : std::string(1, c);
+    return out;
+}

@@ -9,3 +9,7 @@
 // stay as they are; every other byte (controls, DEL, a NUL, the C1 controls, bytes that are not
 // UTF-8) is written as \xNN, so that nothing acts on the terminal and nothing cuts the message.
 std::string Printable(const std::string& bytes);
+
+// `text` as a manual page writes it: every '-' as roff's "\-", so that it is printed as typed and
+// never hyphenated.
+std::string RoffText(const std::string& text);

@@ -4,6 +4,7 @@
 
 #include "ByteReader.h"
 #include "FileBytes.h"
+#include "Printable.h"
 
 #include <cstring>
 
@@ -20,14 +21,6 @@ std::string SoundFileNames() {
 
 namespace {
 
-// A file name as a manual page writes it: every '-' as "\-", so that it is never hyphenated.
-std::string RoffName(const char* name) {
-    std::string text;
-    for (; *name; ++name)
-        text += *name == '-' ? std::string("\\-") : std::string(1, *name);
-    return text;
-}
-
 // What follows the `i`th of the sound files in a list of them: a comma, " and" or a full stop.
 const char* ListSeparator(size_t i) {
     constexpr size_t count = sizeof SoundFiles / sizeof SoundFiles[0];
@@ -39,7 +32,7 @@ const char* ListSeparator(size_t i) {
 std::string SoundFilesManual() {
     std::string text;
     for (size_t i = 0; i < GameSoundCount; ++i)
-        text += ".I " + RoffName(SoundFiles[i].name) + "\n(" + SoundFiles[i].event + ")" +
+        text += ".I " + RoffText(SoundFiles[i].name) + "\n(" + SoundFiles[i].event + ")" +
                 ListSeparator(i) + "\n";
     return text;
 }
@@ -47,7 +40,7 @@ std::string SoundFilesManual() {
 std::string SoundFileNamesManual() {
     std::string text;
     for (size_t i = 0; i < GameSoundCount; ++i) {
-        const std::string name = RoffName(SoundFiles[i].name), after = ListSeparator(i);
+        const std::string name = RoffText(SoundFiles[i].name), after = ListSeparator(i);
         text += after == " and" ? ".I " + name + "\nand\n" : ".IR " + name + " " + after + "\n";
     }
     return text;
