@@ -3,6 +3,7 @@
 // say), it must give the same records and leftovers, and every field must keep the rules: never
 // empty, at most MaxCatalogueLine characters, no line feed, line numbers that never go back.
 #include "CatalogueFile.h"
+#include "FuzzCheck.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,11 +11,6 @@
 #include <vector>
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 std::vector<CatalogueField> Read(const char* text, size_t size, size_t piece) {
     std::vector<CatalogueField> fields;

@@ -3,21 +3,13 @@
 // header writes back to exactly the bytes read and whose counted frames and restarts fill the rest
 // (less an entry cut short); a header read a few bytes at a time reads the same.
 #include "DemoFormat.h"
+#include "FuzzPieces.h"
 #include "HeldKeys.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Demo demo;
@@ -31,14 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(std::memcmp(written.data(), data, written.size()) == 0);
     // The header again, fetched as the parse reaches it, one exact piece at a time.
     std::vector<unsigned char> fetched;
-    const MoreBytes more = [&](size_t needed, const unsigned char*& bytes, size_t& have,
-                               std::string&) {
-        Require(needed > fetched.size());
-        fetched.assign(data, data + std::min(needed, size));
-        bytes = fetched.data();
-        have = fetched.size();
-        return true;
-    };
+    const MoreBytes more = ExactPieces(data, size, fetched);
     Demo pieces;
     ByteCursor in = ByteCursor::From(more, size);
     Require(ParseDemoHeader(in, pieces, reason) && in.at == written.size() &&

@@ -4,6 +4,7 @@
 // parsed whole in memory.
 #include "DemoFile.h"
 #include "DemoFormat.h"
+#include "FuzzCheck.h"
 
 #include <unistd.h>
 
@@ -14,11 +15,6 @@
 #include <vector>
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 bool SameTypes(const std::vector<DemoShipType>& a, const std::vector<DemoShipType>& b) {
     if (a.size() != b.size())

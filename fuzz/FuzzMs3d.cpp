@@ -2,6 +2,7 @@
 // The MilkShape 3D parser under libFuzzer: any bytes either fill the model consistently (every
 // count equal to its array, every index inside its array) or leave it empty, whether they are
 // held whole or fetched as the parse goes.
+#include "FuzzPieces.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
 
@@ -11,11 +12,6 @@
 #include <vector>
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 void CheckConsistent(const Model& m) {
     Require(size_t(m.vertexCount) == m.vertices.size());
@@ -53,14 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     // Fetched as the parse reaches them, one exact piece at a time, the same bytes must give the
     // same verdict, and no byte past the materials may be asked for.
     std::vector<unsigned char> fetched;
-    const MoreBytes more = [&](size_t needed, const unsigned char*& bytes, size_t& have,
-                               std::string&) {
-        Require(needed > fetched.size());
-        fetched.assign(data, data + std::min(needed, size));
-        bytes = fetched.data();
-        have = fetched.size();
-        return true;
-    };
+    const MoreBytes more = ExactPieces(data, size, fetched);
     MilkshapeModel fed;
     std::string fedReason;
     Require(ParseMilkshapeFrom(more, "models\\ships\\fuzz.ms3d", fed, fedReason) == ok);

@@ -2,6 +2,7 @@
 // Any bytes through the PNG decoder: it must refuse, leaving its outputs as they were, or give a
 // picture no larger than asked whose pixels the encoder writes and the decoder reads back
 // unchanged.
+#include "FuzzCheck.h"
 #include "PngCodec.h"
 
 #include <cstdint>
@@ -12,11 +13,6 @@
 namespace {
 
 const int LargestSide = 512; // pixels, as for the window's icon
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 } // namespace
 

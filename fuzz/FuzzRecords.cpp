@@ -2,20 +2,12 @@
 // Any bytes as the records file: a file that is read writes back to text that reads to the same
 // records and writes back the same again, every record keeps the rules, and a refused file
 // always says why.
+#include "FuzzCheck.h"
 #include "RecordsFile.h"
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-
-namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Records records;

@@ -2,6 +2,7 @@
 // Any bytes as a settings file: every problem line is printable, the text written back with
 // nothing changed is the text read, and with settings changed it reads back as those settings
 // with the same lines found bad.
+#include "FuzzCheck.h"
 #include "Printable.h"
 #include "SettingsText.h"
 
@@ -10,11 +11,6 @@
 #include <string>
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 const KeyNames Names = {{SDLK_SPACE, "space"},   {SDLK_UP, "up"},  {SDLK_x, "x"},
                         {SDLK_LALT, "left alt"}, {SDLK_HASH, "#"}, {SDLK_EQUALS, "="}};

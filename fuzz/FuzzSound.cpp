@@ -3,6 +3,7 @@
 // for the mixer: the two verdicts agree (with the same reason when both refuse), and a sound the
 // check passes reaches the mixer as whole frames, sample for sample when no rate change is
 // needed, within the bound on a sound's length.
+#include "FuzzCheck.h"
 #include "SoundFile.h"
 #include "SoundLoad.h"
 
@@ -20,11 +21,6 @@ namespace {
 std::string path;
 int mixerRate = 0, mixerChannels = 0;
 Uint16 mixerFormat = 0;
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 void WriteInput(const uint8_t* data, size_t size) {
     std::FILE* file = std::fopen(path.c_str(), "wb");

@@ -2,6 +2,7 @@
 // Any bytes through the TGA decoder: it must refuse or decode without touching memory outside the
 // data, and an accepted image must hold exactly the pixels a plain decode, one pixel at a time,
 // makes of the same bytes. The word-wide swaps are also run on the raw bytes against a plain swap.
+#include "FuzzCheck.h"
 #include "PixelSwap.h"
 #include "TextureImage.h"
 
@@ -11,11 +12,6 @@
 #include <vector>
 
 namespace {
-
-void Require(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 // One pixel value of the file, B G R (A), stored as R G B (A).
 void PutPixel(const uint8_t* value, size_t bpp, std::vector<unsigned char>& out) {
