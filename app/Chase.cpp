@@ -95,9 +95,9 @@ const ChaseClock& CurrentChase() {
 void DrawChase() {
     if (chase.clock.over)
         DrawHudBlock(chase.banner, BannerLines(chase.clock, chase.best),
-                     HudPlacement{0.5f, 0.4f, 16, 0.6f});
+                     HudPlacement{0.5f, 0.4f, 16}, 0.6f);
     if (KeysPanelShown(chase.panel, KeysAsked()))
-        DrawHudBlock(chase.keys, chase.keysLines, HudPlacement{0.5f, 0.95f, 12, 0.5f});
+        DrawHudBlock(chase.keys, chase.keysLines, HudPlacement{0.5f, 0.95f, 12}, 0.5f);
 }
 
 void StopChase() {

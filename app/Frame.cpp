@@ -75,7 +75,6 @@ void RenderFrame() {
     gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, camera.centre.x, camera.centre.y,
               camera.centre.z, camera.up.x, camera.up.y, camera.up.z);
     DrawScene(world);
-    glFlush();
 }
 
 void Shutdown() {

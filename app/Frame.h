@@ -21,7 +21,9 @@ bool SetUpChase(const RandomSeed* starSeed);
 // the red one, and its sounds.
 void UpdateFrame(HeldKeys keys, double seconds);
 
-// Camera, lights, view and scene, then glFlush; the loop swaps the buffers.
+// Camera, lights, view and scene. No flush: what is drawn over the scene goes into the same frame,
+// and the loop's swap of the buffers sends it whole (a flush in between has the software renderer
+// go over the whole frame twice).
 void RenderFrame();
 
 // Empties the world and deletes the models while the GL context still exists.

@@ -142,24 +142,10 @@ void PutCoverage(SDL_Surface* surface, std::vector<unsigned char>& alpha, int wi
     SDL_UnlockSurface(surface);
 }
 
-// RGBA of white text of coverage `text` over a black shadow of coverage `shadow`.
-std::vector<unsigned char> WhiteOverShadow(const std::vector<unsigned char>& text,
-                                           const std::vector<unsigned char>& shadow) {
-    std::vector<unsigned char> rgba(text.size() * 4);
-    for (size_t i = 0; i < text.size(); ++i) {
-        unsigned a = text[i], s = shadow[i];
-        unsigned covered = a + s * (255 - a) / 255;
-        // The colour is the text's share of what covers the pixel.
-        unsigned char grey = covered ? (unsigned char)(255 * a / covered) : 0;
-        rgba[i * 4] = rgba[i * 4 + 1] = rgba[i * 4 + 2] = grey;
-        rgba[i * 4 + 3] = (unsigned char)covered;
-    }
-    return rgba;
-}
-
-// The lines in white with a dark shadow one pixel down and right, as RGBA rows from the top.
-bool RenderLines(const std::vector<std::string>& lines, int& width, int& height,
-                 std::vector<unsigned char>& rgba, std::string& reason) {
+// The lines in white with a dark shadow one pixel down and right, as RGBA rows from the top, on a
+// black backdrop `backdrop` opaque (0 to 1) that reaches `pad` pixels beyond the text.
+bool RenderLines(const std::vector<std::string>& lines, int pad, float backdrop, int& width,
+                 int& height, std::vector<unsigned char>& rgba, std::string& reason) {
     std::vector<SDL_Surface*> surfaces;
     const SDL_Color white = {255, 255, 255, 0};
     int skip = TTF_FontLineSkip(hud.font);
@@ -174,15 +160,17 @@ bool RenderLines(const std::vector<std::string>& lines, int& width, int& height,
         surfaces.push_back(surface);
         width = std::max(width, surface->w + 1);
     }
-    height = skip * int(lines.size()) + 1;
     bool whole = surfaces.size() == lines.size() && width > 1 && skip > 0;
+    width += 2 * pad;
+    height = skip * int(lines.size()) + 1 + 2 * pad;
     std::vector<unsigned char> text, shadow;
     if (whole) {
         text.assign(size_t(width) * size_t(height), 0);
         shadow = text;
         for (size_t i = 0; i < surfaces.size(); ++i) {
-            PutCoverage(surfaces[i], text, width, height, 0, int(i) * skip);
-            PutCoverage(surfaces[i], shadow, width, height, 1, int(i) * skip + 1);
+            const int top = pad + int(i) * skip;
+            PutCoverage(surfaces[i], text, width, height, pad, top);
+            PutCoverage(surfaces[i], shadow, width, height, pad + 1, top + 1);
         }
     }
     for (SDL_Surface* surface : surfaces)
@@ -192,7 +180,7 @@ bool RenderLines(const std::vector<std::string>& lines, int& width, int& height,
             reason = "the font draws no text";
         return false;
     }
-    rgba = WhiteOverShadow(text, shadow);
+    rgba = TextPicture(text, shadow, (unsigned char)(backdrop * 255 + 0.5f));
     return true;
 }
 
@@ -205,17 +193,21 @@ bool GiveUp(const std::string& reason) {
 
 } // namespace
 
-bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines,
-                  const HudPlacement& place) {
+bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPlacement place,
+                  float backdrop) {
     std::string reason;
     if (hud.unusable)
         return false;
     bool waiting = false;
     if (!hud.font && !OpenFont(waiting, reason))
         return waiting ? false : GiveUp(reason);
+    // A backdrop is part of the texture, so that the block is drawn in one pass: it fills the
+    // margin, and the texture goes to the viewport's edge.
+    const int pad = backdrop > 0 ? place.margin : 0;
+    place.margin -= pad;
     if (lines != block.lines || block.texture == 0) {
         std::vector<unsigned char> rgba;
-        if (!RenderLines(lines, block.width, block.height, rgba, reason))
+        if (!RenderLines(lines, pad, backdrop, block.width, block.height, rgba, reason))
             return GiveUp(reason);
         block.texture = UploadHudTexture(block.texture, block.width, block.height, rgba);
         if (block.texture == 0)

@@ -33,10 +33,12 @@ struct HudBlock {
     int width = 0, height = 0; // of the texture, in pixels
 };
 
-// Draws `lines` at `place` over the scene, remaking the block's texture when they changed. False
-// when there is no usable font (the display's one line on standard error says why, once).
-bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines,
-                  const HudPlacement& place);
+// Draws `lines` at `place` over the scene, on a black backdrop `backdrop` opaque (0: none) that
+// reaches the margin beyond the text on every side; the block's texture is remade when the lines
+// changed. False when there is no usable font (the display's one line on standard error says
+// why, once).
+bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPlacement place,
+                  float backdrop = 0);
 
 // Deletes the block's texture (needs the GL context).
 void FreeHudBlock(HudBlock& block);

@@ -43,3 +43,19 @@ std::vector<std::string> HudLines(const HudCount& count, const ChaseClock& chase
         count.framesPerSecond < 0 ? "-- fps" : std::to_string(count.framesPerSecond) + " fps";
     return {chasers, "Time " + SecondsText(chase.milliseconds), fps};
 }
+
+std::vector<unsigned char> TextPicture(const std::vector<unsigned char>& text,
+                                       const std::vector<unsigned char>& shadow,
+                                       unsigned char backdrop) {
+    std::vector<unsigned char> rgba(text.size() * 4);
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned a = text[i], s = shadow[i];
+        unsigned black = s + backdrop * (255 - s) / 255;
+        unsigned covered = a + black * (255 - a) / 255;
+        // The colour is the text's share of what covers the pixel.
+        unsigned char grey = covered ? (unsigned char)(255 * a / covered) : 0;
+        rgba[i * 4] = rgba[i * 4 + 1] = rgba[i * 4 + 2] = grey;
+        rgba[i * 4 + 3] = (unsigned char)covered;
+    }
+    return rgba;
+}

@@ -30,3 +30,10 @@ std::vector<std::string> HudLines(const HudCount& count, const ChaseClock& chase
 
 // "All 12 chasers down in 67.3 s".
 std::string AllDownLine(const ChaseClock& chase);
+
+// The display's text as RGBA rows that blend over the scene by their alpha: white text over its
+// black shadow over a black backdrop, each given as coverage from 0 to 255 a pixel (`backdrop` the
+// same everywhere), blended in one pass as the three layers would be one after another.
+std::vector<unsigned char> TextPicture(const std::vector<unsigned char>& text,
+                                       const std::vector<unsigned char>& shadow,
+                                       unsigned char backdrop);

@@ -71,15 +71,9 @@ void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement&
     glDisable(GL_CULL_FACE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    const int margin = place.margin;
-    float x0 = float(Edge(place.alignX, viewport[2], width, margin));
-    float y0 = float(Edge(place.alignY, viewport[3], height, margin));
+    float x0 = float(Edge(place.alignX, viewport[2], width, place.margin));
+    float y0 = float(Edge(place.alignY, viewport[3], height, place.margin));
     float x1 = x0 + float(width), y1 = y0 + float(height);
-    if (place.backdrop > 0) {
-        glDisable(GL_TEXTURE_2D);
-        glColor4f(0, 0, 0, place.backdrop);
-        DrawQuad(x0 - float(margin), y0 - float(margin), x1 + float(margin), y1 + float(margin));
-    }
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);

@@ -61,3 +61,27 @@ TEST(HudText, Table) {
     for (const auto& row : rows)
         EXPECT_EQ(LinesAfter(row.ticks, row.chase, row.chasersLeft), row.lines) << row.what;
 }
+
+TEST(HudText, TextPictureLayersTextShadowAndBackdropInOnePass) {
+    using Pixel = std::vector<unsigned char>;
+    const struct {
+        const char* what;
+        unsigned char text, shadow, backdrop;
+        Pixel rgba;
+    } rows[] = {
+        {"nothing", 0, 0, 0, {0, 0, 0, 0}},
+        {"text alone", 255, 0, 0, {255, 255, 255, 255}},
+        {"half-covered text is white, half opaque", 128, 0, 0, {255, 255, 255, 128}},
+        {"text half over its shadow: grey", 128, 255, 0, {128, 128, 128, 255}},
+        {"shadow alone", 0, 255, 0, {0, 0, 0, 255}},
+        {"backdrop alone", 0, 0, 128, {0, 0, 0, 128}},
+        // Over white, 170 * 191 / 255 + 255 - 191 = 191: the backdrop darkens white to 127,
+        // then half the text brings it to 128 + 127 / 2.
+        {"half text over half backdrop", 128, 0, 128, {170, 170, 170, 191}},
+        {"whole text hides the backdrop", 255, 0, 128, {255, 255, 255, 255}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TextPicture({row.text}, {row.shadow}, row.backdrop), row.rgba) << row.what;
+    EXPECT_EQ(TextPicture({0, 255}, {0, 0}, 0), (Pixel{0, 0, 0, 0, 255, 255, 255, 255}))
+        << "pixels in order";
+}
