@@ -57,8 +57,12 @@ void TakeChaseEvent(const SDL_Event& event, bool live) {
     PanelKeyPressed(chase.panel);
 }
 
+bool WindowIsLeft() {
+    return WindowLeft(chase.presence);
+}
+
 HeldKeys PauseWhileLeft(HeldKeys keys) {
-    if (WindowLeft(chase.presence))
+    if (WindowIsLeft())
         HoldKey(keys, ActionPause);
     return keys;
 }

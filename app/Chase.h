@@ -18,6 +18,9 @@ void StartChase(bool hints);
 // demo) the window's active events mark it left or back.
 void TakeChaseEvent(const SDL_Event& event, bool live);
 
+// Whether the window has lost the input focus or is iconified.
+bool WindowIsLeft();
+
 // The keys of a live frame with P added while the window is left.
 HeldKeys PauseWhileLeft(HeldKeys keys);
 

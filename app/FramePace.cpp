@@ -6,7 +6,7 @@
 
 FramePace StartPace(int fps, double tick) {
     FramePace pace;
-    pace.period = fps > 0 ? 1000.0 / fps : 0;
+    pace.period = pace.capped = fps > 0 ? 1000.0 / fps : 0;
     pace.due = tick;
     return pace;
 }
@@ -17,9 +17,17 @@ unsigned MillisecondsToSleep(const FramePace& pace, double tick) {
     return unsigned(std::ceil(pace.due - tick));
 }
 
+void Rest(FramePace& pace, bool resting) {
+    const double period = resting ? 1000.0 / RestingFps : pace.capped;
+    pace.due += period - pace.period;
+    pace.period = period;
+}
+
 void FrameStarted(FramePace& pace, double tick) {
-    if (pace.period <= 0)
+    if (pace.period <= 0) {
+        pace.due = tick;
         return;
+    }
     pace.due += pace.period;
     if (pace.due < tick)
         pace.due = tick + pace.period;

@@ -169,7 +169,8 @@ void NewChase(DemoSession& demo, FrameClock& clock) {
 
 // Runs frames until a quit is asked for or a played demo ends; the frame that takes the quit is
 // still rendered. A played demo gives each frame's length and keys; otherwise they are measured
-// and read, and recorded when recording, at no more than `fps` frames a second (0: no cap).
+// and read, and recorded when recording, at no more than `fps` frames a second (0: no cap), and
+// at RestingFps while the window is left.
 LoopState RunFrameLoop(DemoSession& demo, int fps) {
     LoopState state = KeepRunning;
     double previousTick = SDL_GetTicks();
@@ -196,6 +197,7 @@ LoopState RunFrameLoop(DemoSession& demo, int fps) {
         } else if (demo.mode == PlayDemo) {
             return DemoOver;
         } else {
+            Rest(pace, WindowIsLeft()); // paused, and its picture still
             elapsed = MeasureFrame(previousTick, pace);
             keys.bits = ReadHeldKeys().bits | ReadGamepad(KeptSettings().bindings).bits;
             keys = PauseWhileLeft(keys);

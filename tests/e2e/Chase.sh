@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The chase around the step, read off the window: the keys panel at the start, gone at the first
 # key and back while Tab is held; R in a live game starts a new chase (the display's time starts
-# again) and the chase after it is in last.demo; the pilot's demo (tests/data/pilot.demo), added
+# again); the window left, the time stops and the frames slow to 10 a second, and run on when it
+# is back; the chase after R is in last.demo; the pilot's demo (tests/data/pilot.demo), added
 # with `shipyard records --add` and verified by `shipyard records`, plays to the end of its chase
 # and shows the banner with its time and that best, keeping nothing.
 source "$(dirname "$0")/lib.sh"
@@ -52,6 +53,19 @@ grep -q "12 chasers left" <<<"$after" || fail "not twelve chasers after R"
 [ -n "$(seconds "$before")" ] && [ -n "$(seconds "$after")" ] || fail "no time read"
 at_least "$(seconds "$before")" 1.5 || fail "the time before R did not run"
 at_least 1.0 "$(seconds "$after")" || fail "the time did not start again with R"
+# Left (the focus given to the root window), the game pauses and rests; back, it runs on.
+xdotool windowfocus --sync "$(xwininfo -root | awk '/Window id/ { print $4 }')"
+sleep 2.2 # a whole second of resting frames for the display's count
+left=$(corner_text left)
+sleep 1
+still=$(corner_text still)
+echo "left: $left"
+grep -Eq "^(9|10|11) fps$" <<<"$left" || fail "the left window did not rest at 10 fps"
+[ "$(seconds "$left")" = "$(seconds "$still")" ] || fail "the time ran while the window was left"
+xdotool windowfocus --sync "$window"
+sleep 1
+at_least "$(seconds "$(corner_text back)")" "$(python3 -c "print($(seconds "$still") + 0.5)")" ||
+    fail "the time did not run on when the window was back"
 xdotool key Escape
 wait_game_exit
 expect_status 0
