@@ -12,6 +12,7 @@
 #include "Model.h"
 #include "OffscreenGL.h"
 #include "Printable.h"
+#include "Scenario.h"
 #include "SoundFile.h"
 #include "Texture.h"
 #include "TextureImage.h"
@@ -249,6 +250,14 @@ int RunCheck(int argc, char** argv) {
     return report.Finish(long(check.types.size()), check.modelCount, check.textureCount, strict);
 }
 
+// "brightfin, Tarvesh4, ...": the types the scenario needs, in its order, for the details.
+std::string ScenarioTypeNames() {
+    std::string names;
+    for (const ScenarioType& type : ScenarioTypes)
+        names += (names.empty() ? "" : ", ") + std::string(type.name);
+    return names;
+}
+
 // The always-visible turn rate as the game has it, for the details.
 std::string Figure(float value) {
     char text[32];
@@ -268,12 +277,15 @@ const ShipyardCommand CheckCommand = {
     "finding, FILE:LINE: error: REASON or FILE: warning: REASON, then a summary line.\n"
     "\n"
     "Errors stop the game at start-up: no readable alukset.txt, a type the game needs\n"
-    "(brightfin, Tarvesh4, Quessal, Maradyne, Umbrek, Bullet; case matters) missing, a model\n"
-    "that cannot be read. The game stops at the first model that fails; the check reads every\n"
-    "model and names each one's problems.\n"
-    "\n"
-    "Warnings name what the game takes quietly: a later record under a name already used\n"
-    "(ignored), a number that is not a finite number (read as 0) or is negative, a line cut at\n" +
+    "(" +
+        ScenarioTypeNames() +
+        "; case matters) missing, a model\n"
+        "that cannot be read. The game stops at the first model that fails; the check reads every\n"
+        "model and names each one's problems.\n"
+        "\n"
+        "Warnings name what the game takes quietly: a later record under a name already used\n"
+        "(ignored), a number that is not a finite number (read as 0) or is negative, a line cut "
+        "at\n" +
         std::to_string(MaxCatalogueLine) +
         " characters, fields left over at the end (dropped), a chaser's turn rate of exactly " +
         Figure(AlwaysVisibleTurnRate) +
