@@ -11,16 +11,22 @@ namespace {
 
 constexpr int MaxPadButtons = 32;
 
+// " (H)": the default key of an action that changes the setting in play.
+std::string InPlay(Action action) {
+    return " (" + KeyLabel(ActionOf(action).key) + ")";
+}
+
 std::vector<SettingRow> MakeRows() {
     std::vector<SettingRow> rows = {
         {"hud", SwitchSetting, 0, 0, &Settings::hud, nullptr, nullptr, Action::Count,
-         "the heads-up display shown at start (H)"},
+         "the heads-up display shown at start" + InPlay(Action::Display)},
         {"sound", SwitchSetting, 0, 0, &Settings::sound, nullptr, nullptr, Action::Count,
-         "sound on at start (M)"},
+         "sound on at start" + InPlay(Action::Sound)},
         {"volume", NumberSetting, 0, 100, nullptr, &Settings::volume, nullptr, Action::Count,
          "the loudness of every sound in percent"},
         {"fullscreen", SwitchSetting, 0, 0, &Settings::fullscreen, nullptr, nullptr, Action::Count,
-         "start in 1024x768 full screen (F1; F2 for a window)"},
+         "start in 1024x768 full screen (" + KeyLabel(ActionOf(Action::FullScreen).key) + "; " +
+             KeyLabel(ActionOf(Action::Window).key) + " for a window)"},
         {"window", SizeSetting, SmallestWindowSide, LargestWindowSide, nullptr,
          &Settings::windowWidth, &Settings::windowHeight, Action::Count,
          "the window's size in pixels"},
