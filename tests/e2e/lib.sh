@@ -124,7 +124,9 @@ expect_opening_scene() { # SHOT-NAME
     read -r stars centre wide < <(measure "$image" stars lit:0.47,0.45,0.53,0.55 \
         lit:0.1,0.1,0.9,0.9)
     echo "$1: stars=$stars centre=$centre wide=$wide"
-    [ "$stars" -ge 8 ] || fail "only $stars stars"
+    # New stars each start and chasers closing in make the count vary: 6 to 31 seen, 0 when no
+    # star is drawn.
+    [ "$stars" -ge 4 ] || fail "only $stars stars"
     at_least "$centre" 0.3 || fail "no player's ship at the centre ($centre lit)"
     at_least "$wide" 0.2 || fail "no scenery below ($wide lit)"
 }
