@@ -3,7 +3,6 @@
 // last.demo, and a chase that beats the best kept with its demo.
 #include "Records.h"
 
-#include "ChaseClock.h"
 #include "DemoSession.h"
 #include "FileBytes.h"
 #include "PlayerFolders.h"
@@ -135,7 +134,7 @@ bool ChaseEnded(DemoSession&, uint64_t milliseconds) {
         return false;
     }
     std::printf("starchase: a new best for ship set %s: %s s, kept in %s/%s\n",
-                ShipSetName(kept.set).c_str(), ChaseSeconds(milliseconds).c_str(),
+                ShipSetName(kept.set).c_str(), RecordTimeText(milliseconds).c_str(),
                 kept.folder.c_str(), RecordsFileName);
     std::fflush(stdout);
     return true;

@@ -2,7 +2,6 @@
 // Replaying best demos to prove their records, and keeping a demo's fastest chase as a record.
 #include "RecordProof.h"
 
-#include "ChaseClock.h"
 #include "LoadShipCatalogue.h"
 #include "RecordsStore.h"
 #include "ReplayFile.h"
@@ -52,7 +51,7 @@ std::string DisproveRecord(const std::string& folder, const ShipSetRecord& recor
         return "the demo's chase does not end: " + std::to_string(first.chasersLeft) +
                " chasers left after " + std::to_string(first.frames) + " frames";
     if (first.chase.milliseconds != record.milliseconds)
-        return "the demo's chase ends in " + ChaseSeconds(first.chase.milliseconds) + " s";
+        return "the demo's chase ends in " + RecordTimeText(first.chase.milliseconds) + " s";
     return "";
 }
 
@@ -79,8 +78,8 @@ bool AddDemo(const std::string& demoPath, const std::string& dataFolder,
         return true;
     }
     if (!BeatsRecord(records, set, fastest->chase.milliseconds)) {
-        added.why = "its fastest chase, " + ChaseSeconds(fastest->chase.milliseconds) +
-                    " s, does not beat the record of " + ChaseSeconds(best->milliseconds) + " s";
+        added.why = "its fastest chase, " + RecordTimeText(fastest->chase.milliseconds) +
+                    " s, does not beat the record of " + RecordTimeText(best->milliseconds) + " s";
         return true;
     }
     std::vector<unsigned char> demo;

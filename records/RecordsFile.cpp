@@ -2,8 +2,6 @@
 // The records file's lines: read with every rule checked, written back with comments kept.
 #include "RecordsFile.h"
 
-#include "ChaseClock.h"
-
 #include <cinttypes>
 #include <cstdio>
 
@@ -179,7 +177,7 @@ std::string RecordsText(const Records& records) {
             continue;
         }
         const ShipSetRecord& r = line.record;
-        text += ShipSetName(r.set) + " " + ChaseSeconds(r.milliseconds) + " " + r.demoFile + "\n";
+        text += ShipSetName(r.set) + " " + RecordTimeText(r.milliseconds) + " " + r.demoFile + "\n";
     }
     return text;
 }
@@ -207,6 +205,13 @@ void SetRecord(Records& records, const ShipSetRecord& record) {
     line.isRecord = true;
     line.record = record;
     records.lines.push_back(line);
+}
+
+std::string RecordTimeText(uint64_t milliseconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%" PRIu64 ".%03u", milliseconds / 1000,
+                  unsigned(milliseconds % 1000));
+    return text;
 }
 
 std::string ShipSetName(uint64_t set) {

@@ -61,6 +61,8 @@ bool BeatsRecord(const Records& records, uint64_t set, uint64_t milliseconds);
 // Replaces the record of its set, or adds it at the end.
 void SetRecord(Records& records, const ShipSetRecord& record);
 
+// "67.400": milliseconds as seconds with three decimals, as records show a time.
+std::string RecordTimeText(uint64_t milliseconds);
 
 // "5f1c0e2a93d4b517": the set's hash as records show it.
 std::string ShipSetName(uint64_t set);
