@@ -88,8 +88,8 @@ struct SoundSamples {
 //   The frame's size follows from the channels and bits; the block alignment field is not used
 //   (0, as some writers leave it, plays).
 //   The data chunk follows a "fmt " chunk and holds at least one whole frame: a data chunk of no
-//   samples is refused, so its event is never silent without a word. Bytes after its last whole
-//   frame are left out.
+//   samples, or of fewer than two frames' worth at SoundSampleRate, is refused, so its event is
+//   never silent without a word. Bytes after its last whole frame are left out.
 // False, with `sound` as it was and the reason ("no RIFF WAVE header", "data chunk cut short:
 // 800 bytes announced, 12 there"), when the bytes are not such a sound.
 bool DecodeWav(const std::vector<unsigned char>& bytes, SoundSamples& sound, std::string& reason);
