@@ -88,8 +88,9 @@ bool ReadSamples(const unsigned char* at, uint32_t size, const WavFormat& f, Sou
     // The mixer's rate converter rounds down: a sound must keep at least two frames at the
     // game's rate, or it would reach the mixer empty.
     if (uint64_t(frames) * SoundSampleRate < 2 * uint64_t(f.rate))
-        return Refused(std::to_string(frames) + " frames at " + std::to_string(f.rate) +
-                           " Hz: too short to play at " + std::to_string(SoundSampleRate) + " Hz",
+        return Refused(std::to_string(frames) + (frames == 1 ? " frame" : " frames") + " at " +
+                           std::to_string(f.rate) + " Hz: too short to play at " +
+                           std::to_string(SoundSampleRate) + " Hz",
                        reason);
     if (frames > uint64_t(LongestSoundSeconds) * f.rate)
         return Refused(std::to_string(frames / f.rate) + " s of sound, over the " +

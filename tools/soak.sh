@@ -175,8 +175,8 @@ if [ -s "$work/samples" ]; then
         echo "soak: resident memory, mean of the first third $first kB, of the last third" \
             "$last kB ($(((last - first) * 100 / first))%), $([ "$rising" = 1 ] || echo "not ")rising" \
             "at the end"
-        # A one-off step (a shader compiled for a new state, a font opened) levels off; memory
-        # that keeps growing is still rising at the last sample.
+        # A one-off step levels off; memory that keeps growing is still rising at the last
+        # sample.
         [ $((last * 100)) -le $((first * 110)) ] || [ "$rising" = 0 ] ||
             problems+=("memory grew by more than 10% and was still rising")
     fi

@@ -156,7 +156,7 @@ TEST(SoundFile, DecodesWhatWritersWriteAndRefusesWhatCannotPlay) {
         {"no samples", Riff({Fmt({}), Chunk("data", {})}), "data chunk holds no samples"},
         {"one frame at 59663 Hz: none left at 22050",
          Riff({Fmt({1, 1, 59663, 8}), Chunk("data", {7})}),
-         "1 frames at 59663 Hz: too short to play at 22050 Hz"},
+         "1 frame at 59663 Hz: too short to play at 22050 Hz"},
         {"half a sample", Riff({Fmt({}), Chunk("data", {7})}), "data chunk holds no samples"},
         {"half a stereo frame", Riff({Fmt({1, 2}), Chunk("data", {1, 0})}),
          "data chunk holds no samples"},

@@ -299,7 +299,8 @@ const ShipyardCommand CheckCommand = {
         "backslashes\n"
         "read as /, a type nothing in the scenario uses, a sound file that is missing or that the\n"
         "game would not play, read with the game's own reader (a 16- or 8-bit PCM WAV, 4000 to\n"
-        "192000 Hz, of at most 4 MiB and 60 s, with two frames at 22050 Hz; that event is then silent): in " +
+        "192000 Hz, of at most 4 MiB and 60 s, with two frames at " +
+        std::to_string(SoundSampleRate) + " Hz; that event is then silent): in " +
         std::string(SoundFolder) + ",\n" + SoundFileNames() +
         ".\n"
         "\n"
