@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: MIT
 # The settings file's text rules under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer.
 # They are pure (SDL's key codes are a header), so the fuzz build compiles them without the game.
-add_executable(fuzz_settings FuzzSettings.cpp ${PROJECT_SOURCE_DIR}/app/SettingsText.cpp
-               ${PROJECT_SOURCE_DIR}/app/Bindings.cpp ${PROJECT_SOURCE_DIR}/app/Actions.cpp
+set(app ${PROJECT_SOURCE_DIR}/app)
+add_executable(fuzz_settings FuzzSettings.cpp ${app}/settings/SettingsText.cpp
+               ${app}/input/Bindings.cpp ${app}/input/Actions.cpp
                ${PROJECT_SOURCE_DIR}/assets/Printable.cpp)
-target_include_directories(fuzz_settings PRIVATE ${PROJECT_SOURCE_DIR}/app
+target_include_directories(fuzz_settings PRIVATE ${app}/settings ${app}/input ${app}/screen/modes
                            ${PROJECT_SOURCE_DIR}/game ${PROJECT_SOURCE_DIR}/assets)
 target_link_options(fuzz_settings PRIVATE -fsanitize=fuzzer)

@@ -13,7 +13,7 @@ struct PadSnapshot {
     int stickX = 0;       // axis 0
     int stickY = 0;       // axis 1
     uint8_t hat = 0;      // hat 0: bits up 1, right 2, down 4, left 8 (SDL_HAT_*)
-    uint32_t buttons = 0; // bit n: button n held, for the first 32 buttons
+    uint32_t buttons = 0; // bit n: button n held, for the first PadButtonCount buttons
 };
 
 // A stick must lean further than this from the centre to count.

@@ -3,7 +3,8 @@
 // last.demo, and a chase that beats the best kept with its demo.
 #include "Records.h"
 
-#include "DemoSession.h"
+#include "DemoFile.h"
+#include "DemoFormat.h"
 #include "FileBytes.h"
 #include "PlayerFolders.h"
 #include "RecordsStore.h"
@@ -78,13 +79,12 @@ bool ChaseDemoSoFar(std::vector<unsigned char>& bytes, std::string& reason) {
 
 } // namespace
 
-void OpenRecords(DemoSession& session) {
+void OpenRecords(bool live, const RandomSeed& firstStars) {
     kept = GameRecords();
-    kept.live = session.mode != PlayDemo;
+    kept.live = live;
     kept.folder = PlayerDataFolder();
     kept.readable = ReadRecords();
-    if (kept.live && !kept.folder.empty())
-        StartChaseDemo(session.demo.starSeed);
+    StartChaseDemo(firstStars);
 }
 
 void StartChaseDemo(const RandomSeed& seed) {
@@ -121,7 +121,7 @@ bool BestChase(uint64_t& milliseconds) {
     return best != nullptr;
 }
 
-bool ChaseEnded(DemoSession&, uint64_t milliseconds) {
+bool ChaseEnded(uint64_t milliseconds) {
     if (!kept.live || !kept.readable || !kept.recordingLast ||
         !BeatsRecord(kept.records, kept.set, milliseconds))
         return false;

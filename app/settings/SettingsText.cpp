@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int MaxPadButtons = 32;
-
 // " (H)": the default key of an action that changes the setting in play.
 std::string InPlay(Action action) {
     return " (" + KeyLabel(ActionOf(action).key) + ")";
@@ -25,7 +23,7 @@ std::vector<SettingRow> MakeRows() {
         {"volume", NumberSetting, 0, 100, nullptr, &Settings::volume, nullptr, Action::Count,
          "the loudness of every sound in percent"},
         {"fullscreen", SwitchSetting, 0, 0, &Settings::fullscreen, nullptr, nullptr, Action::Count,
-         "start in 1024x768 full screen (" + KeyLabel(ActionOf(Action::FullScreen).key) + "; " +
+         "start in " + SizeText(FullScreenSize) + " full screen (" + KeyLabel(ActionOf(Action::FullScreen).key) + "; " +
              KeyLabel(ActionOf(Action::Window).key) + " for a window)"},
         {"window", SizeSetting, SmallestWindowSide, LargestWindowSide, nullptr,
          &Settings::windowWidth, &Settings::windowHeight, Action::Count,
@@ -39,11 +37,11 @@ std::vector<SettingRow> MakeRows() {
     };
     for (const ActionRow& action : Actions)
         rows.push_back({std::string("key.") + action.name, KeySetting, 0, 0, nullptr, nullptr,
-                        nullptr, action.action, std::string("the key to ") + action.help});
+                        nullptr, action.action, "the key to " + ActionHelp(action)});
     for (const ActionRow& action : Actions)
-        rows.push_back({std::string("pad.") + action.name, PadSetting, 1, MaxPadButtons, nullptr,
+        rows.push_back({std::string("pad.") + action.name, PadSetting, 1, PadButtonCount, nullptr,
                         nullptr, nullptr, action.action,
-                        std::string("the pad button to ") + action.help});
+                        "the pad button to " + ActionHelp(action)});
     return rows;
 }
 

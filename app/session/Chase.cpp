@@ -31,7 +31,7 @@ std::vector<KeyHint> Hints() {
     std::vector<KeyHint> hints;
     for (const ActionRow& row : Actions)
         if (SDLKey key = KeptSettings().bindings.keys[size_t(row.action)]; key != SDLK_UNKNOWN)
-            hints.push_back({KeyLabel(key), row.help});
+            hints.push_back({KeyLabel(key), ActionHelp(row)});
     return hints;
 }
 

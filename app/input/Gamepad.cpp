@@ -30,7 +30,7 @@ HeldKeys ReadGamepad(const Bindings& bindings) {
     if (SDL_JoystickNumHats(pad) >= 1)
         snapshot.hat = SDL_JoystickGetHat(pad, 0);
     int buttons = SDL_JoystickNumButtons(pad);
-    for (int b = 0; b < buttons && b < 32; ++b)
+    for (int b = 0; b < buttons && b < PadButtonCount; ++b)
         if (SDL_JoystickGetButton(pad, b))
             snapshot.buttons |= 1u << b;
     return PadKeys(snapshot, bindings);

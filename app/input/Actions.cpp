@@ -70,6 +70,13 @@ constexpr size_t HelpColumn = 18;
 
 } // namespace
 
+std::string ActionHelp(const ActionRow& row) {
+    if (!row.size)
+        return row.help;
+    std::string help = row.help;
+    return help.replace(help.find("%s"), 2, SizeText(*row.size));
+}
+
 std::string KeyLabel(SDLKey key) {
     for (const NamedKey& named : NamedKeys)
         if (named.key == key)
@@ -83,7 +90,7 @@ std::string KeyLabel(SDLKey key) {
 
 std::string PadButtonsText() {
     std::string text;
-    for (int button = 0; button < 32; ++button)
+    for (int button = 0; button < PadButtonCount; ++button)
         for (const ActionRow& row : Actions)
             if (row.padButton == button)
                 text += (text.empty() ? "button " : ", button ") + std::to_string(button + 1) +
@@ -96,7 +103,7 @@ std::string KeysHelp() {
     for (const ActionRow& row : Actions) {
         std::string left = "  " + KeyLabel(row.key);
         text += left + std::string(left.size() < HelpColumn ? HelpColumn - left.size() : 1, ' ') +
-                row.help + "\n";
+                ActionHelp(row) + "\n";
     }
     return text + "\nGamepad (the first one found): left stick or d-pad fly;\n  " +
            PadButtonsText() + ".\n";
@@ -106,13 +113,13 @@ std::string KeysManual() {
     std::string text;
     for (const ActionRow& row : Actions)
         text += std::string(text.empty() ? ".TP 20\n" : ".TP\n") + ".B " +
-                RoffText(KeyLabel(row.key)) + "\n" + RoffText(row.help) + "\n";
+                RoffText(KeyLabel(row.key)) + "\n" + RoffText(ActionHelp(row)) + "\n";
     return text;
 }
 
 std::string KeysMarkdown() {
     std::string text;
     for (const ActionRow& row : Actions)
-        text += "| " + KeyLabel(row.key) + " | " + row.help + " |\n";
+        text += "| " + KeyLabel(row.key) + " | " + ActionHelp(row) + " |\n";
     return text;
 }

@@ -2,9 +2,7 @@
 // The settings file read at start and written at the end, with SDL's names of the keys.
 #include "PlayerSettings.h"
 
-#include "Hud.h"
 #include "SettingsFile.h"
-#include "Sound.h"
 
 #include <SDL/SDL.h>
 
@@ -75,12 +73,6 @@ void KeepWindow(int width, int height) {
     player.kept.fullscreen = false;
     player.kept.windowWidth = std::clamp(width, SmallestWindowSide, LargestWindowSide);
     player.kept.windowHeight = std::clamp(height, SmallestWindowSide, LargestWindowSide);
-}
-
-void StepVolume(int step) {
-    SetSoundVolume(SoundVolume() + step);
-    player.kept.volume = SoundVolume();
-    ShowHudNote("Volume " + std::to_string(SoundVolume()) + "%");
 }
 
 void SaveSettings() {

@@ -9,16 +9,16 @@
 #include <cstdint>
 #include <string>
 
-struct DemoSession;
 struct RandomSeed;
 
 // Once, after the catalogue is loaded and the first chase set up, in the data folder: knows the
-// ship set by its hash and reads the records file. A live game also begins last.demo with the
-// first chase's stars. A records file that cannot be used, or a folder that cannot be written, is
-// one line on standard error; the game plays on without records then.
-void OpenRecords(DemoSession& session);
+// ship set by its hash and reads the records file. A `live` game (not a played demo) also begins
+// last.demo with the first chase's stars, `firstStars`. A records file that cannot be used, or a
+// folder that cannot be written, is one line on standard error; the game plays on without
+// records then.
+void OpenRecords(bool live, const RandomSeed& firstStars);
 
-// A live game's new chase with stars from `seed`: last.demo begins afresh.
+// A new chase with stars from `seed`: in a live game last.demo begins afresh.
 void StartChaseDemo(const RandomSeed& seed);
 
 // A live frame as the loop measured it, into last.demo.
@@ -31,7 +31,7 @@ bool BestChase(uint64_t& milliseconds);
 // The running chase ended after `milliseconds` of game time (its ChaseClock). In a live game a
 // chase that beats the set's best is kept as the record with its demo. True when it is a new best
 // (a played demo never keeps anything, and says false).
-bool ChaseEnded(DemoSession& session, uint64_t milliseconds);
+bool ChaseEnded(uint64_t milliseconds);
 
 // The ship set's best demo, for the ghost; empty when the set has no record.
 std::string BestDemoPath();

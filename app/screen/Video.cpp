@@ -2,8 +2,6 @@
 // Opening the game window, the projection, and video-mode changes.
 #include "Video.h"
 
-#include "Frame.h"
-
 #include <SDL/SDL.h>
 #include <SDL/SDL_opengl.h>
 
@@ -20,7 +18,8 @@ struct VideoMode {
     uint32_t flags;
 };
 
-VideoMode currentMode = {1024, 768, SDL_OPENGL | SDL_RESIZABLE};
+VideoMode currentMode = {DefaultWindowSize.width, DefaultWindowSize.height,
+                         SDL_OPENGL | SDL_RESIZABLE};
 std::string heldToDisplay; // the display SDL was held to, if any
 
 // Drivers that SDL falls back to when there is no display: text terminals and invisible
@@ -88,7 +87,7 @@ bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reas
     if (mode.vsync)
         SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     const VideoMode window = {mode.width, mode.height, SDL_OPENGL | SDL_RESIZABLE};
-    if (!(mode.fullscreen && SetMode({1024, 768, SDL_OPENGL | SDL_FULLSCREEN})) &&
+    if (!(mode.fullscreen && SetMode({FullScreenSize.width, FullScreenSize.height, SDL_OPENGL | SDL_FULLSCREEN})) &&
         !SetMode(window)) {
         error = "ERROR: cannot open the game window";
         reason = SdlReason();
@@ -120,6 +119,5 @@ bool ChangeVideoMode(int width, int height, uint32_t flags) {
         std::fprintf(stderr, "starchase: %s\n", SdlReason().c_str());
         return false;
     }
-    RestoreGraphicsIfLost();
     return true;
 }

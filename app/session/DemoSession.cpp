@@ -4,7 +4,6 @@
 
 #include "LoadShipCatalogue.h"
 #include "Options.h"
-#include "Records.h"
 #include "Replay.h"
 #include "ShipCatalogue.h"
 #include "World.h"
@@ -99,7 +98,6 @@ bool StartRecording(DemoSession& session, std::string& error) {
 }
 
 void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys) {
-    RecordChaseFrame(elapsed, keys);
     ++session.chaseFrames;
     session.chaseMilliseconds += uint64_t(elapsed);
     std::string reason;
@@ -148,7 +146,6 @@ const RandomSeed& RestartChase(DemoSession& session, const ChaseClock& ended) {
         session.failed = true;
         WriteNote(session, reason + "; the recording stops here");
     }
-    StartChaseDemo(session.demo.starSeed);
     return session.demo.starSeed;
 }
 

@@ -43,7 +43,7 @@ HeldKeys HeldActionsOfPadButtons(const Bindings& bindings, uint32_t buttons) {
     HeldKeys held;
     for (size_t i = 0; i < ActionCount; ++i) {
         const int button = bindings.padButtons[i];
-        if (Actions[i].heldBit != 0 && button >= 0 && button < 32 && (buttons >> button & 1u))
+        if (Actions[i].heldBit != 0 && button >= 0 && button < PadButtonCount && (buttons >> button & 1u))
             held.bits = uint16_t(held.bits | Actions[i].heldBit);
     }
     return held;

@@ -2,6 +2,8 @@
 // The game window: opening it, the projection, and video-mode changes that keep GL whole.
 #pragma once
 
+#include "WindowModes.h"
+
 #include <cstdint>
 #include <string>
 
@@ -20,8 +22,8 @@ std::string SdlReason();
 
 // How the game window starts.
 struct StartMode {
-    bool fullscreen = false;        // 1024x768 full screen, else a resizable window
-    int width = 1024, height = 768; // the window's
+    bool fullscreen = false; // full screen in FullScreenSize, else a resizable window
+    int width = DefaultWindowSize.width, height = DefaultWindowSize.height; // the window's
     bool vsync = false;             // ask for the display's vertical sync where it is offered
 };
 
@@ -35,5 +37,6 @@ bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reas
 void SetProjection(int width, int height);
 
 // F1, F2 and resizes. On failure the previous mode is taken back; false, after an "ERROR" line
-// (and SDL's reason on standard error), only when no mode works any more.
+// (and SDL's reason on standard error), only when no mode works any more. Where the platform
+// dropped the GL context, the caller makes its GL objects again.
 bool ChangeVideoMode(int width, int height, uint32_t flags);

@@ -21,10 +21,6 @@ Settings& KeptSettings();
 // the file allows).
 void KeepWindow(int width, int height);
 
-// The volume keys: the sound's volume `step` percent up or down (within 0 to 100), kept, and
-// shown as "Volume 70%" for a moment.
-void StepVolume(int step);
-
 // When the game ends: writes the kept settings back when they changed (never with
 // --no-settings); one line on standard error when they cannot be written.
 void SaveSettings();

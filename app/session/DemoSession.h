@@ -47,7 +47,7 @@ const RandomSeed* DemoStarSeed(DemoSession& session);
 // After start-up, to record: creates the file and writes the header. False, with the error line.
 bool StartRecording(DemoSession& session, std::string& error);
 
-// A frame the loop measured, into last.demo and, when recording, the demo file. A failed write
+// A frame the loop measured, counted in the chase and, when recording, into the demo file. A failed write
 // stops the recording after one line on standard error; the game goes on, and ends with a failure.
 void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys);
 
@@ -60,8 +60,7 @@ bool NextDemoFrame(DemoSession& session, DemoFrame& frame, bool& restarted);
 // A new chase, after R in a live game or a restart read by NextDemoFrame: first writes the ended
 // chase's result line when recording or playing, as EndDemo does for the last one (so call it
 // before the world is set up again), then gives the star seed for the new chase: in a live game
-// fresh words, recorded as a restart in the --record file, last.demo begun afresh with them; in a
-// played demo the recorded ones. The loop then starts a new FrameClock and ChaseClock, as at
+// fresh words, recorded as a restart in the --record file; in a played demo the recorded ones. The loop then starts a new FrameClock and ChaseClock, as at
 // start: the first frame of a chase never steps, so every chase replays alone as it was played.
 const RandomSeed& RestartChase(DemoSession& session, const ChaseClock& ended);
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "HeldKeys.h"
+#include "WindowModes.h"
 
 #include <SDL/SDL_keysym.h>
 
@@ -36,13 +37,18 @@ enum class Action : uint8_t {
     Count
 };
 
+// The pad buttons the game reads: one bit each of a pad reading, numbered from 0 as SDL numbers
+// them (the settings file and the help count from 1).
+constexpr int PadButtonCount = 32;
+
 struct ActionRow {
     Action action;    // its own id: the rows stand in the order of Action
     const char* name; // as the settings file spells it (key.NAME, pad.NAME)
     SDLKey key;       // the default key
     int padButton;    // the default pad button, numbered from 0 as SDL numbers them; -1: none
     uint16_t heldBit; // a held action's HeldAction bit; 0 for one acted on when pressed
-    const char* help; // what it does, for --help, the manual and the keys panel
+    const char* help; // what it does, for --help, the manual and the keys panel; see ActionHelp
+    const WindowSize* size = nullptr; // the window size its help names at "%s"
 };
 
 inline constexpr ActionRow Actions[] = {
@@ -62,8 +68,8 @@ inline constexpr ActionRow Actions[] = {
     {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on"},
     {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down"},
     {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up"},
-    {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "1024x768 full screen"},
-    {Action::Window, "window", SDLK_F2, -1, 0, "a 640x480 window"},
+    {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", &FullScreenSize},
+    {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", &SmallWindowSize},
     {Action::Restart, "restart", SDLK_r, -1, 0,
      "a new chase: the ships at their starts, new stars"},
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
@@ -75,6 +81,9 @@ constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
 inline constexpr const ActionRow& ActionOf(Action action) {
     return Actions[size_t(action)];
 }
+
+// What the action does, as --help, the manual and the keys panel say it: "a 640x480 window".
+std::string ActionHelp(const ActionRow& row);
 
 // A key as the help texts spell it: "Up", "Left Alt", "F12", "P".
 std::string KeyLabel(SDLKey key);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Bindings.h"
+#include "WindowModes.h"
 
 #include <SDL/SDL_keysym.h>
 
@@ -17,8 +18,8 @@ struct Settings {
     bool hud = false;                           // the heads-up display shown
     bool sound = true;                          // sound on (M)
     int volume = 100;                           // percent of full loudness
-    bool fullscreen = false;                    // 1024x768 full screen rather than a window
-    int windowWidth = 1024, windowHeight = 768; // the window's size in pixels
+    bool fullscreen = false; // full screen (FullScreenSize) rather than a window
+    int windowWidth = DefaultWindowSize.width, windowHeight = DefaultWindowSize.height; // pixels
     bool hints = true;                          // the keys panel at start
     int fps = 120;                              // the frame cap in frames per second; 0: no cap
     bool ghost = false;                         // the best chase's ghost shown
@@ -39,7 +40,7 @@ enum SettingKind {
     NumberSetting, // a whole number from `low` to `high`
     SizeSetting,   // WIDTHxHEIGHT, each from `low` to `high`
     KeySetting,    // a key's name as SDL names it, or none
-    PadSetting,    // a pad button from 1 to 32, or none
+    PadSetting,    // a pad button from 1 to PadButtonCount, or none
 };
 
 // One setting: its name in the file, its kind and where its value lives.

@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+// The frame loop with its millisecond timing: a played demo's frames at their recorded pace, or
+// live frames measured, capped and recorded.
+#include "FrameLoop.h"
+
+#include "Chase.h"
+#include "DemoSession.h"
+#include "Frame.h"
+#include "FramePace.h"
+#include "Gamepad.h"
+#include "Ghost.h"
+#include "Hud.h"
+#include "PlayerSettings.h"
+#include "Records.h"
+#include "Replay.h"
+#include "Screenshot.h"
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+
+namespace {
+
+// How long a played demo waits at most between looks at the window's events.
+constexpr double EventWaitMilliseconds = 5;
+
+// The loop's clocks.
+struct LoopClock {
+    double startTick = 0;    // SDL's milliseconds when the loop began
+    double previousTick = 0; // when the last live frame began
+    double played = 0;       // milliseconds of the demo frames played so far
+    FramePace pace;
+    FrameClock frames;
+};
+
+// The held actions, as SDL saw the keys at the last event poll, and the pad's.
+HeldKeys ReadHeldKeys() {
+    const Bindings& bindings = KeptSettings().bindings;
+    int count = 0;
+    const Uint8* state = SDL_GetKeyState(&count);
+    return HeldKeys{uint16_t(HeldActionsOfKeys(bindings, state, count).bits |
+                             ReadGamepad(bindings).bits)};
+}
+
+// Sleeps until the frame cap lets the next frame start, then waits for the millisecond clock to
+// move on (a frame lasts at least until it does) and gives the frame's length.
+double MeasureFrame(LoopClock& clock) {
+    if (unsigned sleep = MillisecondsToSleep(clock.pace, SDL_GetTicks()))
+        SDL_Delay(sleep);
+    double tick;
+    do
+        tick = SDL_GetTicks();
+    while (tick == clock.previousTick);
+    FrameStarted(clock.pace, tick);
+    double elapsed = tick - clock.previousTick;
+    clock.previousTick = tick;
+    return elapsed;
+}
+
+// A played demo keeps the recorded pace: each frame waits until the clock has caught up with
+// the recorded time. Where drawing is slower, it falls behind; the steps stay the same. However
+// long a recorded frame, the window keeps answering while it waits: a quit ends the wait, and a
+// new video mode is drawn at once.
+void KeepPace(const LoopClock& clock, LoopState& state) {
+    double left;
+    while (state == KeepRunning &&
+           (left = clock.played - (SDL_GetTicks() - clock.startTick)) > 0) {
+        SDL_Delay(Uint32(std::min(left, EventWaitMilliseconds)));
+        if (TakeEvents(state, false) && state == KeepRunning) {
+            RenderFrame();
+            SDL_GL_SwapBuffers();
+        }
+    }
+}
+
+// At the end of a chase: the set's best before it, and whether it beat it (then it is kept).
+void ShowChaseBest() {
+    BestTime best;
+    best.known = BestChase(best.milliseconds);
+    best.beaten = ChaseEnded(CurrentChase().milliseconds);
+    SetChaseBest(best);
+}
+
+// A new chase, asked for with R or read from a played demo; its first frame never steps.
+void NewChase(DemoSession& demo, LoopClock& clock) {
+    const RandomSeed& stars = RestartChase(demo, CurrentChase());
+    StartChaseDemo(stars);
+    StartNewChase(stars);
+    RestartGhost(BestDemoPath());
+    clock.frames = FrameClock{};
+}
+
+// The next frame's length in milliseconds and its held actions: a played demo's next frame, at
+// its pace, or a live frame measured, read and recorded. False when a played demo has ended.
+bool NextFrame(DemoSession& demo, LoopClock& clock, LoopState& state, double& elapsed,
+               HeldKeys& keys) {
+    DemoFrame frame;
+    bool restarted = false;
+    if (NextDemoFrame(demo, frame, restarted)) {
+        if (restarted)
+            NewChase(demo, clock);
+        elapsed = frame.milliseconds;
+        keys.bits = frame.keys;
+        clock.played += elapsed;
+        KeepPace(clock, state);
+        return true;
+    }
+    if (demo.mode == PlayDemo)
+        return false;
+    Rest(clock.pace, WindowIsLeft()); // paused, and its picture still
+    elapsed = MeasureFrame(clock);
+    keys = PauseWhileLeft(ReadHeldKeys());
+    RecordFrame(demo, elapsed, keys);
+    RecordChaseFrame(elapsed, keys);
+    return true;
+}
+
+// The frame's update, when it steps, and the chase's count of it.
+void UpdateChase(LoopClock& clock, double elapsed, HeldKeys keys) {
+    // The first frame has no earlier frame to time, so it never updates.
+    bool updates = FrameUpdates(clock.frames, elapsed);
+    if (updates)
+        UpdateFrame(keys, elapsed * 0.001);
+    if (CountChase(keys, uint32_t(elapsed), updates))
+        ShowChaseBest();
+    FlyGhost(CurrentChase());
+}
+
+void DrawFrame() {
+    RenderFrame();
+    DrawGhost();
+    DrawChase();
+    ShowHud(CurrentChase());
+    TakeAskedScreenshot();
+    SDL_GL_SwapBuffers();
+}
+
+} // namespace
+
+LoopState RunFrameLoop(DemoSession& demo, int fps) {
+    LoopState state = KeepRunning;
+    LoopClock clock;
+    clock.startTick = clock.previousTick = SDL_GetTicks();
+    clock.pace = StartPace(fps, clock.previousTick);
+    const bool live = demo.mode != PlayDemo;
+    while (state == KeepRunning) {
+        TakeEvents(state, live);
+        if (TakeAskedNewChase() && live)
+            NewChase(demo, clock);
+        double elapsed;
+        HeldKeys keys;
+        if (!NextFrame(demo, clock, state, elapsed, keys))
+            return DemoOver;
+        UpdateChase(clock, elapsed, keys);
+        DrawFrame();
+    }
+    return state;
+}

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: MIT
+// The game's run: its checks before any window, start-up, the frame loop, and one shutdown that
+// undoes as much as start-up did.
+#include "Game.h"
+
+#include "Chase.h"
+#include "DataFolder.h"
+#include "DemoSession.h"
+#include "Frame.h"
+#include "FrameLoop.h"
+#include "Gamepad.h"
+#include "Ghost.h"
+#include "Hud.h"
+#include "Options.h"
+#include "PlayerSettings.h"
+#include "Records.h"
+#include "Sound.h"
+#include "Video.h"
+#include "WindowIcon.h"
+
+#include <SDL/SDL.h>
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// How far start-up came: the shutdown undoes exactly that much.
+enum Started { NothingStarted, SdlStarted, WorldLoaded, GameStarted };
+
+// What went wrong, written once everything is shut down: a text-terminal video driver would
+// wipe lines written while SDL runs. `out` goes to standard output, `err` to standard error.
+struct Failure {
+    std::string out, err;
+};
+
+// Before SDL starts: the data folder entered, a demo to play or record checked, a display there.
+bool CheckBeforeWindow(const GameOptions& options, DemoSession& demo, Failure& failure) {
+    const std::string folder = ChooseDataFolder(options.dataFolder, InstalledDataFolder());
+    if (folder.empty() && !WorkingCatalogueUsable(failure.out))
+        return false;
+    if (!EnterDataFolder(folder, failure.err) || !PrepareDemo(demo, failure.err))
+        return false;
+    if (NoDisplayToOpen())
+        failure.out = "ERROR: no display to show the game window on (DISPLAY is not set)";
+    return failure.out.empty();
+}
+
+// SDL with no parachute: classic SDL's handler for fatal signals closes SDL inside the signal,
+// where it can wait for ever on the GL driver's threads; a crash must end the process.
+bool StartSdl(Failure& failure) {
+    HoldToTheDisplay();
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) == 0)
+        return true;
+    failure = {"Error initializing SDL", "starchase: " + SdlReason()};
+    return false;
+}
+
+// The window, the pad and the world loaded; a recording begun.
+Started StartWorld(const Settings& settings, DemoSession& demo, Failure& failure) {
+    OpenGamepad();
+    SetWindowIcon();
+    const StartMode start = {settings.fullscreen, settings.windowWidth, settings.windowHeight,
+                             settings.fps > 0};
+    std::string reason;
+    if (!OpenGameWindow(start, failure.out, reason)) {
+        failure.err = reason.empty() ? "" : "starchase: " + reason;
+        return SdlStarted;
+    }
+    PublishWindowIcon();
+    if (!Initialize(DemoStarSeed(demo))) {
+        failure.out = "ERROR during Initialize() Exiting...";
+        return WorldLoaded; // frees what loading made while the GL context is still here
+    }
+    return StartRecording(demo, failure.err) ? GameStarted : WorldLoaded;
+}
+
+// Everything around the world that the frame loop uses, as the settings and options ask.
+void StartPlay(const Settings& settings, const GameOptions& options, DemoSession& demo) {
+    OpenRecords(demo.mode != PlayDemo, demo.demo.starSeed);
+    StartGhost(settings.ghost || options.ghost, BestDemoPath());
+    StartHud(settings.hud);
+    StartChase(settings.hints);
+    SetSoundVolume(settings.volume);
+    std::string note;
+    std::vector<std::string> silent;
+    if (!OpenSound(!settings.sound, note, silent))
+        std::fprintf(stderr, "starchase: %s; playing without sound\n", note.c_str());
+    for (const std::string& line : silent)
+        std::fprintf(stderr, "starchase: %s\n", line.c_str());
+}
+
+// Undoes what start-up did, in reverse. False when the recording could not be ended whole.
+bool StopGame(Started started, DemoSession& demo) {
+    bool recorded = true;
+    if (started == GameStarted) {
+        SaveSettings();
+        CloseSound();
+        recorded = EndDemo(demo, CurrentChase());
+        CloseRecords();
+        StopGhost();
+        StopChase();
+        StopHud();
+    }
+    if (started >= WorldLoaded)
+        Shutdown();
+    if (started >= SdlStarted)
+        SDL_Quit();
+    return recorded;
+}
+
+void WriteFailure(const Failure& failure) {
+    if (!failure.out.empty())
+        std::printf("%s\n", failure.out.c_str());
+    std::fflush(stdout);
+    if (!failure.err.empty())
+        std::fprintf(stderr, "%s\n", failure.err.c_str());
+}
+
+} // namespace
+
+int RunGame(int argc, char** argv) {
+    const GameOptions options = ParseOptions(argc, argv);
+    if (options.action != PlayGame)
+        return AnswerWithoutPlaying(options);
+    DemoSession demo = DemoFromOptions(options);
+    Failure failure;
+    Started started = NothingStarted;
+    bool played = false;
+    // A recording that meets the file size limit fails its write and says so; the game goes on.
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (CheckBeforeWindow(options, demo, failure) && StartSdl(failure)) {
+        const Settings settings = StartSettings(options);
+        started = StartWorld(settings, demo, failure);
+        if (started == GameStarted) {
+            StartPlay(settings, options, demo);
+            played = RunFrameLoop(demo, settings.fps) != NoVideoMode;
+        }
+    }
+    const bool recorded = StopGame(started, demo);
+    WriteFailure(failure);
+    return played && recorded ? 0 : 1;
+}

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// Pressed actions, resizes and quits, as the window's events bring them.
+#include "KeyPresses.h"
+
+#include "Bindings.h"
+#include "Chase.h"
+#include "Frame.h"
+#include "Ghost.h"
+#include "Hud.h"
+#include "PlayerSettings.h"
+#include "Records.h"
+#include "Screenshot.h"
+#include "Sound.h"
+#include "Video.h"
+
+#include <SDL/SDL.h>
+
+namespace {
+
+constexpr int VolumeStep = 10; // percent, for each press of a volume key
+
+constexpr Uint32 WindowFlags = SDL_OPENGL | SDL_RESIZABLE;
+
+// A new video mode, with the GL objects made again where the platform dropped them.
+LoopState ChangeMode(WindowSize size, Uint32 flags) {
+    if (!ChangeVideoMode(size.width, size.height, flags))
+        return NoVideoMode;
+    RestoreGraphicsIfLost();
+    return KeepRunning;
+}
+
+// The volume keys: the sound's volume `step` percent up or down, kept, and shown for a moment.
+void StepVolume(int step) {
+    SetSoundVolume(SoundVolume() + step);
+    KeptSettings().volume = SoundVolume();
+    ShowHudNote("Volume " + std::to_string(SoundVolume()) + "%");
+}
+
+// The one place a pressed action takes effect. Sets `modeChanged` when it changes the video mode.
+LoopState Press(Action action, bool& modeChanged) {
+    switch (action) {
+    case Action::Quit:
+        return Quit;
+    case Action::FullScreen:
+        modeChanged = true;
+        KeptSettings().fullscreen = true;
+        return ChangeMode(FullScreenSize, SDL_OPENGL | SDL_FULLSCREEN);
+    case Action::Window:
+        modeChanged = true;
+        KeepWindow(SmallWindowSize.width, SmallWindowSize.height);
+        return ChangeMode(SmallWindowSize, WindowFlags);
+    case Action::Display:
+        KeptSettings().hud = ToggleHud();
+        return KeepRunning;
+    case Action::Screenshot:
+        AskForScreenshot();
+        return KeepRunning;
+    case Action::Sound:
+        KeptSettings().sound = !ToggleMute();
+        return KeepRunning;
+    case Action::VolumeDown:
+    case Action::VolumeUp:
+        StepVolume(action == Action::VolumeUp ? VolumeStep : -VolumeStep);
+        return KeepRunning;
+    case Action::Ghost:
+        ToggleGhost(BestDemoPath());
+        return KeepRunning;
+    case Action::Restart:
+        AskForNewChase();
+        return KeepRunning;
+    default:
+        return KeepRunning; // a held action: read once a frame
+    }
+}
+
+// Sets `modeChanged` when the event changes the video mode. `live`: not a played demo.
+LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
+    TakeChaseEvent(event, live);
+    if (event.type == SDL_QUIT)
+        return Quit;
+    if (event.type == SDL_VIDEORESIZE) {
+        modeChanged = true;
+        KeepWindow(event.resize.w, event.resize.h);
+        return ChangeMode({event.resize.w, event.resize.h}, WindowFlags);
+    }
+    const Bindings& bindings = KeptSettings().bindings;
+    Action action;
+    if ((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
+        (event.type == SDL_JOYBUTTONDOWN &&
+         PressedPadAction(bindings, event.jbutton.button, action)))
+        return Press(action, modeChanged);
+    return KeepRunning; // held actions are read once a frame, after the events
+}
+
+} // namespace
+
+bool TakeEvents(LoopState& state, bool live) {
+    SDL_Event event{};
+    bool modeChanged = false;
+    while (SDL_PollEvent(&event)) {
+        LoopState result = HandleEvent(event, live, modeChanged);
+        if (state == KeepRunning)
+            state = result;
+    }
+    return modeChanged;
+}

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+// The window's events for the frame loop: the one place a pressed action takes effect, the
+// window's size changes, and quitting.
+#pragma once
+
+// How the frame loop goes on.
+enum LoopState {
+    KeepRunning,
+    Quit,        // the player quit
+    DemoOver,    // a played demo ran out of frames
+    NoVideoMode, // no video mode works any more
+};
+
+// Handles every pending event (`live`: not a played demo); the first quit or failed mode change
+// is kept in `state`. True when the video mode changed.
+bool TakeEvents(LoopState& state, bool live);
