@@ -7,6 +7,7 @@ StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp un
               unit/FramePaceTest.cpp LIBS input screen session loop)
 # The settings file: its text rules, bindings and conflicts, and the file on disk.
 StarchaseTest(NAME settings_test SOURCES unit/SettingsTextTest.cpp unit/SettingsFileTest.cpp
+              unit/OptionsTest.cpp
               LIBS settings)
 target_compile_definitions(settings_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")

@@ -32,9 +32,26 @@ constexpr bool HeldBitsCovered() {
     return true;
 }
 
+constexpr bool NamesASize(const char* text) {
+    for (; *text; ++text)
+        if (text[0] == '%' && text[1] == 's')
+            return true;
+    return false;
+}
+
+// A row's help names a window size where, and only where, the row gives one; its default pad
+// button is one the pad reads.
+constexpr bool RowsWellFormed() {
+    for (const ActionRow& row : Actions)
+        if ((row.size != nullptr) != NamesASize(row.help) || row.padButton >= PadButtonCount)
+            return false;
+    return true;
+}
+
 static_assert(ActionCount == size_t(Action::Count), "every Action has one row of Actions");
 static_assert(RowsInOrder(), "the rows of Actions stand in the order of Action");
 static_assert(HeldBitsCovered(), "each held-action bit is one row's, and each row holds one bit");
+static_assert(RowsWellFormed(), "a help's %s has its size, and a pad button is one the pad reads");
 
 struct NamedKey {
     SDLKey key;
@@ -71,10 +88,7 @@ constexpr size_t HelpColumn = 18;
 } // namespace
 
 std::string ActionHelp(const ActionRow& row) {
-    if (!row.size)
-        return row.help;
-    std::string help = row.help;
-    return help.replace(help.find("%s"), 2, SizeText(*row.size));
+    return WithSize(row.help, row.size);
 }
 
 std::string KeyLabel(SDLKey key) {

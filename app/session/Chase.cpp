@@ -26,13 +26,26 @@ struct Chase {
 
 Chase chase;
 
-// Every action with a key, as the player bound it, and its help, in the table's order.
+// The action's key as the player bound it, with `does`; nothing for an action without a key.
+void AddHint(std::vector<KeyHint>& hints, Action action, const std::string& does) {
+    if (SDLKey key = KeptSettings().bindings.keys[size_t(action)]; key != SDLK_UNKNOWN)
+        hints.push_back({KeyLabel(key), does});
+}
+
+// Every action with a key and its help, in the table's order.
 std::vector<KeyHint> Hints() {
     std::vector<KeyHint> hints;
     for (const ActionRow& row : Actions)
-        if (SDLKey key = KeptSettings().bindings.keys[size_t(row.action)]; key != SDLK_UNKNOWN)
-            hints.push_back({KeyLabel(key), ActionHelp(row)});
+        AddHint(hints, row.action, ActionHelp(row));
     return hints;
+}
+
+// What the banner offers once the chase is over.
+std::vector<KeyHint> BannerOffers() {
+    std::vector<KeyHint> offers;
+    AddHint(offers, Action::Restart, "chase again");
+    AddHint(offers, Action::Quit, "quit");
+    return offers;
 }
 
 bool KeysAsked() {
@@ -98,7 +111,7 @@ const ChaseClock& CurrentChase() {
 
 void DrawChase() {
     if (chase.clock.over)
-        DrawHudBlock(chase.banner, BannerLines(chase.clock, chase.best),
+        DrawHudBlock(chase.banner, BannerLines(chase.clock, chase.best, BannerOffers()),
                      HudPlacement{0.5f, 0.4f, 16}, 0.6f);
     if (KeysPanelShown(chase.panel, KeysAsked()))
         DrawHudBlock(chase.keys, chase.keysLines, HudPlacement{0.5f, 0.95f, 12}, 0.5f);

@@ -6,13 +6,17 @@
 
 #include <SDL/SDL_active.h>
 
-std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best) {
+#include <cstdint>
+
+std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best,
+                                     const std::vector<KeyHint>& offers) {
     std::vector<std::string> lines = {AllDownLine(chase)};
     if (best.beaten)
         lines.push_back("New best");
     else if (best.known)
         lines.push_back("Best " + SecondsText(best.milliseconds));
-    lines.push_back("R: chase again \u00b7 Escape: quit");
+    for (const std::string& line : KeysPanelLines(offers, SIZE_MAX))
+        lines.push_back(line);
     return lines;
 }
 

@@ -16,9 +16,16 @@ struct BestTime {
     bool beaten = false;       // this chase was kept as the set's new record
 };
 
+// A key and what it does, as the panel lists it.
+struct KeyHint {
+    std::string key;  // "Up"
+    std::string does; // "thrust forward"
+};
+
 // "All 12 chasers down in 67.4 s", then "New best" or "Best 61.2 s" (no line without a record),
-// then what to press.
-std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best);
+// then the keys on offer as one line, "R: chase again · Escape: quit" (none when none is).
+std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best,
+                                     const std::vector<KeyHint>& offers);
 
 // How long the keys panel shows at the start unless a key is pressed.
 constexpr uint64_t KeysPanelMilliseconds = 10000;
@@ -36,12 +43,6 @@ void PanelKeyPressed(KeysPanel& panel);
 
 // Shown at the start, and while the key that asks for it is held.
 bool KeysPanelShown(const KeysPanel& panel, bool asked);
-
-// A key and what it does, as the panel lists it.
-struct KeyHint {
-    std::string key;  // "Up"
-    std::string does; // "thrust forward"
-};
 
 // The hints as "KEY: does" joined by " · " into lines of at most `width` characters (a hint
 // longer than that has a line of its own), in the order given.

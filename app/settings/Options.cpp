@@ -5,6 +5,8 @@
 #include "SettingsText.h"
 
 #include "Actions.h"
+#include "Printable.h"
+#include "Scenario.h"
 
 #include <cstdio>
 
@@ -23,6 +25,11 @@ struct Option {
     // "(H shows or hides it)". Action::Count for none.
     Action key = Action::Count;
     const char* keyDoes = nullptr;
+    // The window size that `help` or `keyDoes` names at "%s".
+    const WindowSize* size = nullptr;
+    // Set when the option cannot be given with the one before it: the refusal, "... not both".
+    const char* notWithPrevious = nullptr;
+    const char* shortName = nullptr; // "-h"
 };
 
 const Option Options[] = {
@@ -31,7 +38,8 @@ const Option Options[] = {
     {"--record", "FILE", "record the game into the demo FILE",
      [](GameOptions& o, const char* file) { o.recordFile = file; }},
     {"--play", "FILE", "play the demo FILE back",
-     [](GameOptions& o, const char* file) { o.playFile = file; }},
+     [](GameOptions& o, const char* file) { o.playFile = file; }, Action::Count, nullptr, nullptr,
+     "a demo is recorded or played, not both"},
     {"--hud", nullptr, "show the heads-up display from the start",
      [](GameOptions& o, const char*) { o.hud = true; }, Action::Display, "shows or hides it"},
     {"--mute", nullptr, "start with sound off", [](GameOptions& o, const char*) { o.mute = true; },
@@ -40,16 +48,18 @@ const Option Options[] = {
      [](GameOptions& o, const char*) { o.hints = false; }, Action::Keys, "shows it while held"},
     {"--ghost", nullptr, "show the ghost of the best chase from the start",
      [](GameOptions& o, const char*) { o.ghost = true; }, Action::Ghost, "shows or hides it"},
-    {"--fullscreen", nullptr, "start in 1024x768 full screen",
+    {"--fullscreen", nullptr, "start in %s full screen",
      [](GameOptions& o, const char*) { o.fullscreen = true; }, Action::FullScreen,
-     "goes there in play"},
+     "goes there in play", &FullScreenSize},
     {"--window", "WxH", "start in a window of W by H pixels",
      [](GameOptions& o, const char* size) { o.window = size; }, Action::Window,
-     "gives a 640x480 window in play"},
+     "gives a %s window in play", &SmallWindowSize,
+     "the game starts in full screen or in a window, not both"},
     {"--no-settings", nullptr, "read and write no settings file: every setting as it comes",
      [](GameOptions& o, const char*) { o.noSettings = true; }},
     {"--help", nullptr, "print this help and exit (also -h)",
-     [](GameOptions& o, const char*) { o.action = PrintHelp; }},
+     [](GameOptions& o, const char*) { o.action = PrintHelp; }, Action::Count, nullptr, nullptr,
+     nullptr, "-h"},
     {"--version", nullptr, "print the version and exit",
      [](GameOptions& o, const char*) { o.action = PrintVersion; }},
 };
@@ -73,10 +83,43 @@ GameOptions Refused(const std::string& problem) {
     return options;
 }
 
-const Option* FindOption(const std::string& name) {
-    for (const Option& option : Options)
-        if (name == option.name)
-            return &option;
+constexpr size_t OptionCount = sizeof Options / sizeof Options[0];
+
+// The option spelled `name`, long or short, or OptionCount.
+size_t FindOption(const std::string& name) {
+    for (size_t i = 0; i < OptionCount; ++i)
+        if (name == Options[i].name || (Options[i].shortName && name == Options[i].shortName))
+            return i;
+    return OptionCount;
+}
+
+// An option the game answers without playing: --help, --version.
+bool Answers(const Option& option) {
+    GameOptions options;
+    option.apply(options, "");
+    return options.action != PlayGame;
+}
+
+// The option's text with the window size it names.
+std::string Sized(const Option& option, const char* text) {
+    return WithSize(text, option.size);
+}
+
+std::string RoffBold(const char* text) {
+    return "\\fB" + RoffText(text) + "\\fR";
+}
+
+// "\fB\-\-data\fR \fIDIR\fR": an option and its value as the synopsis sets them.
+std::string SynopsisWords(const Option& option) {
+    const std::string words = RoffBold(option.name);
+    return option.value ? words + " \\fI" + RoffText(option.value) + "\\fR" : words;
+}
+
+// The first option given that cannot be given with the one before it, when both are; else null.
+const Option* Clash(const bool given[]) {
+    for (size_t i = 1; i < OptionCount; ++i)
+        if (Options[i].notWithPrevious && given[i] && given[i - 1])
+            return &Options[i];
     return nullptr;
 }
 
@@ -84,6 +127,7 @@ const Option* FindOption(const std::string& name) {
 
 GameOptions ParseOptions(int argc, const char* const* argv) {
     GameOptions options;
+    bool given[OptionCount] = {};
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
         if (word == "--") { // the end of the options, and the game takes nothing after them
@@ -93,28 +137,26 @@ GameOptions ParseOptions(int argc, const char* const* argv) {
         }
         if (word.size() < 2 || word[0] != '-')
             return Refused("unexpected argument '" + word + "'");
-        if (word == "-h") // the one short spelling, kept by most programs
-            word = "--help";
         size_t equals = word.find('=');
-        const Option* option = FindOption(word.substr(0, equals));
-        if (!option)
+        const size_t index = FindOption(word.substr(0, equals));
+        if (index == OptionCount)
             return Refused("unknown option '" + word.substr(0, equals) + "'");
+        const Option& option = Options[index];
         const char* value = nullptr;
         if (equals != std::string::npos)
             value = argv[i] + equals + 1;
-        else if (option->value && i + 1 < argc)
+        else if (option.value && i + 1 < argc)
             value = argv[++i];
-        if (option->value && (!value || !*value))
-            return Refused(std::string("option '") + option->name + "' needs a value (" +
-                           option->value + ")");
-        if (!option->value && value)
-            return Refused(std::string("option '") + option->name + "' takes no value");
-        option->apply(options, value);
+        if (option.value && (!value || !*value))
+            return Refused(std::string("option '") + option.name + "' needs a value (" +
+                           option.value + ")");
+        if (!option.value && value)
+            return Refused(std::string("option '") + option.name + "' takes no value");
+        option.apply(options, value);
+        given[index] = true;
     }
-    if (!options.recordFile.empty() && !options.playFile.empty())
-        return Refused("a demo is recorded or played, not both");
-    if (options.fullscreen && !options.window.empty())
-        return Refused("the game starts in full screen or in a window, not both");
+    if (const Option* clash = Clash(given))
+        return Refused(clash->notWithPrevious);
     if (!options.window.empty() &&
         !ReadWindowSize(options.window, options.windowWidth, options.windowHeight))
         return Refused("--window takes WIDTHxHEIGHT, each from " +
@@ -126,16 +168,42 @@ GameOptions ParseOptions(int argc, const char* const* argv) {
 std::string HelpText() {
     std::string text =
         Usage() +
-        "\n\nA small real-time 3D space game seen from above: twelve ships chase yours.\n\n";
+        "\n\nA small real-time 3D space game seen from above: " +
+        std::to_string(ScenarioChasers()) + " ships chase yours.\n\n";
     for (const Option& option : Options) {
-        std::string left = "  " + Spelled(option), help = option.help;
+        std::string left = "  " + Spelled(option), help = Sized(option, option.help);
         if (option.key != Action::Count)
-            help += " (" + KeyLabel(ActionOf(option.key).key) + " " + option.keyDoes + ")";
+            help += " (" + KeyLabel(ActionOf(option.key).key) + " " +
+                    Sized(option, option.keyDoes) + ")";
         text += left + std::string(left.size() < 18 ? 18 - left.size() : 1, ' ') + help + "\n";
     }
     text += "\nShips: from --data DIR; else from the folder the game starts in when it holds\n"
             "alukset.txt; else the installed default ships.\n\n";
     return text + KeysHelp();
+}
+
+std::vector<std::string> SpelledOptions() {
+    std::vector<std::string> spelled;
+    for (const Option& option : Options)
+        spelled.push_back(Spelled(option));
+    return spelled;
+}
+
+std::string OptionsSynopsisManual() {
+    std::string play = ".B starchase\n", answers;
+    for (size_t i = 0; i < OptionCount; ++i) {
+        const Option& option = Options[i];
+        if (Answers(option)) {
+            answers += (answers.empty() ? "" : " | ") +
+                       (option.shortName ? RoffBold(option.shortName) + " | " : "") +
+                       SynopsisWords(option);
+            continue;
+        }
+        const bool closes = i + 1 == OptionCount || !Options[i + 1].notWithPrevious;
+        play += (option.notWithPrevious ? " | " : "[") + SynopsisWords(option) +
+                (closes ? "]\n" : "");
+    }
+    return play + ".br\n.B starchase\n" + answers + "\n";
 }
 
 std::string VersionText() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the command line asks for.
 enum OptionsAction {
@@ -34,6 +35,13 @@ GameOptions ParseOptions(int argc, const char* const* argv);
 
 // The --help text: usage, every option, how the ships are chosen, the keys. Ends with a line end.
 std::string HelpText();
+
+// Every option as the usage spells it ("--data DIR", "--hud"), in the table's order.
+std::vector<std::string> SpelledOptions();
+
+// The manual's synopsis (roff): one line of the options a game is played with, one of the
+// options answered without playing; options that exclude each other joined by "|".
+std::string OptionsSynopsisManual();
 
 // "starchase VERSION" and a line end.
 std::string VersionText();

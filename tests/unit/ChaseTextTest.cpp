@@ -9,28 +9,28 @@
 
 TEST(ChaseText, BannerTable) {
     const std::string press = "R: chase again \u00b7 Escape: quit";
+    const std::vector<KeyHint> offers = {{"R", "chase again"}, {"Escape", "quit"}};
     const struct {
         const char* what;
         ChaseClock chase;
         BestTime best;
+        std::vector<KeyHint> offers;
         std::vector<std::string> lines;
     } rows[] = {
-        {"no record yet, none kept", {67449, true}, {}, {"All 12 chasers down in 67.4 s", press}},
-        {"the record stands",
-         {67449, true},
-         {true, 61299, false},
+        {"no record yet, none kept", {67449, true}, {}, offers,
+         {"All 12 chasers down in 67.4 s", press}},
+        {"the record stands", {67449, true}, {true, 61299, false}, offers,
          {"All 12 chasers down in 67.4 s", "Best 61.2 s", press}},
-        {"beaten",
-         {59000, true},
-         {true, 61299, true},
+        {"beaten", {59000, true}, {true, 61299, true}, offers,
          {"All 12 chasers down in 59.0 s", "New best", press}},
-        {"the first record kept",
-         {110299, true},
-         {false, 0, true},
+        {"the first record kept", {110299, true}, {false, 0, true}, offers,
          {"All 12 chasers down in 110.2 s", "New best", press}},
+        {"the keys the player bound", {67449, true}, {}, {{"Q", "quit"}},
+         {"All 12 chasers down in 67.4 s", "Q: quit"}},
+        {"no key on offer", {67449, true}, {}, {}, {"All 12 chasers down in 67.4 s"}},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(BannerLines(row.chase, row.best), row.lines) << row.what;
+        EXPECT_EQ(BannerLines(row.chase, row.best, row.offers), row.lines) << row.what;
 }
 
 TEST(ChaseText, KeysPanelShowsAtTheStartUntilAKeyOrTenSeconds) {

@@ -20,3 +20,11 @@ inline constexpr WindowSize DefaultWindowSize = {1024, 768};
 inline std::string SizeText(WindowSize size) {
     return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
+
+// `text` with its "%s" replaced by the size, as help texts name one; `text` as it is without a
+// size.
+inline std::string WithSize(const char* text, const WindowSize* size) {
+    std::string with = text;
+    const size_t at = with.find("%s");
+    return size && at != std::string::npos ? with.replace(at, 2, SizeText(*size)) : with;
+}

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: MIT
+// The command line's table: what it refuses, and README's table and the manual page that must
+// list the same options in the same order.
+#include "Options.h"
+
+#include "Printable.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The option each tagged paragraph of the manual's OPTIONS section is about: the first word of
+// the line after each ".TP", as roff spells it ("\\-\\-data").
+std::vector<std::string> ManualOptionTags(const std::string& page) {
+    const size_t start = page.find(".SH OPTIONS"), end = page.find(".SH", start + 1);
+    std::vector<std::string> tags;
+    for (size_t at = page.find(".TP\n", start); at < end; at = page.find(".TP\n", at + 1)) {
+        std::istringstream line(page.substr(at + 4, page.find('\n', at + 4) - at - 4));
+        std::string macro, word;
+        line >> macro >> word;
+        tags.push_back(word);
+    }
+    return tags;
+}
+
+} // namespace
+
+TEST(Options, ParseTable) {
+    const struct {
+        std::vector<const char*> args;
+        OptionsAction action;
+        const char* problem; // the start of the refusal
+    } rows[] = {
+        {{"--data=ships", "--hud"}, PlayGame, ""},
+        {{"-h"}, PrintHelp, ""},
+        {{"--play", "a.demo", "--record", "b.demo"}, BadUsage,
+         "starchase: a demo is recorded or played, not both; usage"},
+        {{"--window", "640x480", "--fullscreen"}, BadUsage,
+         "starchase: the game starts in full screen or in a window, not both; usage"},
+        {{"--hud=yes"}, BadUsage, "starchase: option '--hud' takes no value"},
+        {{"--data"}, BadUsage, "starchase: option '--data' needs a value (DIR)"},
+        {{"--window", "8x8"}, BadUsage, "starchase: --window takes WIDTHxHEIGHT"},
+        {{"ships"}, BadUsage, "starchase: unexpected argument 'ships'"},
+    };
+    for (const auto& row : rows) {
+        std::vector<const char*> argv = {"starchase"};
+        argv.insert(argv.end(), row.args.begin(), row.args.end());
+        const GameOptions options = ParseOptions(int(argv.size()), argv.data());
+        EXPECT_EQ(options.action, row.action) << row.args[0];
+        EXPECT_EQ(options.problem.rfind(row.problem, 0), 0u) << options.problem;
+    }
+}
+
+// README's table and the manual's OPTIONS are written by hand; --help and the synopsis are made
+// from the table. All list every option, in the table's order.
+TEST(Options, ReadmeAndManualListTheTable) {
+    const std::string readme = FileText("../README.md");
+    const std::string page = FileText(STARCHASE_MANUAL_PAGE);
+    ASSERT_FALSE(page.empty()) << STARCHASE_MANUAL_PAGE;
+    const size_t table = readme.find("| Option | Effect |\n|---|---|\n");
+    ASSERT_NE(table, std::string::npos);
+    std::istringstream rows(readme.substr(table, readme.find("\n\n", table) - table));
+    std::vector<std::string> inReadme, inTable, tags;
+    std::string row;
+    for (std::getline(rows, row), std::getline(rows, row); std::getline(rows, row);)
+        inReadme.push_back(row.substr(3, row.find('`', 3) - 3));
+    for (const std::string& spelled : SpelledOptions()) {
+        inTable.push_back(spelled);
+        tags.push_back(RoffText(spelled.substr(0, spelled.find(' '))));
+    }
+    EXPECT_EQ(inReadme, inTable);
+    EXPECT_EQ(ManualOptionTags(page), tags);
+    EXPECT_NE(page.find(".SH SYNOPSIS\n" + OptionsSynopsisManual()), std::string::npos);
+}
