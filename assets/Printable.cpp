@@ -16,6 +16,22 @@ bool Continuation(unsigned char byte) {
     return (byte & 0xC0) == 0x80;
 }
 
+// Characters that show nothing and change how the text around them reads: the soft hyphen,
+// the Arabic letter mark, the Mongolian vowel separator, the zero-width and direction marks, the
+// word joiner and invisible operators, the direction isolates, the byte order mark, the
+// interlinear annotations and the tags.
+bool Invisible(unsigned long code) {
+    const unsigned long ranges[][2] = {
+        {0x00AD, 0x00AD}, {0x061C, 0x061C}, {0x180E, 0x180E}, {0x200B, 0x200F},
+        {0x202A, 0x202E}, {0x2060, 0x206F}, {0xFEFF, 0xFEFF}, {0xFFF9, 0xFFFB},
+        {0xE0000, 0xE007F},
+    };
+    for (const auto& range : ranges)
+        if (code >= range[0] && code <= range[1])
+            return true;
+    return false;
+}
+
 // The length of the well-formed UTF-8 character of a printable code point (U+00A0 on) at
 // `at`, or 0.
 size_t PrintableCharacter(const std::string& s, size_t at) {
@@ -33,9 +49,10 @@ size_t PrintableCharacter(const std::string& s, size_t at) {
             return 0;
         code = code << 6 | (s[at + i] & 0x3F);
     }
-    // Overlong forms, surrogates and the C1 controls are refused.
+    // Overlong forms, surrogates, the C1 controls and the invisible characters are refused.
     const unsigned long least[] = {0, 0, 0xA0, 0x800, 0x10000};
-    if (code < least[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+    if (code < least[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF ||
+        Invisible(code))
         return 0;
     return length;
 }

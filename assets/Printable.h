@@ -7,7 +7,9 @@
 
 // `bytes` as they may reach a terminal: printable ASCII and whole UTF-8 characters from U+00A0 on
 // stay as they are; every other byte (controls, DEL, a NUL, the C1 controls, bytes that are not
-// UTF-8) is written as \xNN, so that nothing acts on the terminal and nothing cuts the message.
+// UTF-8, and the bytes of characters that show nothing, such as a byte order mark or a direction
+// override) is written as \xNN, so that nothing acts on the terminal, nothing cuts or turns the
+// message round, and what is there can be seen.
 std::string Printable(const std::string& bytes);
 
 // `text` as a manual page writes it: every '-' as roff's "\-", so that it is printed as typed and

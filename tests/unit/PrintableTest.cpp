@@ -27,6 +27,9 @@ TEST(Printable, KeepsTextAndWholeCharactersAndEscapesEverythingElse) {
         {"\xed\xa0\x80", "\\xed\\xa0\\x80"},          // a surrogate
         {"\xf4\x90\x80\x80", "\\xf4\\x90\\x80\\x80"}, // past U+10FFFF
         {"\xff\xfe", "\\xff\\xfe"},
+        {"\xef\xbb\xbfhud", "\\xef\\xbb\\xbfhud"},          // a byte order mark
+        {"a\xe2\x80\xae" "b", "a\\xe2\\x80\\xaeb"},            // right-to-left override
+        {"\xc2\xad\xe2\x81\xa9", "\\xc2\\xad\\xe2\\x81\\xa9"}, // soft hyphen, isolate end
     };
     for (const auto& c : cases)
         EXPECT_EQ(Printable(c.bytes), c.shown) << c.shown;
