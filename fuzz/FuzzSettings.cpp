@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Any bytes as a settings file: every problem line is printable, the text written back with
 // nothing changed is the text read, and with settings changed it reads back as those settings
-// with the same lines found bad.
+// with no more lines found bad (a changed setting's bad line takes its good value).
 #include "FuzzCheck.h"
 #include "Printable.h"
 #include "SettingsText.h"
@@ -39,6 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string written = WriteSettingsText(reading.text, reading.settings, now, Names);
     const SettingsReading again = ReadSettingsText(written, "f", Names);
     Require(!SettingsDiffer(again.settings, now, Names));
-    Require(again.problems.size() == reading.problems.size());
+    Require(again.problems.size() <= reading.problems.size());
     return 0;
 }

@@ -82,6 +82,12 @@ inline constexpr const ActionRow& ActionOf(Action action) {
     return Actions[size_t(action)];
 }
 
+// An action the player can never be left without a key for: quitting, so that a game in full
+// screen can always be ended.
+constexpr bool NeedsKey(Action action) {
+    return action == Action::Quit;
+}
+
 // What the action does, as --help, the manual and the keys panel say it: "a 640x480 window".
 std::string ActionHelp(const ActionRow& row);
 

@@ -65,15 +65,23 @@ SettingsFile ReadSettingsFile(const std::string& path, const KeyNames& names,
     return file;
 }
 
-bool SaveSettingsFile(const SettingsFile& file, const Settings& now, const KeyNames& names,
+bool SaveSettingsFile(const SettingsFile& started, const Settings& now, const KeyNames& names,
                       std::string& problem) {
-    const SettingsReading& was = file.reading;
-    if (!SettingsDiffer(was.settings, now, names))
+    const Settings& before = started.reading.settings;
+    if (!SettingsDiffer(before, now, names))
         return true;
     std::string reason;
-    const std::string text = WriteSettingsText(was.text, was.settings, now, names);
-    if (!file.writable)
+    SettingsFile file = started.writable ? ReadSettingsFile(started.path, names, reason) : started;
+    const SettingsReading& was = file.reading;
+    const Settings merged = WithChanges(was.settings, before, now, names);
+    const std::string text = WriteSettingsText(was.text, was.settings, merged, names);
+    if (!started.writable)
         reason = "not written, as it was not read";
+    else if (!file.writable)
+        reason = "not written, as it can no longer be read";
+    else if (!SettingsDiffer(was.settings, merged, names) &&
+             text == WriteSettingsText(was.text, was.settings, was.settings, names))
+        return true;
     else if (text.size() > MaxSettingsBytes)
         reason = "not written: it would be larger than " + std::to_string(MaxSettingsBytes / 1024) +
                  " KiB";

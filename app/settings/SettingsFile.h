@@ -23,8 +23,9 @@ struct SettingsFile {
 // symbolic link is followed. The text's own problems are in `file.reading.problems`.
 SettingsFile ReadSettingsFile(const std::string& path, const KeyNames& names, std::string& problem);
 
-// When `now` differs from the settings as read: writes the file back with the changes (making
-// its folder when needed), whole and atomically. False with `problem` when it cannot, or may not
-// be, written; true when written or when nothing changed.
-bool SaveSettingsFile(const SettingsFile& file, const Settings& now, const KeyNames& names,
+// When `now` differs from the settings `started` read: reads the file again as it is now (another
+// game or an editor may have changed it) and writes it back with only those changes (making its
+// folder when needed), whole and atomically. False with `problem` when it cannot, or may not be,
+// written; true when written or when nothing changed.
+bool SaveSettingsFile(const SettingsFile& started, const Settings& now, const KeyNames& names,
                       std::string& problem);

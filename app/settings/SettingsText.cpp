@@ -4,6 +4,7 @@
 
 #include "Printable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 
@@ -249,7 +250,18 @@ LineVerdict Judge(const LineParts& parts, const KeyNames& names, Settings& scrat
     if (HasControlBytes(parts.value) || !ReadValue(row, parts.value, names, scratch))
         verdict.problem =
             row.name + " takes " + SettingValues(row) + ", not " + Quoted(parts.value);
+    else if (row.kind == KeySetting && NeedsKey(row.action) &&
+             scratch.bindings.keys[size_t(row.action)] == SDLK_UNKNOWN)
+        verdict.problem = std::string(ActionOf(row.action).name) + " cannot be left without a key";
     return verdict;
+}
+
+// Keeps in `line` the setting its name names, good or bad, and where its value lies.
+void NoteNamedSetting(const LineParts& parts, SettingsLine& line) {
+    line.row = FindRow(parts.name);
+    line.hasValue = parts.hasEquals;
+    line.valueStart = parts.valueStart;
+    line.valueEnd = parts.valueEnd;
 }
 
 void Split(const std::string& bytes, SettingsText& text) {
@@ -264,34 +276,85 @@ void Split(const std::string& bytes, SettingsText& text) {
     text.endsWithLineFeed = bytes.empty() || bytes.back() == '\n';
 }
 
-// Whether bindings of the rows in effect put two actions on one key or button. When they do,
-// `refused` is the latest line in effect that shares its key or button, and `problem` says with
-// which action.
-bool FindConflict(const SettingsText& text, const Settings& settings, const KeyNames& names,
-                  int& refusedRow, std::string& problem) {
+// The action other than the row's own that its key or button is bound to in `settings`.
+bool Holder(const SettingRow& row, const Settings& settings, Action& holder) {
+    const Bindings& b = settings.bindings;
+    const size_t a = size_t(row.action);
+    if (row.kind == KeySetting)
+        return KeyTaken(b, b.keys[a], row.action, holder);
+    return row.kind == PadSetting && PadButtonTaken(b, b.padButtons[a], row.action, holder);
+}
+
+// The row whose line is the latest in effect among those that share a key or a button with
+// another action; -1 when no two actions share one.
+int LatestConflict(const SettingsText& text, const Settings& settings) {
+    int refused = -1, latest = -1;
     const std::vector<SettingRow>& rows = SettingRows();
-    int latest = -1;
     for (size_t r = 0; r < rows.size(); ++r) {
-        const SettingRow& row = rows[r];
-        int line = text.lineOfRow[r];
         Action holder;
-        bool taken = false;
-        if (row.kind == KeySetting)
-            taken = KeyTaken(settings.bindings, settings.bindings.keys[size_t(row.action)],
-                             row.action, holder);
-        else if (row.kind == PadSetting)
-            taken =
-                PadButtonTaken(settings.bindings, settings.bindings.padButtons[size_t(row.action)],
-                               row.action, holder);
-        if (!taken || line < 0 || line < latest)
-            continue;
-        latest = line;
-        refusedRow = int(r);
-        const std::string value = SettingValueText(row, settings, names);
-        problem = (row.kind == KeySetting ? "the key " + Quoted(value) : "button " + value) +
-                  " is " + ActionOf(holder).name + "'s already";
+        const int line = text.lineOfRow[r];
+        if (line >= latest && Holder(rows[r], settings, holder)) {
+            latest = line;
+            refused = int(r);
+        }
     }
-    return latest >= 0;
+    return refused;
+}
+
+// Refuses, one by one, the latest line in effect that puts two actions on one key or button, its
+// setting back to its default, until none does. Gives the lines refused.
+std::vector<int> RefuseConflicts(SettingsText& text, Settings& settings) {
+    std::vector<int> refused;
+    for (int r; (r = LatestConflict(text, settings)) >= 0;) {
+        refused.push_back(text.lineOfRow[size_t(r)]);
+        text.lineOfRow[size_t(r)] = -1;
+        CopyValue(SettingRows()[size_t(r)], Settings(), settings);
+    }
+    return refused;
+}
+
+// A line refused because another line took its key can find that key free again once that other
+// line was refused in turn: such a line applies after all.
+void TakeBackFreedLines(std::vector<int>& refused, SettingsText& text, Settings& settings,
+                        const KeyNames& names) {
+    std::sort(refused.begin(), refused.end());
+    for (size_t i = 0; i < refused.size();) {
+        const SettingsLine& line = text.lines[size_t(refused[i])];
+        const SettingRow& row = SettingRows()[size_t(line.row)];
+        Settings tried = settings;
+        Action holder;
+        if (text.lineOfRow[size_t(line.row)] < 0 &&
+            ReadValue(row, TakeApart(line.text).value, names, tried) &&
+            !Holder(row, tried, holder)) {
+            settings = tried;
+            text.lineOfRow[size_t(line.row)] = refused[i];
+            refused.erase(refused.begin() + long(i));
+        } else {
+            ++i;
+        }
+    }
+}
+
+// Why a line was refused for its key or button (`value`), naming the action that holds it in
+// `settings`.
+std::string ConflictProblem(const SettingRow& row, const std::string& value,
+                            const Settings& settings, const KeyNames& names) {
+    Settings wanted = settings;
+    ReadValue(row, value, names, wanted);
+    Action holder;
+    const std::string shown = SettingValueText(row, wanted, names);
+    const std::string what = row.kind == KeySetting ? "the key " + Quoted(shown) : "button " + shown;
+    if (!Holder(row, wanted, holder))
+        return what + " cannot be used here";
+    return what + " is " + ActionOf(holder).name + "'s already";
+}
+
+// The line with `value` in place of its value, or, for a line that names the setting alone,
+// `name = value`.
+std::string WithValue(const SettingsLine& line, const SettingRow& row, const std::string& value) {
+    if (!line.hasValue)
+        return row.name + " = " + value;
+    return line.text.substr(0, line.valueStart) + value + line.text.substr(line.valueEnd);
 }
 
 std::string Message(const std::string& fileName, size_t line, const std::string& problem,
@@ -358,6 +421,7 @@ SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fi
         LineParts parts = TakeApart(text.lines[i].text);
         if (!parts.setting)
             continue;
+        NoteNamedSetting(parts, text.lines[i]);
         Settings scratch;
         verdicts[i] = Judge(parts, names, scratch);
         if (!verdicts[i].problem.empty())
@@ -367,17 +431,15 @@ SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fi
             verdicts[size_t(inEffect)].problem = rows[size_t(verdicts[i].row)].name +
                                                  " is set again on line " + std::to_string(i + 1);
         inEffect = int(i);
-        text.lines[i].valueStart = parts.valueStart;
-        text.lines[i].valueEnd = parts.valueEnd;
         ReadValue(rows[size_t(verdicts[i].row)], parts.value, names, reading.settings);
     }
-    int refusedRow;
-    std::string problem;
-    while (FindConflict(text, reading.settings, names, refusedRow, problem)) {
-        const SettingRow& row = rows[size_t(refusedRow)];
-        verdicts[size_t(text.lineOfRow[size_t(refusedRow)])].problem = problem;
-        text.lineOfRow[size_t(refusedRow)] = -1;
-        CopyValue(row, Settings(), reading.settings);
+    std::vector<int> refused = RefuseConflicts(text, reading.settings);
+    TakeBackFreedLines(refused, text, reading.settings, names);
+    for (int line : refused) {
+        const SettingsLine& refusedLine = text.lines[size_t(line)];
+        verdicts[size_t(line)].problem =
+            ConflictProblem(rows[size_t(refusedLine.row)], TakeApart(refusedLine.text).value,
+                            reading.settings, names);
     }
     for (size_t i = 0; i < verdicts.size(); ++i)
         if (!verdicts[i].problem.empty())
@@ -391,27 +453,28 @@ SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fi
 
 std::string WriteSettingsText(const SettingsText& text, const Settings& asRead, const Settings& now,
                               const KeyNames& names) {
-    std::vector<std::string> lines;
-    for (const SettingsLine& line : text.lines)
-        lines.push_back(line.text);
-    std::string added;
     const std::vector<SettingRow>& rows = SettingRows();
-    for (size_t r = 0; r < rows.size(); ++r) {
-        std::string value = SettingValueText(rows[r], now, names);
-        if (value == SettingValueText(rows[r], asRead, names))
-            continue;
-        int line = r < text.lineOfRow.size() ? text.lineOfRow[r] : -1;
-        if (line >= 0) {
-            const SettingsLine& was = text.lines[size_t(line)];
-            lines[size_t(line)] =
-                was.text.substr(0, was.valueStart) + value + was.text.substr(was.valueEnd);
-        } else {
-            added += rows[r].name + " = " + value + "\n";
-        }
+    std::vector<bool> changed(rows.size());
+    std::vector<int> lastLine(rows.size(), -1);
+    for (size_t r = 0; r < rows.size(); ++r)
+        changed[r] = SettingValueText(rows[r], now, names) != SettingValueText(rows[r], asRead, names);
+    for (size_t i = 0; i < text.lines.size(); ++i)
+        if (text.lines[i].row >= 0)
+            lastLine[size_t(text.lines[i].row)] = int(i);
+    std::string bytes, added;
+    for (size_t i = 0; i < text.lines.size(); ++i) {
+        const SettingsLine& line = text.lines[i];
+        const bool ends = i + 1 < text.lines.size() || text.endsWithLineFeed;
+        if (line.row < 0 || !changed[size_t(line.row)])
+            bytes += line.text + (ends ? "\n" : "");
+        else if (lastLine[size_t(line.row)] == int(i))
+            bytes += WithValue(line, rows[size_t(line.row)],
+                               SettingValueText(rows[size_t(line.row)], now, names)) +
+                     (ends ? "\n" : "");
     }
-    std::string bytes;
-    for (size_t i = 0; i < lines.size(); ++i)
-        bytes += lines[i] + (i + 1 < lines.size() || text.endsWithLineFeed ? "\n" : "");
+    for (size_t r = 0; r < rows.size(); ++r)
+        if (changed[r] && lastLine[r] < 0)
+            added += rows[r].name + " = " + SettingValueText(rows[r], now, names) + "\n";
     if (!added.empty() && !bytes.empty() && bytes.back() != '\n')
         bytes += "\n";
     return bytes + added;
@@ -422,4 +485,12 @@ bool SettingsDiffer(const Settings& a, const Settings& b, const KeyNames& names)
         if (SettingValueText(row, a, names) != SettingValueText(row, b, names))
             return true;
     return false;
+}
+
+Settings WithChanges(Settings into, const Settings& before, const Settings& after,
+                     const KeyNames& names) {
+    for (const SettingRow& row : SettingRows())
+        if (SettingValueText(row, before, names) != SettingValueText(row, after, names))
+            CopyValue(row, after, into);
+    return into;
 }

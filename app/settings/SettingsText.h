@@ -73,10 +73,13 @@ std::string SettingValues(const SettingRow& row);
 std::string SettingValueText(const SettingRow& row, const Settings& settings,
                              const KeyNames& names);
 
-// One line of the file as read: its bytes without the line feed, and where its value lies.
+// One line of the file as read: its bytes without the line feed, the setting it names, good or
+// bad, and where its value lies.
 struct SettingsLine {
     std::string text;
-    size_t valueStart = 0, valueEnd = 0; // for a line in effect
+    int row = -1;                        // of SettingRows; -1 for a comment or an unknown name
+    bool hasValue = false;               // `name = value`, rather than a name alone
+    size_t valueStart = 0, valueEnd = 0; // when it has a value
 };
 
 // The file as read, kept for writing back.
@@ -101,9 +104,10 @@ struct SettingsReading {
 SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fileName,
                                  const KeyNames& names);
 
-// The text to write back: `text` as read with the value of every setting that differs between
-// `asRead` and `now` changed in the line in effect, or, for a setting no line sets, a new line
-// `name = value` at the end. Every other line is kept byte for byte.
+// The text to write back: `text` as read, with every setting that differs between `asRead` and
+// `now` given its value in `now` on the last line that names it, good or bad (what follows the
+// value, a comment, kept), every other line naming it left out, or on a new line `name = value` at
+// the end when no line names it. Every other line is kept byte for byte.
 std::string WriteSettingsText(const SettingsText& text, const Settings& asRead, const Settings& now,
                               const KeyNames& names);
 
@@ -117,3 +121,8 @@ std::string SettingsMarkdown();
 
 // Whether any setting differs between the two.
 bool SettingsDiffer(const Settings& a, const Settings& b, const KeyNames& names);
+
+// `into` with every setting that differs between `before` and `after` as `after` has it: the
+// player's changes of one game laid over the file as another game or an editor left it.
+Settings WithChanges(Settings into, const Settings& before, const Settings& after,
+                     const KeyNames& names);

@@ -109,8 +109,26 @@ TEST(SettingsFile, ReadAndWrittenBack) {
     changed.hud = false;
     changed.volume = 70;
     EXPECT_TRUE(SaveSettingsFile(file, changed, Names, problem)) << problem;
+    EXPECT_EQ(ReadWholeFile(path), "# kept\nkey.fire = x\nhud = off # mine\nvolume = 70\n");
+}
+
+// Another game or an editor changes the file while the game runs: only what the player changed
+// in this game is written, over the file as it is then.
+TEST(SettingsFile, TheWriteBackMergesIntoTheFileAsItIsNow) {
+    const std::string path = Written(Scratch("shared"), "hud = off\n");
+    std::string problem;
+    SettingsFile file = ReadSettingsFile(path, Names, problem);
+    Settings changed = file.reading.settings;
+    changed.hud = true;
+    Written(path, "# added by hand\nhud = off\nvolume = 30\nkey.fire = return\n");
+    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, problem)) << problem;
     EXPECT_EQ(ReadWholeFile(path),
-              "# kept\nkey.fire = x\nhud = off # mine\nvolume = loud\nvolume = 70\n");
+              "# added by hand\nhud = on\nvolume = 30\nkey.fire = return\n");
+
+    Written(path, "hud = on # the other game's\n"); // the same change made elsewhere
+    const std::string before = ReadWholeFile(path);
+    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, problem)) << problem;
+    EXPECT_EQ(ReadWholeFile(path), before);
 }
 
 TEST(SettingsFile, NeverWrittenLargerThanItCouldBeRead) {
