@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::string error, reason;
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) != 0 ||
-        !OpenGameWindow(StartMode(), error, reason)) {
+        !OpenGameWindow(StartMode(), error, reason, reason)) {
         std::printf("frame_bench needs a display\n");
         return 1;
     }

@@ -8,6 +8,7 @@
 #include "DemoSession.h"
 #include "Frame.h"
 #include "FrameLoop.h"
+#include "KeyPresses.h"
 #include "Gamepad.h"
 #include "Ghost.h"
 #include "Hud.h"
@@ -52,8 +53,10 @@ bool CheckBeforeWindow(const GameOptions& options, DemoSession& demo, Failure& f
 // where it can wait for ever on the GL driver's threads; a crash must end the process.
 bool StartSdl(Failure& failure) {
     HoldToTheDisplay();
-    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) == 0)
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) == 0) {
+        QuitOnHangUp();
         return true;
+    }
     failure = {"Error initializing SDL", "starchase: " + SdlReason()};
     return false;
 }
@@ -64,11 +67,15 @@ Started StartWorld(const Settings& settings, DemoSession& demo, Failure& failure
     SetWindowIcon();
     const StartMode start = {settings.fullscreen, settings.windowWidth, settings.windowHeight,
                              settings.fps > 0};
-    std::string reason;
-    if (!OpenGameWindow(start, failure.out, reason)) {
+    std::string reason, fallback;
+    if (!OpenGameWindow(start, failure.out, reason, fallback)) {
         failure.err = reason.empty() ? "" : "starchase: " + reason;
         return SdlStarted;
     }
+    if (!fallback.empty())
+        std::fprintf(stderr, "starchase: %s: a window of %dx%d cannot be opened (%s); using %s\n",
+                     WindowAskedAt().c_str(), start.width, start.height, fallback.c_str(),
+                     SizeText(DefaultWindowSize).c_str());
     PublishWindowIcon();
     if (!Initialize(DemoStarSeed(demo))) {
         failure.out = "ERROR during Initialize() Exiting...";

@@ -15,17 +15,31 @@
 
 #include <SDL/SDL.h>
 
+#include <csignal>
+
 namespace {
 
 constexpr int VolumeStep = 10; // percent, for each press of a volume key
 
 constexpr Uint32 WindowFlags = SDL_OPENGL | SDL_RESIZABLE;
 
-// A new video mode, with the GL objects made again where the platform dropped them.
+volatile std::sig_atomic_t hungUp = 0;
+
+void HangUp(int) {
+    hungUp = 1;
+}
+
+// A new video mode, with the GL objects made again where the platform dropped them, and kept as
+// the screen took it: a size the screen refused is never kept.
 LoopState ChangeMode(WindowSize size, Uint32 flags) {
     if (!ChangeVideoMode(size.width, size.height, flags))
         return NoVideoMode;
     RestoreGraphicsIfLost();
+    int width, height;
+    if (ShownWindow(width, height))
+        KeepWindow(width, height);
+    else
+        KeptSettings().fullscreen = true;
     return KeepRunning;
 }
 
@@ -43,11 +57,9 @@ LoopState Press(Action action, bool& modeChanged) {
         return Quit;
     case Action::FullScreen:
         modeChanged = true;
-        KeptSettings().fullscreen = true;
         return ChangeMode(FullScreenSize, SDL_OPENGL | SDL_FULLSCREEN);
     case Action::Window:
         modeChanged = true;
-        KeepWindow(SmallWindowSize.width, SmallWindowSize.height);
         return ChangeMode(SmallWindowSize, WindowFlags);
     case Action::Display:
         KeptSettings().hud = ToggleHud();
@@ -80,7 +92,6 @@ LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
         return Quit;
     if (event.type == SDL_VIDEORESIZE) {
         modeChanged = true;
-        KeepWindow(event.resize.w, event.resize.h);
         return ChangeMode({event.resize.w, event.resize.h}, WindowFlags);
     }
     const Bindings& bindings = KeptSettings().bindings;
@@ -94,9 +105,15 @@ LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
 
 } // namespace
 
+void QuitOnHangUp() {
+    std::signal(SIGHUP, HangUp);
+}
+
 bool TakeEvents(LoopState& state, bool live) {
     SDL_Event event{};
     bool modeChanged = false;
+    if (hungUp && state == KeepRunning)
+        state = Quit;
     while (SDL_PollEvent(&event)) {
         LoopState result = HandleEvent(event, live, modeChanged);
         if (state == KeepRunning)

@@ -14,3 +14,7 @@ enum LoopState {
 // Handles every pending event (`live`: not a played demo); the first quit or failed mode change
 // is kept in `state`. True when the video mode changed.
 bool TakeEvents(LoopState& state, bool live);
+
+// A hang-up (the terminal closed) asks the game to quit as a window closed does, so that it
+// ends the same way and keeps what the player changed.
+void QuitOnHangUp();

@@ -198,6 +198,8 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
     std::string reason;
     if (hud.unusable)
         return false;
+    if (lines.empty()) // nothing to draw is no fault of the font's
+        return true;
     bool waiting = false;
     if (!hud.font && !OpenFont(waiting, reason))
         return waiting ? false : GiveUp(reason);

@@ -35,7 +35,7 @@ struct HudBlock {
 
 // Draws `lines` at `place` over the scene, on a black backdrop `backdrop` opaque (0: none) that
 // reaches the margin beyond the text on every side; the block's texture is remade when the lines
-// changed. False when there is no usable font (the display's one line on standard error says
+// changed; no lines draw nothing. False when there is no usable font (the display's one line on standard error says
 // why, once).
 bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPlacement place,
                   float backdrop = 0);

@@ -71,7 +71,8 @@ std::string SdlReason() {
     return reason;
 }
 
-bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reason) {
+bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reason,
+                    std::string& fallback) {
     char driver[64] = "";
     SDL_VideoDriverName(driver, sizeof driver);
     if (!std::getenv("SDL_VIDEODRIVER") && !CanShowAWindow(driver)) {
@@ -87,13 +88,27 @@ bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reas
     if (mode.vsync)
         SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
     const VideoMode window = {mode.width, mode.height, SDL_OPENGL | SDL_RESIZABLE};
-    if (!(mode.fullscreen && SetMode({FullScreenSize.width, FullScreenSize.height, SDL_OPENGL | SDL_FULLSCREEN})) &&
-        !SetMode(window)) {
-        error = "ERROR: cannot open the game window";
-        reason = SdlReason();
-        return false;
+    const VideoMode usual = {DefaultWindowSize.width, DefaultWindowSize.height, window.flags};
+    const VideoMode full = {FullScreenSize.width, FullScreenSize.height,
+                            SDL_OPENGL | SDL_FULLSCREEN};
+    if (!(mode.fullscreen && SetMode(full)) && !SetMode(window)) {
+        fallback = SdlReason();
+        if (!SetMode(usual)) {
+            error = "ERROR: cannot open the game window";
+            reason = SdlReason();
+            return false;
+        }
     }
     SDL_WM_SetCaption("starchase", "starchase");
+    return true;
+}
+
+bool ShownWindow(int& width, int& height) {
+    const SDL_Surface* surface = SDL_GetVideoSurface();
+    if (!surface || (surface->flags & SDL_FULLSCREEN))
+        return false;
+    width = surface->w;
+    height = surface->h;
     return true;
 }
 

@@ -28,10 +28,15 @@ struct StartMode {
 };
 
 // Start-up: the framebuffer attributes and the window as `mode` asks (a full screen that cannot
-// be had gives the window). False, with an "ERROR" line in `error` and SDL's own reason, if any,
-// in `reason`, when there is no display to show a window on or the window cannot be made; the
+// be had gives the window; a window of a size that cannot be had gives DefaultWindowSize, with
+// SDL's reason in `fallback`). False, with an "ERROR" line in `error` and SDL's own reason, if
+// any, in `reason`, when there is no display to show a window on or no window can be made; the
 // caller writes them once SDL is closed, since a text-terminal driver would wipe them.
-bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reason);
+bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reason,
+                    std::string& fallback);
+
+// The window's size now; false in full screen or before the window opens.
+bool ShownWindow(int& width, int& height);
 
 // The viewport and the 45-degree perspective for a drawable of this size.
 void SetProjection(int width, int height);

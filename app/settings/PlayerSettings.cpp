@@ -17,6 +17,7 @@ struct PlayerSettings {
     KeyNames names;
     SettingsFile file;
     Settings kept;
+    bool windowFromOptions = false; // --window gave this run's window
 };
 
 PlayerSettings player;
@@ -62,6 +63,7 @@ Settings StartSettings(const GameOptions& options) {
             std::fprintf(stderr, "%s\n", line.c_str());
         player.kept = player.file.reading.settings;
     }
+    player.windowFromOptions = !options.window.empty();
     return WithOptions(player.kept, options);
 }
 
@@ -73,6 +75,17 @@ void KeepWindow(int width, int height) {
     player.kept.fullscreen = false;
     player.kept.windowWidth = std::clamp(width, SmallestWindowSide, LargestWindowSide);
     player.kept.windowHeight = std::clamp(height, SmallestWindowSide, LargestWindowSide);
+}
+
+std::string WindowAskedAt() {
+    if (player.windowFromOptions)
+        return "--window";
+    const std::vector<SettingRow>& rows = SettingRows();
+    const SettingsText& text = player.file.reading.text;
+    for (size_t r = 0; r < rows.size() && r < text.lineOfRow.size(); ++r)
+        if (rows[r].kind == SizeSetting && text.lineOfRow[r] >= 0)
+            return player.file.path + ":" + std::to_string(text.lineOfRow[r] + 1);
+    return "the default window";
 }
 
 void SaveSettings() {

@@ -21,6 +21,10 @@ Settings& KeptSettings();
 // the file allows).
 void KeepWindow(int width, int height);
 
+// Where this run's window size was asked for: "--window", or "FILE:LINE" of the settings file's
+// line; "the default window" when neither asked.
+std::string WindowAskedAt();
+
 // When the game ends: writes the kept settings back when they changed (never with
 // --no-settings); one line on standard error when they cannot be written.
 void SaveSettings();
