@@ -4,6 +4,7 @@
 // settings (`settings`), the sound files with what each is heard for (`sounds`) or their names
 // alone (`soundfiles`).
 #include "Actions.h"
+#include "RecordsColumns.h"
 #include "SettingsText.h"
 #include "SoundFile.h"
 
@@ -24,6 +25,7 @@ constexpr ManualPart ManualParts[] = {
     {"settings", SettingsManual},
     {"sounds", SoundFilesManual},
     {"soundfiles", SoundFileNamesManual},
+    {"records", RecordsColumnsManual},
 };
 
 } // namespace

@@ -35,7 +35,7 @@ bool KeepRecord(const std::string& folder, Records& records, const ShipSetRecord
     Records kept = records;
     if (kept.lines.empty()) {
         RecordsLine heading;
-        heading.text = "# ship set, best chase in seconds, its demo";
+        heading.text = RecordsHeading();
         kept.lines.push_back(heading);
     }
     SetRecord(kept, record);

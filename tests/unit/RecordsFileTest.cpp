@@ -72,9 +72,9 @@ TEST(RecordsFile, HostileAndForeignFilesAreRefusedWithTheirReason) {
          "is no number"},
         {"a NUL byte", Version + std::string("# a\0b\n", 6), "holds a NUL byte"},
         {"too few words", Version + set + "1\n",
-         "line 2: a record is a ship set, a time and a "
-         "demo file, not 2 words"},
-        {"too many words", Version + set + "1 a.demo extra\n", "not 4 words"},
+         "line 2: a record is 3 words (ship set, time and demo), not 2"},
+        {"too many words", Version + set + "1 a.demo extra\n",
+         "3 words (ship set, time and demo), not 4"},
         {"a short hash", Version + std::string("5f1c 1 a.demo\n"),
          "line 2: the ship set 5f1c is not 16 lowercase hexadecimal digits"},
         {"an uppercase hash", Version + std::string("5F1C0E2A93D4B517 1 a.demo\n"),

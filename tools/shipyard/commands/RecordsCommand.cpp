@@ -75,14 +75,12 @@ int RunRecords(int argc, char** argv) {
     return add ? Add(demo, dataFolder, folder) : ListRecords(folder);
 }
 
-} // namespace
-
-const ShipyardCommand RecordsCommand = {
-    "records", "[--add FILE [--data DIR]]",
-    "list the best chases and prove each by its demo; add a demo's chase as a record",
+// The help, around the records' columns.
+const char HelpBeforeColumns[] =
     "The game keeps each ship set's best chase in $XDG_DATA_HOME/starchase/records (by default\n"
-    "~/.local/share/starchase/records), a line per set: the set's hash, the chase's time in\n"
-    "seconds and its demo, kept beside the file. A ship set is known by a hash of its alukset.txt\n"
+    "~/.local/share/starchase/records), a line per set, its words separated by blanks:\n";
+const char HelpAfterColumns[] =
+    ";\nthe demo is kept beside the file. A ship set is known by a hash of its alukset.txt\n"
     "and every model and texture file it names, so a changed set never competes with another.\n"
     "\n"
     "Without --add, lists every record and replays its demo with no window, printing \"verified\"\n"
@@ -92,5 +90,11 @@ const ShipyardCommand RecordsCommand = {
     "With --add, replays the demo FILE (recorded with `starchase --record`, here or elsewhere)\n"
     "against the ships of DIR (the current folder when none is given), and when a chase in it\n"
     "ends faster than the record of DIR's ship set, keeps that chase alone as the set's best demo\n"
-    "and its time as the record; exit status 1 when nothing is kept.\n",
-    RunRecords};
+    "and its time as the record; exit status 1 when nothing is kept.\n";
+
+} // namespace
+
+const ShipyardCommand RecordsCommand = {
+    "records", "[--add FILE [--data DIR]]",
+    "list the best chases and prove each by its demo; add a demo's chase as a record",
+    HelpBeforeColumns + RecordsColumnsHelp() + HelpAfterColumns, RunRecords};
