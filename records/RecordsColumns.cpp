@@ -2,10 +2,10 @@
 // Each column of a record's line: its rules, its words, and the texts made from the rows.
 #include "RecordsColumns.h"
 
+#include "Formatted.h"
 #include "Printable.h"
 
 #include <cinttypes>
-#include <cstdio>
 
 namespace {
 
@@ -67,7 +67,7 @@ bool ReadTime(const std::string& word, ShipSetRecord& record, std::string& wrong
 }
 
 std::string WriteTime(const ShipSetRecord& record) {
-    return RecordTimeText(record.milliseconds);
+    return ExactSecondsText(record.milliseconds);
 }
 
 // A demo file's name in the records' folder.
@@ -133,17 +133,8 @@ std::string RecordsColumnNames() {
     return Listed(&RecordsColumnRow::name, ", ", " and ");
 }
 
-std::string RecordTimeText(uint64_t milliseconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%" PRIu64 ".%03u", milliseconds / 1000,
-                  unsigned(milliseconds % 1000));
-    return text;
-}
-
 std::string ShipSetName(uint64_t set) {
-    char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIx64, set);
-    return text;
+    return Formatted("%016" PRIx64, set);
 }
 
 bool IsDemoFileName(const std::string& name) {

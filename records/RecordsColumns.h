@@ -48,9 +48,6 @@ std::string RecordsColumnsManual();
 // "ship set, time and demo": the columns as a refused line names them.
 std::string RecordsColumnNames();
 
-// "67.400": milliseconds as seconds with three decimals, as records show a time.
-std::string RecordTimeText(uint64_t milliseconds);
-
 // "5f1c0e2a93d4b517": the set's hash as records show it.
 std::string ShipSetName(uint64_t set);
 

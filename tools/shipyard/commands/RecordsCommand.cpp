@@ -3,6 +3,7 @@
 // its demo, and a demo from anywhere added as a record when a chase in it beats one.
 #include "Shipyard.h"
 
+#include "Formatted.h"
 #include "PlayerFolders.h"
 #include "RecordProof.h"
 #include "RecordsStore.h"
@@ -26,7 +27,7 @@ int ListRecords(const std::string& folder) {
         const ShipSetRecord& r = line.record;
         const std::string why = DisproveRecord(folder, r);
         std::printf("%s %s s %s: %s\n", ShipSetName(r.set).c_str(),
-                    RecordTimeText(r.milliseconds).c_str(), r.demoFile.c_str(),
+                    ExactSecondsText(r.milliseconds).c_str(), r.demoFile.c_str(),
                     why.empty() ? "verified" : ("not verified: " + why).c_str());
         disproved += !why.empty();
         ++listed;
@@ -46,10 +47,10 @@ int Add(const std::string& demo, const std::string& dataFolder, const std::strin
         return 1;
     }
     const std::string before =
-        added.previous ? "beating " + RecordTimeText(added.previous) + " s" : "its first";
+        added.previous ? "beating " + ExactSecondsText(added.previous) + " s" : "its first";
     std::printf(
         "kept: chase %zu of %s, %s s, as the record of ship set %s (%s); its demo is %s/%s\n",
-        added.chase, demo.c_str(), RecordTimeText(added.record.milliseconds).c_str(),
+        added.chase, demo.c_str(), ExactSecondsText(added.record.milliseconds).c_str(),
         ShipSetName(added.record.set).c_str(), before.c_str(), folder.c_str(),
         added.record.demoFile.c_str());
     return std::fflush(stdout) == 0 ? 0 : 1;
