@@ -2,6 +2,8 @@
 // The records file's lines: read with every rule checked, written back with comments kept.
 #include "RecordsFile.h"
 
+#include <unordered_set>
+
 namespace {
 
 const char VersionWord[] = "starchase records ";
@@ -98,12 +100,13 @@ bool SplitLines(const std::string& text, std::vector<std::string>& lines, std::s
 }
 
 bool ReadLines(const std::vector<std::string>& lines, Records& read, std::string& reason) {
+    std::unordered_set<uint64_t> sets; // of the records read so far
     for (size_t i = 1; i < lines.size(); ++i) {
         RecordsLine line;
         line.text = lines[i];
         line.isRecord = Words(line.text).size() > 0 && line.text[0] != '#';
         std::string wrong = line.isRecord ? ReadRecord(line.text, line.record) : "";
-        if (wrong.empty() && line.isRecord && FindRecord(read, line.record.set))
+        if (wrong.empty() && line.isRecord && !sets.insert(line.record.set).second)
             wrong = "a second record for ship set " + ShipSetName(line.record.set);
         if (!wrong.empty()) {
             reason = "line " + std::to_string(i + 1) + ": " + wrong;
@@ -137,11 +140,23 @@ bool ParseRecords(const std::string& text, Records& records, std::string& reason
     return true;
 }
 
-std::string RecordsText(const Records& records) {
-    std::string text = VersionWord + std::to_string(RecordsFileVersion) + "\n";
+bool RecordsText(const Records& records, std::string& text, std::string& reason) {
+    std::string written = VersionWord + std::to_string(RecordsFileVersion) + "\n";
     for (const RecordsLine& line : records.lines)
-        text += (line.isRecord ? RecordLine(line.record) : line.text) + "\n";
-    return text;
+        written += (line.isRecord ? RecordLine(line.record) : line.text) + "\n";
+    if (written.size() > MaxRecordsFileBytes) {
+        reason = "the records would take " + std::to_string(written.size()) +
+                 " bytes, more than the " + std::to_string(MaxRecordsFileBytes) +
+                 " a records file may hold";
+        return false;
+    }
+    Records again;
+    if (!ParseRecords(written, again, reason)) {
+        reason = "the records would not be read back: " + reason;
+        return false;
+    }
+    text = std::move(written);
+    return true;
 }
 
 const ShipSetRecord* FindRecord(const Records& records, uint64_t set) {

@@ -37,8 +37,10 @@ struct Records {
 // `records` changes only when the text is read.
 bool ParseRecords(const std::string& text, Records& records, std::string& reason);
 
-// The file's text: the version line, then every line.
-std::string RecordsText(const Records& records);
+// The file's text: the version line, then every line. False, with the reason ("the records would
+// take 1248295 bytes, more than the 1048576 a records file may hold"), when ParseRecords would
+// refuse that text: a file written is always read again. `text` changes only when it is written.
+bool RecordsText(const Records& records, std::string& text, std::string& reason);
 
 // The record of `set`, or null.
 const ShipSetRecord* FindRecord(const Records& records, uint64_t set);

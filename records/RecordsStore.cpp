@@ -39,8 +39,8 @@ bool KeepRecord(const std::string& folder, Records& records, const ShipSetRecord
         kept.lines.push_back(heading);
     }
     SetRecord(kept, record);
-    const std::string text = RecordsText(kept);
-    if (!MakeFolders(folder, reason) ||
+    std::string text;
+    if (!RecordsText(kept, text, reason) || !MakeFolders(folder, reason) ||
         !WriteWholeFile(folder + "/" + record.demoFile, demo, reason) ||
         !WriteWholeFile(folder + "/" + RecordsFileName,
                         std::vector<unsigned char>(text.begin(), text.end()), reason))

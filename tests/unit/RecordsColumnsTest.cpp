@@ -70,7 +70,9 @@ TEST(RecordsColumns, ReadmeAndTheManualPagesFollowTheTable) {
     Records records;
     std::string reason;
     ASSERT_TRUE(ParseRecords(example, records, reason)) << reason << "\n" << example;
-    EXPECT_EQ(RecordsText(records), example);
+    std::string written;
+    EXPECT_TRUE(RecordsText(records, written, reason)) << reason;
+    EXPECT_EQ(written, example);
     ASSERT_EQ(records.lines.size(), 2u) << example;
     EXPECT_EQ(records.lines[0].text, RecordsHeading());
     EXPECT_TRUE(records.lines[1].isRecord);
