@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// printf into a std::string, measured first so that no text is ever cut.
+// printf into a std::string, measured first so that no text is ever cut; times in seconds.
 #include "Formatted.h"
 
+#include <cinttypes>
 #include <cstdarg>
 #include <cstdio>
 
@@ -16,4 +17,8 @@ std::string Formatted(const char* format, ...) {
         std::vsnprintf(&text[0], text.size() + 1, format, again);
     va_end(again);
     return text;
+}
+
+std::string ExactSecondsText(uint64_t milliseconds) {
+    return Formatted("%" PRIu64 ".%03u", milliseconds / 1000, unsigned(milliseconds % 1000));
 }

@@ -6,7 +6,6 @@
 #include "World.h"
 
 #include <cstdint>
-#include <string>
 
 // Counts one chase, from its set-up (at start, or after a restart) to the frame after which no
 // chaser is left. The live game and every replay count with it, so a replay ends a chase at the
@@ -22,6 +21,3 @@ struct ChaseClock {
 // alone.
 bool CountChaseFrame(ChaseClock& clock, bool updated, HeldKeys keys, double elapsed,
                      const World& w);
-
-// "67.400": whole milliseconds as seconds, three decimals.
-std::string ChaseSeconds(uint64_t milliseconds);

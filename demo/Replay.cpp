@@ -2,6 +2,7 @@
 // The frame loop's update rule, the catalogue check, the world's hash and the headless replay.
 #include "Replay.h"
 
+#include "Formatted.h"
 #include "Printable.h"
 #include "SetUpWorld.h"
 #include "ShipCatalogue.h"
@@ -9,7 +10,6 @@
 
 #include <charconv>
 #include <cinttypes>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -124,14 +124,12 @@ DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds,
 }
 
 std::string DemoLine(const DemoResult& result) {
-    char line[160];
-    std::snprintf(line, sizeof line,
-                  "demo: %zu frames, %" PRIu64 ".%03u s, %zu chasers left, state %016" PRIx64,
-                  result.frames, result.milliseconds / 1000, unsigned(result.milliseconds % 1000),
-                  result.chasersLeft, result.hash);
+    const std::string line =
+        Formatted("demo: %zu frames, %s s, %zu chasers left, state %016" PRIx64, result.frames,
+                  ExactSecondsText(result.milliseconds).c_str(), result.chasersLeft, result.hash);
     if (!result.chase.over)
         return line;
-    return line + (", chase over in " + ChaseSeconds(result.chase.milliseconds) + " s");
+    return line + ", chase over in " + ExactSecondsText(result.chase.milliseconds) + " s";
 }
 
 std::string UnfinishedDemoNote(const Demo& demo) {

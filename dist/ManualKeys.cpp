@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // Build step: prints a part of a manual page made from the game's tables, for CMake to put into
-// the page: the options' synopsis (`synopsis`), the key list (`keys`) or the pad's buttons (`pad`) from the actions table, the
-// settings (`settings`), the sound files with what each is heard for (`sounds`) or their names
-// alone (`soundfiles`).
+// the page: the options' synopsis (`synopsis`), the key list (`keys`) or the pad's buttons (`pad`)
+// from the actions table, the settings (`settings`), the sound files with what each is heard for
+// (`sounds`) or their names alone (`soundfiles`), the records file's columns (`records`).
 #include "Actions.h"
 #include "Options.h"
+#include "RecordsColumns.h"
 #include "SettingsText.h"
 #include "SoundFile.h"
 
@@ -26,6 +27,7 @@ constexpr ManualPart ManualParts[] = {
     {"settings", SettingsManual},
     {"sounds", SoundFilesManual},
     {"soundfiles", SoundFileNamesManual},
+    {"records", RecordsColumnsManual},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 // Replaying best demos to prove their records, and keeping a demo's fastest chase as a record.
 #include "RecordProof.h"
 
+#include "Formatted.h"
 #include "LoadShipCatalogue.h"
 #include "RecordsStore.h"
 #include "ReplayFile.h"
@@ -51,7 +52,7 @@ std::string DisproveRecord(const std::string& folder, const ShipSetRecord& recor
         return "the demo's chase does not end: " + std::to_string(first.chasersLeft) +
                " chasers left after " + std::to_string(first.frames) + " frames";
     if (first.chase.milliseconds != record.milliseconds)
-        return "the demo's chase ends in " + RecordTimeText(first.chase.milliseconds) + " s";
+        return "the demo's chase ends in " + ExactSecondsText(first.chase.milliseconds) + " s";
     return "";
 }
 
@@ -78,8 +79,9 @@ bool AddDemo(const std::string& demoPath, const std::string& dataFolder,
         return true;
     }
     if (!BeatsRecord(records, set, fastest->chase.milliseconds)) {
-        added.why = "its fastest chase, " + RecordTimeText(fastest->chase.milliseconds) +
-                    " s, does not beat the record of " + RecordTimeText(best->milliseconds) + " s";
+        added.why = "its fastest chase, " + ExactSecondsText(fastest->chase.milliseconds) +
+                    " s, does not beat the record of " + ExactSecondsText(best->milliseconds) +
+                    " s";
         return true;
     }
     std::vector<unsigned char> demo;

@@ -2,8 +2,7 @@
 // The records file's lines: read with every rule checked, written back with comments kept.
 #include "RecordsFile.h"
 
-#include <cinttypes>
-#include <cstdio>
+#include <unordered_set>
 
 namespace {
 
@@ -37,55 +36,26 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-bool ReadHash(const std::string& word, uint64_t& set) {
-    if (word.size() != 16)
-        return false;
-    set = 0;
-    for (char c : word) {
-        int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-        if (digit < 0)
-            return false;
-        set = set << 4 | uint64_t(digit);
-    }
-    return true;
-}
-
-// Seconds as digits, with at most three decimals after a point, read exactly as milliseconds.
-bool ReadSeconds(const std::string& word, uint64_t& milliseconds) {
-    size_t point = word.find('.');
-    std::string whole = word.substr(0, point);
-    std::string decimals = point == std::string::npos ? "" : word.substr(point + 1);
-    if (whole.empty() || whole.size() > 7 || decimals.size() > 3 ||
-        (point != std::string::npos && decimals.empty()))
-        return false;
-    uint64_t value = 0;
-    for (char c : whole + decimals + std::string(3 - decimals.size(), '0')) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + uint64_t(c - '0');
-    }
-    milliseconds = value;
-    return true;
-}
-
 // Empty when `line` is a record (then in `record`), else what is wrong with it.
 std::string ReadRecord(const std::string& line, ShipSetRecord& record) {
     std::vector<std::string> words = Words(line);
-    if (words.size() != 3)
-        return "a record is a ship set, a time and a demo file, not " +
-               std::to_string(words.size()) + " words";
-    if (!ReadHash(words[0], record.set))
-        return "the ship set" + Shown(words[0]) + " is not 16 lowercase hexadecimal digits";
-    if (!ReadSeconds(words[1], record.milliseconds))
-        return "the time" + Shown(words[1]) + " is not seconds with at most three decimals";
-    if (record.milliseconds == 0 || record.milliseconds > MaxChaseMilliseconds)
-        return "the time" + Shown(words[1]) + " is not between 0.001 and " +
-               std::to_string(MaxChaseMilliseconds / 1000) + " seconds";
-    if (!IsDemoFileName(words[2]))
-        return "the demo" + Shown(words[2]) +
-               " is not a file name in the records' folder (printable, no slash, no leading dot)";
-    record.demoFile = words[2];
+    if (words.size() != RecordsColumnCount)
+        return "a record is " + std::to_string(RecordsColumnCount) + " words (" +
+               RecordsColumnNames() + "), not " + std::to_string(words.size());
+    for (const RecordsColumnRow& row : RecordsColumns) {
+        std::string wrong;
+        if (!row.read(words[row.column], record, wrong))
+            return "the " + std::string(row.name) + Shown(words[row.column]) + " " + wrong;
+    }
     return "";
+}
+
+// A record's line: its columns' words in file order, separated by blanks.
+std::string RecordLine(const ShipSetRecord& record) {
+    std::string line;
+    for (const RecordsColumnRow& row : RecordsColumns)
+        line += (row.column == 0 ? "" : " ") + row.write(record);
+    return line;
 }
 
 // Empty for this game's version line, else why the file is not read.
@@ -130,12 +100,13 @@ bool SplitLines(const std::string& text, std::vector<std::string>& lines, std::s
 }
 
 bool ReadLines(const std::vector<std::string>& lines, Records& read, std::string& reason) {
+    std::unordered_set<uint64_t> sets; // of the records read so far
     for (size_t i = 1; i < lines.size(); ++i) {
         RecordsLine line;
         line.text = lines[i];
         line.isRecord = Words(line.text).size() > 0 && line.text[0] != '#';
         std::string wrong = line.isRecord ? ReadRecord(line.text, line.record) : "";
-        if (wrong.empty() && line.isRecord && FindRecord(read, line.record.set))
+        if (wrong.empty() && line.isRecord && !sets.insert(line.record.set).second)
             wrong = "a second record for ship set " + ShipSetName(line.record.set);
         if (!wrong.empty()) {
             reason = "line " + std::to_string(i + 1) + ": " + wrong;
@@ -169,17 +140,23 @@ bool ParseRecords(const std::string& text, Records& records, std::string& reason
     return true;
 }
 
-std::string RecordsText(const Records& records) {
-    std::string text = VersionWord + std::to_string(RecordsFileVersion) + "\n";
-    for (const RecordsLine& line : records.lines) {
-        if (!line.isRecord) {
-            text += line.text + "\n";
-            continue;
-        }
-        const ShipSetRecord& r = line.record;
-        text += ShipSetName(r.set) + " " + RecordTimeText(r.milliseconds) + " " + r.demoFile + "\n";
+bool RecordsText(const Records& records, std::string& text, std::string& reason) {
+    std::string written = VersionWord + std::to_string(RecordsFileVersion) + "\n";
+    for (const RecordsLine& line : records.lines)
+        written += (line.isRecord ? RecordLine(line.record) : line.text) + "\n";
+    if (written.size() > MaxRecordsFileBytes) {
+        reason = "the records would take " + std::to_string(written.size()) +
+                 " bytes, more than the " + std::to_string(MaxRecordsFileBytes) +
+                 " a records file may hold";
+        return false;
     }
-    return text;
+    Records again;
+    if (!ParseRecords(written, again, reason)) {
+        reason = "the records would not be read back: " + reason;
+        return false;
+    }
+    text = std::move(written);
+    return true;
 }
 
 const ShipSetRecord* FindRecord(const Records& records, uint64_t set) {
@@ -207,28 +184,6 @@ void SetRecord(Records& records, const ShipSetRecord& record) {
     records.lines.push_back(line);
 }
 
-std::string RecordTimeText(uint64_t milliseconds) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%" PRIu64 ".%03u", milliseconds / 1000,
-                  unsigned(milliseconds % 1000));
-    return text;
-}
-
-std::string ShipSetName(uint64_t set) {
-    char text[17];
-    std::snprintf(text, sizeof text, "%016" PRIx64, set);
-    return text;
-}
-
 std::string BestDemoName(uint64_t set) {
     return "best-" + ShipSetName(set) + ".demo";
-}
-
-bool IsDemoFileName(const std::string& name) {
-    if (name.empty() || name.size() > MaxDemoFileName || name[0] == '.')
-        return false;
-    for (char c : name)
-        if (!IsPrintable(c) || c == '/')
-            return false;
-    return true;
 }

@@ -2,16 +2,13 @@
 // The records file's text rules: the best chase of each ship set, in lines a player can read.
 // Pure: no files.
 //
-//   starchase records 1
-//   # ship set, best chase in seconds, its demo
-//   5f1c0e2a93d4b517 67.400 best-5f1c0e2a93d4b517.demo
-//
-// The first line names the file and its version. Every other line is empty, a comment (its first
-// character is #, kept as it is when the file is written again) or a ship set's record: the set's
-// hash as 16 lowercase hexadecimal digits, the chase's game time in seconds with at most three
-// decimals, and the file name of its demo in the records' folder, separated by blanks. Lines end
+// The first line names the file and its version ("starchase records 1"). Every other line is
+// empty, a comment (its first character is #, kept as it is when the file is written again) or a
+// ship set's record: its columns (RecordsColumns.h) in their order, separated by blanks. Lines end
 // with LF or CR LF.
 #pragma once
+
+#include "RecordsColumns.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,15 +19,6 @@ constexpr unsigned RecordsFileVersion = 1;
 // No file the game writes comes near these: a file beyond them is not ours.
 constexpr size_t MaxRecordsFileBytes = 1 << 20;
 constexpr size_t MaxRecordsLine = 1024;
-constexpr size_t MaxDemoFileName = 255;
-// Longer than any chase anyone plays: a million seconds.
-constexpr uint64_t MaxChaseMilliseconds = uint64_t(1000000) * 1000;
-
-struct ShipSetRecord {
-    uint64_t set = 0;          // the ship set's hash (ShipSetHash)
-    uint64_t milliseconds = 0; // the best chase's game time
-    std::string demoFile;      // its demo: a plain file name in the records' folder
-};
 
 // A line after the version line: a record, or text kept as it was read (empty or a comment).
 struct RecordsLine {
@@ -49,8 +37,10 @@ struct Records {
 // `records` changes only when the text is read.
 bool ParseRecords(const std::string& text, Records& records, std::string& reason);
 
-// The file's text: the version line, then every line.
-std::string RecordsText(const Records& records);
+// The file's text: the version line, then every line. False, with the reason ("the records would
+// take 1248295 bytes, more than the 1048576 a records file may hold"), when ParseRecords would
+// refuse that text: a file written is always read again. `text` changes only when it is written.
+bool RecordsText(const Records& records, std::string& text, std::string& reason);
 
 // The record of `set`, or null.
 const ShipSetRecord* FindRecord(const Records& records, uint64_t set);
@@ -61,15 +51,5 @@ bool BeatsRecord(const Records& records, uint64_t set, uint64_t milliseconds);
 // Replaces the record of its set, or adds it at the end.
 void SetRecord(Records& records, const ShipSetRecord& record);
 
-// "67.400": milliseconds as seconds with three decimals, as records show a time.
-std::string RecordTimeText(uint64_t milliseconds);
-
-// "5f1c0e2a93d4b517": the set's hash as records show it.
-std::string ShipSetName(uint64_t set);
-
 // "best-5f1c0e2a93d4b517.demo": the file name a set's best demo is kept under.
 std::string BestDemoName(uint64_t set);
-
-// Whether `name` may name a demo in the records' folder: printable ASCII, no slash, not starting
-// with a dot, at most MaxDemoFileName characters.
-bool IsDemoFileName(const std::string& name);

@@ -35,12 +35,12 @@ bool KeepRecord(const std::string& folder, Records& records, const ShipSetRecord
     Records kept = records;
     if (kept.lines.empty()) {
         RecordsLine heading;
-        heading.text = "# ship set, best chase in seconds, its demo";
+        heading.text = RecordsHeading();
         kept.lines.push_back(heading);
     }
     SetRecord(kept, record);
-    const std::string text = RecordsText(kept);
-    if (!MakeFolders(folder, reason) ||
+    std::string text;
+    if (!RecordsText(kept, text, reason) || !MakeFolders(folder, reason) ||
         !WriteWholeFile(folder + "/" + record.demoFile, demo, reason) ||
         !WriteWholeFile(folder + "/" + RecordsFileName,
                         std::vector<unsigned char>(text.begin(), text.end()), reason))

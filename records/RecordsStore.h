@@ -19,7 +19,8 @@ bool LoadRecords(const std::string& path, Records& records, std::string& reason)
 
 // Keeps `demo` (a whole demo file's bytes) as the best demo of `record.set` under its name in
 // `folder`, making the folder when it is missing, then the records with the set's new record in
-// the records file there. False, with the reason, when either write fails: the records file is
+// the records file there. False, with the reason, when the records would not be read again
+// (RecordsText refuses them: nothing is written then) or either write fails: the records file is
 // then as it was (a demo already written stays, named by no record).
 bool KeepRecord(const std::string& folder, Records& records, const ShipSetRecord& record,
                 const std::vector<unsigned char>& demo, std::string& reason);

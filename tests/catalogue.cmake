@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 StarchaseTest(NAME catalogue_test SOURCES unit/CatalogueFileTest.cpp unit/ShipCatalogueTest.cpp
-              unit/PrintableTest.cpp
+              unit/PrintableTest.cpp unit/FormattedTest.cpp
               LIBS catalogue)
 StarchaseTest(NAME catalogue_gl_test SOURCES gl/LoadShipCatalogueGLTest.cpp
               LIBS catalogue shipyard_writers GL)

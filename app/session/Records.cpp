@@ -6,6 +6,7 @@
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "FileBytes.h"
+#include "Formatted.h"
 #include "PlayerFolders.h"
 #include "RecordsStore.h"
 #include "Replay.h"
@@ -134,7 +135,7 @@ bool ChaseEnded(uint64_t milliseconds) {
         return false;
     }
     std::printf("starchase: a new best for ship set %s: %s s, kept in %s/%s\n",
-                ShipSetName(kept.set).c_str(), RecordTimeText(milliseconds).c_str(),
+                ShipSetName(kept.set).c_str(), ExactSecondsText(milliseconds).c_str(),
                 kept.folder.c_str(), RecordsFileName);
     std::fflush(stdout);
     return true;

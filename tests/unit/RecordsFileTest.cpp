@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The records file: good files read back to what they say and write back the same, hostile and
-// foreign ones are refused with the line and the reason; a record is kept only when beaten.
+// foreign ones are refused with the line and the reason, records that would not be read again are
+// not written; a record is kept only when beaten.
 #include "RecordsFile.h"
 
 #include <gtest/gtest.h>
@@ -10,12 +11,31 @@ namespace {
 const char Version[] = "starchase records 1\n";
 const char SetA[] = "5f1c0e2a93d4b517";
 
+// The shortest record line, "5f1c0e2a93d4b517 1 x", and the most of them a file holds.
+const size_t ShortestRecordLine = 21;
+const size_t FullRecords = (MaxRecordsFileBytes - (sizeof Version - 1)) / ShortestRecordLine;
+
+// The fullest file of the shortest record lines: SetA's record, then sets 1, 2, ... up to
+// `records` in all.
+std::string FullFile(size_t records = FullRecords) {
+    std::string text = Version + std::string(SetA) + " 1 x\n";
+    for (uint64_t set = 1; set < records; ++set)
+        text += ShipSetName(set) + " 1 x\n";
+    return text;
+}
+
+// What RecordsText writes for `records`, or "refused: " and its reason.
+std::string Written(const Records& records) {
+    std::string text, reason;
+    return RecordsText(records, text, reason) ? text : "refused: " + reason;
+}
+
 struct GoodFile {
     const char* what;
     std::string text;
     size_t records;
     uint64_t firstMilliseconds; // of the first record, when there is one
-    std::string writtenBack;    // RecordsText of what was read
+    std::string writtenBack;    // Written() of what was read
 };
 
 TEST(RecordsFile, GoodFilesReadAndWriteBack) {
@@ -35,6 +55,10 @@ TEST(RecordsFile, GoodFilesReadAndWriteBack) {
         {"an older version number with leading zeros", "starchase records 01\n", 0, 0, Version},
         {"the longest time", Version + std::string(SetA) + " 1000000 a.demo\n", 1, 1000000000,
          Version + std::string(SetA) + " 1000000.000 a.demo\n"},
+        {"the fullest file of whole seconds: each time grows by 4 bytes when written", FullFile(),
+         FullRecords, 1000,
+         "refused: the records would take " + std::to_string(FullFile().size() + 4 * FullRecords) +
+             " bytes, more than the 1048576 a records file may hold"},
     };
     for (const GoodFile& f : files) {
         Records records;
@@ -49,7 +73,7 @@ TEST(RecordsFile, GoodFilesReadAndWriteBack) {
             ASSERT_NE(first, nullptr) << f.what;
             EXPECT_EQ(first->milliseconds, f.firstMilliseconds) << f.what;
         }
-        EXPECT_EQ(RecordsText(records), f.writtenBack) << f.what;
+        EXPECT_EQ(Written(records), f.writtenBack) << f.what;
     }
 }
 
@@ -72,9 +96,9 @@ TEST(RecordsFile, HostileAndForeignFilesAreRefusedWithTheirReason) {
          "is no number"},
         {"a NUL byte", Version + std::string("# a\0b\n", 6), "holds a NUL byte"},
         {"too few words", Version + set + "1\n",
-         "line 2: a record is a ship set, a time and a "
-         "demo file, not 2 words"},
-        {"too many words", Version + set + "1 a.demo extra\n", "not 4 words"},
+         "line 2: a record is 3 words (ship set, time and demo), not 2"},
+        {"too many words", Version + set + "1 a.demo extra\n",
+         "3 words (ship set, time and demo), not 4"},
         {"a short hash", Version + std::string("5f1c 1 a.demo\n"),
          "line 2: the ship set 5f1c is not 16 lowercase hexadecimal digits"},
         {"an uppercase hash", Version + std::string("5F1C0E2A93D4B517 1 a.demo\n"),
@@ -97,6 +121,9 @@ TEST(RecordsFile, HostileAndForeignFilesAreRefusedWithTheirReason) {
          "is not a file name"},
         {"two records for one set", Version + set + "1 a.demo\n" + set + "2 b.demo\n",
          "line 3: a second record for ship set 5f1c0e2a93d4b517"},
+        {"a second record for a set on the last line of a full file",
+         FullFile(FullRecords - 1) + set + "2 b.demo\n",
+         "line " + std::to_string(FullRecords + 1) + ": a second record for ship set " + SetA},
         {"a line too long", Version + std::string("#") + std::string(MaxRecordsLine, 'x') + "\n",
          "line 2 is longer than 1024 characters"},
         {"a file too large", Version + std::string(MaxRecordsFileBytes, '\n'),
@@ -130,9 +157,46 @@ TEST(RecordsFile, AChaseIsARecordOnlyWhenItBeatsTheSetsBest) {
         EXPECT_EQ(BeatsRecord(records, c.set, c.milliseconds), c.beats)
             << c.set << " in " << c.milliseconds;
     SetRecord(records, {1, 59000, BestDemoName(1)});
-    EXPECT_EQ(RecordsText(records), "starchase records 1\n"
-                                    "0000000000000001 59.000 best-0000000000000001.demo\n"
-                                    "0000000000000002 50.000 best-0000000000000002.demo\n");
+    EXPECT_EQ(Written(records), "starchase records 1\n"
+                                "0000000000000001 59.000 best-0000000000000001.demo\n"
+                                "0000000000000002 50.000 best-0000000000000002.demo\n");
+}
+
+// Records set in code that the reader would refuse: a chase of a hostile demo longer than the
+// file allows, a demo named outside the folder, a comment too long, a set twice.
+TEST(RecordsFile, RecordsThatWouldNotBeReadAgainAreNotWritten) {
+    const std::string longComment = "#" + std::string(MaxRecordsLine, 'x');
+    const std::string set = " for ship set 0000000000000001";
+    const struct {
+        const char* what;
+        std::vector<RecordsLine> lines;
+        std::string reason;
+    } cases[] = {
+        {"a time past the longest",
+         {{true, {1, MaxChaseMilliseconds + 1, "a.demo"}, ""}},
+         "line 2: the time 1000000.001 is not between 0.001 and 1000000 seconds"},
+        {"no time at all", {{true, {1, 0, "a.demo"}, ""}}, "line 2: the time 0.000 is not between"},
+        {"a demo up the folders",
+         {{true, {1, 1000, "../a.demo"}, ""}},
+         "line 2: the demo ../a.demo is not a file name in the records' folder"},
+        {"a demo name too long for a line",
+         {{false, {}, "# mine"}, {true, {1, 1000, std::string(MaxRecordsLine, 'a')}, ""}},
+         "line 3 is longer than 1024 characters"},
+        {"a comment too long", {{false, {}, longComment}}, "line 2 is longer than 1024 characters"},
+        {"two records for one set",
+         {{true, {1, 1000, "a.demo"}, ""}, {true, {1, 2000, "b.demo"}, ""}},
+         "line 3: a second record" + set},
+    };
+    for (const auto& c : cases) {
+        Records records;
+        records.lines = c.lines;
+        std::string text = "as it was", reason;
+        EXPECT_FALSE(RecordsText(records, text, reason)) << c.what;
+        EXPECT_EQ(reason.substr(0, reason.find(':') + 2), "the records would not be read back: ")
+            << c.what;
+        EXPECT_NE(reason.find(c.reason), std::string::npos) << c.what << ": " << reason;
+        EXPECT_EQ(text, "as it was") << c.what;
+    }
 }
 
 } // namespace

@@ -53,14 +53,57 @@ TEST(RecordsStore, ARecordIsKeptWithItsDemoOrNothingChanges) {
               "00000000000000ab 61.200 best-00000000000000ab.demo\n");
     EXPECT_EQ(ReadWholeFile(folder + "/best-00000000000000ab.demo"), "\1\2\3");
     ASSERT_NE(FindRecord(records, 0xab), nullptr);
+}
 
+// The fullest records file of whole seconds, `count` records of "0000000000000001 1 x": read,
+// but each time grows by 4 bytes when written with three decimals.
+std::string FullRecordsText(size_t& count) {
+    std::string text = "starchase records 1\n";
+    for (count = 0; text.size() + 21 <= MaxRecordsFileBytes; ++count)
+        text += ShipSetName(count + 1) + " 1 x\n";
+    return text;
+}
+
+// Neither the new demo nor the records file is written, and the records in memory stay. The new
+// record beats set 1's and takes its line, with a demo name as short as the others.
+TEST(RecordsStore, AKeepThatCannotBeWrittenOrReadAgainChangesNothing) {
     const std::string blocked = testing::TempDir() + "records-blocked";
     WriteScratchFile("records-blocked", {'x'});
-    const Records before = records;
-    EXPECT_FALSE(
-        KeepRecord(blocked + "/starchase", records, {0xcd, 1000, BestDemoName(0xcd)}, {1}, reason));
-    EXPECT_EQ(reason, blocked + "/starchase: Not a directory");
-    EXPECT_EQ(RecordsText(records), RecordsText(before));
+    const std::string full = testing::TempDir() + "records-full";
+    mkdir(full.c_str(), 0777);
+    size_t count = 0;
+    const std::string fullText = FullRecordsText(count);
+    WriteScratchFile("records-full/records",
+                     std::vector<unsigned char>(fullText.begin(), fullText.end()));
+    const struct {
+        const char* what;
+        std::string folder;
+        std::string reason;
+        uint64_t best; // set 1's record before and after, or 0
+    } cases[] = {
+        {"a file where the folder would be", blocked + "/starchase",
+         blocked + "/starchase: Not a directory", 0},
+        {"a full file whose times grow when written", full,
+         "the records would take " + std::to_string(fullText.size() + 4 * count) +
+             " bytes, more than the 1048576 a records file may hold",
+         1000},
+    };
+    for (const auto& c : cases) {
+        const std::string recordsPath = c.folder + "/records";
+        const std::string onDisk = ReadWholeFile(recordsPath);
+        Records records;
+        std::string reason;
+        ASSERT_TRUE(LoadRecords(recordsPath, records, reason)) << c.what << ": " << reason;
+        const size_t lines = records.lines.size();
+        const ShipSetRecord record{1, 500, "y"};
+        EXPECT_FALSE(KeepRecord(c.folder, records, record, {1}, reason)) << c.what;
+        EXPECT_EQ(reason, c.reason) << c.what;
+        EXPECT_EQ(records.lines.size(), lines) << c.what;
+        const ShipSetRecord* best = FindRecord(records, 1);
+        EXPECT_EQ(best ? best->milliseconds : 0, c.best) << c.what;
+        EXPECT_EQ(ReadWholeFile(recordsPath), onDisk) << c.what;
+        EXPECT_EQ(access((c.folder + "/" + record.demoFile).c_str(), F_OK), -1) << c.what;
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // its demo, and a demo from anywhere added as a record when a chase in it beats one.
 #include "Shipyard.h"
 
+#include "Formatted.h"
 #include "PlayerFolders.h"
 #include "RecordProof.h"
 #include "RecordsStore.h"
@@ -26,7 +27,7 @@ int ListRecords(const std::string& folder) {
         const ShipSetRecord& r = line.record;
         const std::string why = DisproveRecord(folder, r);
         std::printf("%s %s s %s: %s\n", ShipSetName(r.set).c_str(),
-                    RecordTimeText(r.milliseconds).c_str(), r.demoFile.c_str(),
+                    ExactSecondsText(r.milliseconds).c_str(), r.demoFile.c_str(),
                     why.empty() ? "verified" : ("not verified: " + why).c_str());
         disproved += !why.empty();
         ++listed;
@@ -46,10 +47,10 @@ int Add(const std::string& demo, const std::string& dataFolder, const std::strin
         return 1;
     }
     const std::string before =
-        added.previous ? "beating " + RecordTimeText(added.previous) + " s" : "its first";
+        added.previous ? "beating " + ExactSecondsText(added.previous) + " s" : "its first";
     std::printf(
         "kept: chase %zu of %s, %s s, as the record of ship set %s (%s); its demo is %s/%s\n",
-        added.chase, demo.c_str(), RecordTimeText(added.record.milliseconds).c_str(),
+        added.chase, demo.c_str(), ExactSecondsText(added.record.milliseconds).c_str(),
         ShipSetName(added.record.set).c_str(), before.c_str(), folder.c_str(),
         added.record.demoFile.c_str());
     return std::fflush(stdout) == 0 ? 0 : 1;
@@ -75,14 +76,12 @@ int RunRecords(int argc, char** argv) {
     return add ? Add(demo, dataFolder, folder) : ListRecords(folder);
 }
 
-} // namespace
-
-const ShipyardCommand RecordsCommand = {
-    "records", "[--add FILE [--data DIR]]",
-    "list the best chases and prove each by its demo; add a demo's chase as a record",
+// The help, around the records' columns.
+const char HelpBeforeColumns[] =
     "The game keeps each ship set's best chase in $XDG_DATA_HOME/starchase/records (by default\n"
-    "~/.local/share/starchase/records), a line per set: the set's hash, the chase's time in\n"
-    "seconds and its demo, kept beside the file. A ship set is known by a hash of its alukset.txt\n"
+    "~/.local/share/starchase/records), a line per set, its words separated by blanks:\n";
+const char HelpAfterColumns[] =
+    ";\nthe demo is kept beside the file. A ship set is known by a hash of its alukset.txt\n"
     "and every model and texture file it names, so a changed set never competes with another.\n"
     "\n"
     "Without --add, lists every record and replays its demo with no window, printing \"verified\"\n"
@@ -92,5 +91,11 @@ const ShipyardCommand RecordsCommand = {
     "With --add, replays the demo FILE (recorded with `starchase --record`, here or elsewhere)\n"
     "against the ships of DIR (the current folder when none is given), and when a chase in it\n"
     "ends faster than the record of DIR's ship set, keeps that chase alone as the set's best demo\n"
-    "and its time as the record; exit status 1 when nothing is kept.\n",
-    RunRecords};
+    "and its time as the record; exit status 1 when nothing is kept.\n";
+
+} // namespace
+
+const ShipyardCommand RecordsCommand = {
+    "records", "[--add FILE [--data DIR]]",
+    "list the best chases and prove each by its demo; add a demo's chase as a record",
+    HelpBeforeColumns + RecordsColumnsHelp() + HelpAfterColumns, RunRecords};

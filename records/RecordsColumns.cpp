@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+// Each column of a record's line: its rules, its words, and the texts made from the rows.
+#include "RecordsColumns.h"
+
+#include "Formatted.h"
+#include "Printable.h"
+
+#include <cinttypes>
+
+namespace {
+
+// The hexadecimal digit `c` stands for, or -1 when it is none (capitals are none).
+int HexDigit(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
+
+// 16 lowercase hexadecimal digits.
+bool ReadSet(const std::string& word, ShipSetRecord& record, std::string& wrong) {
+    uint64_t set = 0;
+    size_t digits = 0;
+    while (digits < word.size() && HexDigit(word[digits]) >= 0)
+        set = set << 4 | uint64_t(HexDigit(word[digits++]));
+    if (word.size() != 16 || digits != word.size()) {
+        wrong = "is not 16 lowercase hexadecimal digits";
+        return false;
+    }
+    record.set = set;
+    return true;
+}
+
+std::string WriteSet(const ShipSetRecord& record) {
+    return ShipSetName(record.set);
+}
+
+// Seconds as digits, with at most three decimals after a point, read exactly as milliseconds.
+bool ReadSeconds(const std::string& word, uint64_t& milliseconds) {
+    size_t point = word.find('.');
+    std::string whole = word.substr(0, point);
+    std::string decimals = point == std::string::npos ? "" : word.substr(point + 1);
+    if (whole.empty() || whole.size() > 7 || decimals.size() > 3 ||
+        (point != std::string::npos && decimals.empty()))
+        return false;
+    uint64_t value = 0;
+    for (char c : whole + decimals + std::string(3 - decimals.size(), '0')) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + uint64_t(c - '0');
+    }
+    milliseconds = value;
+    return true;
+}
+
+// The chase's game time: seconds with at most three decimals, from 0.001 to a million.
+bool ReadTime(const std::string& word, ShipSetRecord& record, std::string& wrong) {
+    uint64_t milliseconds = 0;
+    if (!ReadSeconds(word, milliseconds)) {
+        wrong = "is not seconds with at most three decimals";
+        return false;
+    }
+    if (milliseconds == 0 || milliseconds > MaxChaseMilliseconds) {
+        wrong =
+            "is not between 0.001 and " + std::to_string(MaxChaseMilliseconds / 1000) + " seconds";
+        return false;
+    }
+    record.milliseconds = milliseconds;
+    return true;
+}
+
+std::string WriteTime(const ShipSetRecord& record) {
+    return ExactSecondsText(record.milliseconds);
+}
+
+// A demo file's name in the records' folder.
+bool ReadDemo(const std::string& word, ShipSetRecord& record, std::string& wrong) {
+    if (!IsDemoFileName(word)) {
+        wrong = "is not a file name in the records' folder (printable, no slash, no leading dot)";
+        return false;
+    }
+    record.demoFile = word;
+    return true;
+}
+
+std::string WriteDemo(const ShipSetRecord& record) {
+    return record.demoFile;
+}
+
+} // namespace
+
+constexpr RecordsColumnRow RecordsColumns[RecordsColumnCount] = {
+    {SetColumn, "ship set", "ship set", "the set's hash", ReadSet, WriteSet},
+    {TimeColumn, "time", "best chase in seconds", "the chase's game time in seconds", ReadTime,
+     WriteTime},
+    {DemoColumn, "demo", "its demo", "the file name of its demo", ReadDemo, WriteDemo},
+};
+
+namespace {
+
+constexpr bool OneRowPerColumn() {
+    for (int i = 0; i < RecordsColumnCount; ++i) {
+        const RecordsColumnRow& row = RecordsColumns[i];
+        if (row.column != i || !row.name || !row.heading || !row.help || !row.read || !row.write)
+            return false;
+    }
+    return true;
+}
+static_assert(OneRowPerColumn(), "one row per column, in file order, each with its words, "
+                                 "its reading and its writing");
+
+// Each row's `words` in file order, after the first joined by `comma`, the last by `last`.
+std::string Listed(const char* RecordsColumnRow::*words, const char* comma, const char* last) {
+    std::string text = RecordsColumns[0].*words;
+    for (int i = 1; i < RecordsColumnCount; ++i)
+        text +=
+            (i + 1 == RecordsColumnCount ? last : comma) + std::string(RecordsColumns[i].*words);
+    return text;
+}
+
+} // namespace
+
+std::string RecordsHeading() {
+    return "# " + Listed(&RecordsColumnRow::heading, ", ", ", ");
+}
+
+std::string RecordsColumnsHelp() {
+    return Listed(&RecordsColumnRow::help, ", ", " and ");
+}
+
+std::string RecordsColumnsManual() {
+    return RoffText(Listed(&RecordsColumnRow::help, ",\n", "\nand "));
+}
+
+std::string RecordsColumnNames() {
+    return Listed(&RecordsColumnRow::name, ", ", " and ");
+}
+
+std::string ShipSetName(uint64_t set) {
+    return Formatted("%016" PRIx64, set);
+}
+
+bool IsDemoFileName(const std::string& name) {
+    if (name.empty() || name.size() > MaxDemoFileName || name[0] == '.')
+        return false;
+    for (char c : name)
+        if (c <= ' ' || c >= 0x7F || c == '/')
+            return false;
+    return true;
+}
