@@ -2,6 +2,7 @@
 // The display's count and its lines.
 #include "HudText.h"
 
+#include "Formatted.h"
 #include "Scenario.h"
 
 #include <cinttypes>
@@ -31,7 +32,7 @@ void CountHudFrame(HudCount& count, uint32_t wallTick) {
 
 std::string AllDownLine(const ChaseClock& chase) {
     return "All " + std::to_string(ScenarioChasers()) + " chasers down in " +
-           SecondsText(chase.milliseconds);
+           ExactSecondsText(chase.milliseconds) + " s";
 }
 
 std::vector<std::string> HudLines(const HudCount& count, const ChaseClock& chase,

@@ -28,7 +28,7 @@ std::string SecondsText(uint64_t milliseconds);
 std::vector<std::string> HudLines(const HudCount& count, const ChaseClock& chase,
                                   size_t chasersLeft);
 
-// "All 12 chasers down in 67.3 s".
+// "All 12 chasers down in 67.349 s": the chase's time as the records keep it.
 std::string AllDownLine(const ChaseClock& chase);
 
 // The display's text as RGBA rows that blend over the scene by their alpha: white text over its

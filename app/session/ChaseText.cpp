@@ -2,6 +2,7 @@
 // The banner's and the panel's lines, and the window's presence.
 #include "ChaseText.h"
 
+#include "Formatted.h"
 #include "HudText.h"
 
 #include <SDL/SDL_active.h>
@@ -14,7 +15,7 @@ std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& be
     if (best.beaten)
         lines.push_back("New best");
     else if (best.known)
-        lines.push_back("Best " + SecondsText(best.milliseconds));
+        lines.push_back("Best " + ExactSecondsText(best.milliseconds) + " s");
     for (const std::string& line : KeysPanelLines(offers, SIZE_MAX))
         lines.push_back(line);
     return lines;

@@ -22,7 +22,8 @@ struct KeyHint {
     std::string does; // "thrust forward"
 };
 
-// "All 12 chasers down in 67.4 s", then "New best" or "Best 61.2 s" (no line without a record),
+// "All 12 chasers down in 67.449 s", then "New best" or "Best 61.299 s" (no line without a
+// record; times as the records keep them),
 // then the keys on offer as one line, "R: chase again · Escape: quit" (none when none is).
 std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best,
                                      const std::vector<KeyHint>& offers);

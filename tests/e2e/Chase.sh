@@ -94,13 +94,15 @@ for _ in $(seq 200); do
     sleep 0.5
 done
 echo "banner: $banner"
-grep -Eq "^All 12 chasers down in [0-9]+\.[0-9] s$" <<<"$banner" || fail "no banner's first line"
-grep -Eq "^Best [0-9]+\.[0-9] s$" <<<"$banner" || fail "no best in the banner"
+grep -Eq "^All 12 chasers down in [0-9]+\.[0-9]{3} s$" <<<"$banner" || fail "no banner's first line"
+grep -Eq "^Best [0-9]+\.[0-9]{3} s$" <<<"$banner" || fail "no best in the banner"
 grep -q "R: chase again . Escape: quit" <<<"$banner" || fail "no banner's last line"
 wait_game_exit
 expect_status 0
 grep -Eq '^demo: [0-9]+ frames, [0-9.]+ s, 0 chasers left, state [0-9a-f]{16}, chase over in [0-9.]+ s$' \
     "$work/game.out" || fail "the played chase ended as [$(cat "$work/game.out")]"
+over=$(sed -n 's/.*chase over in \([0-9.]*\) s$/\1/p' "$work/game.out")
+grep -q "^All 12 chasers down in $over s$" <<<"$banner" || fail "the banner's time is not $over s"
 [ "$(cd "$XDG_DATA_HOME/starchase" && ls -l --time-style=+%s.%N && cat records)" = "$kept" ] ||
     fail "a played demo wrote last.demo or changed the records"
 "$SHIPYARD" records >"$work/records.out" || fail "records: [$(cat "$work/records.out")]"

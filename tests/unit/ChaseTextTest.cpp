@@ -18,16 +18,16 @@ TEST(ChaseText, BannerTable) {
         std::vector<std::string> lines;
     } rows[] = {
         {"no record yet, none kept", {67449, true}, {}, offers,
-         {"All 12 chasers down in 67.4 s", press}},
+         {"All 12 chasers down in 67.449 s", press}},
         {"the record stands", {67449, true}, {true, 61299, false}, offers,
-         {"All 12 chasers down in 67.4 s", "Best 61.2 s", press}},
+         {"All 12 chasers down in 67.449 s", "Best 61.299 s", press}},
         {"beaten", {59000, true}, {true, 61299, true}, offers,
-         {"All 12 chasers down in 59.0 s", "New best", press}},
+         {"All 12 chasers down in 59.000 s", "New best", press}},
         {"the first record kept", {110299, true}, {false, 0, true}, offers,
-         {"All 12 chasers down in 110.2 s", "New best", press}},
+         {"All 12 chasers down in 110.299 s", "New best", press}},
         {"the keys the player bound", {67449, true}, {}, {{"Q", "quit"}},
-         {"All 12 chasers down in 67.4 s", "Q: quit"}},
-        {"no key on offer", {67449, true}, {}, {}, {"All 12 chasers down in 67.4 s"}},
+         {"All 12 chasers down in 67.449 s", "Q: quit"}},
+        {"no key on offer", {67449, true}, {}, {}, {"All 12 chasers down in 67.449 s"}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(BannerLines(row.chase, row.best, row.offers), row.lines) << row.what;

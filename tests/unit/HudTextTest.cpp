@@ -51,7 +51,7 @@ TEST(HudText, Table) {
          {0},
          {67449, true},
          0,
-         {"All 12 chasers down in 67.4 s", "Time 67.4 s", "-- fps"}},
+         {"All 12 chasers down in 67.449 s", "Time 67.4 s", "-- fps"}},
         {"none left but not over yet",
          {0},
          {100, false},
