@@ -59,35 +59,30 @@ std::string DisproveRecord(const std::string& folder, const ShipSetRecord& recor
 bool AddDemo(const std::string& demoPath, const std::string& dataFolder,
              const std::string& recordsFolder, AddedDemo& added, std::string& reason) {
     std::vector<DemoResult> chases;
-    Records records;
     uint64_t set = 0;
-    const std::string recordsPath = recordsFolder + "/" + RecordsFileName;
     if (!Replay(demoPath, InFolder(dataFolder, CatalogueFileName), chases, reason) ||
         !HashShipSet(dataFolder, set, reason))
         return false;
-    if (!LoadRecords(recordsPath, records, reason)) {
-        reason = recordsPath + ": " + reason + "; the file is left as it is";
-        return false;
-    }
     size_t index = 0;
     const DemoResult* fastest = Fastest(chases, index);
-    const ShipSetRecord* best = FindRecord(records, set);
-    added.previous = best ? best->milliseconds : 0;
-    added.record = {set, fastest ? fastest->chase.milliseconds : 0, BestDemoName(set)};
     if (!fastest) {
         added.why = "no chase in it ends: chasers are left at the end of every one";
         return true;
     }
-    if (!BeatsRecord(records, set, fastest->chase.milliseconds)) {
-        added.why = "its fastest chase, " + ExactSecondsText(fastest->chase.milliseconds) +
-                    " s, does not beat the record of " + ExactSecondsText(best->milliseconds) +
-                    " s";
+    const uint64_t milliseconds = fastest->chase.milliseconds;
+    added.record = {set, milliseconds, BestDemoName(set, milliseconds)};
+    std::vector<unsigned char> demo;
+    Records records;
+    KeptChase outcome;
+    if (!CutChaseDemo(demoPath, index, fastest->endFrame, demo, reason) ||
+        !KeepBestChase(recordsFolder, set, milliseconds, demo, records, outcome, reason))
+        return false;
+    added.previous = outcome.previous;
+    if (!outcome.kept) {
+        added.why = "its fastest chase, " + ExactSecondsText(milliseconds) +
+                    " s, does not beat the record of " + ExactSecondsText(outcome.previous) + " s";
         return true;
     }
-    std::vector<unsigned char> demo;
-    if (!CutChaseDemo(demoPath, index, fastest->endFrame, demo, reason) ||
-        !KeepRecord(recordsFolder, records, added.record, demo, reason))
-        return false;
     added.kept = true;
     added.chase = index + 1;
     return true;

@@ -184,6 +184,6 @@ void SetRecord(Records& records, const ShipSetRecord& record) {
     records.lines.push_back(line);
 }
 
-std::string BestDemoName(uint64_t set) {
-    return "best-" + ShipSetName(set) + ".demo";
+std::string BestDemoName(uint64_t set, uint64_t milliseconds) {
+    return "best-" + ShipSetName(set) + "-" + std::to_string(milliseconds) + ".demo";
 }

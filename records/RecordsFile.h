@@ -51,5 +51,6 @@ bool BeatsRecord(const Records& records, uint64_t set, uint64_t milliseconds);
 // Replaces the record of its set, or adds it at the end.
 void SetRecord(Records& records, const ShipSetRecord& record);
 
-// "best-5f1c0e2a93d4b517.demo": the file name a set's best demo is kept under.
-std::string BestDemoName(uint64_t set);
+// "best-5f1c0e2a93d4b517-67400.demo": the file name the set's best demo of a chase of
+// `milliseconds` is kept under; a better chase's demo never takes the name of the one it beats.
+std::string BestDemoName(uint64_t set, uint64_t milliseconds);

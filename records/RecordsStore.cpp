@@ -6,9 +6,13 @@
 #include "PlayerFolders.h"
 #include "WholeFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 bool LoadRecords(const std::string& path, Records& records, std::string& reason) {
     struct stat info;
@@ -30,21 +34,93 @@ bool LoadRecords(const std::string& path, Records& records, std::string& reason)
     return ParseRecords(std::string(bytes.begin(), bytes.end()), records, reason);
 }
 
-bool KeepRecord(const std::string& folder, Records& records, const ShipSetRecord& record,
-                const std::vector<unsigned char>& demo, std::string& reason) {
-    Records kept = records;
-    if (kept.lines.empty()) {
-        RecordsLine heading;
-        heading.text = RecordsHeading();
-        kept.lines.push_back(heading);
+namespace {
+
+// Waits this long at most for another program's keep to end.
+constexpr int LockTries = 100;
+constexpr useconds_t LockWaitMicroseconds = 50000;
+
+// Takes the folder's lock: a descriptor of the lock file that holds it until closed, or -1 with
+// the reason. The lock file is made when missing; a link, a pipe or a device there is refused.
+int LockFolder(const std::string& folder, std::string& reason) {
+    const std::string path = folder + "/" + RecordsLockName;
+    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    struct stat info;
+    if (fd < 0 || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        reason = path + ": " + (fd < 0 ? std::strerror(errno) : "not a regular file");
+        if (fd >= 0)
+            close(fd);
+        return -1;
     }
-    SetRecord(kept, record);
-    std::string text;
-    if (!RecordsText(kept, text, reason) || !MakeFolders(folder, reason) ||
-        !WriteWholeFile(folder + "/" + record.demoFile, demo, reason) ||
-        !WriteWholeFile(folder + "/" + RecordsFileName,
-                        std::vector<unsigned char>(text.begin(), text.end()), reason))
+    for (int tries = 1; flock(fd, LOCK_EX | LOCK_NB) != 0; ++tries) {
+        if (errno != EWOULDBLOCK || tries == LockTries) {
+            reason = path + ": " +
+                     (errno == EWOULDBLOCK ? "held by another program for 5 s" : std::strerror(errno));
+            close(fd);
+            return -1;
+        }
+        usleep(LockWaitMicroseconds);
+    }
+    return fd;
+}
+
+// Whether a record other than `set`'s names `demoFile`.
+bool NamedByAnother(const Records& records, uint64_t set, const std::string& demoFile) {
+    for (const RecordsLine& line : records.lines)
+        if (line.isRecord && line.record.set != set && line.record.demoFile == demoFile)
+            return true;
+    return false;
+}
+
+// With the folder locked: the records read again, the chase judged and, when it beats them, kept.
+bool KeepLocked(const std::string& folder, const ShipSetRecord& record,
+                const std::vector<unsigned char>& demo, Records& records, KeptChase& outcome,
+                std::string& reason) {
+    Records now;
+    const std::string path = folder + "/" + RecordsFileName;
+    if (!LoadRecords(path, now, reason)) {
+        reason = path + ": " + reason + "; the file is left as it is";
         return false;
-    records = std::move(kept);
+    }
+    const ShipSetRecord* best = FindRecord(now, record.set);
+    outcome.hadRecord = best != nullptr;
+    outcome.previous = best ? best->milliseconds : 0;
+    const std::string beaten = best ? best->demoFile : "";
+    records = now;
+    if (!BeatsRecord(now, record.set, record.milliseconds))
+        return true;
+    if (now.lines.empty())
+        now.lines.push_back({false, {}, RecordsHeading()});
+    SetRecord(now, record);
+    std::string text;
+    if (!RecordsText(now, text, reason) ||
+        !WriteWholeFile(folder + "/" + record.demoFile, demo, reason))
+        return false;
+    if (!WriteWholeFile(folder + "/" + RecordsFileName,
+                        std::vector<unsigned char>(text.begin(), text.end()), reason)) {
+        unlink((folder + "/" + record.demoFile).c_str()); // named by no record
+        return false;
+    }
+    if (!beaten.empty() && beaten != record.demoFile && !NamedByAnother(now, record.set, beaten))
+        unlink((folder + "/" + beaten).c_str());
+    records = std::move(now);
+    outcome.kept = true;
     return true;
+}
+
+} // namespace
+
+bool KeepBestChase(const std::string& folder, uint64_t set, uint64_t milliseconds,
+                   const std::vector<unsigned char>& demo, Records& records, KeptChase& outcome,
+                   std::string& reason) {
+    outcome = KeptChase();
+    if (!MakeFolders(folder, reason))
+        return false;
+    const int lock = LockFolder(folder, reason);
+    if (lock < 0)
+        return false;
+    const ShipSetRecord record{set, milliseconds, BestDemoName(set, milliseconds)};
+    const bool done = KeepLocked(folder, record, demo, records, outcome, reason);
+    close(lock);
+    return done;
 }

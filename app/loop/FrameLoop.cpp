@@ -75,10 +75,7 @@ void KeepPace(const LoopClock& clock, LoopState& state) {
 
 // At the end of a chase: the set's best before it, and whether it beat it (then it is kept).
 void ShowChaseBest() {
-    BestTime best;
-    best.known = BestChase(best.milliseconds);
-    best.beaten = ChaseEnded(CurrentChase().milliseconds);
-    SetChaseBest(best);
+    SetChaseBest(ChaseEnded(CurrentChase().milliseconds));
 }
 
 // A new chase, asked for with R or read from a played demo; its first frame never steps.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The records in the game: the set's best read at start, the running chase recorded to
-// last.demo, and a chase that beats the best kept with its demo.
+// The records in the game: the set's best read at start, the running chase recorded into a file
+// of this game's own (last.demo once the game ends), and a chase that beats the best kept with
+// its demo.
 #include "Records.h"
 
 #include "DemoFile.h"
@@ -10,6 +11,7 @@
 #include "PlayerFolders.h"
 #include "RecordsStore.h"
 #include "Replay.h"
+#include "RunningChase.h"
 #include "ShipCatalogue.h"
 #include "ShipSetHash.h"
 
@@ -22,20 +24,14 @@ struct GameRecords {
     bool readable = false; // the set is known and its records were read
     std::string folder;    // the player's data folder
     uint64_t set = 0;
-    Records records;
-    DemoRecorder last;          // the running chase, into last.demo
-    bool recordingLast = false; // false after a failed write
-    size_t lastHeaderBytes = 0;
+    Records records; // as last read or kept
+    RunningChase running;
 };
 
 GameRecords kept;
 
 void Note(const std::string& line) {
     std::fprintf(stderr, "starchase: %s\n", line.c_str());
-}
-
-std::string LastDemoPath() {
-    return kept.folder + "/" + LastDemoName;
 }
 
 bool ReadRecords() {
@@ -57,25 +53,11 @@ bool ReadRecords() {
     return true;
 }
 
-void StopLastDemo() {
-    std::string reason;
-    if (kept.last.file && !FinishDemoRecording(kept.last, reason))
-        Note(LastDemoPath() + ": " + reason);
-    kept.recordingLast = false;
-}
-
-// The running chase's demo up to its last frame, closed with the end mark.
-bool ChaseDemoSoFar(std::vector<unsigned char>& bytes, std::string& reason) {
-    if (!ReadFileBytes(LastDemoPath(), bytes, reason))
-        return false;
-    const size_t length = kept.lastHeaderBytes + kept.last.frames * DemoFrameBytes;
-    if (bytes.size() < length) {
-        reason = LastDemoPath() + " is shorter than what was recorded into it";
-        return false;
-    }
-    bytes.resize(length);
-    AppendDemoEnd(bytes);
-    return true;
+void NoteNewBest(uint64_t milliseconds) {
+    std::printf("starchase: a new best for ship set %s: %s s, kept in %s/%s\n",
+                ShipSetName(kept.set).c_str(), ExactSecondsText(milliseconds).c_str(),
+                kept.folder.c_str(), RecordsFileName);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -85,60 +67,48 @@ void OpenRecords(bool live, const RandomSeed& firstStars) {
     kept.live = live;
     kept.folder = PlayerDataFolder();
     kept.readable = ReadRecords();
+    if (kept.live && !kept.folder.empty())
+        TakeInLeftChases(kept.folder);
     StartChaseDemo(firstStars);
 }
 
 void StartChaseDemo(const RandomSeed& seed) {
     if (!kept.live || kept.folder.empty())
         return;
-    StopLastDemo();
     Demo header;
     header.starSeed = seed;
     header.shipTypes = RecordedShipTypes(shipCatalogue);
-    std::vector<unsigned char> bytes;
-    AppendDemoHeader(bytes, header);
-    kept.lastHeaderBytes = bytes.size();
     std::string reason;
-    kept.recordingLast = MakeFolders(kept.folder, reason) &&
-                         StartDemoRecording(kept.last, LastDemoPath(), reason) &&
-                         RecordDemoHeader(kept.last, header, reason);
-    if (!kept.recordingLast)
+    if (!StartRunningChase(kept.running, kept.folder, header, reason))
         Note("the chase cannot be recorded in " + kept.folder + ": " + reason +
              "; playing on without last.demo and new records");
 }
 
 void RecordChaseFrame(double elapsed, HeldKeys keys) {
     std::string reason;
-    if (kept.recordingLast && !RecordDemoFrame(kept.last, elapsed, keys, reason)) {
-        Note(LastDemoPath() + ": " + reason + "; the chase is no longer recorded");
-        kept.recordingLast = false;
-    }
+    if (!RecordRunningFrame(kept.running, elapsed, keys, reason))
+        Note(reason + "; the chase is no longer recorded");
 }
 
-bool BestChase(uint64_t& milliseconds) {
-    const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    if (best)
-        milliseconds = best->milliseconds;
-    return best != nullptr;
-}
-
-bool ChaseEnded(uint64_t milliseconds) {
-    if (!kept.live || !kept.readable || !kept.recordingLast ||
-        !BeatsRecord(kept.records, kept.set, milliseconds))
-        return false;
-    const ShipSetRecord record{kept.set, milliseconds, BestDemoName(kept.set)};
+BestTime ChaseEnded(uint64_t milliseconds) {
+    BestTime best;
+    const ShipSetRecord* record = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
+    best.known = record != nullptr;
+    best.milliseconds = record ? record->milliseconds : 0;
+    if (!kept.live || !kept.readable || !kept.running.recording)
+        return best;
     std::vector<unsigned char> demo;
     std::string reason;
-    if (!ChaseDemoSoFar(demo, reason) ||
-        !KeepRecord(kept.folder, kept.records, record, demo, reason)) {
+    KeptChase outcome;
+    if (!RunningChaseSoFar(kept.running, demo, reason) ||
+        !KeepBestChase(kept.folder, kept.set, milliseconds, demo, kept.records, outcome, reason)) {
         Note("the new best chase cannot be kept: " + reason);
-        return false;
+        return best;
     }
-    std::printf("starchase: a new best for ship set %s: %s s, kept in %s/%s\n",
-                ShipSetName(kept.set).c_str(), ExactSecondsText(milliseconds).c_str(),
-                kept.folder.c_str(), RecordsFileName);
-    std::fflush(stdout);
-    return true;
+    best = {outcome.hadRecord, outcome.previous, outcome.kept};
+    if (outcome.kept)
+        NoteNewBest(milliseconds);
+    return best;
 }
 
 std::string BestDemoPath() {
@@ -147,5 +117,7 @@ std::string BestDemoPath() {
 }
 
 void CloseRecords() {
-    StopLastDemo();
+    std::string reason;
+    if (!EndRunningChase(kept.running, reason))
+        Note(reason);
 }

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The player's records in the game: each ship set's best chase, kept with its demo in the
-// player's data folder ($XDG_DATA_HOME/starchase), and the running chase always recorded to
-// last.demo beside them.
+// player's data folder ($XDG_DATA_HOME/starchase), and the running chase always recorded beside
+// them in a file of this game's own, last.demo once the game ends.
 #pragma once
 
+#include "ChaseText.h"
 #include "HeldKeys.h"
 
 #include <cstdint>
@@ -12,29 +13,28 @@
 struct RandomSeed;
 
 // Once, after the catalogue is loaded and the first chase set up, in the data folder: knows the
-// ship set by its hash and reads the records file. A `live` game (not a played demo) also begins
-// last.demo with the first chase's stars, `firstStars`. A records file that cannot be used, or a
+// ship set by its hash and reads the records file. A `live` game (not a played demo) also takes
+// in the chases games that were killed left behind and begins its own running chase's demo with
+// the first chase's stars, `firstStars`. A records file that cannot be used, or a
 // folder that cannot be written, is one line on standard error; the game plays on without
 // records then.
 void OpenRecords(bool live, const RandomSeed& firstStars);
 
-// A new chase with stars from `seed`: in a live game last.demo begins afresh.
+// A new chase with stars from `seed`: in a live game the running chase's demo begins afresh.
 void StartChaseDemo(const RandomSeed& seed);
 
-// A live frame as the loop measured it, into last.demo.
+// A live frame as the loop measured it, into the running chase's demo.
 void RecordChaseFrame(double elapsed, HeldKeys keys);
 
-// The ship set's best chase in milliseconds of game time; false when there is none, or no
-// records file could be read.
-bool BestChase(uint64_t& milliseconds);
-
-// The running chase ended after `milliseconds` of game time (its ChaseClock). In a live game a
-// chase that beats the set's best is kept as the record with its demo. True when it is a new best
-// (a played demo never keeps anything, and says false).
-bool ChaseEnded(uint64_t milliseconds);
+// The running chase ended after `milliseconds` of game time (its ChaseClock). In a live game it is
+// judged against the set's record as the records file has it now (another game or `shipyard
+// records --add` may have kept a better one meanwhile) and kept as the record with its demo when
+// it beats it. Gives that record and whether the chase beat it (a played demo never keeps
+// anything, and says what the records said at start).
+BestTime ChaseEnded(uint64_t milliseconds);
 
 // The ship set's best demo, for the ghost; empty when the set has no record.
 std::string BestDemoPath();
 
-// After the loop: closes last.demo with its end mark.
+// After the loop: closes the running chase's demo with its end mark and makes it last.demo.
 void CloseRecords();

@@ -142,8 +142,8 @@ TEST(RecordsFile, HostileAndForeignFilesAreRefusedWithTheirReason) {
 
 TEST(RecordsFile, AChaseIsARecordOnlyWhenItBeatsTheSetsBest) {
     Records records;
-    SetRecord(records, {1, 60000, BestDemoName(1)});
-    SetRecord(records, {2, 50000, BestDemoName(2)});
+    SetRecord(records, {1, 60000, BestDemoName(1, 60000)});
+    SetRecord(records, {2, 50000, BestDemoName(2, 50000)});
     const struct {
         uint64_t set, milliseconds;
         bool beats;
@@ -156,10 +156,10 @@ TEST(RecordsFile, AChaseIsARecordOnlyWhenItBeatsTheSetsBest) {
     for (const auto& c : cases)
         EXPECT_EQ(BeatsRecord(records, c.set, c.milliseconds), c.beats)
             << c.set << " in " << c.milliseconds;
-    SetRecord(records, {1, 59000, BestDemoName(1)});
+    SetRecord(records, {1, 59000, BestDemoName(1, 59000)});
     EXPECT_EQ(Written(records), "starchase records 1\n"
-                                "0000000000000001 59.000 best-0000000000000001.demo\n"
-                                "0000000000000002 50.000 best-0000000000000002.demo\n");
+                                "0000000000000001 59.000 best-0000000000000001-59000.demo\n"
+                                "0000000000000002 50.000 best-0000000000000002-50000.demo\n");
 }
 
 // Records set in code that the reader would refuse: a chase of a hostile demo longer than the

@@ -2,11 +2,16 @@
 // The records on disk: what is there is read or refused without waiting or reading too much, and
 // a record is kept with its demo, or nothing changes.
 #include "RecordsStore.h"
+#include "RunningChase.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -42,17 +47,135 @@ TEST(RecordsStore, WhatIsThereIsReadOrRefused) {
     }
 }
 
-TEST(RecordsStore, ARecordIsKeptWithItsDemoOrNothingChanges) {
-    const std::string folder = testing::TempDir() + "records-keep/player/starchase";
-    Records records;
+// Keeps a chase of `milliseconds` for set 0xab with a one-byte demo; gives whether it was kept.
+bool Keep(const std::string& folder, uint64_t milliseconds, Records& records,
+          KeptChase& outcome) {
     std::string reason;
-    const ShipSetRecord record{0xab, 61200, BestDemoName(0xab)};
-    ASSERT_TRUE(KeepRecord(folder, records, record, {1, 2, 3}, reason)) << reason;
+    EXPECT_TRUE(KeepBestChase(folder, 0xab, milliseconds, {uint8_t(milliseconds % 251)}, records,
+                              outcome, reason))
+        << reason;
+    return outcome.kept;
+}
+
+// The records file names, at every moment, a demo that is there; a better chase's demo takes a
+// name of its own and the one it beat goes; a chase is judged against the file as it is now.
+TEST(RecordsStore, AChaseIsJudgedAgainstTheFileAsItIsNowAndKeptInOrder) {
+    const std::string folder = testing::TempDir() + "records-keep/player/starchase";
+    std::filesystem::remove_all(folder);
+    Records records;
+    KeptChase outcome;
+    ASSERT_TRUE(Keep(folder, 61200, records, outcome));
+    EXPECT_FALSE(outcome.hadRecord);
     EXPECT_EQ(ReadWholeFile(folder + "/records"),
               "starchase records 1\n# ship set, best chase in seconds, its demo\n"
-              "00000000000000ab 61.200 best-00000000000000ab.demo\n");
-    EXPECT_EQ(ReadWholeFile(folder + "/best-00000000000000ab.demo"), "\1\2\3");
+              "00000000000000ab 61.200 best-00000000000000ab-61200.demo\n");
+    EXPECT_EQ(ReadWholeFile(folder + "/best-00000000000000ab-61200.demo"), "\xcf");
+
+    Records stale = records; // another program keeps a better chase meanwhile
+    ASSERT_TRUE(Keep(folder, 50000, records, outcome));
+    EXPECT_EQ(outcome.previous, 61200u);
+    EXPECT_EQ(access((folder + "/best-00000000000000ab-61200.demo").c_str(), F_OK), -1)
+        << "the demo it beat is gone";
+    EXPECT_FALSE(Keep(folder, 55000, stale, outcome)) << "judged against 61.200, not 50.000";
+    EXPECT_EQ(outcome.previous, 50000u);
+    ASSERT_NE(FindRecord(stale, 0xab), nullptr);
+    EXPECT_EQ(FindRecord(stale, 0xab)->milliseconds, 50000u) << "the records as they stand now";
+    EXPECT_EQ(access((folder + "/best-00000000000000ab-55000.demo").c_str(), F_OK), -1);
+}
+
+// A records file that cannot be replaced (another hard link to it is refused) keeps its record,
+// and the demo it names stays; the new demo is not left behind.
+TEST(RecordsStore, AKeepThatFailsLeavesTheOldRecordProved) {
+    const std::string folder = testing::TempDir() + "records-linked";
+    std::filesystem::remove_all(folder);
+    Records records;
+    KeptChase outcome;
+    ASSERT_TRUE(Keep(folder, 49000, records, outcome));
+    const std::string link = testing::TempDir() + "records-linked-too";
+    unlink(link.c_str());
+    ASSERT_EQ(::link((folder + "/records").c_str(), link.c_str()), 0);
+    const std::string before = ReadWholeFile(folder + "/records");
+    std::string reason;
+    EXPECT_FALSE(KeepBestChase(folder, 0xab, 33650, {1}, records, outcome, reason));
+    EXPECT_NE(reason.find("hard link"), std::string::npos) << reason;
+    EXPECT_EQ(ReadWholeFile(folder + "/records"), before);
+    EXPECT_EQ(ReadWholeFile(folder + "/best-00000000000000ab-49000.demo"), "\x37");
+    EXPECT_EQ(access((folder + "/best-00000000000000ab-33650.demo").c_str(), F_OK), -1);
+}
+
+// Games keeping chases at once, each in a process of its own, take turns on the folder's lock:
+// the best of them is the record and its demo the only one left.
+TEST(RecordsStore, KeepsAtOnceLoseNoRecord) {
+    const std::string folder = testing::TempDir() + "records-at-once";
+    std::filesystem::remove_all(folder);
+    const uint64_t times[] = {70000, 40000, 65000, 52000, 45000, 60000};
+    std::vector<pid_t> children;
+    for (uint64_t time : times) {
+        const pid_t child = fork();
+        if (child == 0) {
+            for (uint64_t tries = 0; tries < 20; ++tries) {
+                Records records;
+                KeptChase outcome;
+                std::string reason;
+                if (!KeepBestChase(folder, 0xab, time + tries * 7, {1, 2}, records, outcome,
+                                   reason))
+                    _exit(1);
+            }
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    Records records;
+    std::string reason;
+    ASSERT_TRUE(LoadRecords(folder + "/records", records, reason)) << reason;
     ASSERT_NE(FindRecord(records, 0xab), nullptr);
+    EXPECT_EQ(FindRecord(records, 0xab)->milliseconds, 40000u);
+    int demos = 0;
+    for (uint64_t time : times)
+        for (uint64_t tries = 0; tries < 20; ++tries)
+            demos += access((folder + "/" + BestDemoName(0xab, time + tries * 7)).c_str(), F_OK) == 0;
+    EXPECT_EQ(demos, 1);
+    EXPECT_EQ(access((folder + "/best-00000000000000ab-40000.demo").c_str(), F_OK), 0);
+}
+
+// Each game's running chase is its own locked file, last.demo once the game ends; the next game
+// takes in what a killed game left: newer than last.demo it becomes last.demo, older it goes, and
+// a file another game holds is left alone.
+TEST(RecordsStore, RunningChasesBecomeLastDemo) {
+    const std::string folder = testing::TempDir() + "records-running";
+    std::filesystem::remove_all(folder);
+    RunningChase chase;
+    std::string reason;
+    ASSERT_TRUE(StartRunningChase(chase, folder, Demo(), reason)) << reason;
+    ASSERT_TRUE(RecordRunningFrame(chase, 16, HeldKeys{}, reason)) << reason;
+    std::vector<unsigned char> soFar;
+    ASSERT_TRUE(RunningChaseSoFar(chase, soFar, reason)) << reason;
+    const std::string held = chase.path;
+    auto written = [&](const char* name, unsigned char byte, int age) {
+        const std::string path = WriteScratchFile(std::string("records-running/") + name, {byte});
+        const timespec when[2] = {{time(nullptr) - age, 0}, {time(nullptr) - age, 0}};
+        utimensat(AT_FDCWD, path.c_str(), when, 0);
+    };
+    written("last.demo", 'L', 20);
+    written("running-1.demo", 'O', 30); // older than last.demo
+    written("running-2.demo", 'N', 10); // newer
+    TakeInLeftChases(folder);
+    EXPECT_EQ(ReadWholeFile(folder + "/last.demo"), "N");
+    EXPECT_EQ(access((folder + "/running-1.demo").c_str(), F_OK), -1);
+    EXPECT_EQ(access((folder + "/running-2.demo").c_str(), F_OK), -1);
+    std::vector<unsigned char> end;
+    AppendDemoEnd(end);
+    EXPECT_EQ(ReadWholeFile(held) + std::string(end.begin(), end.end()),
+              std::string(soFar.begin(), soFar.end()))
+        << "a running game's file is left as it is";
+    ASSERT_TRUE(EndRunningChase(chase, reason)) << reason;
+    EXPECT_EQ(ReadWholeFile(folder + "/last.demo"), std::string(soFar.begin(), soFar.end()));
+    EXPECT_EQ(access(held.c_str(), F_OK), -1);
 }
 
 // The fullest records file of whole seconds, `count` records of "0000000000000001 1 x": read,
@@ -65,7 +188,7 @@ std::string FullRecordsText(size_t& count) {
 }
 
 // Neither the new demo nor the records file is written, and the records in memory stay. The new
-// record beats set 1's and takes its line, with a demo name as short as the others.
+// record beats set 1's and takes its line, its demo's name longer than the others' "x".
 TEST(RecordsStore, AKeepThatCannotBeWrittenOrReadAgainChangesNothing) {
     const std::string blocked = testing::TempDir() + "records-blocked";
     WriteScratchFile("records-blocked", {'x'});
@@ -84,7 +207,8 @@ TEST(RecordsStore, AKeepThatCannotBeWrittenOrReadAgainChangesNothing) {
         {"a file where the folder would be", blocked + "/starchase",
          blocked + "/starchase: Not a directory", 0},
         {"a full file whose times grow when written", full,
-         "the records would take " + std::to_string(fullText.size() + 4 * count) +
+         "the records would take " +
+             std::to_string(fullText.size() + 4 * count + BestDemoName(1, 500).size() - 1) +
              " bytes, more than the 1048576 a records file may hold",
          1000},
     };
@@ -95,14 +219,14 @@ TEST(RecordsStore, AKeepThatCannotBeWrittenOrReadAgainChangesNothing) {
         std::string reason;
         ASSERT_TRUE(LoadRecords(recordsPath, records, reason)) << c.what << ": " << reason;
         const size_t lines = records.lines.size();
-        const ShipSetRecord record{1, 500, "y"};
-        EXPECT_FALSE(KeepRecord(c.folder, records, record, {1}, reason)) << c.what;
+        KeptChase outcome;
+        EXPECT_FALSE(KeepBestChase(c.folder, 1, 500, {1}, records, outcome, reason)) << c.what;
         EXPECT_EQ(reason, c.reason) << c.what;
         EXPECT_EQ(records.lines.size(), lines) << c.what;
         const ShipSetRecord* best = FindRecord(records, 1);
         EXPECT_EQ(best ? best->milliseconds : 0, c.best) << c.what;
         EXPECT_EQ(ReadWholeFile(recordsPath), onDisk) << c.what;
-        EXPECT_EQ(access((c.folder + "/" + record.demoFile).c_str(), F_OK), -1) << c.what;
+        EXPECT_EQ(access((c.folder + "/" + BestDemoName(1, 500)).c_str(), F_OK), -1) << c.what;
     }
 }
 
