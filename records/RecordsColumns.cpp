@@ -32,20 +32,22 @@ std::string WriteSet(const ShipSetRecord& record) {
     return ShipSetName(record.set);
 }
 
-// Seconds as digits, with at most three decimals after a point, read exactly as milliseconds.
+// Seconds as digits, with at most three decimals after a point, read exactly as milliseconds; more
+// whole seconds than any chase lasts read as UINT64_MAX.
 bool ReadSeconds(const std::string& word, uint64_t& milliseconds) {
     size_t point = word.find('.');
     std::string whole = word.substr(0, point);
     std::string decimals = point == std::string::npos ? "" : word.substr(point + 1);
-    if (whole.empty() || whole.size() > 7 || decimals.size() > 3 ||
-        (point != std::string::npos && decimals.empty()))
+    if (whole.empty() || decimals.size() > 3 || (point != std::string::npos && decimals.empty()) ||
+        (whole + decimals).find_first_not_of("0123456789") != std::string::npos)
         return false;
-    uint64_t value = 0;
-    for (char c : whole + decimals + std::string(3 - decimals.size(), '0')) {
-        if (c < '0' || c > '9')
-            return false;
-        value = value * 10 + uint64_t(c - '0');
+    if (whole.size() > 7) {
+        milliseconds = UINT64_MAX;
+        return true;
     }
+    uint64_t value = 0;
+    for (char c : whole + decimals + std::string(3 - decimals.size(), '0'))
+        value = value * 10 + uint64_t(c - '0');
     milliseconds = value;
     return true;
 }
