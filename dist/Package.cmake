@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 # The Debian package: `cpack -G DEB` in the build folder packs what the install rules put under
 # /usr, with stripped programs and the dependencies dpkg-shlibdeps finds in them. Configure with
-# -DCMAKE_INSTALL_BINDIR=games -DCMAKE_INSTALL_DATADIR=share/games for the games layout.
+# -DCMAKE_INSTALL_BINDIR=games -DCMAKE_INSTALL_DATADIR=share/games for the games layout, and with
+# -DSTARCHASE_DEBIAN_FLAGS=ON: a build without Debian's hardening flags is not packed.
 set(CPACK_PACKAGE_NAME starchase)
 set(CPACK_PACKAGE_VENDOR "the starchase authors")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "top-down 3D space game with twelve chasing ships")

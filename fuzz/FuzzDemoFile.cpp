@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The demo file reader under libFuzzer: bytes written to a file and read back in small pieces, as
-// playing reads them, give the same verdict, the same header and the same frames as the bytes
-// parsed whole in memory.
+// playing reads them, give the same verdict, the same header and counts, and the same frames with
+// the same restarts before them, as the bytes parsed whole in memory.
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "FuzzCheck.h"
+#include "FuzzScratchFile.h"
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -27,18 +25,69 @@ bool SameTypes(const std::vector<DemoShipType>& a, const std::vector<DemoShipTyp
     return true;
 }
 
-const std::string& ScratchPath() {
-    static const std::string path = "/tmp/fuzz_demo_file." + std::to_string(getpid()) + ".demo";
-    return path;
+bool SameSeed(const RandomSeed& a, const RandomSeed& b) {
+    return std::memcmp(a.words, b.words, sizeof a.words) == 0;
 }
 
-bool WriteScratch(const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen(ScratchPath().c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
+// Everything a demo's header and its scan of the frames give.
+bool SameDemo(const Demo& a, const Demo& b) {
+    return a.version == b.version && SameSeed(a.starSeed, b.starSeed) &&
+           SameTypes(a.shipTypes, b.shipTypes) && a.frameCount == b.frameCount &&
+           a.restartCount == b.restartCount && a.milliseconds == b.milliseconds &&
+           a.finished == b.finished && a.partialFrameBytes == b.partialFrameBytes;
 }
+
+// The entries after the header in the bytes held whole, walked in order.
+struct WholeEntries {
+    const uint8_t* data = nullptr;
+    size_t size = 0;
+    size_t at = 0; // the next entry
+    uint16_t version = 0;
+    size_t restarts = 0; // taken so far
+};
+
+// Takes the whole restarts at the walk's place: true when there was one, with the last one's
+// seed in `seed`.
+bool TakeRestarts(WholeEntries& walk, RandomSeed& seed) {
+    bool restarted = false;
+    while (walk.size - walk.at >= DemoRestartBytes &&
+           IsDemoRestart(walk.version, walk.data + walk.at)) {
+        seed = ParseDemoRestart(walk.data + walk.at);
+        walk.at += DemoRestartBytes;
+        ++walk.restarts;
+        restarted = true;
+    }
+    return restarted;
+}
+
+// The frame read in pieces is the walk's next frame, after the same restarts.
+void CheckFrame(const DemoReader& reader, const DemoFrame& frame, WholeEntries& walk) {
+    RandomSeed seed;
+    const bool restarted = TakeRestarts(walk, seed);
+    Require(reader.restarted == restarted && (!restarted || SameSeed(reader.restartSeed, seed)));
+    DemoFrame expected;
+    std::string reason;
+    Require(walk.size - walk.at >= DemoFrameBytes &&
+            ParseDemoFrame(walk.data + walk.at, expected, reason) && expected.milliseconds != 0);
+    Require(frame.milliseconds == expected.milliseconds && frame.keys == expected.keys);
+    walk.at += DemoFrameBytes;
+}
+
+// After the last frame: the restarts no frame follows, then the end mark or the bytes cut short,
+// and nothing else.
+void CheckEnd(const Demo& whole, WholeEntries& walk) {
+    RandomSeed seed;
+    TakeRestarts(walk, seed);
+    Require(walk.restarts == whole.restartCount);
+    const size_t left = walk.size - walk.at;
+    if (whole.finished)
+        Require(left == DemoFrameBytes && LittleU32(walk.data + walk.at) == 0 &&
+                LittleU16(walk.data + walk.at + 4) == 0);
+    else
+        Require(left == whole.partialFrameBytes);
+}
+
+const std::string ScratchPath = ScratchPathFor("demo_file") + ".demo";
 
 } // namespace
 
@@ -46,27 +95,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Demo whole;
     std::string wholeReason;
     const bool parsed = ParseDemo(data, size, whole, wholeReason);
-    Require(WriteScratch(data, size));
+    Require(WriteScratch(ScratchPath, data, size));
     DemoReader reader;
     // Pieces of 1 to 13 bytes, so that every field is split somewhere across the inputs.
     reader.readPiece = 1 + size % 13;
     std::string reason;
-    const bool opened = OpenDemo(ScratchPath(), reader, reason);
+    const bool opened = OpenDemo(ScratchPath, reader, reason);
     Require(opened == parsed && reason == wholeReason);
     if (!opened)
         return 0;
-    const Demo& read = reader.demo;
-    Require(SameTypes(read.shipTypes, whole.shipTypes) && read.frameCount == whole.frameCount &&
-            read.milliseconds == whole.milliseconds && read.finished == whole.finished &&
-            read.partialFrameBytes == whole.partialFrameBytes);
-    const size_t framesAt =
-        size - DemoFrameBytes * (whole.frameCount + whole.finished) - whole.partialFrameBytes;
-    DemoFrame frame, expected;
+    Require(SameDemo(reader.demo, whole));
+    // The frames begin where the header held whole ends.
+    ByteCursor header = ByteCursor::Over(data, size);
+    Demo again;
+    Require(ParseDemoHeader(header, again, reason) && reader.framesAt == header.at);
+    WholeEntries walk{data, size, header.at, whole.version};
+    DemoFrame frame;
     size_t count = 0;
+    uint64_t milliseconds = 0;
     for (; ReadDemoFrame(reader, frame, reason); ++count) {
-        Require(ParseDemoFrame(data + framesAt + DemoFrameBytes * count, expected, reason));
-        Require(frame.milliseconds == expected.milliseconds && frame.keys == expected.keys);
+        CheckFrame(reader, frame, walk);
+        milliseconds += frame.milliseconds;
     }
-    Require(reason.empty() && count == whole.frameCount);
+    Require(reason.empty() && count == whole.frameCount && milliseconds == whole.milliseconds);
+    CheckEnd(whole, walk);
     return 0;
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Any bytes as a settings file: every problem line is printable, the text written back with
-// nothing changed is the text read, and with settings changed it reads back as those settings
-// with no more lines found bad (a changed setting's bad line takes its good value).
+// Any bytes the game would read as a settings file (at most MaxSettingsBytes: a larger file is
+// refused unread): every problem line is printable, the text written back with nothing changed is
+// the text read, and with settings changed it reads back as those settings with no more lines
+// found bad (a changed setting's bad line takes its good value).
 #include "FuzzCheck.h"
 #include "Printable.h"
 #include "SettingsText.h"
@@ -29,6 +30,8 @@ Settings Changed(Settings settings, uint8_t how) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size > MaxSettingsBytes)
+        return -1; // never read by the game, and kept out of the corpus
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const SettingsReading reading = ReadSettingsText(bytes, "f", Names);
     for (const std::string& problem : reading.problems)

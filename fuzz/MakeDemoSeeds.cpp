@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Writes the fuzzer's starting demo files into a folder: a short whole recording, one cut short
 // inside a frame, one with a frame no game measures, one with restarts, one cut inside a restart,
-// and one of the former version, without restarts.
-// Usage: make_demo_seeds DIR
+// one with a restart before its first frame and one after its last, and one of the former
+// version, without restarts.
+// Usage: make_demo_seeds DIR (both demo targets start from the same files)
 #include "DemoFormat.h"
 #include "WholeFile.h"
 
@@ -14,6 +15,18 @@ namespace {
 bool Write(const std::string& dir, const char* name, const std::vector<unsigned char>& bytes) {
     std::string reason;
     return WriteWholeFile(dir + "/" + name, bytes, reason);
+}
+
+// A restart before the first frame, and one that no frame follows before the end mark.
+std::vector<unsigned char> RestartsAtTheEnds(const Demo& demo, const RandomSeed& seed) {
+    std::vector<unsigned char> bytes;
+    AppendDemoHeader(bytes, demo);
+    AppendDemoRestart(bytes, seed);
+    AppendDemoFrame(bytes, {5, 0x02});
+    AppendDemoFrame(bytes, {4, 0x03});
+    AppendDemoRestart(bytes, demo.starSeed);
+    AppendDemoEnd(bytes);
+    return bytes;
 }
 
 } // namespace
@@ -47,6 +60,7 @@ int main(int argc, char** argv) {
     AppendDemoFrame(restarts, {3, 0});
     std::vector<unsigned char> cutRestart(restarts.begin(), restarts.end() - 1000);
     AppendDemoEnd(restarts);
+    const std::vector<unsigned char> restartsAtTheEnds = RestartsAtTheEnds(demo, seed);
     demo.version = 2;
     std::vector<unsigned char> former;
     AppendDemoHeader(former, demo);
@@ -55,6 +69,7 @@ int main(int argc, char** argv) {
               Write(argv[1], "absurd_frame.demo", absurd) &&
               Write(argv[1], "restarts.demo", restarts) &&
               Write(argv[1], "cut_restart.demo", cutRestart) &&
+              Write(argv[1], "restarts_at_the_ends.demo", restartsAtTheEnds) &&
               Write(argv[1], "former_version.demo", former);
     return ok ? 0 : 1;
 }

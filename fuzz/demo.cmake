@@ -6,7 +6,8 @@ add_executable(fuzz_demo FuzzDemo.cpp ${PROJECT_SOURCE_DIR}/demo/DemoFormat.cpp
 target_include_directories(fuzz_demo PRIVATE ${PROJECT_SOURCE_DIR}/demo ${PROJECT_SOURCE_DIR}/game ${PROJECT_SOURCE_DIR}/catalogue
                            ${PROJECT_SOURCE_DIR}/assets ${PROJECT_SOURCE_DIR}/math)
 target_link_options(fuzz_demo PRIVATE -fsanitize=fuzzer)
-# Writes fuzz/seeds/demo/: make_demo_seeds fuzz/seeds/demo
+# Writes the seeds of both demo targets: make_demo_seeds fuzz/seeds/demo, then again into
+# fuzz/seeds/demo_file
 add_executable(make_demo_seeds MakeDemoSeeds.cpp ${PROJECT_SOURCE_DIR}/demo/DemoFormat.cpp
                ${PROJECT_SOURCE_DIR}/assets/Printable.cpp)
 target_include_directories(make_demo_seeds PRIVATE ${PROJECT_SOURCE_DIR}/demo ${PROJECT_SOURCE_DIR}/game ${PROJECT_SOURCE_DIR}/catalogue

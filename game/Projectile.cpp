@@ -33,11 +33,13 @@ void InitProjectile(Projectile& q, Vector2 position, float heading, Vector2 velo
 bool UpdateProjectile(Projectile& q, float seconds, StepEvents& events) {
     q.position = q.position + q.velocity * seconds;
     q.lifeLeft = q.lifeLeft - seconds;
-    const double glow = ShotKindOf(q.shotKind).glowSeconds;
-    if (glow > 0 && q.lifeLeft >= q.lifetime - float(glow)) {
-        // Fades from full blue at the muzzle to dark at `dark` seconds of life left.
-        const double dark = double(q.lifetime) - glow;
-        float blue = float((double(q.lifeLeft) - dark) / (double(q.lifetime) - dark));
+    const ShotKindRow& row = ShotKindOf(q.shotKind);
+    const double glow = row.glowSeconds;
+    if (glow > 0 && q.lifeLeft >= row.lifeSeconds - float(glow)) {
+        // Fades by the kind's row, whatever this shot's own lifetime: full blue at the row's
+        // life left, dark at `dark` seconds of life left.
+        const double dark = double(row.lifeSeconds) - glow;
+        float blue = float((double(q.lifeLeft) - dark) / (double(row.lifeSeconds) - dark));
         StepEvent glow;
         glow.kind = BlueGlow;
         glow.position = q.position;

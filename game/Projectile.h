@@ -15,5 +15,6 @@ void InitProjectile(Projectile& q, Vector2 position, float heading, Vector2 velo
                     int32_t shotKind, Vector2 targetPosition, Vector2 targetVelocity, Model* model);
 
 // Moves `q` and runs its clock down; a young shot of a kind that glows asks for its fading blue
-// light with a BlueGlow event. True once the shot has expired (its life left below 0).
+// light with a BlueGlow event, as bright as its life left says by its kind's row, whatever its
+// own lifetime. True once the shot has expired (its life left below 0).
 bool UpdateProjectile(Projectile& q, float seconds, StepEvents& events);

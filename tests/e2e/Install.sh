@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The installed game, from a build folder of the test's own configured with the games layout, as
 # a distribution builds it: installed into a staging folder (DESTDIR) and into a per-user prefix,
-# packed by cpack into a Debian package that lintian accepts (once a maintainer is given) and
+# packed by cpack into a Debian package that lintian accepts, with no hardening tag even among its
+# pedantic ones (once a maintainer is given; a build without Debian's flags is refused), and
 # unpacked with dpkg -x. Each copy, started from an empty folder, plays its own installed ships
 # and draws them; a folder's own catalogue and --data choose other ships; the desktop entry
 # validates and starts the installed game; the AppStream metadata validates where it is
@@ -23,7 +24,7 @@ plain() { env -u LD_PRELOAD -u ASAN_OPTIONS -u LSAN_OPTIONS -u UBSAN_OPTIONS "$@
 build="$work/build"
 plain "$CMAKE" -S "$SOURCE" -B "$build" -DCMAKE_BUILD_TYPE="$BUILD_TYPE" \
     -DSTARCHASE_SANITIZE="$SANITIZE" -DSTARCHASE_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
-    -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_INSTALL_PREFIX=/usr -DSTARCHASE_DEBIAN_FLAGS=ON \
     -DCMAKE_INSTALL_BINDIR=$BINDIR -DCMAKE_INSTALL_DATADIR=$DATADIR >"$work/configure.out" ||
     fail "configure"
 plain "$CMAKE" --build "$build" -j2 --target starchase shipyard starchase_data \
@@ -138,9 +139,21 @@ maintainer="Install Test <install-test@example.org>"
 [ "$(plain dpkg-deb -f "$deb" Maintainer)" = "$maintainer" ] || fail "maintainer of $deb"
 plain dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/starchase/changelog.gz | gunzip |
     grep -q "^ -- $maintainer  " || fail "the changelog is not signed by $maintainer"
-lint=$(plain lintian "$deb" 2>/dev/null) || true
+# lintian fails on errors, or when it cannot run.
+lint_status=0
+lint=$(plain lintian -I --pedantic "$deb" 2>/dev/null) || lint_status=$?
 echo "lintian:"$'\n'"$lint"
-! grep -q '^E:' <<<"$lint" || fail "lintian finds errors"
+[ "$lint_status" = 0 ] || fail "lintian finds errors (status $lint_status)"
+! grep -q ' hardening-' <<<"$lint" || fail "lintian finds the programs unhardened"
+# A build folder configured without Debian's flags is not packed, before anything is built.
+plain "$CMAKE" -S "$SOURCE" -B "$work/unflagged" -DCMAKE_BUILD_TYPE="$BUILD_TYPE" \
+    -DSTARCHASE_BENCH=OFF >"$work/configure-unflagged.out" || fail "configure without the flags"
+(cd "$work/unflagged" && DEBFULLNAME="Install Test" DEBEMAIL=install-test@example.org \
+    plain "$CPACK" -G DEB >"$work/cpack.out" 2>&1) && fail "packed without Debian's flags"
+# CMake wraps the message's lines.
+tr -s ' \n' '  ' <"$work/cpack.out" |
+    grep -q "built without Debian's hardening flags: configure with -DSTARCHASE_DEBIAN_FLAGS=ON " ||
+    fail "cpack without Debian's flags: $(cat "$work/cpack.out")"
 plain dpkg -x "$deb" "$work/deb"
 check_copy "$work/deb/usr" /usr
 echo "ok"

@@ -91,10 +91,13 @@ TEST_F(ProjectileTest, StraightShotsGlowBlueWhileYoungAndShotsExpireBelowZeroLif
         float lifeLeft, seconds;
         bool expired;
         float blue;
+        float ownLife = 0; // the shot's own lifetime, when not its kind's
     } cases[] = {
         // Full blue at 6 s of life left, dark at 5.7: 0.175 / 0.3 and 0.05 / 0.3.
         {StraightShot, 6, 0.125f, false, 7.0f / 12},
         {StraightShot, 5.875f, 0.125f, false, 1.0f / 6},
+        // A shot of 8 s of its own fades by its kind's row all the same, not dark at 7.7.
+        {StraightShot, 5.875f, 0.125f, false, 1.0f / 6, 8},
         {StraightShot, 5.75f, 0.125f, false, NoGlow},
         // Lifetime 6 less 0.3 in single precision still glows, "about 0": the double 5.7 lies
         // above 5.7f; the next float down does not.
@@ -108,10 +111,13 @@ TEST_F(ProjectileTest, StraightShotsGlowBlueWhileYoungAndShotsExpireBelowZeroLif
         {StraightShot, 6, 6.25f, true, NoGlow},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.kind << " " << c.lifeLeft << " less " << c.seconds);
+        SCOPED_TRACE(testing::Message() << c.kind << " " << c.lifeLeft << " less " << c.seconds
+                                        << " of " << c.ownLife);
         StepEvents events;
         Projectile q = Shot(c.kind, {0, 0}, 90); // a straight shot flies at (0, -100)
         q.lifeLeft = c.lifeLeft;
+        if (c.ownLife > 0)
+            q.lifetime = c.ownLife;
         EXPECT_EQ(UpdateProjectile(q, c.seconds, events), c.expired);
         EXPECT_EQ(q.lifeLeft, c.lifeLeft - c.seconds);
         if (c.blue == NoGlow) {
