@@ -5,6 +5,7 @@
 #include "ShotKinds.h"
 #include "Steering.h"
 
+#include <algorithm>
 #include <cmath>
 
 void InitProjectile(Projectile& q, Vector2 position, float heading, Vector2 velocity,
@@ -37,9 +38,10 @@ bool UpdateProjectile(Projectile& q, float seconds, StepEvents& events) {
     const double glow = row.glowSeconds;
     if (glow > 0 && q.lifeLeft >= row.lifeSeconds - float(glow)) {
         // Fades by the kind's row, whatever this shot's own lifetime: full blue at the row's
-        // life left, dark at `dark` seconds of life left.
+        // life left (and before, for a shot that lives longer), dark at `dark` seconds left.
         const double dark = double(row.lifeSeconds) - glow;
-        float blue = float((double(q.lifeLeft) - dark) / (double(row.lifeSeconds) - dark));
+        float blue =
+            std::min(1.0f, float((double(q.lifeLeft) - dark) / (double(row.lifeSeconds) - dark)));
         StepEvent glow;
         glow.kind = BlueGlow;
         glow.position = q.position;

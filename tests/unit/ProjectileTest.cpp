@@ -98,6 +98,7 @@ TEST_F(ProjectileTest, StraightShotsGlowBlueWhileYoungAndShotsExpireBelowZeroLif
         {StraightShot, 5.875f, 0.125f, false, 1.0f / 6},
         // A shot of 8 s of its own fades by its kind's row all the same, not dark at 7.7.
         {StraightShot, 5.875f, 0.125f, false, 1.0f / 6, 8},
+        {StraightShot, 7.5f, 0.125f, false, 1, 8}, // and is no brighter than full before that
         {StraightShot, 5.75f, 0.125f, false, NoGlow},
         // Lifetime 6 less 0.3 in single precision still glows, "about 0": the double 5.7 lies
         // above 5.7f; the next float down does not.
