@@ -129,9 +129,10 @@ bool WriteAll(int fd, const std::vector<unsigned char>& bytes) {
 // The replaced file's owner and group where this process may set them (root; or a group the
 // user is in), then its mode; the set-user and set-group bits only with the owner kept.
 bool KeepOwnerAndMode(int fd, const struct stat& old) {
-    bool owned = fchown(fd, old.st_uid, old.st_gid) == 0;
-    if (!owned)
-        fchown(fd, uid_t(-1), old.st_gid);
+    const bool owned = fchown(fd, old.st_uid, old.st_gid) == 0;
+    // Where the group cannot be kept either, the file is the user's own group's: not a failure.
+    const bool grouped = owned || fchown(fd, uid_t(-1), old.st_gid) == 0;
+    (void)grouped;
     return fchmod(fd, old.st_mode & (owned ? 07777 : 0777)) == 0;
 }
 
