@@ -4,21 +4,14 @@
 #include "Options.h"
 
 #include "Printable.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <vector>
 
 namespace {
-
-std::string FileText(const std::string& path) {
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // The option each tagged paragraph of the manual's OPTIONS section is about: the first word of
 // the line after each ".TP", as roff spells it ("\\-\\-data").
@@ -65,8 +58,8 @@ TEST(Options, ParseTable) {
 // README's table and the manual's OPTIONS are written by hand; --help and the synopsis are made
 // from the table. All list every option, in the table's order.
 TEST(Options, ReadmeAndManualListTheTable) {
-    const std::string readme = FileText("../README.md");
-    const std::string page = FileText(STARCHASE_MANUAL_PAGE);
+    const std::string readme = ReadWholeFile("../README.md");
+    const std::string page = ReadWholeFile(STARCHASE_MANUAL_PAGE);
     ASSERT_FALSE(page.empty()) << STARCHASE_MANUAL_PAGE;
     const size_t table = readme.find("| Option | Effect |\n|---|---|\n");
     ASSERT_NE(table, std::string::npos);
