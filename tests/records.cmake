@@ -1,5 +1,12 @@
 # SPDX-License-Identifier: MIT
-# Records: the records file's text rules and the ship set's hash.
+# Records: the records file's text rules, the ship set's hash and the records' proof.
 StarchaseTest(NAME records_test SOURCES unit/RecordsFileTest.cpp unit/RecordsStoreTest.cpp
-                                          unit/ShipSetHashTest.cpp
+                                          unit/ShipSetHashTest.cpp unit/RecordProofTest.cpp
               LIBS records shipyard_writers)
+
+# shipyard records over the generated default ships: where the ships are found, the verdicts and
+# the exit statuses.
+StarchaseTest(NAME shipyard_records_test SOURCES shipyard/RecordsCommandTest.cpp LIBS demo)
+add_dependencies(shipyard_records_test shipyard)
+set_property(TEST shipyard_records_test APPEND PROPERTY ENVIRONMENT
+             "SHIPYARD=$<TARGET_FILE:shipyard>")

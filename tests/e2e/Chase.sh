@@ -103,7 +103,9 @@ grep -Eq '^demo: [0-9]+ frames, [0-9.]+ s, 0 chasers left, state [0-9a-f]{16}, c
     "$work/game.out" || fail "the played chase ended as [$(cat "$work/game.out")]"
 [ "$(cd "$XDG_DATA_HOME/starchase" && ls -l --time-style=+%s.%N && cat records)" = "$kept" ] ||
     fail "a played demo wrote last.demo or changed the records"
-"$SHIPYARD" records >"$work/records.out" || fail "records: [$(cat "$work/records.out")]"
+"$SHIPYARD" records --data "$data" >"$work/records.out" ||
+    fail "records: [$(cat "$work/records.out")]"
 cat "$work/records.out"
-grep -Eq '^[0-9a-f]{16} [0-9.]+ s best-[0-9a-f]{16}\.demo: verified$' "$work/records.out" ||
+grep -Eq "^[0-9a-f]{16} \(the ships in $data\) [0-9.]+ s best-[0-9a-f]{16}\.demo: verified$" \
+    "$work/records.out" ||
     fail "the record is not verified"
