@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The demo file reader under libFuzzer: bytes written to a file and read back in small pieces, as
 // playing reads them, give the same verdict, the same header and the same frames as the bytes
-// parsed whole in memory.
+// parsed whole in memory; opened by the header alone, the same frames up to the first bad one.
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "FuzzCheck.h"
@@ -40,6 +40,20 @@ bool WriteScratch(const uint8_t* data, size_t size) {
     return std::fclose(file) == 0 && written;
 }
 
+// Every frame the reader gives until it stops: milliseconds, keys and, before a frame a restart
+// came before, its seed's first word; then why it stopped (empty at the end).
+std::vector<uint32_t> ReadFrames(DemoReader& reader, std::string& reason) {
+    std::vector<uint32_t> frames;
+    DemoFrame frame;
+    while (ReadDemoFrame(reader, frame, reason)) {
+        if (reader.restarted)
+            frames.push_back(reader.restartSeed.words[0]);
+        frames.push_back(frame.milliseconds);
+        frames.push_back(frame.keys);
+    }
+    return frames;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -53,20 +67,39 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string reason;
     const bool opened = OpenDemo(ScratchPath(), reader, reason);
     Require(opened == parsed && reason == wholeReason);
-    if (!opened)
+    // Opened by its header alone, the file gives the same frames as far as they are good, and
+    // stops at the first frame no game plays with the reason the whole parse gave for it.
+    DemoReader start;
+    start.readPiece = 1 + size % 11;
+    std::string startReason;
+    if (!OpenDemoStart(ScratchPath(), start, startReason)) {
+        Require(!parsed && startReason == wholeReason);
         return 0;
+    }
+    const std::vector<uint32_t> started = ReadFrames(start, startReason);
+    if (!opened) {
+        Require(
+            startReason == wholeReason ||
+            (startReason.empty() && wholeReason.find("follow the end mark") != std::string::npos));
+        return 0;
+    }
     const Demo& read = reader.demo;
     Require(SameTypes(read.shipTypes, whole.shipTypes) && read.frameCount == whole.frameCount &&
             read.milliseconds == whole.milliseconds && read.finished == whole.finished &&
             read.partialFrameBytes == whole.partialFrameBytes);
-    const size_t framesAt =
-        size - DemoFrameBytes * (whole.frameCount + whole.finished) - whole.partialFrameBytes;
-    DemoFrame frame, expected;
-    size_t count = 0;
-    for (; ReadDemoFrame(reader, frame, reason); ++count) {
-        Require(ParseDemoFrame(data + framesAt + DemoFrameBytes * count, expected, reason));
-        Require(frame.milliseconds == expected.milliseconds && frame.keys == expected.keys);
+    Require(SameTypes(start.demo.shipTypes, whole.shipTypes));
+    const std::vector<uint32_t> checked = ReadFrames(reader, reason);
+    Require(reason.empty() && reader.nextFrame == whole.frameCount);
+    if (whole.restartCount == 0) {
+        const size_t framesAt =
+            size - DemoFrameBytes * (whole.frameCount + whole.finished) - whole.partialFrameBytes;
+        for (size_t i = 0; i < whole.frameCount; ++i) {
+            DemoFrame expected;
+            Require(ParseDemoFrame(data + framesAt + DemoFrameBytes * i, expected, reason));
+            Require(checked[2 * i] == expected.milliseconds && checked[2 * i + 1] == expected.keys);
+        }
     }
-    Require(reason.empty() && count == whole.frameCount);
+    Require(startReason.empty() && started == checked && start.nextFrame == whole.frameCount &&
+            start.demo.finished == whole.finished);
     return 0;
 }

@@ -74,20 +74,27 @@ const ShipSetPlace* PlaceOf(const std::vector<ShipSetPlace>& places, uint64_t se
 
 // Empty when the demo at `demoPath`, replayed against the catalogue at `cataloguePath`, has a
 // first chase that ends in exactly `milliseconds`; else why not ("the demo's chase ends in
-// 68.100 s").
+// 68.100 s"). The replay stops once the chase has lasted longer.
 std::string DisproveChase(const std::string& demoPath, const std::string& cataloguePath,
                           uint64_t milliseconds) {
-    std::vector<DemoResult> chases;
+    world = World();
+    shipCatalogue.Clear();
+    DemoResult first;
     std::string reason;
-    if (!Replay(demoPath, cataloguePath, chases, reason))
+    const bool replayed = ReplayChaseFile(demoPath, cataloguePath, milliseconds, first, reason);
+    world = World();
+    shipCatalogue.Clear();
+    if (!replayed)
         return reason;
-    const DemoResult& first = chases.front();
-    if (!first.chase.over)
-        return "the demo's chase does not end: " + std::to_string(first.chasersLeft) +
-               " chasers left after " + std::to_string(first.frames) + " frames";
-    if (first.chase.milliseconds != milliseconds)
-        return "the demo's chase ends in " + RecordTimeText(first.chase.milliseconds) + " s";
-    return "";
+    const std::string left = std::to_string(first.chasersLeft) + " chasers left after ";
+    if (first.chase.over)
+        return first.chase.milliseconds == milliseconds
+                   ? ""
+                   : "the demo's chase ends in " + RecordTimeText(first.chase.milliseconds) + " s";
+    if (first.chase.milliseconds > milliseconds)
+        return "the demo's chase does not end by " + RecordTimeText(milliseconds) + " s: " + left +
+               RecordTimeText(first.chase.milliseconds) + " s";
+    return "the demo's chase does not end: " + left + std::to_string(first.frames) + " frames";
 }
 
 } // namespace

@@ -3,9 +3,8 @@
 // replayed against them, proves it only with their figures and at exactly the recorded time.
 #include "RecordProof.h"
 
+#include "DefaultCatalogue.h"
 #include "ReplayFile.h"
-#include "Scenario.h"
-#include "ShipCatalogue.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -13,180 +12,132 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-
 namespace {
 
-// The pilot's whole chase, kept with the sources (tests/data, the tests' working folder).
-const char PilotDemo[] = "data/pilot.demo";
+std::vector<unsigned char> Bytes(const std::string& text) {
+    return std::vector<unsigned char>(text.begin(), text.end());
+}
 
-// A data folder whose catalogue holds the scenario's types with their default figures, but
-// `thrust` for `changed`; no models.
-std::string WriteShips(const std::string& name, const std::string& changed = "", float thrust = 0) {
+// A data folder of the default types and figures, Maradyne's thrust `thrust` when given.
+std::string WriteShips(const std::string& name, int thrust = 0) {
+    LoadDefaultCatalogue();
     std::string text;
-    for (const ScenarioType& type : ScenarioTypes) {
-        char figures[64];
-        std::snprintf(figures, sizeof figures, "%.9g\n%.9g\n",
-                      double(type.name == changed ? thrust : type.thrust), double(type.turnRate));
-        text += std::string(type.name) + "\nmodels/" + type.name + ".ms3d\n" + figures;
-    }
-    const std::string folder = testing::TempDir() + name;
-    mkdir(folder.c_str(), 0777);
-    WriteScratchFile(name + "/alukset.txt", std::vector<unsigned char>(text.begin(), text.end()));
-    return folder;
-}
-
-ShipSetPlace Found(const std::string& folder) {
-    const std::vector<ShipSetPlace> places = FindShipSets(folder, "");
-    EXPECT_TRUE(places.front().found) << places.front().problem;
-    return places.front();
-}
-
-// The pilot's chase time, as a replay with its own recorded figures finds it.
-uint64_t PilotChaseMilliseconds() {
-    std::vector<DemoResult> chases;
-    std::string note, reason;
-    EXPECT_TRUE(ReplayDemoFile(PilotDemo, "", chases, note, reason)) << reason;
-    world = World();
+    for (const auto& type : shipCatalogue.entries)
+        text +=
+            type.first + "\nm.ms3d\n" +
+            std::to_string(thrust && type.first == "Maradyne" ? thrust : int(type.second.thrust)) +
+            "\n" + std::to_string(int(type.second.turnRate)) + "\n";
     shipCatalogue.Clear();
-    return chases.empty() || !chases[0].chase.over ? 0 : chases[0].chase.milliseconds;
+    mkdir((testing::TempDir() + name).c_str(), 0777);
+    WriteScratchFile(name + "/alukset.txt", Bytes(text));
+    return testing::TempDir() + name;
+}
+
+// A chase nobody fights, with the default figures: frames of 8 ms, then `last`.
+std::vector<unsigned char> IdleDemo(size_t frames, DemoFrame last) {
+    LoadDefaultCatalogue();
+    Demo demo;
+    demo.shipTypes = RecordedShipTypes(shipCatalogue);
+    shipCatalogue.Clear();
+    std::vector<unsigned char> bytes;
+    AppendDemoHeader(bytes, demo);
+    for (size_t i = 0; i < frames; ++i)
+        AppendDemoFrame(bytes, DemoFrame{8, 0});
+    AppendDemoFrame(bytes, last);
+    return bytes;
 }
 
 TEST(RecordProof, TheVerdictNeedsTheSetsShipsTheirFiguresAndTheRecordedTime) {
-    const uint64_t time = PilotChaseMilliseconds();
-    ASSERT_GT(time, 1000u) << "the pilot's demo no longer ends its chase";
-    const std::string records = testing::TempDir() + "proof-records";
-    mkdir(records.c_str(), 0777);
-    const std::string demo = ReadWholeFile(PilotDemo);
-    WriteScratchFile("proof-records/best.demo",
-                     std::vector<unsigned char>(demo.begin(), demo.end()));
-    const ShipSetPlace own = Found(WriteShips("proof-own"));
-    const ShipSetPlace forged = Found(WriteShips("proof-forged", "Maradyne", 20));
-    ASSERT_NE(own.set, forged.set);
-    const std::string elsewhere = RecordTimeText(time);
+    // The pilot's whole chase (tests/data), its time as its own recorded figures replay it.
+    const std::string pilot = ReadWholeFile("data/pilot.demo");
+    std::vector<DemoResult> chases;
+    std::string note, reason;
+    ASSERT_TRUE(ReplayDemoFile("data/pilot.demo", "", chases, note, reason)) << reason;
+    ASSERT_TRUE(chases[0].chase.over);
+    const uint64_t time = chases[0].chase.milliseconds;
+    const std::string records = WriteShips("proof-records"), at = RecordTimeText(time);
+    WriteScratchFile("proof-records/best.demo", Bytes(pilot));
+    // 250 frames (1.992 s of chase: the first never steps), then a frame no game plays.
+    WriteScratchFile("proof-records/endless.demo", IdleDemo(250, DemoFrame{8, 0x8000}));
+    WriteScratchFile("proof-records/short.demo", IdleDemo(100, DemoFrame()));
+    const ShipSetPlace own = FindShipSets(WriteShips("proof-own"), "")[0];
+    const ShipSetPlace other = FindShipSets(WriteShips("proof-other", 20), "")[0];
+    ASSERT_TRUE(own.found && other.found && own.set != other.set);
+    const auto yes = ProofVerdict::Verified, no = ProofVerdict::NotVerified,
+               none = ProofVerdict::NotChecked;
+    auto mine = [&](uint64_t ms, const char* demo = "best.demo") {
+        return ShipSetRecord{own.set, ms, demo};
+    };
+    const std::string endsAt = "the demo's chase ends in " + at + " s",
+                      differs = "alukset.txt differs from the recording: Maradyne has thrust 20, "
+                                "recorded 13",
+                      notHere = "the ships of set " + ShipSetName(own.set) +
+                                " are not here (give --data DIR)",
+                      late = "the demo's chase does not end by 1.000 s: 12 chasers left after "
+                             "1.008 s",
+                      fault = "frame 251 holds unknown key bits 0x8000",
+                      runOut = "the demo's chase does not end: 12 chasers left after 100 frames";
+    auto endless = [&](uint64_t ms) { return mine(ms, "endless.demo"); };
     const struct {
         const char* what;
         std::vector<ShipSetPlace> places;
         ShipSetRecord record;
         ProofVerdict verdict;
-        std::string ships;
         std::string why;
     } cases[] = {
-        {"the set's own ships, ending at its time",
-         {own},
-         {own.set, time, "best.demo"},
-         ProofVerdict::Verified,
-         own.words,
-         ""},
-        {"the first place holding the set is the one named",
-         {forged, own},
-         {own.set, time, "best.demo"},
-         ProofVerdict::Verified,
-         own.words,
-         ""},
-        {"ships whose figures are not the recorded ones",
-         {own, forged},
-         {forged.set, time, "best.demo"},
-         ProofVerdict::NotVerified,
-         forged.words,
-         "alukset.txt differs from the recording: Maradyne has thrust 20, recorded 13"},
-        {"the set's ships are not here",
-         {forged},
-         {own.set, time, "best.demo"},
-         ProofVerdict::NotChecked,
-         "",
-         "the ships of set " + ShipSetName(own.set) + " are not here (give --data DIR)"},
-        {"the chase ends later than recorded",
-         {own},
-         {own.set, time - 1, "best.demo"},
-         ProofVerdict::NotVerified,
-         own.words,
-         "the demo's chase ends in " + elsewhere + " s"},
-        {"the chase ends sooner than recorded",
-         {own},
-         {own.set, time + 1, "best.demo"},
-         ProofVerdict::NotVerified,
-         own.words,
-         "the demo's chase ends in " + elsewhere + " s"},
-        {"the demo is not there",
-         {own},
-         {own.set, time, "gone.demo"},
-         ProofVerdict::NotVerified,
-         own.words,
-         "No such file or directory"},
+        {"its own ships", {own}, mine(time), yes, ""},
+        {"the first place with the set", {other, own}, mine(time), yes, ""},
+        {"other figures", {own, other}, {other.set, time, "best.demo"}, no, differs},
+        {"ships not here", {other}, mine(time), none, notHere},
+        {"a chase ending later", {own}, mine(time - 1), no, endsAt},
+        {"a chase ending sooner", {own}, mine(time + 1), no, endsAt},
+        {"never ending: a fault past the record, never read", {own}, endless(1000), no, late},
+        {"never ending: a fault before the record", {own}, endless(9000), no, fault},
+        {"frames running out", {own}, mine(9000, "short.demo"), no, runOut},
+        {"no demo", {own}, mine(time, "gone.demo"), no, "No such file or directory"},
     };
     for (const auto& c : cases) {
         const RecordProof proof = ProveRecord(records, c.record, c.places);
         EXPECT_EQ(proof.verdict, c.verdict) << c.what;
-        EXPECT_EQ(proof.ships, c.ships) << c.what;
         EXPECT_EQ(proof.why, c.why) << c.what;
+        EXPECT_EQ(proof.ships, c.verdict == none         ? ""
+                               : c.record.set == own.set ? own.words
+                                                         : other.words)
+            << c.what;
         EXPECT_TRUE(shipCatalogue.entries.empty() && world.ships.empty()) << c.what;
     }
 }
 
-// Runs FindShipSets in `folder`, as shipyard started there.
-std::vector<ShipSetPlace> FindIn(const std::string& folder, const std::string& requested,
-                                 const std::string& installed) {
-    char before[4096];
-    EXPECT_TRUE(getcwd(before, sizeof before));
-    EXPECT_EQ(chdir(folder.c_str()), 0) << folder;
-    std::vector<ShipSetPlace> places = FindShipSets(requested, installed);
-    EXPECT_EQ(chdir(before), 0);
-    return places;
-}
-
 TEST(RecordProof, ShipsAreLookedForWhereTheGameFindsThemEachFolderOnce) {
-    const std::string data = WriteShips("places-data");
-    const std::string installed = WriteShips("places-installed", "Umbrek", 12);
-    const std::string here = WriteShips("places-here", "Quessal", 10);
-    const std::string bare = testing::TempDir() + "places-bare";
+    const std::string data = WriteShips("places-data"), installed = WriteShips("places-in", 12);
+    const std::string bare = testing::TempDir() + "places-bare", gone = bare + "/gone";
     mkdir(bare.c_str(), 0777);
-    const std::string gone = testing::TempDir() + "places-gone";
-    const std::string inData = "the ships in " + data, inGone = "the ships in " + gone;
-    const std::string installedShips = "the installed ships", current = "the ships in the "
-                                                                        "current folder";
+    const std::string inData = "the ships in " + data, inGone = "the ships in " + gone,
+                      here = "the ships in the current folder", inst = "the installed ships";
     const struct {
         const char* what;
         std::string folder, requested, installed;
-        std::vector<std::string> words; // in order
+        std::vector<std::string> words; // in order, and whether each was found
         std::vector<bool> found;
     } cases[] = {
-        {"--data, then the installed ships the game here plays",
-         bare,
-         data,
-         installed,
-         {inData, installedShips},
-         {true, true}},
-        {"the current folder's own ships come before the installed ones",
-         here,
-         "",
-         installed,
-         {current, installedShips},
-         {true, true}},
-        {"nothing installed and nothing here", bare, "", "", {current}, {false}},
-        {"--data naming no ships", bare, gone, installed, {inGone, installedShips}, {false, true}},
-        {"--data naming the installed folder",
-         bare,
-         installed,
-         installed,
-         {installedShips},
-         {true}},
+        {"--data, then the installed ships", bare, data, installed, {inData, inst}, {true, true}},
+        {"the current folder's own ships first", data, "", installed, {here, inst}, {true, true}},
+        {"--data naming no ships", bare, gone, "", {inGone, here}, {false, false}},
+        {"--data naming the installed folder", bare, installed, installed, {inst}, {true}},
     };
+    char before[4096];
+    ASSERT_TRUE(getcwd(before, sizeof before));
     for (const auto& c : cases) {
-        const std::vector<ShipSetPlace> places = FindIn(c.folder, c.requested, c.installed);
+        ASSERT_EQ(chdir(c.folder.c_str()), 0) << c.what;
+        const std::vector<ShipSetPlace> places = FindShipSets(c.requested, c.installed);
+        ASSERT_EQ(chdir(before), 0);
         ASSERT_EQ(places.size(), c.words.size()) << c.what;
         for (size_t i = 0; i < places.size(); ++i) {
             EXPECT_EQ(places[i].words, c.words[i]) << c.what << ", place " << i;
             EXPECT_EQ(places[i].found, c.found[i]) << c.what << ", place " << i;
-            EXPECT_EQ(places[i].problem.empty(), c.found[i]) << c.what << ", place " << i;
         }
     }
-    const std::vector<ShipSetPlace> both = FindIn(here, data, installed);
-    ASSERT_EQ(both.size(), 3u);
-    EXPECT_NE(both[0].set, both[1].set);
-    EXPECT_NE(both[1].set, both[2].set);
-    EXPECT_EQ(FindIn(bare, gone, "").front().problem,
-              gone + "/alukset.txt: No such file or directory");
+    EXPECT_EQ(FindShipSets(gone, "")[0].problem, gone + "/alukset.txt: No such file or directory");
 }
 
 } // namespace
