@@ -3,6 +3,9 @@
 StarchaseTest(NAME records_test SOURCES unit/RecordsFileTest.cpp unit/RecordsStoreTest.cpp
                                           unit/ShipSetHashTest.cpp unit/RecordProofTest.cpp
               LIBS records shipyard_writers)
+# The set's hash within a bound of memory: a program of its own, as it counts every allocation.
+StarchaseTest(NAME records_hash_memory_test SOURCES unit/ShipSetHashMemoryTest.cpp
+              LIBS records shipyard_writers)
 
 # shipyard records over the generated default ships: where the ships are found, the verdicts and
 # the exit statuses.
