@@ -9,6 +9,7 @@
 #include "Model.h"
 #include "ModelPath.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -213,7 +214,121 @@ bool Parse(ByteCursor& c, const std::string& modelPath, Model& model, std::strin
     return true;
 }
 
+// The file ended, or could not be read, inside `place`: for the walk that finds the textures.
+bool EndsInside(const PieceReader& in, const char* place, std::string& reason) {
+    return Fail(reason, in.fault.empty() ? std::string("file ends inside the ") + place : in.fault);
+}
+
+bool TakeCount(PieceReader& in, const char* section, size_t& count, std::string& reason) {
+    if (!HavePieces(in, 2))
+        return EndsInside(in, section, reason);
+    count = LittleU16(PieceAt(in));
+    in.at += 2;
+    return true;
+}
+
+bool WalkHeader(PieceReader& in, std::string& reason) {
+    const bool whole = HavePieces(in, HeaderSize);
+    if (in.held.size() - in.at < IdentifierSize ||
+        std::memcmp(PieceAt(in), Identifier, IdentifierSize) != 0) {
+        if (!in.fault.empty())
+            return Fail(reason, in.fault);
+        return Fail(reason, Formatted("not a MilkShape 3D file: identifier is not %s", Identifier));
+    }
+    if (!whole)
+        return EndsInside(in, "header", reason);
+    const int32_t version = int32_t(LittleU32(PieceAt(in) + IdentifierSize));
+    if (version <= 2)
+        return Fail(reason, Formatted("version %d is older than 3", int(version)));
+    in.at += HeaderSize;
+    return true;
+}
+
+// The vertices are passed over; the triangles' vertex indices are checked as they come.
+bool WalkMesh(PieceReader& in, size_t& triangleCount, std::string& reason) {
+    size_t vertexCount = 0;
+    if (!TakeCount(in, "vertex count", vertexCount, reason))
+        return false;
+    if (!SkipPieces(in, uint64_t(vertexCount) * VertexSize))
+        return EndsInside(in, "vertices", reason);
+    if (!TakeCount(in, "triangle count", triangleCount, reason))
+        return false;
+    for (size_t i = 0; i < triangleCount; ++i) {
+        if (!HavePieces(in, TriangleSize))
+            return EndsInside(in, "triangles", reason);
+        for (int k = 0; k < 3; ++k) {
+            const unsigned index = LittleU16(PieceAt(in) + 2 + 2 * k);
+            if (index >= vertexCount)
+                return Fail(reason, Formatted("triangle %zu names vertex %u of %zu", i, index,
+                                              vertexCount));
+        }
+        in.at += TriangleSize;
+    }
+    return true;
+}
+
+// Each group's triangle indices checked as they come; the highest material index any names.
+bool WalkGroups(PieceReader& in, size_t triangleCount, int& highestMaterial, std::string& reason) {
+    size_t count = 0;
+    if (!TakeCount(in, "group count", count, reason))
+        return false;
+    for (size_t i = 0; i < count; ++i) {
+        if (!HavePieces(in, GroupHeadSize))
+            return EndsInside(in, "groups", reason);
+        const size_t n = LittleU16(PieceAt(in) + 33);
+        in.at += GroupHeadSize;
+        for (size_t j = 0; j < n; ++j) {
+            if (!HavePieces(in, 2))
+                return EndsInside(in, "groups", reason);
+            const unsigned index = LittleU16(PieceAt(in));
+            if (index >= triangleCount)
+                return Fail(reason, Formatted("group %zu names triangle %u of %zu", i, index,
+                                              triangleCount));
+            in.at += 2;
+        }
+        if (!HavePieces(in, 1))
+            return EndsInside(in, "groups", reason);
+        highestMaterial = std::max(highestMaterial, int(int8_t(*PieceAt(in))));
+        in.at += 1;
+    }
+    return true;
+}
+
+bool WalkMaterials(PieceReader& in, const std::string& modelPath,
+                   std::vector<std::string>& textures, std::string& reason) {
+    size_t count = 0;
+    if (!TakeCount(in, "material count", count, reason))
+        return false;
+    for (size_t i = 0; i < count; ++i) {
+        if (!HavePieces(in, MaterialSize))
+            return EndsInside(in, "materials", reason);
+        // As ReadMaterials takes it: a name that fills its whole field is taken whole.
+        const char* name = reinterpret_cast<const char*>(PieceAt(in) + TextureNameOffset);
+        const void* end = std::memchr(name, 0, TextureNameSize);
+        const size_t length = end ? size_t(static_cast<const char*>(end) - name) : TextureNameSize;
+        textures.push_back(TexturePath(modelPath, std::string(name, length)));
+        in.at += MaterialSize;
+    }
+    return true;
+}
+
 } // namespace
+
+bool MilkshapeTextureFiles(PieceReader& in, const std::string& modelPath,
+                           std::vector<std::string>& textures, std::string& reason) {
+    size_t triangleCount = 0;
+    int highestMaterial = -1;
+    std::vector<std::string> found;
+    if (!WalkHeader(in, reason) || !WalkMesh(in, triangleCount, reason) ||
+        !WalkGroups(in, triangleCount, highestMaterial, reason) ||
+        !WalkMaterials(in, modelPath, found, reason))
+        return false;
+    if (highestMaterial >= 0 && size_t(highestMaterial) >= found.size())
+        return Fail(reason,
+                    Formatted("a group names material %d of %zu", highestMaterial, found.size()));
+    textures = std::move(found);
+    return true;
+}
 
 bool ParseMilkshape(const unsigned char* data, size_t size, const std::string& modelPath,
                     Model& model, std::string& reason) {

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "ByteReader.h"
+#include "PieceReader.h"
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 class Model;
 
@@ -28,3 +30,11 @@ bool ParseMilkshapeFrom(const MoreBytes& more, const std::string& modelPath, Mod
 // device) and parses it, reading only the bytes its header and counts need, so that whatever
 // follows the material section is never read. False with the system's or the parser's reason.
 bool ReadMilkshapeFile(const std::string& path, Model& model, std::string& reason);
+
+// The texture file of each material of the model `in` reads, in order, as ParseMilkshape composes
+// them against `modelPath` (empty for a material without one), taking the file front to back and
+// holding no more of it than one record at a time. False, with a reason of its own, for exactly
+// the bytes ParseMilkshape refuses (an out-of-memory aside); `textures` is then left as it was.
+// Whatever follows the materials is not read.
+bool MilkshapeTextureFiles(PieceReader& in, const std::string& modelPath,
+                           std::vector<std::string>& textures, std::string& reason);

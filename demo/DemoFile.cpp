@@ -63,6 +63,25 @@ bool ScanFrames(DemoReader& reader, std::string& reason) {
     return EndDemoFrames(reader.demo, left, reason);
 }
 
+// Takes the restarts before the next frame, noting the last one's seed in `reader`. False, with
+// `reason` when reading fails, or without it where the file ends inside a restart.
+bool SkipRestarts(DemoReader& reader, std::string& reason) {
+    for (;;) {
+        if (Held(reader) < DemoFrameBytes && !Fill(reader, DemoFrameBytes, reason))
+            return false;
+        const unsigned char* entry = reader.buffer.data() + reader.taken;
+        if (Held(reader) < DemoFrameBytes || !IsDemoRestart(reader.demo.version, entry))
+            return true;
+        if (Held(reader) < DemoRestartBytes && !Fill(reader, DemoRestartBytes, reason))
+            return false;
+        if (Held(reader) < DemoRestartBytes)
+            return reader.checkedAhead;
+        reader.restarted = true;
+        reader.restartSeed = ParseDemoRestart(reader.buffer.data() + reader.taken);
+        reader.taken += DemoRestartBytes;
+    }
+}
+
 // Why a recording cannot go into something that is not a regular file.
 std::string NotAFileToRecordInto(mode_t mode) {
     return std::string("is ") + NotRegularFileKind(mode) + ", not a file to record into";
@@ -89,6 +108,7 @@ bool OpenDemo(const std::string& path, DemoReader& reader, std::string& reason) 
     if (!OpenDataFile(path, reader.file, reason) || !ReadHeader(reader, reason) ||
         !ScanFrames(reader, reason))
         return false;
+    reader.checkedAhead = true;
     // Back to the first frame, for playing.
     if (lseek(reader.file.descriptor, off_t(reader.framesAt), SEEK_SET) < 0) {
         reason = std::strerror(errno);
@@ -99,34 +119,37 @@ bool OpenDemo(const std::string& path, DemoReader& reader, std::string& reason) 
     return true;
 }
 
+bool OpenDemoStart(const std::string& path, DemoReader& reader, std::string& reason) {
+    if (!OpenDataFile(path, reader.file, reason) || !ReadHeader(reader, reason))
+        return false;
+    reader.checkedAhead = false;
+    return true;
+}
+
 bool ReadDemoFrame(DemoReader& reader, DemoFrame& frame, std::string& reason) {
     reason.clear();
     reader.restarted = false;
-    if (reader.nextFrame == reader.demo.frameCount)
+    if (reader.checkedAhead ? reader.nextFrame == reader.demo.frameCount : reader.demo.finished)
         return false;
-    const uint16_t version = reader.demo.version;
-    for (;;) {
-        if (Held(reader) < DemoFrameBytes && !Fill(reader, DemoFrameBytes, reason))
-            return false;
-        const unsigned char* entry = reader.buffer.data() + reader.taken;
-        if (Held(reader) < DemoFrameBytes || !IsDemoRestart(version, entry))
-            break;
-        if (Held(reader) < DemoRestartBytes && !Fill(reader, DemoRestartBytes, reason))
-            return false;
-        if (Held(reader) < DemoRestartBytes)
-            break;
-        reader.restarted = true;
-        reader.restartSeed = ParseDemoRestart(reader.buffer.data() + reader.taken);
-        reader.taken += DemoRestartBytes;
-    }
+    if (!SkipRestarts(reader, reason))
+        return false;
+    // Unchecked, the file may end here: a recording cut off, read up to its last whole frame.
+    if (Held(reader) < DemoFrameBytes && !reader.checkedAhead)
+        return false;
+    std::string fault;
     if (Held(reader) < DemoFrameBytes ||
-        !ParseDemoFrame(reader.buffer.data() + reader.taken, frame, reason) ||
-        frame.milliseconds == 0) {
+        !ParseDemoFrame(reader.buffer.data() + reader.taken, frame, fault) ||
+        (frame.milliseconds == 0 && reader.checkedAhead)) {
         reason = "frame " + std::to_string(reader.nextFrame + 1) +
-                 " is no longer what it was when the file was opened";
+                 (reader.checkedAhead ? " is no longer what it was when the file was opened"
+                                      : " " + fault);
         return false;
     }
     reader.taken += DemoFrameBytes;
+    if (frame.milliseconds == 0) { // the end mark
+        reader.demo.finished = true;
+        return false;
+    }
     ++reader.nextFrame;
     return true;
 }

@@ -22,6 +22,7 @@ struct DemoReader {
     size_t nextFrame = 0;              // the frames read so far
     bool restarted = false;            // a restart came before the frame read last
     RandomSeed restartSeed;            // its new chase's seed
+    bool checkedAhead = true;          // every frame was checked when the file was opened
 };
 
 // Opens the demo at `path` as the game's data files are opened (never waiting on a named pipe or
@@ -30,9 +31,15 @@ struct DemoReader {
 // `reason`, when it cannot be read or is not a demo ParseDemo accepts.
 bool OpenDemo(const std::string& path, DemoReader& reader, std::string& reason);
 
+// Opens the demo at `path` as OpenDemo does but reads only its header: each frame is checked as
+// ReadDemoFrame reaches it, so that playing the start of a demo never reads the rest of it.
+// `demo` then counts no frames; `finished` is set once the end mark is read.
+bool OpenDemoStart(const std::string& path, DemoReader& reader, std::string& reason);
+
 // The next of the demo's whole frames, in order, with `restarted` and `restartSeed` set when a
-// restart came before it. False when all have been read, or, with `reason`, when reading fails or
-// the file no longer holds what was checked.
+// restart came before it. False when all have been read (after OpenDemoStart: at the end mark or
+// where the file ends), or, with `reason`, when reading fails or the file no longer holds what was
+// checked (after OpenDemoStart: at a frame no game plays, "frame 12 lasts 0 ms: ...").
 bool ReadDemoFrame(DemoReader& reader, DemoFrame& frame, std::string& reason);
 
 // A recording in progress. Every write is flushed at once, so that a game that dies leaves a

@@ -147,42 +147,62 @@ std::string UnfinishedDemoNote(const Demo& demo) {
            whole + " frames";
 }
 
+void ReplayFrame(ChaseReplay& replay, World& w, const DemoFrame& frame) {
+    // Exactly the loop's arithmetic: whole milliseconds held in a double, times 0.001.
+    const double elapsed = frame.milliseconds;
+    const HeldKeys keys{frame.keys};
+    const bool updates = FrameUpdates(replay.clock, elapsed);
+    if (updates) {
+        replay.events.list.clear();
+        AdvanceWorld(w, keys, elapsed * 0.001, replay.events);
+    }
+    ++replay.frames;
+    if (CountChaseFrame(replay.chase, updates, keys, elapsed, w))
+        replay.endFrame = replay.frames;
+    replay.milliseconds += frame.milliseconds;
+}
+
+namespace {
+
+DemoResult SumUpReplay(const World& w, const ChaseReplay& replay) {
+    DemoResult result = SumUpGame(w, replay.frames, replay.milliseconds, replay.chase);
+    result.endFrame = replay.endFrame;
+    return result;
+}
+
+} // namespace
+
 bool ReplayDemo(DemoReader& reader, std::vector<DemoResult>& chases, std::string& reason) {
     reason.clear();
     chases.clear();
     if (!SetUpWorld(&reader.demo.starSeed))
         return false;
-    FrameClock clock;
-    ChaseClock chase;
-    size_t frames = 0, endFrame = 0;
-    uint64_t milliseconds = 0; // of the chase's frames
-    StepEvents events;         // nobody listens to a replay
+    ChaseReplay replay;
     DemoFrame frame;
     while (ReadDemoFrame(reader, frame, reason)) {
         if (reader.restarted) {
-            chases.push_back(SumUpGame(world, frames, milliseconds, chase));
-            chases.back().endFrame = endFrame;
+            chases.push_back(SumUpReplay(world, replay));
             world = World();
             if (!SetUpWorld(&reader.restartSeed))
                 return false;
-            clock = FrameClock();
-            chase = ChaseClock();
-            frames = endFrame = 0;
-            milliseconds = 0;
+            replay = ChaseReplay();
         }
-        // Exactly the loop's arithmetic: whole milliseconds held in a double, times 0.001.
-        double elapsed = frame.milliseconds;
-        bool updates = FrameUpdates(clock, elapsed);
-        if (updates) {
-            events.list.clear();
-            AdvanceWorld(world, HeldKeys{frame.keys}, elapsed * 0.001, events);
-        }
-        ++frames;
-        if (CountChaseFrame(chase, updates, HeldKeys{frame.keys}, elapsed, world))
-            endFrame = frames;
-        milliseconds += frame.milliseconds;
+        ReplayFrame(replay, world, frame);
     }
-    chases.push_back(SumUpGame(world, frames, milliseconds, chase));
-    chases.back().endFrame = endFrame;
+    chases.push_back(SumUpReplay(world, replay));
+    return reason.empty();
+}
+
+bool ReplayFirstChase(DemoReader& reader, uint64_t mostMilliseconds, DemoResult& first,
+                      std::string& reason) {
+    reason.clear();
+    if (!SetUpWorld(&reader.demo.starSeed))
+        return false;
+    ChaseReplay replay;
+    DemoFrame frame;
+    while (!replay.chase.over && replay.chase.milliseconds <= mostMilliseconds &&
+           ReadDemoFrame(reader, frame, reason) && !reader.restarted)
+        ReplayFrame(replay, world, frame);
+    first = SumUpReplay(world, replay);
     return reason.empty();
 }

@@ -6,6 +6,7 @@
 #include "ChaseClock.h"
 #include "DemoFile.h"
 #include "DemoFormat.h"
+#include "StepEvents.h"
 #include "World.h"
 
 #include <cstdint>
@@ -56,6 +57,19 @@ std::string DemoLine(const DemoResult& result);
 // Empty for a finished recording, else a note of where it was cut off.
 std::string UnfinishedDemoNote(const Demo& demo);
 
+// A chase as the frame loop plays it: its clocks and what its frames add up to so far.
+struct ChaseReplay {
+    FrameClock clock;
+    ChaseClock chase;
+    size_t frames = 0;
+    size_t endFrame = 0;       // when the chase is over: the frame it ended on, from 1
+    uint64_t milliseconds = 0; // of all its frames
+    StepEvents events;         // nobody listens to a replay: kept only to reuse its memory
+};
+
+// Plays one recorded frame into `w` as the frame loop did, and counts it in `replay`.
+void ReplayFrame(ChaseReplay& replay, World& w, const DemoFrame& frame);
+
 // Sets up `world` (which must be empty) with the demo's star seed from the catalogue's types
 // (models are not needed) and plays every frame's update as the frame loop did, reading the
 // frames from `reader` as it goes; at each restart sums up the chase in `chases` and sets the
@@ -63,3 +77,10 @@ std::string UnfinishedDemoNote(const Demo& demo);
 // with the last chase. False when a set-up fails (it wrote why; `reason` is empty) or, with
 // `reason`, when a frame cannot be read.
 bool ReplayDemo(DemoReader& reader, std::vector<DemoResult>& chases, std::string& reason);
+
+// Sets up `world` (which must be empty) as ReplayDemo does and plays the demo's first chase until
+// it is over, its game time passes `mostMilliseconds`, or its frames run out (at a restart, or at
+// the end); no frame is read after the one that stopped it (at a restart, the next chase's
+// first). `first` sums the chase up where it stopped. False as ReplayDemo is.
+bool ReplayFirstChase(DemoReader& reader, uint64_t mostMilliseconds, DemoResult& first,
+                      std::string& reason);

@@ -49,6 +49,21 @@ bool ReplayDemoFile(const std::string& path, const std::string& cataloguePath,
     return false;
 }
 
+bool ReplayChaseFile(const std::string& path, const std::string& cataloguePath,
+                     uint64_t mostMilliseconds, DemoResult& first, std::string& reason) {
+    DemoReader reader;
+    if (!OpenDemoStart(path, reader, reason))
+        return false;
+    reason = CatalogueProblem(reader.demo, cataloguePath);
+    if (!reason.empty())
+        return false;
+    if (ReplayFirstChase(reader, mostMilliseconds, first, reason))
+        return true;
+    if (reason.empty())
+        reason = "the world cannot be set up";
+    return false;
+}
+
 bool CutChaseDemo(const std::string& path, size_t index, size_t frames,
                   std::vector<unsigned char>& bytes, std::string& reason) {
     DemoReader reader;

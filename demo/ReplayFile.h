@@ -18,6 +18,14 @@
 bool ReplayDemoFile(const std::string& path, const std::string& cataloguePath,
                     std::vector<DemoResult>& chases, std::string& note, std::string& reason);
 
+// Opens the demo at `path` reading only its header (OpenDemoStart), checks its recorded ship types
+// against the catalogue at `cataloguePath` as ReplayDemoFile does, and replays its first chase as
+// ReplayFirstChase does, until it is over or its game time passes `mostMilliseconds`: what the
+// replay costs follows the chase's time, not the file's length. False, with `reason`, as
+// ReplayDemoFile is, and at a frame no game plays before the replay stops.
+bool ReplayChaseFile(const std::string& path, const std::string& cataloguePath,
+                     uint64_t mostMilliseconds, DemoResult& first, std::string& reason);
+
 // The demo of chase `index` (from 0) of the demo at `path` alone: a header with that chase's
 // stars and the recorded ship types, its first `frames` frames and the end mark. False, with
 // `reason`, when the file cannot be read or holds fewer chases or frames.

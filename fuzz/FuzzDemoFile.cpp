@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The demo file reader under libFuzzer: bytes written to a file and read back in small pieces, as
 // playing reads them, give the same verdict, the same header and counts, and the same frames with
-// the same restarts before them, as the bytes parsed whole in memory.
+// the same restarts before them, as the bytes parsed whole in memory; opened by the header alone,
+// as a proof reads a demo, the same frames up to the first bad one.
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "FuzzCheck.h"
@@ -89,6 +90,44 @@ void CheckEnd(const Demo& whole, WholeEntries& walk) {
 
 const std::string ScratchPath = ScratchPathFor("demo_file") + ".demo";
 
+// Every frame the reader gives until it stops: milliseconds, keys and, before a frame a restart
+// came before, its seed's first word; then why it stopped (empty at the end).
+std::vector<uint32_t> ReadFrames(DemoReader& reader, std::string& reason) {
+    std::vector<uint32_t> frames;
+    DemoFrame frame;
+    while (ReadDemoFrame(reader, frame, reason)) {
+        if (reader.restarted)
+            frames.push_back(reader.restartSeed.words[0]);
+        frames.push_back(frame.milliseconds);
+        frames.push_back(frame.keys);
+    }
+    return frames;
+}
+
+// Opened by its header alone, the file gives the same frames as the whole reading as far as they
+// are good, and stops at the first frame no game plays with the reason the whole parse gave.
+void CheckOpenedByItsHeader(size_t size, bool parsed, const Demo& whole,
+                            const std::string& wholeReason) {
+    DemoReader start, reader;
+    start.readPiece = 1 + size % 11;
+    std::string startReason, reason;
+    if (!OpenDemoStart(ScratchPath, start, startReason)) {
+        Require(!parsed && startReason == wholeReason);
+        return;
+    }
+    const std::vector<uint32_t> started = ReadFrames(start, startReason);
+    if (!parsed) {
+        Require(
+            startReason == wholeReason ||
+            (startReason.empty() && wholeReason.find("follow the end mark") != std::string::npos));
+        return;
+    }
+    Require(SameTypes(start.demo.shipTypes, whole.shipTypes) &&
+            OpenDemo(ScratchPath, reader, reason));
+    Require(startReason.empty() && started == ReadFrames(reader, reason) &&
+            start.nextFrame == whole.frameCount && start.demo.finished == whole.finished);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -102,6 +141,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string reason;
     const bool opened = OpenDemo(ScratchPath, reader, reason);
     Require(opened == parsed && reason == wholeReason);
+    CheckOpenedByItsHeader(size, parsed, whole, wholeReason);
     if (!opened)
         return 0;
     Require(SameDemo(reader.demo, whole));

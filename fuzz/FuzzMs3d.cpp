@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The MilkShape 3D parser under libFuzzer: any bytes either fill the model consistently (every
 // count equal to its array, every index inside its array) or leave it empty, whether they are
-// held whole or fetched as the parse goes.
+// held whole or fetched as the parse goes; walked a record at a time for the texture files, they
+// give the parser's verdict and paths, reading no further than the parser.
 #include "FuzzPieces.h"
 #include "MilkshapeParse.h"
 #include "Model.h"
@@ -55,7 +56,17 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size) {
     Require(ParseMilkshapeFrom(more, "models\\ships\\fuzz.ms3d", fed, fedReason) == ok);
     Require(fedReason == reason && fed.triangleCount == model.triangleCount &&
             fed.materialCount == model.materialCount);
+    // Pieces of 1 to 17 bytes, so that every record is split somewhere across the inputs.
+    PieceReader in = ReadHeldPieces(data, size, 1 + size % 17);
+    std::vector<std::string> textures;
+    std::string walkReason;
+    Require(MilkshapeTextureFiles(in, "models\\ships\\fuzz.ms3d", textures, walkReason) == ok);
+    Require(walkReason.empty() == ok && in.held.size() <= 17 + 361);
     if (ok) {
+        Require(textures.size() == model.materials.size());
+        for (size_t i = 0; i < textures.size(); ++i)
+            Require(textures[i] == model.materials[i].textureFile);
+        Require(in.read < FileExtent(model) + 17);
         CheckConsistent(model);
         Require(fetched.size() == FileExtent(model));
     } else {

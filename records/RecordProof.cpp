@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Replaying best demos to prove their records, and keeping a demo's fastest chase as a record.
+// Finding the ships of records, replaying best demos against them to prove their records, and
+// keeping a demo's fastest chase as a record.
 #include "RecordProof.h"
 
+#include "DataFolder.h"
 #include "Formatted.h"
 #include "LoadShipCatalogue.h"
+#include "Printable.h"
 #include "RecordsStore.h"
 #include "ReplayFile.h"
 #include "ShipCatalogue.h"
@@ -40,20 +43,87 @@ std::string InFolder(const std::string& folder, const std::string& name) {
     return folder.empty() ? name : folder + "/" + name;
 }
 
+std::string FolderWords(const std::string& folder, const std::string& installed) {
+    if (!installed.empty() && folder == installed)
+        return "the installed ships";
+    if (folder.empty())
+        return "the ships in the current folder";
+    return "the ships in " + Printable(folder);
+}
+
+// Hashes the set in `folder`, unless the folder is among `places` already.
+void AddPlace(std::vector<ShipSetPlace>& places, const std::string& folder,
+              const std::string& installed) {
+    for (const ShipSetPlace& place : places)
+        if (place.folder == folder)
+            return;
+    ShipSetPlace place;
+    place.folder = folder;
+    place.words = FolderWords(folder, installed);
+    place.found = HashShipSet(folder, place.set, place.problem);
+    if (!place.found)
+        place.problem = InFolder(folder, CatalogueFileName) + ": " + place.problem;
+    places.push_back(place);
+}
+
+const ShipSetPlace* PlaceOf(const std::vector<ShipSetPlace>& places, uint64_t set) {
+    for (const ShipSetPlace& place : places)
+        if (place.found && place.set == set)
+            return &place;
+    return nullptr;
+}
+
+// Empty when the demo at `demoPath`, replayed against the catalogue at `cataloguePath`, has a
+// first chase that ends in exactly `milliseconds`; else why not ("the demo's chase ends in
+// 68.100 s"). The replay stops once the chase has lasted longer.
+std::string DisproveChase(const std::string& demoPath, const std::string& cataloguePath,
+                          uint64_t milliseconds) {
+    world = World();
+    shipCatalogue.Clear();
+    DemoResult first;
+    std::string reason;
+    const bool replayed = ReplayChaseFile(demoPath, cataloguePath, milliseconds, first, reason);
+    world = World();
+    shipCatalogue.Clear();
+    if (!replayed)
+        return reason;
+    const std::string left = std::to_string(first.chasersLeft) + " chasers left after ";
+    if (first.chase.over)
+        return first.chase.milliseconds == milliseconds
+                   ? ""
+                   : "the demo's chase ends in " + ExactSecondsText(first.chase.milliseconds) + " s";
+    if (first.chase.milliseconds > milliseconds)
+        return "the demo's chase does not end by " + ExactSecondsText(milliseconds) + " s: " + left +
+               ExactSecondsText(first.chase.milliseconds) + " s";
+    return "the demo's chase does not end: " + left + std::to_string(first.frames) + " frames";
+}
+
 } // namespace
 
-std::string DisproveRecord(const std::string& folder, const ShipSetRecord& record) {
-    std::vector<DemoResult> chases;
-    std::string reason;
-    if (!Replay(folder + "/" + record.demoFile, "", chases, reason))
-        return reason;
-    const DemoResult& first = chases.front();
-    if (!first.chase.over)
-        return "the demo's chase does not end: " + std::to_string(first.chasersLeft) +
-               " chasers left after " + std::to_string(first.frames) + " frames";
-    if (first.chase.milliseconds != record.milliseconds)
-        return "the demo's chase ends in " + ExactSecondsText(first.chase.milliseconds) + " s";
-    return "";
+std::vector<ShipSetPlace> FindShipSets(const std::string& requested, const std::string& installed) {
+    std::vector<ShipSetPlace> places;
+    if (!requested.empty())
+        AddPlace(places, requested, installed);
+    AddPlace(places, ChooseDataFolder("", installed), installed);
+    if (!installed.empty())
+        AddPlace(places, installed, installed);
+    return places;
+}
+
+RecordProof ProveRecord(const std::string& recordsFolder, const ShipSetRecord& record,
+                        const std::vector<ShipSetPlace>& places) {
+    RecordProof proof;
+    const ShipSetPlace* place = PlaceOf(places, record.set);
+    if (!place) {
+        proof.why =
+            "the ships of set " + ShipSetName(record.set) + " are not here (give --data DIR)";
+        return proof;
+    }
+    proof.ships = place->words;
+    proof.why = DisproveChase(recordsFolder + "/" + record.demoFile,
+                              InFolder(place->folder, CatalogueFileName), record.milliseconds);
+    proof.verdict = proof.why.empty() ? ProofVerdict::Verified : ProofVerdict::NotVerified;
+    return proof;
 }
 
 bool AddDemo(const std::string& demoPath, const std::string& dataFolder,

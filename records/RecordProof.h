@@ -1,15 +1,47 @@
 // SPDX-License-Identifier: MIT
-// A record proved by its demo: a best demo replayed to its recorded time, and a demo from
-// anywhere replayed and kept when a chase in it beats the set's record.
+// A record proved by its demo: the record's ship set found where the game finds ships, its best
+// demo replayed against them to the recorded time, and a demo from anywhere replayed and kept when
+// a chase in it beats the set's record.
 #pragma once
 
 #include "RecordsFile.h"
 
 #include <string>
+#include <vector>
 
-// Replays the best demo of `record` in `folder` with its recorded ship types. Empty when its first
-// chase ends in exactly the recorded time, else why not ("the demo's chase ends in 68.100 s").
-std::string DisproveRecord(const std::string& folder, const ShipSetRecord& record);
+// A data folder whose ships a record may be proved with, and the set found there.
+struct ShipSetPlace {
+    std::string folder;  // as HashShipSet reads it: empty for the working folder
+    std::string words;   // how a player knows it: "the installed ships", "the ships in data"
+    bool found = false;  // its catalogue was read and its set hashed
+    uint64_t set = 0;    // found: the set's hash
+    std::string problem; // not found: why not
+};
+
+// Where the ships of records are looked for, each folder once, in this order: `requested` (from
+// --data) when given; the folder the game started in the working folder plays (ChooseDataFolder:
+// the working folder when it names a catalogue, else `installed` when that holds one); and
+// `installed`, when not empty. Each folder's set is hashed.
+std::vector<ShipSetPlace> FindShipSets(const std::string& requested, const std::string& installed);
+
+enum class ProofVerdict {
+    Verified,    // the set's ships are here and its demo ends at the recorded time with them
+    NotVerified, // they are here, and the demo does not prove the record with them
+    NotChecked,  // the set's ships are not here: nothing to replay the demo against
+};
+
+struct RecordProof {
+    ProofVerdict verdict = ProofVerdict::NotChecked;
+    std::string ships; // the words of the place the set's ships were found in; empty if nowhere
+    std::string why;   // unless verified, why not, in words
+};
+
+// Proves `record` with the first of `places` that holds its set: its best demo in
+// `recordsFolder` is replayed against that folder's catalogue, whose types and figures must be
+// the demo's recorded ones, and its first chase must end in exactly the recorded time. Reads the
+// demo and the catalogue; the world and the catalogue are left empty.
+RecordProof ProveRecord(const std::string& recordsFolder, const ShipSetRecord& record,
+                        const std::vector<ShipSetPlace>& places);
 
 // What adding a demo came to.
 struct AddedDemo {

@@ -3,6 +3,7 @@
 # and the shipyard model and render commands.
 StarchaseTest(NAME model_test
               SOURCES unit/MilkshapeParseTest.cpp unit/ModelPathTest.cpp unit/MilkshapeLoadTest.cpp
+                      unit/MilkshapeTexturesTest.cpp unit/PieceReaderTest.cpp
               LIBS assets shipyard_writers)
 StarchaseTest(NAME model_gl_test SOURCES gl/ModelGLTest.cpp LIBS assets shipyard_writers GL)
 StarchaseTest(NAME shipyard_model_test SOURCES shipyard/ModelCommandTest.cpp LIBS shipyard_writers)

@@ -106,7 +106,9 @@ over=$(sed -n 's/.*chase over in \([0-9.]*\) s$/\1/p' "$work/game.out")
 grep -q "^All 12 chasers down in $over s$" <<<"$banner" || fail "the banner's time is not $over s"
 [ "$(cd "$XDG_DATA_HOME/starchase" && ls -l --time-style=+%s.%N && cat records)" = "$kept" ] ||
     fail "a played demo wrote last.demo or changed the records"
-"$SHIPYARD" records >"$work/records.out" || fail "records: [$(cat "$work/records.out")]"
+"$SHIPYARD" records --data "$data" >"$work/records.out" ||
+    fail "records: [$(cat "$work/records.out")]"
 cat "$work/records.out"
-grep -Eq '^[0-9a-f]{16} [0-9.]+ s best-[0-9a-f]{16}-[0-9]+\.demo: verified$' "$work/records.out" ||
+grep -Eq "^[0-9a-f]{16} \(the ships in $data\) [0-9.]+ s best-[0-9a-f]{16}-[0-9]+\.demo: verified$" \
+    "$work/records.out" ||
     fail "the record is not verified"

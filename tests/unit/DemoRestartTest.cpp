@@ -99,6 +99,47 @@ TEST(DemoRestarts, ASessionWithTwoRestartsReplaysToThreeLines) {
     EXPECT_EQ(reason, "chase 2 has fewer than 401 frames");
 }
 
+// The first chase replayed alone, from its header read alone, up to `most` ms of chase time.
+DemoResult FirstChase(const std::string& path, uint64_t most, size_t& framesRead) {
+    world = World();
+    DemoReader reader;
+    DemoResult first;
+    std::string reason;
+    EXPECT_TRUE(OpenDemoStart(path, reader, reason)) << reason;
+    EXPECT_TRUE(ReplayFirstChase(reader, most, first, reason)) << reason;
+    framesRead = reader.nextFrame;
+    world = World();
+    return first;
+}
+
+TEST(DemoRestarts, TheFirstChaseAloneStopsAtItsRestartOrOnceItOutlastsTheLimit) {
+    const std::string path = testing::TempDir() + "first.demo";
+    const std::vector<std::string> flown = FlySession(path, {900, 400});
+    size_t read = 0;
+    const DemoResult whole = FirstChase(path, UINT64_MAX, read);
+    EXPECT_EQ(DemoLine(whole), flown[0]);
+    EXPECT_EQ(read, 901u) << "the second chase's first frame tells the first chase has ended";
+    ASSERT_GT(whole.chase.milliseconds, 2u);
+    for (uint64_t most :
+         {uint64_t(0), whole.chase.milliseconds / 2, whole.chase.milliseconds - 1}) {
+        const DemoResult first = FirstChase(path, most, read);
+        SCOPED_TRACE(most);
+        EXPECT_GT(first.chase.milliseconds, most);
+        EXPECT_EQ(read, first.frames) << "a frame was read after the replay stopped";
+        // The same frames cut out and replayed whole end where the stopped replay stands, and one
+        // frame fewer had not yet outlasted the limit.
+        std::vector<unsigned char> alone;
+        std::string reason, note;
+        ASSERT_TRUE(CutChaseDemo(path, 0, first.frames, alone, reason)) << reason;
+        EXPECT_EQ(ReplayedLines(WriteScratchFile("upto.demo", alone), note),
+                  std::vector<std::string>{DemoLine(first)});
+        ASSERT_TRUE(CutChaseDemo(path, 0, first.frames - 1, alone, reason)) << reason;
+        EXPECT_LE(
+            FirstChase(WriteScratchFile("before.demo", alone), UINT64_MAX, read).chase.milliseconds,
+            most);
+    }
+}
+
 TEST(DemoRestarts, RestartsAreReadOnlyWhereTheFormatHasThem) {
     const std::string path = testing::TempDir() + "two.demo";
     const std::vector<std::string> flown = FlySession(path, {300, 300});

@@ -3,6 +3,7 @@
 // any folder; the models a catalogue names are those the game loads.
 #include "ShipSetHash.h"
 #include "Ms3dBuilder.h"
+#include "RecordsFile.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <map>
 
 namespace {
 
@@ -123,6 +125,66 @@ TEST(ShipSetHash, ASetReadFromItsFolderCountsItsTextures) {
     EXPECT_FALSE(HashShipSet(noCatalogue, set, reason));
     EXPECT_EQ(reason, "No such file or directory");
     EXPECT_EQ(set, 7u);
+}
+
+std::vector<unsigned char> Bytes(const std::string& text) {
+    return std::vector<unsigned char>(text.begin(), text.end());
+}
+
+// A model of one square whose one material names `texture`.
+std::vector<unsigned char> ModelNaming(const std::string& texture) {
+    Ms3dFile model;
+    AddSquare(model, 0, 0, 1, 1, 0, 0);
+    model.materials.resize(1);
+    model.materials[0].texture = texture;
+    return WriteMs3dFile(model);
+}
+
+TEST(ShipSetHash, EachFileIsCountedOnceInTheGamesOrderTexturesOnlyOfModelsThatParse) {
+    const std::vector<unsigned char> toT = ModelNaming(".\\t.tga"), toB = ModelNaming(".\\b.ms3d");
+    const std::vector<unsigned char> cut(toT.begin(), toT.end() - 1), tga = {1, 2, 3};
+    const std::string one = "x\na.ms3d\n1\n1\n", two = one + "y\nb.ms3d\n1\n1\n";
+    const struct {
+        const char* what;
+        std::string catalogue;
+        std::map<std::string, std::vector<unsigned char>> files; // written beside it
+        std::vector<std::string> counted; // after the catalogue, in order; missing unless written
+    } cases[] = {
+        {"two types sharing a model",
+         one + "y\na.ms3d\n1\n1\n",
+         {{"a.ms3d", toT}, {"t.tga", tga}},
+         {"a.ms3d", "t.tga"}},
+        {"a texture that is a model named later",
+         two,
+         {{"a.ms3d", toB}, {"b.ms3d", toT}, {"t.tga", tga}},
+         {"a.ms3d", "b.ms3d", "t.tga"}},
+        {"a model cut short names no texture", one, {{"a.ms3d", cut}, {"t.tga", tga}}, {"a.ms3d"}},
+        {"a missing model and texture", two, {{"b.ms3d", toT}}, {"a.ms3d", "b.ms3d", "t.tga"}},
+        {"the catalogue named as a model", "x\nalukset.txt\n1\n1\n", {}, {"alukset.txt"}},
+    };
+    int row = 0;
+    for (const auto& c : cases) {
+        const std::string name = "counted-" + std::to_string(row++);
+        mkdir((testing::TempDir() + name).c_str(), 0777);
+        std::map<std::string, std::vector<unsigned char>> written = c.files;
+        written["alukset.txt"] = Bytes(c.catalogue);
+        for (const auto& file : written)
+            WriteScratchFile(name + "/" + file.first, file.second);
+        std::vector<File> expected = {{"alukset.txt", true, c.catalogue}};
+        for (const std::string& path : c.counted) {
+            const auto file = written.find(path);
+            const bool read = file != written.end();
+            expected.push_back(
+                {path, read, read ? std::string(file->second.begin(), file->second.end()) : ""});
+        }
+        EXPECT_EQ(FolderHash(testing::TempDir() + name), HashOf(expected)) << c.what;
+    }
+}
+
+// Records kept by earlier games name their sets by these values: reading the files another way
+// must never change them.
+TEST(ShipSetHash, KeptRecordsStillNameTheirSets) {
+    EXPECT_EQ(ShipSetName(FolderHash(WriteSet("set-pinned"))), "498f9fbdc5b30be2");
 }
 
 } // namespace

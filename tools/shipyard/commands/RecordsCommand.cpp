@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// shipyard records [--add FILE [--data DIR]]: the player's best chases, each proved by replaying
-// its demo, and a demo from anywhere added as a record when a chase in it beats one.
+// shipyard records [--data DIR] [--add FILE]: the player's best chases, each proved by replaying
+// its demo with its set's ships, and a demo from anywhere added as a record when a chase in it
+// beats one.
 #include "Shipyard.h"
 
+#include "DataFolder.h"
 #include "Formatted.h"
 #include "PlayerFolders.h"
 #include "RecordProof.h"
@@ -14,27 +16,50 @@
 
 namespace {
 
-int ListRecords(const std::string& folder) {
+// The exit status when no record was disproved but the ships of one were not here to prove it.
+constexpr int NotCheckedStatus = 3;
+
+const char* VerdictWords(ProofVerdict verdict) {
+    switch (verdict) {
+    case ProofVerdict::Verified:
+        return "verified";
+    case ProofVerdict::NotVerified:
+        return "not verified";
+    case ProofVerdict::NotChecked:
+        break;
+    }
+    return "not checked";
+}
+
+int ListRecords(const std::string& folder, const std::string& dataFolder) {
     const std::string path = folder + "/" + RecordsFileName;
     Records records;
     std::string reason;
     if (!LoadRecords(path, records, reason))
         return Refuse(path, reason);
-    int disproved = 0, listed = 0;
+    const std::vector<ShipSetPlace> places = FindShipSets(dataFolder, InstalledDataFolder());
+    if (!dataFolder.empty() && !places.front().found)
+        std::fprintf(stderr, "shipyard: %s\n", places.front().problem.c_str());
+    int disproved = 0, unchecked = 0, listed = 0;
     for (const RecordsLine& line : records.lines) {
         if (!line.isRecord)
             continue;
         const ShipSetRecord& r = line.record;
-        const std::string why = DisproveRecord(folder, r);
-        std::printf("%s %s s %s: %s\n", ShipSetName(r.set).c_str(),
-                    ExactSecondsText(r.milliseconds).c_str(), r.demoFile.c_str(),
-                    why.empty() ? "verified" : ("not verified: " + why).c_str());
-        disproved += !why.empty();
+        const RecordProof proof = ProveRecord(folder, r, places);
+        const std::string verdict =
+            VerdictWords(proof.verdict) + (proof.why.empty() ? "" : ": " + proof.why);
+        std::printf("%s (%s) %s s %s: %s\n", ShipSetName(r.set).c_str(),
+                    proof.ships.empty() ? "ships not here" : proof.ships.c_str(),
+                    ExactSecondsText(r.milliseconds).c_str(), r.demoFile.c_str(), verdict.c_str());
+        disproved += proof.verdict == ProofVerdict::NotVerified;
+        unchecked += proof.verdict == ProofVerdict::NotChecked;
         ++listed;
     }
     if (listed == 0)
         std::printf("no records in %s yet\n", path.c_str());
-    return std::fflush(stdout) == 0 && disproved == 0 ? 0 : 1;
+    if (std::fflush(stdout) != 0 || disproved > 0)
+        return 1;
+    return unchecked > 0 ? NotCheckedStatus : 0;
 }
 
 int Add(const std::string& demo, const std::string& dataFolder, const std::string& folder) {
@@ -68,12 +93,10 @@ int RunRecords(int argc, char** argv) {
         add |= addWord;
         data |= dataWord;
     }
-    if (data && !add)
-        return UsageError(RecordsCommand, "--data goes with --add");
     const std::string folder = PlayerDataFolder();
     if (folder.empty())
         return Refuse("records", "neither XDG_DATA_HOME nor HOME is set");
-    return add ? Add(demo, dataFolder, folder) : ListRecords(folder);
+    return add ? Add(demo, dataFolder, folder) : ListRecords(folder, dataFolder);
 }
 
 // The help, around the records' columns.
@@ -84,9 +107,16 @@ const char HelpAfterColumns[] =
     ";\nthe demo is kept beside the file. A ship set is known by a hash of its alukset.txt\n"
     "and every model and texture file it names, so a changed set never competes with another.\n"
     "\n"
-    "Without --add, lists every record and replays its demo with no window, printing \"verified\"\n"
-    "when the replay's chase ends in the recorded time and why not otherwise; exit status 1 when\n"
-    "one is not verified or the file cannot be read.\n"
+    "Without --add, lists every record and proves it with its own ships, looked for where the\n"
+    "game finds ships: in DIR when given, in the folder the game started here would play (the\n"
+    "current folder when it has alukset.txt) and among the installed ships. Each record names the\n"
+    "ships found with its set's hash, and its demo is replayed with no window against their\n"
+    "alukset.txt, which must hold the demo's recorded types and figures; the replay stops once\n"
+    "the chase has lasted longer than the record, however long the demo. \"verified\" when the\n"
+    "chase ends in exactly the recorded time, \"not verified\" and why otherwise, and \"not\n"
+    "checked\" when the set's ships are in none of those places. Exit status 0 when every record\n"
+    "is verified, 1 when one is not verified or the file cannot be read, and else 3 when one\n"
+    "could not be checked.\n"
     "\n"
     "With --add, replays the demo FILE (recorded with `starchase --record`, here or elsewhere)\n"
     "against the ships of DIR (the current folder when none is given), and when a chase in it\n"
@@ -96,6 +126,6 @@ const char HelpAfterColumns[] =
 } // namespace
 
 const ShipyardCommand RecordsCommand = {
-    "records", "[--add FILE [--data DIR]]",
+    "records", "[--data DIR] [--add FILE]",
     "list the best chases and prove each by its demo; add a demo's chase as a record",
     HelpBeforeColumns + RecordsColumnsHelp() + HelpAfterColumns, RunRecords};

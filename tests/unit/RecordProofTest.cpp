@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: MIT
+// Proving a record: its set's ships are looked for where the game finds ships, and its demo,
+// replayed against them, proves it only with their figures and at exactly the recorded time.
+#include "RecordProof.h"
+
+#include "DefaultCatalogue.h"
+#include "Formatted.h"
+#include "ReplayFile.h"
+#include "TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+std::vector<unsigned char> Bytes(const std::string& text) {
+    return std::vector<unsigned char>(text.begin(), text.end());
+}
+
+// A data folder of the default types and figures, Maradyne's thrust `thrust` when given.
+std::string WriteShips(const std::string& name, int thrust = 0) {
+    LoadDefaultCatalogue();
+    std::string text;
+    for (const auto& type : shipCatalogue.entries)
+        text +=
+            type.first + "\nm.ms3d\n" +
+            std::to_string(thrust && type.first == "Maradyne" ? thrust : int(type.second.thrust)) +
+            "\n" + std::to_string(int(type.second.turnRate)) + "\n";
+    shipCatalogue.Clear();
+    mkdir((testing::TempDir() + name).c_str(), 0777);
+    WriteScratchFile(name + "/alukset.txt", Bytes(text));
+    return testing::TempDir() + name;
+}
+
+// A chase nobody fights, with the default figures: frames of 8 ms, then `last`.
+std::vector<unsigned char> IdleDemo(size_t frames, DemoFrame last) {
+    LoadDefaultCatalogue();
+    Demo demo;
+    demo.shipTypes = RecordedShipTypes(shipCatalogue);
+    shipCatalogue.Clear();
+    std::vector<unsigned char> bytes;
+    AppendDemoHeader(bytes, demo);
+    for (size_t i = 0; i < frames; ++i)
+        AppendDemoFrame(bytes, DemoFrame{8, 0});
+    AppendDemoFrame(bytes, last);
+    return bytes;
+}
+
+TEST(RecordProof, TheVerdictNeedsTheSetsShipsTheirFiguresAndTheRecordedTime) {
+    // The pilot's whole chase (tests/data), its time as its own recorded figures replay it.
+    const std::string pilot = ReadWholeFile("data/pilot.demo");
+    std::vector<DemoResult> chases;
+    std::string note, reason;
+    ASSERT_TRUE(ReplayDemoFile("data/pilot.demo", "", chases, note, reason)) << reason;
+    ASSERT_TRUE(chases[0].chase.over);
+    const uint64_t time = chases[0].chase.milliseconds;
+    const std::string records = WriteShips("proof-records"), at = ExactSecondsText(time);
+    WriteScratchFile("proof-records/best.demo", Bytes(pilot));
+    // 250 frames (1.992 s of chase: the first never steps), then a frame no game plays.
+    WriteScratchFile("proof-records/endless.demo", IdleDemo(250, DemoFrame{8, 0x8000}));
+    WriteScratchFile("proof-records/short.demo", IdleDemo(100, DemoFrame()));
+    const ShipSetPlace own = FindShipSets(WriteShips("proof-own"), "")[0];
+    const ShipSetPlace other = FindShipSets(WriteShips("proof-other", 20), "")[0];
+    ASSERT_TRUE(own.found && other.found && own.set != other.set);
+    const auto yes = ProofVerdict::Verified, no = ProofVerdict::NotVerified,
+               none = ProofVerdict::NotChecked;
+    auto mine = [&](uint64_t ms, const char* demo = "best.demo") {
+        return ShipSetRecord{own.set, ms, demo};
+    };
+    const std::string endsAt = "the demo's chase ends in " + at + " s",
+                      differs = "alukset.txt differs from the recording: Maradyne has thrust 20, "
+                                "recorded 13",
+                      notHere = "the ships of set " + ShipSetName(own.set) +
+                                " are not here (give --data DIR)",
+                      late = "the demo's chase does not end by 1.000 s: 12 chasers left after "
+                             "1.008 s",
+                      fault = "frame 251 holds unknown key bits 0x8000",
+                      runOut = "the demo's chase does not end: 12 chasers left after 100 frames";
+    auto endless = [&](uint64_t ms) { return mine(ms, "endless.demo"); };
+    const struct {
+        const char* what;
+        std::vector<ShipSetPlace> places;
+        ShipSetRecord record;
+        ProofVerdict verdict;
+        std::string why;
+    } cases[] = {
+        {"its own ships", {own}, mine(time), yes, ""},
+        {"the first place with the set", {other, own}, mine(time), yes, ""},
+        {"other figures", {own, other}, {other.set, time, "best.demo"}, no, differs},
+        {"ships not here", {other}, mine(time), none, notHere},
+        {"a chase ending later", {own}, mine(time - 1), no, endsAt},
+        {"a chase ending sooner", {own}, mine(time + 1), no, endsAt},
+        {"never ending: a fault past the record, never read", {own}, endless(1000), no, late},
+        {"never ending: a fault before the record", {own}, endless(9000), no, fault},
+        {"frames running out", {own}, mine(9000, "short.demo"), no, runOut},
+        {"no demo", {own}, mine(time, "gone.demo"), no, "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        const RecordProof proof = ProveRecord(records, c.record, c.places);
+        EXPECT_EQ(proof.verdict, c.verdict) << c.what;
+        EXPECT_EQ(proof.why, c.why) << c.what;
+        EXPECT_EQ(proof.ships, c.verdict == none         ? ""
+                               : c.record.set == own.set ? own.words
+                                                         : other.words)
+            << c.what;
+        EXPECT_TRUE(shipCatalogue.entries.empty() && world.ships.empty()) << c.what;
+    }
+}
+
+TEST(RecordProof, ShipsAreLookedForWhereTheGameFindsThemEachFolderOnce) {
+    const std::string data = WriteShips("places-data"), installed = WriteShips("places-in", 12);
+    const std::string bare = testing::TempDir() + "places-bare", gone = bare + "/gone";
+    mkdir(bare.c_str(), 0777);
+    const std::string inData = "the ships in " + data, inGone = "the ships in " + gone,
+                      here = "the ships in the current folder", inst = "the installed ships";
+    const struct {
+        const char* what;
+        std::string folder, requested, installed;
+        std::vector<std::string> words; // in order, and whether each was found
+        std::vector<bool> found;
+    } cases[] = {
+        {"--data, then the installed ships", bare, data, installed, {inData, inst}, {true, true}},
+        {"the current folder's own ships first", data, "", installed, {here, inst}, {true, true}},
+        {"--data naming no ships", bare, gone, "", {inGone, here}, {false, false}},
+        {"--data naming the installed folder", bare, installed, installed, {inst}, {true}},
+    };
+    char before[4096];
+    ASSERT_TRUE(getcwd(before, sizeof before));
+    for (const auto& c : cases) {
+        ASSERT_EQ(chdir(c.folder.c_str()), 0) << c.what;
+        const std::vector<ShipSetPlace> places = FindShipSets(c.requested, c.installed);
+        ASSERT_EQ(chdir(before), 0);
+        ASSERT_EQ(places.size(), c.words.size()) << c.what;
+        for (size_t i = 0; i < places.size(); ++i) {
+            EXPECT_EQ(places[i].words, c.words[i]) << c.what << ", place " << i;
+            EXPECT_EQ(places[i].found, c.found[i]) << c.what << ", place " << i;
+        }
+    }
+    EXPECT_EQ(FindShipSets(gone, "")[0].problem, gone + "/alukset.txt: No such file or directory");
+}
+
+} // namespace
