@@ -74,6 +74,10 @@ check_copy() { # ROOT (where PREFIX lies once installed) PREFIX
     expect_status 0
     expect_output ""
 
+    # The tool finds the ships as the game does: here, the installed ones.
+    (cd "$work/empty" && "$root/$BINDIR/shipyard" replay "$here/../data/pilot.demo") |
+        grep -q ", chase over in " || fail "shipyard replay in a folder without ships"
+
     run_game_to_end "$work/mod"
     expect_status 1
     expect_output "ERROR: loading a model file other.ms3d"$'\n'"$failed"

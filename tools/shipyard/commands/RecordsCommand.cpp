@@ -96,7 +96,9 @@ int RunRecords(int argc, char** argv) {
     const std::string folder = PlayerDataFolder();
     if (folder.empty())
         return Refuse("records", "neither XDG_DATA_HOME nor HOME is set");
-    return add ? Add(demo, dataFolder, folder) : ListRecords(folder, dataFolder);
+    if (!add)
+        return ListRecords(folder, dataFolder);
+    return Add(demo, ChooseDataFolder(dataFolder, InstalledDataFolder()), folder);
 }
 
 // The help, around the records' columns.
@@ -119,7 +121,8 @@ const char HelpAfterColumns[] =
     "could not be checked.\n"
     "\n"
     "With --add, replays the demo FILE (recorded with `starchase --record`, here or elsewhere)\n"
-    "against the ships of DIR (the current folder when none is given), and when a chase in it\n"
+    "against the ships of DIR, or else those the game started here would play (the current\n"
+    "folder when it has alukset.txt, else the installed ships), and when a chase in it\n"
     "ends faster than the record of DIR's ship set, keeps that chase alone as the set's best demo\n"
     "and its time as the record; exit status 1 when nothing is kept.\n";
 

@@ -3,6 +3,7 @@
 // the machine allows, and prints the lines the game prints when it plays the demo.
 #include "Shipyard.h"
 
+#include "DataFolder.h"
 #include "LoadShipCatalogue.h"
 #include "ReplayFile.h"
 
@@ -22,7 +23,9 @@ int RunReplay(int argc, char** argv) {
     if (argc != 1)
         return UsageError(ReplayCommand, argc < 1 ? "no demo given" : "one demo at a time");
     const char* path = argv[0];
-    // Only the catalogue's figures count here: the ships fly with no models.
+    // The ships the game would play here, and only their catalogue's figures: they fly with no
+    // models.
+    dataFolder = ChooseDataFolder(dataFolder, InstalledDataFolder());
     const std::string cataloguePath =
         dataFolder.empty() ? CatalogueFileName : dataFolder + "/" + CatalogueFileName;
     std::vector<DemoResult> chases;
@@ -44,7 +47,8 @@ const ShipyardCommand ReplayCommand = {
     "Plays the recorded game FILE to its end as fast as the machine allows, with no window, and\n"
     "prints the lines the game prints when it plays the demo: one for each chase the game was\n"
     "restarted into (with R) and one for the last, each with the chase's time when every chaser\n"
-    "broke up in it. The ship types' figures are read from alukset.txt in DIR (the current\n"
-    "folder when none is given) and must match those the recording was made with. A demo\n"
-    "recorded under other rules of the game is refused.\n",
+    "broke up in it. The ship types' figures are read from alukset.txt in DIR, or else in the\n"
+    "folder the game started here would play (the current folder when it has alukset.txt, else\n"
+    "the installed ships), and must match those the recording was made with. A demo recorded\n"
+    "under other rules of the game is refused.\n",
     RunReplay};
