@@ -14,6 +14,7 @@
 #include "Records.h"
 #include "Replay.h"
 #include "Screenshot.h"
+#include "Video.h"
 
 #include <SDL/SDL.h>
 
@@ -29,6 +30,8 @@ struct LoopClock {
     double startTick = 0;    // SDL's milliseconds when the loop began
     double previousTick = 0; // when the last live frame began
     double played = 0;       // milliseconds of the demo frames played so far
+    double refreshHz = 0;    // the display's, as read at the start; 0: not known
+    int fps = 0;             // the cap in force (0: none)
     FramePace pace;
     FrameClock frames;
 };
@@ -55,6 +58,14 @@ double MeasureFrame(LoopClock& clock) {
     double elapsed = tick - clock.previousTick;
     clock.previousTick = tick;
     return elapsed;
+}
+
+// The cap the fps setting gives now: the player may change it in play.
+void FollowFrameCap(LoopClock& clock) {
+    const int fps = FrameCap(KeptSettings().fps, clock.refreshHz);
+    if (fps != clock.fps)
+        ChangeCap(clock.pace, fps);
+    clock.fps = fps;
 }
 
 // A played demo keeps the recorded pace: each frame waits until the clock has caught up with
@@ -107,6 +118,7 @@ bool NextFrame(DemoSession& demo, LoopClock& clock, LoopState& state, double& el
     }
     if (demo.mode == PlayDemo)
         return false;
+    FollowFrameCap(clock);
     Rest(clock.pace, WindowIsLeft()); // paused, and its picture still
     elapsed = MeasureFrame(clock);
     keys = PauseWhileLeft(ReadHeldKeys());
@@ -137,11 +149,13 @@ void DrawFrame() {
 
 } // namespace
 
-LoopState RunFrameLoop(DemoSession& demo, int fps) {
+LoopState RunFrameLoop(DemoSession& demo) {
     LoopState state = KeepRunning;
     LoopClock clock;
     clock.startTick = clock.previousTick = SDL_GetTicks();
-    clock.pace = StartPace(fps, clock.previousTick);
+    clock.refreshHz = DisplayRefreshRate();
+    clock.fps = FrameCap(KeptSettings().fps, clock.refreshHz);
+    clock.pace = StartPace(clock.fps, clock.previousTick);
     const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
         TakeEvents(state, live);

@@ -66,7 +66,7 @@ Started StartWorld(const Settings& settings, DemoSession& demo, Failure& failure
     OpenGamepad();
     SetWindowIcon();
     const StartMode start = {settings.fullscreen, settings.windowWidth, settings.windowHeight,
-                             settings.fps > 0};
+                             settings.fps != 0};
     std::string reason, fallback;
     if (!OpenGameWindow(start, failure.out, reason, fallback)) {
         failure.err = reason.empty() ? "" : "starchase: " + reason;
@@ -143,7 +143,7 @@ int RunGame(int argc, char** argv) {
         started = StartWorld(settings, demo, failure);
         if (started == GameStarted) {
             StartPlay(settings, options, demo);
-            played = RunFrameLoop(demo, settings.fps) != NoVideoMode;
+            played = RunFrameLoop(demo) != NoVideoMode;
         }
     }
     const bool recorded = StopGame(started, demo);

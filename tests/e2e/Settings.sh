@@ -71,7 +71,7 @@ xdotool key Escape
 wait_game_exit
 expect_status 0
 
-expected_err="starchase: $settings:5: fps takes a whole number from 0 to 1000, not 'fast'; using 120
+expected_err="starchase: $settings:5: fps takes a whole number from 0 to 1000 or auto, not 'fast'; using auto
 starchase: $settings:6: unknown setting 'colour'; ignored"
 [ "$(cat "$work/game.err")" = "$expected_err" ] ||
     fail "standard error was [$(cat "$work/game.err")]"
