@@ -10,6 +10,7 @@
 #include "Gamepad.h"
 #include "Ghost.h"
 #include "Hud.h"
+#include "OptionsPlay.h"
 #include "PlayerSettings.h"
 #include "Records.h"
 #include "Replay.h"
@@ -121,7 +122,7 @@ bool NextFrame(DemoSession& demo, LoopClock& clock, LoopState& state, double& el
     FollowFrameCap(clock);
     Rest(clock.pace, WindowIsLeft()); // paused, and its picture still
     elapsed = MeasureFrame(clock);
-    keys = PauseWhileLeft(ReadHeldKeys());
+    keys = PauseForOptions(PauseWhileLeft(ReadHeldKeys()));
     RecordFrame(demo, elapsed, keys);
     RecordChaseFrame(elapsed, keys);
     return true;
@@ -143,6 +144,7 @@ void DrawFrame() {
     DrawGhost();
     DrawChase();
     ShowHud(CurrentChase());
+    DrawOptions();
     TakeAskedScreenshot();
     SDL_GL_SwapBuffers();
 }
@@ -159,6 +161,8 @@ LoopState RunFrameLoop(DemoSession& demo) {
     const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
         TakeEvents(state, live);
+        if (live)
+            TakeOptionsPad(state);
         if (TakeAskedNewChase() && live)
             NewChase(demo, clock);
         double elapsed;

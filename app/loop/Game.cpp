@@ -13,6 +13,7 @@
 #include "Ghost.h"
 #include "Hud.h"
 #include "Options.h"
+#include "OptionsPlay.h"
 #include "PlayerSettings.h"
 #include "Records.h"
 #include "Sound.h"
@@ -109,6 +110,7 @@ bool StopGame(Started started, DemoSession& demo) {
         CloseRecords();
         StopGhost();
         StopChase();
+        StopOptions();
         StopHud();
     }
     if (started >= WorldLoaded)

@@ -256,7 +256,7 @@ std::vector<std::string> Wrap(const std::string& text, size_t width) {
 
 // What the chosen row does and the keys it takes, or what the last press came to.
 std::vector<std::string> Footer(const OptionsMenu& menu, const OptionsRow& row) {
-    std::string does = "Enter proves it by replaying its demo, as shipyard records does";
+    std::string does = "Enter replays its demo to prove it, as shipyard records does";
     std::string keys = "Enter: prove" + std::string(Separator) + "Escape: close";
     if (row.setting) {
         does = row.setting->help;

@@ -44,7 +44,7 @@ struct OptionsOutcome {
 };
 
 // Characters a line of the options holds at most: the panel fits a 640-pixel window.
-constexpr size_t OptionsWidth = 52;
+constexpr size_t OptionsWidth = 60;
 
 // Every row: the fixed settings, then the actions, then the best chase.
 size_t OptionsRowCount();
