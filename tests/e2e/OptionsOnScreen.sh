@@ -49,20 +49,7 @@ echo "after the options closed: [$running]"
 # Leave the chasers and the station behind (see ShotsGlow.sh), then fire with each key.
 hold Up 3
 hold Down 3
-centre=blue:0.44,0.42,0.56,0.58
-read -r before < <(measure "$(shot before-fire)" $centre)
-bluest_while() { # KEY
-    local bluest=0 blue
-    xdotool keydown "$1"
-    for i in $(seq 6); do
-        sleep 0.1
-        read -r blue < <(measure "$(shot "firing-$1-$i")" $centre)
-        [ "$blue" -gt "$bluest" ] && bluest=$blue
-    done
-    xdotool keyup "$1"
-    sleep 0.8 # the glow fades
-    echo "$bluest"
-}
+read -r before < <(measure "$(shot before-fire)" $ship_centre)
 f=$(bluest_while f)
 space=$(bluest_while space)
 echo "blue pixels on the ship before firing $before, most with F $f, with Space $space"
