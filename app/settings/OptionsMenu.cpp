@@ -125,7 +125,7 @@ std::string ActionName(Action action) {
     return ActionOf(action).name;
 }
 
-// Delete on an action: its key and pad button taken away, but never the key of one that needs it.
+// Delete on an action: its key and pad button taken away; an action that needs a key keeps both.
 OptionsOutcome Unbind(OptionsMenu& menu, Settings& settings, Action action) {
     OptionsOutcome outcome;
     if (NeedsKey(action)) {
