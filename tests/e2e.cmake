@@ -10,7 +10,8 @@ add_executable(wmclose e2e/WmClose.c)
 target_link_libraries(wmclose PRIVATE X11::X11)
 
 foreach(script StartupFailures PlayAndQuit ModeChanges RedLight FlyAndFire ShotsGlow
-               RecordAndReplay HudScreenshotIcon Sound Chase Settings SharedFiles)
+               RecordAndReplay HudScreenshotIcon Sound Chase Settings SharedFiles
+               OptionsOnScreen)
     foreach(variant classic compat)
         add_test(NAME e2e_${script}_${variant}
                  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}.sh)

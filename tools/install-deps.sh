@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
     cmake g++ pkg-config
     libsdl1.2-dev libsdl-mixer1.2-dev libasound2-dev libsdl-ttf2.0-dev libfontconfig-dev fonts-dejavu-core
-    libpng-dev libx11-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
+    libpng-dev libx11-dev libxrandr-dev libglu1-mesa-dev libgl1-mesa-dri libegl-dev libegl-mesa0
 )
 dev_packages=(
     clang libclang-rt-14-dev libsdl1.2-compat

@@ -33,6 +33,7 @@ enum class Action : uint8_t {
     Restart,
     Keys,
     Ghost,
+    Options,
     Quit,
     Count
 };
@@ -74,6 +75,7 @@ inline constexpr ActionRow Actions[] = {
      "a new chase: the ships at their starts, new stars"},
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
     {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase"},
+    {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the best chase"},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
 };
 constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];

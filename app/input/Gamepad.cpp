@@ -10,17 +10,8 @@ namespace {
 
 SDL_Joystick* pad = nullptr;
 
-} // namespace
-
-void OpenGamepad() {
-    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == -1 || SDL_NumJoysticks() < 1)
-        return;
-    pad = SDL_JoystickOpen(0);
-}
-
-HeldKeys ReadGamepad(const Bindings& bindings) {
-    if (!pad)
-        return HeldKeys{};
+// The open pad now.
+PadSnapshot ReadPad() {
     SDL_JoystickUpdate();
     PadSnapshot snapshot;
     if (SDL_JoystickNumAxes(pad) >= 2) {
@@ -33,5 +24,21 @@ HeldKeys ReadGamepad(const Bindings& bindings) {
     for (int b = 0; b < buttons && b < PadButtonCount; ++b)
         if (SDL_JoystickGetButton(pad, b))
             snapshot.buttons |= 1u << b;
-    return PadKeys(snapshot, bindings);
+    return snapshot;
+}
+
+} // namespace
+
+void OpenGamepad() {
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) == -1 || SDL_NumJoysticks() < 1)
+        return;
+    pad = SDL_JoystickOpen(0);
+}
+
+HeldKeys ReadGamepad(const Bindings& bindings) {
+    return pad ? PadKeys(ReadPad(), bindings) : HeldKeys{};
+}
+
+uint8_t ReadPadLean() {
+    return pad ? PadLean(ReadPad()) : 0;
 }

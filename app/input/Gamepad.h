@@ -5,6 +5,8 @@
 #include "Bindings.h"
 #include "HeldKeys.h"
 
+#include <cstdint>
+
 // After SDL_Init: starts SDL's joystick part on its own and opens the first joystick, if any.
 // Without one nothing happens and the game plays from the keyboard alone.
 void OpenGamepad();
@@ -12,3 +14,6 @@ void OpenGamepad();
 // The actions the open pad holds now through `bindings` (none without a pad); combined with the
 // keyboard's.
 HeldKeys ReadGamepad(const Bindings& bindings);
+
+// Where the open pad's d-pad or stick leans now (PadLean's bits; none without a pad).
+uint8_t ReadPadLean();

@@ -2,25 +2,33 @@
 // The gamepad mapping.
 #include "PadKeys.h"
 
-namespace {
-
-const uint8_t HatUp = 1, HatRight = 2, HatDown = 4, HatLeft = 8;
-
-} // namespace
+uint8_t PadLean(const PadSnapshot& pad) {
+    uint8_t lean = pad.hat & (PadUp | PadRight | PadDown | PadLeft);
+    if (pad.stickY < -PadDeadZone)
+        lean |= PadUp;
+    if (pad.stickY > PadDeadZone)
+        lean |= PadDown;
+    if (pad.stickX < -PadDeadZone)
+        lean |= PadLeft;
+    if (pad.stickX > PadDeadZone)
+        lean |= PadRight;
+    return lean;
+}
 
 HeldKeys PadKeys(const PadSnapshot& pad, const Bindings& bindings) {
     HeldKeys keys = HeldActionsOfPadButtons(bindings, pad.buttons);
+    const uint8_t lean = PadLean(pad);
     const struct {
         HeldAction action;
-        bool leaning;
+        uint8_t direction;
     } directions[] = {
-        {ActionThrust, pad.stickY < -PadDeadZone || (pad.hat & HatUp)},
-        {ActionReverse, pad.stickY > PadDeadZone || (pad.hat & HatDown)},
-        {ActionLeft, pad.stickX < -PadDeadZone || (pad.hat & HatLeft)},
-        {ActionRight, pad.stickX > PadDeadZone || (pad.hat & HatRight)},
+        {ActionThrust, PadUp},
+        {ActionReverse, PadDown},
+        {ActionLeft, PadLeft},
+        {ActionRight, PadRight},
     };
     for (const auto& direction : directions)
-        if (direction.leaning)
+        if (lean & direction.direction)
             HoldKey(keys, direction.action);
     return keys;
 }

@@ -19,6 +19,12 @@ struct PadSnapshot {
 // A stick must lean further than this from the centre to count.
 constexpr int PadDeadZone = 8000;
 
+// The directions the stick or the d-pad leans toward, one bit each, as the hat's bits.
+constexpr uint8_t PadUp = 1, PadRight = 2, PadDown = 4, PadLeft = 8;
+
+// Where the pad leans: the d-pad's directions with the stick's past the dead zone.
+uint8_t PadLean(const PadSnapshot& pad);
+
 // The stick or the d-pad: up thrusts forward, down backward, left and right turn (or strafe with
 // the strafe button). Each held action with a pad button in `bindings` is held with it.
 HeldKeys PadKeys(const PadSnapshot& pad, const Bindings& bindings);

@@ -10,10 +10,12 @@
 #include "Gamepad.h"
 #include "Ghost.h"
 #include "Hud.h"
+#include "OptionsPlay.h"
 #include "PlayerSettings.h"
 #include "Records.h"
 #include "Replay.h"
 #include "Screenshot.h"
+#include "Video.h"
 
 #include <SDL/SDL.h>
 
@@ -29,6 +31,8 @@ struct LoopClock {
     double startTick = 0;    // SDL's milliseconds when the loop began
     double previousTick = 0; // when the last live frame began
     double played = 0;       // milliseconds of the demo frames played so far
+    double refreshHz = 0;    // the display's, as read at the start; 0: not known
+    int fps = 0;             // the cap in force (0: none)
     FramePace pace;
     FrameClock frames;
 };
@@ -55,6 +59,14 @@ double MeasureFrame(LoopClock& clock) {
     double elapsed = tick - clock.previousTick;
     clock.previousTick = tick;
     return elapsed;
+}
+
+// The cap the fps setting gives now: the player may change it in play.
+void FollowFrameCap(LoopClock& clock) {
+    const int fps = FrameCap(KeptSettings().fps, clock.refreshHz);
+    if (fps != clock.fps)
+        ChangeCap(clock.pace, fps);
+    clock.fps = fps;
 }
 
 // A played demo keeps the recorded pace: each frame waits until the clock has caught up with
@@ -104,9 +116,10 @@ bool NextFrame(DemoSession& demo, LoopClock& clock, LoopState& state, double& el
     }
     if (demo.mode == PlayDemo)
         return false;
+    FollowFrameCap(clock);
     Rest(clock.pace, WindowIsLeft()); // paused, and its picture still
     elapsed = MeasureFrame(clock);
-    keys = PauseWhileLeft(ReadHeldKeys());
+    keys = PauseForOptions(PauseWhileLeft(ReadHeldKeys()));
     RecordFrame(demo, elapsed, keys);
     RecordChaseFrame(elapsed, keys);
     return true;
@@ -128,20 +141,25 @@ void DrawFrame() {
     DrawGhost();
     DrawChase();
     ShowHud(CurrentChase());
+    DrawOptions();
     TakeAskedScreenshot();
     SDL_GL_SwapBuffers();
 }
 
 } // namespace
 
-LoopState RunFrameLoop(DemoSession& demo, int fps) {
+LoopState RunFrameLoop(DemoSession& demo) {
     LoopState state = KeepRunning;
     LoopClock clock;
     clock.startTick = clock.previousTick = SDL_GetTicks();
-    clock.pace = StartPace(fps, clock.previousTick);
+    clock.refreshHz = DisplayRefreshRate();
+    clock.fps = FrameCap(KeptSettings().fps, clock.refreshHz);
+    clock.pace = StartPace(clock.fps, clock.previousTick);
     const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
         TakeEvents(state, live);
+        if (live)
+            TakeOptionsPad(state);
         if (TakeAskedNewChase() && live)
             NewChase(demo, clock);
         double elapsed;

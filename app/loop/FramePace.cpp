@@ -4,11 +4,34 @@
 
 #include <cmath>
 
+namespace {
+
+// Refresh rates a display is taken at its word for.
+constexpr double LowestRefreshHz = 1, HighestRefreshHz = 1000;
+
+double Period(int fps) {
+    return fps > 0 ? 1000.0 / fps : 0;
+}
+
+} // namespace
+
+int FrameCap(int fps, double refreshHz) {
+    if (fps >= 0)
+        return fps;
+    if (!(refreshHz >= LowestRefreshHz && refreshHz <= HighestRefreshHz)) // NaN too
+        return UnknownRefreshFps;
+    return int(std::lround(refreshHz));
+}
+
 FramePace StartPace(int fps, double tick) {
     FramePace pace;
-    pace.period = pace.capped = fps > 0 ? 1000.0 / fps : 0;
+    pace.period = pace.capped = Period(fps);
     pace.due = tick;
     return pace;
+}
+
+void ChangeCap(FramePace& pace, int fps) {
+    pace.capped = Period(fps);
 }
 
 unsigned MillisecondsToSleep(const FramePace& pace, double tick) {

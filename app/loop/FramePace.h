@@ -13,8 +13,20 @@ struct FramePace {
 // still; whatever the cap, it is drawn this often.
 constexpr int RestingFps = 10;
 
+// Frames a second where the frame cap follows the display and its refresh rate cannot be known.
+constexpr int UnknownRefreshFps = 60;
+
+// The cap the `fps` setting gives on a display refreshing `refreshHz` times a second (0 or less:
+// not known): a number from 0 (none) as it is; below 0 (auto) the refresh rate to the nearest
+// whole number, or UnknownRefreshFps.
+int FrameCap(int fps, double refreshHz);
+
 // A cap of `fps` frames a second (0: none), the first frame due at `tick`.
 FramePace StartPace(int fps, double tick);
+
+// The cap changed in play to `fps` (0: none); the next Rest takes it up, so that the next frame
+// not resting is due one period of the new cap after the last one started.
+void ChangeCap(FramePace& pace, int fps);
 
 // Whole milliseconds to sleep at `tick` before the next frame is due; 0 when it is due, or when
 // there is no cap.

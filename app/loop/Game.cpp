@@ -13,6 +13,7 @@
 #include "Ghost.h"
 #include "Hud.h"
 #include "Options.h"
+#include "OptionsPlay.h"
 #include "PlayerSettings.h"
 #include "Records.h"
 #include "Sound.h"
@@ -66,7 +67,7 @@ Started StartWorld(const Settings& settings, DemoSession& demo, Failure& failure
     OpenGamepad();
     SetWindowIcon();
     const StartMode start = {settings.fullscreen, settings.windowWidth, settings.windowHeight,
-                             settings.fps > 0};
+                             settings.fps != 0};
     std::string reason, fallback;
     if (!OpenGameWindow(start, failure.out, reason, fallback)) {
         failure.err = reason.empty() ? "" : "starchase: " + reason;
@@ -109,6 +110,7 @@ bool StopGame(Started started, DemoSession& demo) {
         CloseRecords();
         StopGhost();
         StopChase();
+        StopOptions();
         StopHud();
     }
     if (started >= WorldLoaded)
@@ -143,7 +145,7 @@ int RunGame(int argc, char** argv) {
         started = StartWorld(settings, demo, failure);
         if (started == GameStarted) {
             StartPlay(settings, options, demo);
-            played = RunFrameLoop(demo, settings.fps) != NoVideoMode;
+            played = RunFrameLoop(demo) != NoVideoMode;
         }
     }
     const bool recorded = StopGame(started, demo);

@@ -7,6 +7,7 @@
 #include "Frame.h"
 #include "Ghost.h"
 #include "Hud.h"
+#include "OptionsPlay.h"
 #include "PlayerSettings.h"
 #include "Records.h"
 #include "Screenshot.h"
@@ -94,6 +95,9 @@ LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
         modeChanged = true;
         return ChangeMode({event.resize.w, event.resize.h}, WindowFlags);
     }
+    LoopState options = KeepRunning;
+    if (live && TakeOptionsEvent(event, options))
+        return options;
     const Bindings& bindings = KeptSettings().bindings;
     Action action;
     if ((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
@@ -120,4 +124,9 @@ bool TakeEvents(LoopState& state, bool live) {
             state = result;
     }
     return modeChanged;
+}
+
+LoopState ChangeWindowMode(WindowSize size, bool fullscreen) {
+    return ChangeMode(fullscreen ? FullScreenSize : size,
+                      fullscreen ? SDL_OPENGL | SDL_FULLSCREEN : WindowFlags);
 }

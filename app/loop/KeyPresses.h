@@ -3,6 +3,8 @@
 // window's size changes, and quitting.
 #pragma once
 
+#include "WindowModes.h"
+
 // How the frame loop goes on.
 enum LoopState {
     KeepRunning,
@@ -14,6 +16,9 @@ enum LoopState {
 // Handles every pending event (`live`: not a played demo); the first quit or failed mode change
 // is kept in `state`. True when the video mode changed.
 bool TakeEvents(LoopState& state, bool live);
+
+// Full screen, or a resizable window of `size`, as F1, F2 and resizes change the mode.
+LoopState ChangeWindowMode(WindowSize size, bool fullscreen);
 
 // A hang-up (the terminal closed) asks the game to quit as a window closed does, so that it
 // ends the same way and keeps what the player changed.

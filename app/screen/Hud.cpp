@@ -265,3 +265,11 @@ void StopHud() {
         FcFini();
     hud = Hud{};
 }
+
+bool HudShown() {
+    return hud.shown;
+}
+
+int HudLineSkip() {
+    return hud.font ? TTF_FontLineSkip(hud.font) : 0;
+}

@@ -45,3 +45,9 @@ void FreeHudBlock(HudBlock& block);
 
 // Before SDL and the GL context go: the font and the texture.
 void StopHud();
+
+// Whether the display is shown.
+bool HudShown();
+
+// The height of a line of the display's font in pixels; 0 until the font is loaded.
+int HudLineSkip();

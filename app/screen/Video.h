@@ -41,6 +41,11 @@ bool ShownWindow(int& width, int& height);
 // The viewport and the 45-degree perspective for a drawable of this size.
 void SetProjection(int width, int height);
 
+// The refresh rate of the display the window is on, in frames a second, as XRandR reports its
+// primary output's mode (RefreshRate.cpp); 0 when it cannot be known (no X display, no RandR,
+// or a mode with no pixel clock, as a virtual display reports it).
+double DisplayRefreshRate();
+
 // F1, F2 and resizes. On failure the previous mode is taken back; false, after an "ERROR" line
 // (and SDL's reason on standard error), only when no mode works any more. Where the platform
 // dropped the GL context, the caller makes its GL objects again.

@@ -52,6 +52,10 @@ void ToggleGhost(const std::string& bestDemo) {
         StartRun(bestDemo);
 }
 
+bool GhostShown() {
+    return ghost.shown;
+}
+
 void RestartGhost(const std::string& bestDemo) {
     if (ghost.shown)
         StartRun(bestDemo);

@@ -14,6 +14,9 @@ void StartGhost(bool shown, const std::string& bestDemo);
 // demo (`bestDemo`, empty when the set has none) and starts it at the chase's time.
 void ToggleGhost(const std::string& bestDemo);
 
+// Whether the ghost is shown.
+bool GhostShown();
+
 // A new chase: a shown ghost starts its recording again.
 void RestartGhost(const std::string& bestDemo);
 

@@ -9,13 +9,16 @@
 #include "FileBytes.h"
 #include "Formatted.h"
 #include "PlayerFolders.h"
+#include "RecordProof.h"
 #include "RecordsStore.h"
 #include "Replay.h"
 #include "RunningChase.h"
 #include "ShipCatalogue.h"
 #include "ShipSetHash.h"
+#include "World.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace {
 
@@ -114,6 +117,36 @@ BestTime ChaseEnded(uint64_t milliseconds) {
 std::string BestDemoPath() {
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
     return best ? kept.folder + "/" + best->demoFile : "";
+}
+
+bool BestChaseText(std::string& time, std::string& ships) {
+    const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
+    if (!best)
+        return false;
+    time = ExactSecondsText(best->milliseconds);
+    std::error_code error;
+    ships = std::filesystem::current_path(error).string(); // the game plays in its data folder
+    return true;
+}
+
+std::string ProveBestChase() {
+    const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
+    if (!best)
+        return "no best chase is kept for these ships";
+    // The proof replays in the process's world and catalogue and leaves them empty.
+    World game = std::move(world);
+    world = World();
+    ShipCatalogue ships;
+    ships.entries.swap(shipCatalogue.entries);
+    std::error_code error;
+    const RecordProof proof =
+        ProveRecord(kept.folder, *best,
+                    FindShipSets(std::filesystem::current_path(error).string(), ""));
+    const std::string why = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+    world = std::move(game);
+    shipCatalogue.Clear();
+    shipCatalogue.entries.swap(ships.entries);
+    return why;
 }
 
 void CloseRecords() {

@@ -36,5 +36,14 @@ BestTime ChaseEnded(uint64_t milliseconds);
 // The ship set's best demo, for the ghost; empty when the set has no record.
 std::string BestDemoPath();
 
+// The ship set's best chase for the options: its time as the records keep it ("49.000") and the
+// data folder of the ships it was flown with. False when the set has no record.
+bool BestChaseText(std::string& time, std::string& ships);
+
+// Proves the set's best chase as `shipyard records` does, by replaying its demo to its recorded
+// time; the game's world and ships are put aside meanwhile and back as they were. Empty when it
+// is proved, else why not.
+std::string ProveBestChase();
+
 // After the loop: closes the running chase's demo with its end mark and makes it last.demo.
 void CloseRecords();

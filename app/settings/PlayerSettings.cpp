@@ -71,6 +71,10 @@ Settings& KeptSettings() {
     return player.kept;
 }
 
+const KeyNames& SettingsKeyNames() {
+    return player.names;
+}
+
 void KeepWindow(int width, int height) {
     player.kept.fullscreen = false;
     player.kept.windowWidth = std::clamp(width, SmallestWindowSide, LargestWindowSide);

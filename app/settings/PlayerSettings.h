@@ -17,6 +17,9 @@ Settings StartSettings(const GameOptions& options);
 // loop sets as the player does. Its bindings are this run's.
 Settings& KeptSettings();
 
+// SDL's names of the keys, as the settings file spells them (once SDL has started).
+const KeyNames& SettingsKeyNames();
+
 // The player's change of the window: a resizable window of this size (kept within the sizes
 // the file allows).
 void KeepWindow(int width, int height);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The settings table, the line rules, the bindings' conflicts and the write-back.
+// The settings' line rules, the bindings' conflicts and the write-back.
 #include "SettingsText.h"
 
 #include "Printable.h"
@@ -9,42 +9,6 @@
 #include <cstdio>
 
 namespace {
-
-// " (H)": the default key of an action that changes the setting in play.
-std::string InPlay(Action action) {
-    return " (" + KeyLabel(ActionOf(action).key) + ")";
-}
-
-std::vector<SettingRow> MakeRows() {
-    std::vector<SettingRow> rows = {
-        {"hud", SwitchSetting, 0, 0, &Settings::hud, nullptr, nullptr, Action::Count,
-         "the heads-up display shown at start" + InPlay(Action::Display)},
-        {"sound", SwitchSetting, 0, 0, &Settings::sound, nullptr, nullptr, Action::Count,
-         "sound on at start" + InPlay(Action::Sound)},
-        {"volume", NumberSetting, 0, 100, nullptr, &Settings::volume, nullptr, Action::Count,
-         "the loudness of every sound in percent"},
-        {"fullscreen", SwitchSetting, 0, 0, &Settings::fullscreen, nullptr, nullptr, Action::Count,
-         "start in " + SizeText(FullScreenSize) + " full screen (" + KeyLabel(ActionOf(Action::FullScreen).key) + "; " +
-             KeyLabel(ActionOf(Action::Window).key) + " for a window)"},
-        {"window", SizeSetting, SmallestWindowSide, LargestWindowSide, nullptr,
-         &Settings::windowWidth, &Settings::windowHeight, Action::Count,
-         "the window's size in pixels"},
-        {"hints", SwitchSetting, 0, 0, &Settings::hints, nullptr, nullptr, Action::Count,
-         "the keys panel at start"},
-        {"fps", NumberSetting, 0, 1000, nullptr, &Settings::fps, nullptr, Action::Count,
-         "the most frames drawn a second; 0 draws as many as the machine can"},
-        {"ghost", SwitchSetting, 0, 0, &Settings::ghost, nullptr, nullptr, Action::Count,
-         "the best chase's ghost shown"},
-    };
-    for (const ActionRow& action : Actions)
-        rows.push_back({std::string("key.") + action.name, KeySetting, 0, 0, nullptr, nullptr,
-                        nullptr, action.action, "the key to " + ActionHelp(action)});
-    for (const ActionRow& action : Actions)
-        rows.push_back({std::string("pad.") + action.name, PadSetting, 1, PadButtonCount, nullptr,
-                        nullptr, nullptr, action.action,
-                        "the pad button to " + ActionHelp(action)});
-    return rows;
-}
 
 bool SameLetters(const std::string& a, const std::string& b) {
     if (a.size() != b.size())
@@ -113,7 +77,9 @@ bool ReadValue(const SettingRow& row, const std::string& text, const KeyNames& n
         settings.*row.flag = SameLetters(text, "on");
         return true;
     case NumberSetting:
-        if (!ReadNumberIn(text, row.low, row.high, number))
+        if (row.automatic && SameLetters(text, row.automatic))
+            number = AutomaticNumber;
+        else if (!ReadNumberIn(text, row.low, row.high, number))
             return false;
         settings.*row.number = number;
         return true;
@@ -370,7 +336,8 @@ std::string SettingValues(const SettingRow& row) {
     case SwitchSetting:
         return "on or off";
     case NumberSetting:
-        return "a whole number from " + Range(row);
+        return "a whole number from " + Range(row) +
+               (row.automatic ? std::string(" or ") + row.automatic : "");
     case SizeSetting:
         return "WIDTHxHEIGHT, each from " + Range(row);
     case KeySetting:
@@ -385,18 +352,14 @@ bool ReadWindowSize(const std::string& text, int& width, int& height) {
     return ReadSize(text, SmallestWindowSide, LargestWindowSide, width, height);
 }
 
-const std::vector<SettingRow>& SettingRows() {
-    static const std::vector<SettingRow> rows = MakeRows();
-    return rows;
-}
-
 std::string SettingValueText(const SettingRow& row, const Settings& settings,
                              const KeyNames& names) {
     switch (row.kind) {
     case SwitchSetting:
         return settings.*row.flag ? "on" : "off";
     case NumberSetting:
-        return std::to_string(settings.*row.number);
+        return row.automatic && settings.*row.number == AutomaticNumber
+                   ? row.automatic : std::to_string(settings.*row.number);
     case SizeSetting:
         return std::to_string(settings.*row.number) + "x" + std::to_string(settings.*row.second);
     case KeySetting:

@@ -12,6 +12,9 @@
 #include <string>
 #include <vector>
 
+// A number the game chooses for itself, written as its row's word: the frame cap's `auto`.
+constexpr int AutomaticNumber = -1;
+
 // What the player keeps between games. The defaults are the game as it always was, with the
 // frame cap.
 struct Settings {
@@ -21,7 +24,7 @@ struct Settings {
     bool fullscreen = false; // full screen (FullScreenSize) rather than a window
     int windowWidth = DefaultWindowSize.width, windowHeight = DefaultWindowSize.height; // pixels
     bool hints = true;                          // the keys panel at start
-    int fps = 120;                              // the frame cap in frames per second; 0: no cap
+    int fps = AutomaticNumber; // the frame cap in frames a second; 0: none; auto: the display's
     bool ghost = false;                         // the best chase's ghost shown
     Bindings bindings = DefaultBindings();
 };
@@ -53,6 +56,7 @@ struct SettingRow {
     int Settings::*second = nullptr; // a size's height
     Action action = Action::Count;   // a key's or a pad button's
     std::string help;                // for the manual: what it sets
+    const char* automatic = nullptr; // a number's word for AutomaticNumber ("auto"), if it has one
 };
 
 // Every setting: the fixed ones, then key.NAME and pad.NAME for each action of the actions table.

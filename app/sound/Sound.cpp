@@ -135,6 +135,10 @@ bool ToggleMute() {
     return sound.muted;
 }
 
+bool SoundMuted() {
+    return sound.muted;
+}
+
 void SetSoundVolume(int percent) {
     sound.volume = percent < 0 ? 0 : percent > 100 ? 100 : percent;
     if (sound.open && sound.engineRunning)

@@ -24,6 +24,9 @@ void CloseSound();
 // Turns sound off (every playing sound stops) or back on: the M key. Gives whether it is off now.
 bool ToggleMute();
 
+// Whether sound is off now.
+bool SoundMuted();
+
 // The loudness of every sound in percent of its level, 0 to 100 (100 until set); 0 is silence
 // with the device kept open. Kept whether or not the device is open.
 void SetSoundVolume(int percent);

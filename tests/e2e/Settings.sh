@@ -24,20 +24,7 @@ find_window 2
 # Leave the chasers and the station behind (see ShotsGlow.sh), then fire with each key.
 hold Up 3
 hold Down 3
-centre=blue:0.44,0.42,0.56,0.58
-read -r before < <(measure "$(shot before-fire)" $centre)
-bluest_while() { # KEY
-    local bluest=0 blue
-    xdotool keydown "$1"
-    for i in $(seq 6); do
-        sleep 0.1
-        read -r blue < <(measure "$(shot "firing-$1-$i")" $centre)
-        [ "$blue" -gt "$bluest" ] && bluest=$blue
-    done
-    xdotool keyup "$1"
-    sleep 0.8 # the glow fades
-    echo "$bluest"
-}
+read -r before < <(measure "$(shot before-fire)" $ship_centre)
 space=$(bluest_while space)
 return=$(bluest_while Return)
 echo "blue pixels on the ship before firing $before, most with Space $space, with Return $return"
@@ -71,7 +58,7 @@ xdotool key Escape
 wait_game_exit
 expect_status 0
 
-expected_err="starchase: $settings:5: fps takes a whole number from 0 to 1000, not 'fast'; using 120
+expected_err="starchase: $settings:5: fps takes a whole number from 0 to 1000 or auto, not 'fast'; using auto
 starchase: $settings:6: unknown setting 'colour'; ignored"
 [ "$(cat "$work/game.err")" = "$expected_err" ] ||
     fail "standard error was [$(cat "$work/game.err")]"

@@ -137,6 +137,24 @@ hold() { # KEY SECONDS
     xdotool keyup "$1"
 }
 
+# Where the player's ship lies in the window, for the blue glow of its shots.
+ship_centre=blue:0.44,0.42,0.56,0.58
+
+# Holds KEY for 0.6 s and prints the most blue pixels on the ship in pictures a tenth of a second
+# apart: a shot's glow lasts 0.3 s, so one picture can fall between two glows.
+bluest_while() { # KEY
+    local bluest=0 blue
+    xdotool keydown "$1"
+    for i in $(seq 6); do
+        sleep 0.1
+        read -r blue < <(measure "$(shot "firing-$1-$i")" $ship_centre)
+        [ "$blue" -gt "$bluest" ] && bluest=$blue
+    done
+    xdotool keyup "$1"
+    sleep 0.8 # the glow fades
+    echo "$bluest"
+}
+
 expect_output() { # EXPECTED-TEXT
     local actual
     actual=$(cat "$work/game.out")

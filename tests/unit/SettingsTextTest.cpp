@@ -75,7 +75,7 @@ TEST(SettingsText, Lines) {
           {"fullscreen", "off"},
           {"window", "1024x768"},
           {"hints", "on"},
-          {"fps", "120"},
+          {"fps", "auto"},
           {"ghost", "off"},
           {"key.fire", "space"},
           {"key.quit", "escape"},
@@ -96,6 +96,12 @@ TEST(SettingsText, Lines) {
          "volume = 0\nwindow = 64x16384\nfps = 1000\npad.pause = 32\n",
          {{"volume", "0"}, {"window", "64x16384"}, {"fps", "1000"}, {"pad.pause", "32"}},
          {}},
+        {"the frame cap's word in any case, and a number after it", "fps = 30\nfps = AUTO\n",
+         {{"fps", "auto"}}, {"1: fps is set again on line 2; using auto"}},
+        {"the word is the frame cap's alone", "volume = auto\nfps = autos\n",
+         {{"volume", "100"}, {"fps", "auto"}},
+         {"1: volume takes a whole number from 0 to 100, not 'auto'; using 100",
+          "2: fps takes a whole number from 0 to 1000 or auto, not 'autos'; using auto"}},
         {"a bad value of each kind, and the defaults kept",
          "hud = yes\nvolume = 101\nvolume = -1\nwindow = 800x\nwindow = 63x600\nfps = 1001\n"
          "key.fire = spacebar\npad.fire = 0\npad.fire = 33\nvolume = 99999999999\nhints =\n",
@@ -105,7 +111,7 @@ TEST(SettingsText, Lines) {
           "3: volume takes a whole number from 0 to 100, not '-1'; using 100",
           "4: window takes WIDTHxHEIGHT, each from 64 to 16384, not '800x'; using 1024x768",
           "5: window takes WIDTHxHEIGHT, each from 64 to 16384, not '63x600'; using 1024x768",
-          "6: fps takes a whole number from 0 to 1000, not '1001'; using 120",
+          "6: fps takes a whole number from 0 to 1000 or auto, not '1001'; using auto",
           "7: key.fire takes a key's name or none, not 'spacebar'; using space",
           "8: pad.fire takes a button from 1 to 32 or none, not '0'; using 1",
           "9: pad.fire takes a button from 1 to 32 or none, not '33'; using 1",
@@ -128,11 +134,11 @@ TEST(SettingsText, Lines) {
          std::string("hud = o\x01n\n\xff\xfe = 1\nkey.fire = \x1b[2J\nfps = 1\0002\n",
                      sizeof "hud = o\x01n\n\xff\xfe = 1\nkey.fire = \x1b[2J\nfps = 1\0002\n" - 1) +
              std::string(5000, 'a') + " = 1\n",
-         {{"hud", "off"}, {"fps", "120"}},
+         {{"hud", "off"}, {"fps", "auto"}},
          {"1: hud takes on or off, not 'o\\x01n'; using off",
           "2: unknown setting '\\xff\\xfe'; ignored",
           "3: key.fire takes a key's name or none, not '\\x1b[2J'; using space",
-          "4: fps takes a whole number from 0 to 1000, not '1\\x002'; using 120",
+          "4: fps takes a whole number from 0 to 1000 or auto, not '1\\x002'; using auto",
           "5: unknown setting '" + std::string(40, 'a') + "...'; ignored"}},
         {"keys by SDL's names, in any case, and pad buttons counted from 1",
          "key.fire = Return\nkey.thrust = LEFT ALT\nkey.strafe = #\nkey.pause = none\n"
@@ -248,6 +254,8 @@ TEST(SettingsText, WriteBack) {
          "fullscreen = on\nwindow = 640x480\n"},
         {"a value changed back to the default is written too", "hud = on\n",
          [](Settings& s) { s.hud = false; }, "hud = off\n"},
+        {"the frame cap back to its word", "fps = 0\n",
+         [](Settings& s) { s.fps = AutomaticNumber; }, "fps = auto\n"},
     };
     for (const auto& row : rows) {
         SettingsReading reading = ReadSettingsText(row.text, "settings", Names);

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// The options on screen as plain data: their rows (each fixed setting of the settings table, each
+// action of the actions table, then the best chase), the row chosen, the edits and refusals, and
+// the lines they are drawn as. Pure: the loop applies the changes and draws the lines.
+#pragma once
+
+#include "SettingsText.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What the player asks of the open options, from a key or the pad.
+enum class OptionsInput : uint8_t {
+    Up,     // the row above (from the first, the last)
+    Down,   // the row below (from the last, the first)
+    Left,   // a setting's value down, or off
+    Right,  // a setting's value up, or on
+    Select, // Enter: a setting as Right; an action waits for its key; the best chase proved
+    Back,   // Escape: closes, or cancels the wait for a key
+    Unbind, // Delete: the chosen action's key and pad button taken away
+    Close,  // the options action's own key or button
+};
+
+// The best chase of these ships as the options show it.
+struct BestChaseView {
+    bool known = false; // the ship set has a record
+    std::string time;   // as the records keep it: "49.000"
+    std::string ships;  // the data folder it was flown with
+};
+
+struct OptionsMenu {
+    bool open = false;
+    size_t row = 0;       // the chosen row
+    bool binding = false; // the chosen action waits for the next key or pad button
+    std::string line;     // what the last press came to: a refusal, a binding, the proof's verdict
+};
+
+// What a press in the options asks the loop for.
+struct OptionsOutcome {
+    bool changed = false; // a setting or a binding changed: it applies at once and is kept
+    bool prove = false;   // the best chase is to be proved
+};
+
+// Characters a line of the options holds at most: the panel fits a 640-pixel window.
+constexpr size_t OptionsWidth = 60;
+
+// Every row: the fixed settings, then the actions, then the best chase.
+size_t OptionsRowCount();
+
+// Opens the options on their first row.
+void OpenOptions(OptionsMenu& menu);
+
+// Acts on `input` over `settings`, the settings in force; while an action waits for its key, any
+// input cancels the wait.
+OptionsOutcome PressInOptions(OptionsMenu& menu, Settings& settings, OptionsInput input,
+                              const BestChaseView& best);
+
+// While the chosen action waits: binds `key`, or refuses it with a line naming the action that
+// holds it (or saying it has no name the settings file can keep); the wait ends either way.
+OptionsOutcome BindKeyInOptions(OptionsMenu& menu, Settings& settings, SDLKey key,
+                                const KeyNames& names);
+
+// The same for pad button `button` (numbered from 0 as SDL numbers them).
+OptionsOutcome BindPadButtonInOptions(OptionsMenu& menu, Settings& settings, int button);
+
+// The proof's verdict: `why` empty for "verified", else "not verified: WHY".
+void ShowProof(OptionsMenu& menu, const std::string& why);
+
+// The input a key stands for in the open options: the arrows, Enter (either), Escape, Delete or
+// Backspace, and the options action's own key. False for any other key.
+bool OptionsInputOfKey(SDLKey key, const Bindings& bindings, OptionsInput& input);
+
+// The same for a pad button: button 1 selects, button 2 backs out, the options action's own
+// button closes.
+bool OptionsInputOfPadButton(int button, const Bindings& bindings, OptionsInput& input);
+
+// The same for the pad's d-pad or stick leaning newly (PadLean bits): up and down choose, left
+// and right change; the first of up, down, left, right when several.
+bool OptionsInputOfPadLean(uint8_t newlyLeaning, OptionsInput& input);
+
+// The options as lines of at most OptionsWidth characters: a title, the rows around the chosen
+// one (marked) as many as fit in `mostLines` with the rest (0: every row), then what the chosen
+// row does and the keys it takes, or the last press's line.
+std::vector<std::string> OptionsLines(const OptionsMenu& menu, const Settings& settings,
+                                      const BestChaseView& best, size_t mostLines);

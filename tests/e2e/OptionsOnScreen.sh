@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The options in play: O opens them and the chase stops (the display's time stands still), Right
+# on the first row turns the display on at once, Down to fire's row, Enter and F bind fire to F,
+# Escape closes them with the game still running and the time going on; F then fires and Space no
+# longer does, and Escape quits with both changes in the settings file.
+source "$(dirname "$0")/lib.sh"
+start_display
+data=$(default_data)
+still_chasers "$data"
+settings="$XDG_CONFIG_HOME/starchase/settings"
+
+# The display's time in the top left corner, as tesseract reads it (left of the options' block).
+corner_time() { # SHOT-NAME
+    local image
+    image=$(shot "$1")
+    /usr/bin/convert "$image" -crop 22%x15%+0+0 -negate "$image.corner.png" || fail "crop $1"
+    tesseract "$image.corner.png" stdout 2>/dev/null | grep -oE 'Time [0-9]+\.[0-9]' || true
+}
+
+GAME_SECONDS=300 start_game "$data"
+find_window 2
+xdotool key o
+sleep 0.3
+xdotool key Right
+sleep 0.5
+opened=$(corner_time opened)
+sleep 1.5
+still=$(corner_time still)
+echo "with the options open: [$opened], 1.5 s later [$still]"
+[ -n "$opened" ] || fail "Right on the first row did not show the display"
+[ "$opened" = "$still" ] || fail "the chase ran on under the options"
+
+# Fire's row: below the eight settings and thrust, reverse, left, right, strafe and boost.
+for _ in $(seq 14); do
+    xdotool key Down
+done
+xdotool key Return
+sleep 0.2
+xdotool key f
+sleep 0.2
+xdotool key Escape
+sleep 1
+kill -0 "$(game_process)" 2>/dev/null || fail "Escape in the options quit the game"
+running=$(corner_time running)
+echo "after the options closed: [$running]"
+[ -n "$running" ] && [ "$running" != "$still" ] || fail "the chase did not go on after the options"
+
+# Leave the chasers and the station behind (see ShotsGlow.sh), then fire with each key.
+hold Up 3
+hold Down 3
+read -r before < <(measure "$(shot before-fire)" $ship_centre)
+f=$(bluest_while f)
+space=$(bluest_while space)
+echo "blue pixels on the ship before firing $before, most with F $f, with Space $space"
+[ "$f" -ge $((before + 250)) ] || fail "no shot from F"
+[ "$space" -lt $((before + 100)) ] || fail "Space still fires"
+
+xdotool key Escape
+wait_game_exit
+expect_status 0
+[ ! -s "$work/game.err" ] || fail "standard error: [$(cat "$work/game.err")]"
+expected_file='hud = on
+key.fire = f'
+[ "$(cat "$settings")" = "$expected_file" ] || fail "the settings written: [$(cat "$settings")]"
+echo "--- written"
+cat "$settings"
+echo "ok"

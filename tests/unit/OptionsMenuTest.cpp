@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+// The options on screen as plain data: moves through the rows, edits of settings and bindings,
+// refusals, what the settings file is then given, and the lines drawn.
+#include "OptionsMenu.h"
+#include "PadKeys.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+const KeyNames Names = {{SDLK_SPACE, "space"}, {SDLK_UP, "up"}, {SDLK_f, "f"},
+                        {SDLK_o, "o"},         {SDLK_p, "p"},   {SDLK_ESCAPE, "escape"}};
+
+const BestChaseView Best = {true, "49.000", "/home/pat/ships"};
+
+// The row of a fixed setting or an action by its name in the settings file; the best chase last.
+size_t RowNamed(const std::string& name) {
+    size_t row = 0;
+    for (const SettingRow& setting : SettingRows())
+        if (setting.kind != KeySetting && setting.kind != PadSetting && setting.name != name)
+            ++row;
+        else if (setting.name == name)
+            return row;
+    for (const ActionRow& action : Actions)
+        if (action.name == name)
+            return row;
+        else
+            ++row;
+    return row;
+}
+
+// Plays `steps` on open options: "up", "down", "left", "right", "enter", "esc", "del", "close";
+// "to:NAME" (Down to that row), "key:NAME" (a key from Names, or "key:#N" for SDLKey N),
+// "pad:N" (button N counted from 1). Gives whether a proof was asked for.
+bool Play(OptionsMenu& menu, Settings& settings, const std::string& steps,
+          const BestChaseView& best) {
+    const std::pair<const char*, OptionsInput> inputs[] = {
+        {"up", OptionsInput::Up},        {"down", OptionsInput::Down},
+        {"left", OptionsInput::Left},    {"right", OptionsInput::Right},
+        {"enter", OptionsInput::Select}, {"esc", OptionsInput::Back},
+        {"del", OptionsInput::Unbind},   {"close", OptionsInput::Close}};
+    std::istringstream words(steps);
+    bool prove = false;
+    for (std::string step; words >> step;) {
+        const std::string value = step.substr(step.find(':') + 1);
+        for (size_t i = 0; step.rfind("to:", 0) == 0 && menu.row != RowNamed(value); ++i) {
+            if (i == OptionsRowCount()) {
+                ADD_FAILURE() << "no row " << value;
+                break;
+            }
+            PressInOptions(menu, settings, OptionsInput::Down, best);
+        }
+        if (step.rfind("key:#", 0) == 0)
+            BindKeyInOptions(menu, settings, SDLKey(std::stoi(step.substr(5))), Names);
+        for (const KeyName& key : Names)
+            if (step == "key:" + key.name)
+                BindKeyInOptions(menu, settings, key.key, Names);
+        if (step.rfind("pad:", 0) == 0)
+            BindPadButtonInOptions(menu, settings, std::stoi(value) - 1);
+        for (const auto& [word, input] : inputs)
+            if (step == word)
+                prove = PressInOptions(menu, settings, input, best).prove || prove;
+    }
+    return prove;
+}
+
+} // namespace
+
+TEST(OptionsMenu, EditsRefusalsAndWhatIsWritten) {
+    const struct {
+        const char* what;
+        void (*start)(Settings&);
+        const char* steps;
+        const char* written; // into an empty settings file
+        const char* line;
+        bool open = true, prove = false;
+    } rows[] = {
+        {"Right on the first row turns the display on", nullptr, "right", "hud = on\n", ""},
+        {"the volume by ten, never past the top", nullptr, "to:volume right left left",
+         "volume = 80\n", ""},
+        {"a switch goes back and forth", nullptr, "to:sound left left right", "sound = off\n", ""},
+        {"the frame cap from auto up its steps, never below auto", nullptr,
+         "to:fps left right right", "fps = 60\n", ""},
+        {"a cap between steps goes to the nearest above", [](Settings& s) { s.fps = 50; },
+         "to:fps right", "fps = 60\n", ""},
+        {"a cap between steps goes to the nearest below", [](Settings& s) { s.fps = 50; },
+         "to:fps left", "fps = 30\n", ""},
+        {"past the highest cap none, which is the last", [](Settings& s) { s.fps = 240; },
+         "to:fps right right", "fps = 0\n", ""},
+        {"the window through its sizes, the smallest the end",
+         [](Settings& s) { s.windowWidth = 640, s.windowHeight = 480; },
+         "to:window left right right", "window = 1024x768\n", ""},
+        {"a window between sizes steps to the next", [](Settings& s) { s.windowWidth = 1000; },
+         "to:window left", "window = 800x600\n", ""},
+        {"Enter on an action waits for its key, which binds it", nullptr, "to:fire enter key:f",
+         "key.fire = f\n", "fire: F"},
+        {"a key another action holds is refused, naming it", nullptr, "to:fire enter key:up", "",
+         "Up is thrust's already"},
+        {"the options' own key is held too", nullptr, "to:fire enter key:o", "",
+         "O is options's already"},
+        {"a key the file has no name for is refused", nullptr, "to:fire enter key:#160", "",
+         "key 160 has no name the settings file can keep"},
+        {"the key the action has already changes nothing", nullptr, "to:fire enter key:space", "",
+         "fire: Space"},
+        {"Escape while waiting cancels, and the options stay", nullptr, "to:fire enter esc", "",
+         ""},
+        {"Left and Right leave an action alone", nullptr, "to:fire left right", "", ""},
+        {"Delete takes an action's key and button", nullptr, "to:fire del",
+         "key.fire = none\npad.fire = none\n", "fire has no key or button now"},
+        {"a key freed by Delete can be taken", nullptr, "to:fire del up to:thrust enter key:space",
+         "key.thrust = space\nkey.fire = none\npad.fire = none\n", "thrust: Space"},
+        {"quit keeps its key", nullptr, "to:quit del", "", "quit cannot be left without a key"},
+        {"a pad button another action holds is refused", nullptr, "to:pause enter pad:1", "",
+         "button 1 is fire's already"},
+        {"a free pad button binds", nullptr, "to:pause enter pad:1 enter pad:10",
+         "pad.pause = 10\n", "pause: button 10"},
+        {"Up from the first row is the best chase; Enter proves it", nullptr, "up enter", "", "",
+         true, true},
+        {"Escape closes and changes nothing", nullptr, "down esc", "", "", false},
+        {"the options' key closes them", nullptr, "close", "", "", false},
+    };
+    for (const auto& row : rows) {
+        Settings start;
+        if (row.start)
+            row.start(start);
+        Settings settings = start;
+        OptionsMenu menu;
+        OpenOptions(menu);
+        const bool prove = Play(menu, settings, row.steps, Best);
+        EXPECT_EQ(WriteSettingsText(SettingsText{}, start, settings, Names), row.written)
+            << row.what;
+        EXPECT_EQ(menu.line, row.line) << row.what;
+        EXPECT_EQ(menu.open, row.open) << row.what;
+        EXPECT_EQ(prove, row.prove) << row.what;
+        EXPECT_FALSE(menu.binding) << row.what;
+    }
+}
+
+TEST(OptionsMenu, InputsOfKeysAndThePad) {
+    Bindings rebound = DefaultBindings();
+    rebound.keys[size_t(Action::Options)] = SDLK_F3;
+    rebound.padButtons[size_t(Action::Options)] = NoPadButton;
+    OptionsInput input;
+    EXPECT_TRUE(OptionsInputOfKey(SDLK_KP_ENTER, rebound, input) && input == OptionsInput::Select);
+    EXPECT_TRUE(OptionsInputOfKey(SDLK_BACKSPACE, rebound, input) && input == OptionsInput::Unbind);
+    EXPECT_TRUE(OptionsInputOfKey(SDLK_F3, rebound, input) && input == OptionsInput::Close);
+    EXPECT_FALSE(OptionsInputOfKey(SDLK_o, rebound, input));
+    EXPECT_FALSE(OptionsInputOfKey(SDLK_UNKNOWN, rebound, input));
+    EXPECT_TRUE(OptionsInputOfPadButton(1, rebound, input) && input == OptionsInput::Back);
+    EXPECT_TRUE(OptionsInputOfPadButton(7, DefaultBindings(), input) &&
+                input == OptionsInput::Close);
+    EXPECT_FALSE(OptionsInputOfPadButton(7, rebound, input));
+    EXPECT_TRUE(OptionsInputOfPadLean(PadDown | PadRight, input) && input == OptionsInput::Down);
+    EXPECT_FALSE(OptionsInputOfPadLean(0, input));
+}
+
+TEST(OptionsMenu, Lines) {
+    const std::string longShips = "/home/pat/" + std::string(60, 'x') + "/ships-\u00e9t\u00e9";
+    const struct {
+        const char* what;
+        const char* steps;
+        BestChaseView best;
+        size_t mostLines;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {"the rows around the chosen one, with what it does and its keys",
+         "to:fire",
+         Best,
+         8,
+         {"Options \u00b7 15 of 30", "   strafe: Left Alt, button 3",
+          "   boost: Left Ctrl, button 2", "> fire: Space, button 1", "   pause: P, button 4",
+          "   redlight: T", "fire", "Enter: bind \u00b7 Delete: unbind \u00b7 Escape: close"}},
+        {"waiting for a key",
+         "to:quit enter",
+         Best,
+         5,
+         {"Options \u00b7 29 of 30", "   options: O, button 8",
+          "> quit: press a key or a pad button", "quit (closing the window quits too)",
+          "Press a key or pad button for quit; Escape cancels"}},
+        {"a long folder keeps its end",
+         "up",
+         {true, "49.000", longShips},
+         4,
+         {"Options \u00b7 30 of 30",
+          "> best chase: 49.000 s, ships of ...xxxxxxxxxxxxxx/ships-\u00e9t\u00e9",
+          "Enter replays its demo to prove it, as shipyard records does",
+          "Enter: prove \u00b7 Escape: close"}},
+        {"no best chase yet",
+         "up enter",
+         {},
+         2,
+         {"Options \u00b7 30 of 30", "> best chase: none yet for these ships",
+          "Enter replays its demo to prove it, as shipyard records does",
+          "no best chase kept for these ships yet"}},
+    };
+    for (const auto& row : rows) {
+        Settings settings;
+        OptionsMenu menu;
+        OpenOptions(menu);
+        Play(menu, settings, row.steps, row.best);
+        EXPECT_EQ(OptionsLines(menu, settings, row.best, row.mostLines), row.lines) << row.what;
+    }
+    // Every row shown when there is room, the first chosen; a verdict too long for a line wraps.
+    Settings settings;
+    OptionsMenu menu;
+    OpenOptions(menu);
+    ShowProof(menu, "the demo's chase ends in 68.100 s " + std::string(70, 'y'));
+    const std::vector<std::string> all = OptionsLines(menu, settings, Best, 0);
+    ASSERT_EQ(all.size(), 1 + OptionsRowCount() + 4);
+    EXPECT_EQ(all[1], "> hud: off");
+    EXPECT_EQ(all[7], "   fps: auto");
+    EXPECT_EQ(all[OptionsRowCount()], "   best chase: 49.000 s, ships of /home/pat/ships");
+    EXPECT_EQ(all[all.size() - 3], "not verified: the demo's chase ends in 68.100 s");
+    EXPECT_EQ(all.back(), std::string(10, 'y'));
+}
