@@ -55,6 +55,11 @@ bool NoDisplayToOpen() {
 }
 
 void HoldToTheDisplay() {
+    // The SDL 1.2 compatibility layer draws a GL window through a scaled copy unless told not
+    // to, which costs each frame several times the frame itself; the game sets its own viewport
+    // on every mode change and needs no copy. Classic SDL ignores the variable; a player's own
+    // setting wins.
+    setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
 #if defined(__unix__) && !defined(__APPLE__)
     if (!std::getenv("SDL_VIDEODRIVER") && std::getenv("DISPLAY") &&
         !std::getenv("WAYLAND_DISPLAY")) {

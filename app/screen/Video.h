@@ -12,7 +12,8 @@
 // standard output.
 bool NoDisplayToOpen();
 
-// Before SDL starts: with a display named and no video driver chosen, SDL is held to that
+// Before SDL starts: the compatibility layer's scaled copy of a GL window turned off (unless the
+// player set it), and with a display named and no video driver chosen, SDL is held to that
 // display's driver. Classic SDL would otherwise fall back, when the display cannot be reached,
 // to a text-terminal driver that writes to standard output.
 void HoldToTheDisplay();
