@@ -108,7 +108,7 @@ std::string PadButtonsText() {
         for (const ActionRow& row : Actions)
             if (row.padButton == button)
                 text += (text.empty() ? "button " : ", button ") + std::to_string(button + 1) +
-                        " " + row.name;
+                        " " + row.name + (row.heldBit ? " while held" : "");
     return text;
 }
 

@@ -100,7 +100,7 @@ std::string KeyLabel(SDLKey key);
 // buttons.
 std::string KeysHelp();
 
-// The pad's buttons with what each does: "button 1 fire, button 2 boost, ...".
+// The pad's buttons with what each does: "button 1 fire while held, ..., button 8 options".
 std::string PadButtonsText();
 
 // The key list as the manual's tagged paragraphs (roff), one per action.

@@ -109,7 +109,8 @@ TEST(Actions, HelpListsEveryActionOnItsOwnLine) {
     }
     EXPECT_NE(help.find(" 1024x768 full screen\n"), std::string::npos);
     EXPECT_NE(help.find(" a 640x480 window\n"), std::string::npos);
-    EXPECT_NE(help.find("button 1 fire, button 2 boost, button 3 strafe, button 4 pause"),
+    EXPECT_NE(help.find("button 1 fire while held, button 2 boost while held, button 3 strafe "
+                        "while held, button 4 pause while held, button 8 options"),
               std::string::npos);
 }
 
