@@ -31,6 +31,12 @@ size_t RowNamed(const std::string& name) {
     return row;
 }
 
+// The title over the rows with the row of `name` chosen: "Options · 15 of 30".
+std::string Title(const std::string& name) {
+    return "Options \u00b7 " + std::to_string(RowNamed(name) + 1) + " of " +
+           std::to_string(OptionsRowCount());
+}
+
 // Plays `steps` on open options: "up", "down", "left", "right", "enter", "esc", "del", "close";
 // "to:NAME" (Down to that row), "key:NAME" (a key from Names, or "key:#N" for SDLKey N),
 // "pad:N" (button N counted from 1). Gives whether a proof was asked for.
@@ -169,21 +175,21 @@ TEST(OptionsMenu, Lines) {
          "to:fire",
          Best,
          8,
-         {"Options \u00b7 15 of 30", "   strafe: Left Alt, button 3",
+         {Title("fire"), "   strafe: Left Alt, button 3",
           "   boost: Left Ctrl, button 2", "> fire: Space, button 1", "   pause: P, button 4",
           "   redlight: T", "fire", "Enter: bind \u00b7 Delete: unbind \u00b7 Escape: close"}},
         {"waiting for a key",
          "to:quit enter",
          Best,
          5,
-         {"Options \u00b7 29 of 30", "   options: O, button 8",
+         {Title("quit"), "   options: O, button 8",
           "> quit: press a key or a pad button", "quit (closing the window quits too)",
           "Press a key or pad button for quit; Escape cancels"}},
         {"a long folder keeps its end",
          "up",
          {true, "49.000", longShips},
          4,
-         {"Options \u00b7 30 of 30",
+         {Title("best"),
           "> best chase: 49.000 s, ships of ...xxxxxxxxxxxxxx/ships-\u00e9t\u00e9",
           "Enter replays its demo to prove it, as shipyard records does",
           "Enter: prove \u00b7 Escape: close"}},
@@ -191,7 +197,7 @@ TEST(OptionsMenu, Lines) {
          "up enter",
          {},
          2,
-         {"Options \u00b7 30 of 30", "> best chase: none yet for these ships",
+         {Title("best"), "> best chase: none yet for these ships",
           "Enter replays its demo to prove it, as shipyard records does",
           "no best chase kept for these ships yet"}},
     };
