@@ -91,3 +91,10 @@ void DeleteHudTexture(unsigned texture) {
     if (name != 0)
         glDeleteTextures(1, &name);
 }
+
+void ViewportSize(int& width, int& height) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    width = viewport[2];
+    height = viewport[3];
+}

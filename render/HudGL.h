@@ -23,3 +23,6 @@ struct HudPlacement {
 void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement& place);
 
 void DeleteHudTexture(unsigned texture);
+
+// The viewport's size in pixels, as the display's pass draws into it.
+void ViewportSize(int& width, int& height);

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -184,6 +185,12 @@ bool RenderLines(const std::vector<std::string>& lines, int pad, float backdrop,
     return true;
 }
 
+// A line's width in the display's font; a line SDL_ttf cannot measure counts as too wide.
+int MeasureText(const std::string& line) {
+    int width = 0, height = 0;
+    return TTF_SizeUTF8(hud.font, line.c_str(), &width, &height) == 0 ? width : INT_MAX;
+}
+
 bool GiveUp(const std::string& reason) {
     std::fprintf(stderr, "starchase: no heads-up display: %s\n", reason.c_str());
     hud.unusable = true;
@@ -206,16 +213,22 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
     // A backdrop is part of the texture, so that the block is drawn in one pass: it fills the
     // margin, and the texture goes to the viewport's edge.
     const int pad = backdrop > 0 ? place.margin : 0;
-    place.margin -= pad;
-    if (lines != block.lines || block.texture == 0) {
+    int viewportWidth, viewportHeight;
+    ViewportSize(viewportWidth, viewportHeight);
+    if (lines != block.lines || viewportWidth != block.fittedTo || block.texture == 0) {
+        // The text, its shadow's pixel and the margins on both sides within the viewport.
+        const int room = viewportWidth - 2 * place.margin - 1;
         std::vector<unsigned char> rgba;
-        if (!RenderLines(lines, pad, backdrop, block.width, block.height, rgba, reason))
+        if (!RenderLines(FitLines(lines, room, MeasureText), pad, backdrop, block.width,
+                         block.height, rgba, reason))
             return GiveUp(reason);
         block.texture = UploadHudTexture(block.texture, block.width, block.height, rgba);
         if (block.texture == 0)
             return GiveUp("the text cannot be made a texture");
         block.lines = lines;
+        block.fittedTo = viewportWidth;
     }
+    place.margin -= pad;
     DrawHudTexture(block.texture, block.width, block.height, place);
     return true;
 }

@@ -26,17 +26,20 @@ void ShowHudNote(const std::string& note);
 // line on standard error.
 void ShowHud(const ChaseClock& chase);
 
-// Lines of text in the display's font, kept as one texture while they stay the same.
+// Lines of text in the display's font, kept as one texture while they and the viewport's width
+// stay the same.
 struct HudBlock {
-    std::vector<std::string> lines; // the text the texture holds
+    std::vector<std::string> lines; // the text the texture holds, as it was given
+    int fittedTo = 0;               // the viewport's width it was laid out for, in pixels
     unsigned texture = 0;
     int width = 0, height = 0; // of the texture, in pixels
 };
 
 // Draws `lines` at `place` over the scene, on a black backdrop `backdrop` opaque (0: none) that
-// reaches the margin beyond the text on every side; the block's texture is remade when the lines
-// changed; no lines draw nothing. False when there is no usable font (the display's one line on standard error says
-// why, once).
+// reaches the margin beyond the text on every side. Lines wider than the viewport within the
+// margins are broken to fit it (FitLines), so no text is cut at the window's edges. The block's
+// texture is remade when the lines or the viewport's width changed; no lines draw nothing. False
+// when there is no usable font (the display's one line on standard error says why, once).
 bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPlacement place,
                   float backdrop = 0);
 

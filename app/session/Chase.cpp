@@ -11,9 +11,6 @@
 
 namespace {
 
-// Characters a line of the keys panel holds at most.
-constexpr size_t PanelWidth = 100;
-
 struct Chase {
     ChaseClock clock;
     KeysPanel panel;
@@ -21,7 +18,7 @@ struct Chase {
     WindowPresence presence;
     bool restartAsked = false;
     HudBlock banner, keys;
-    std::vector<std::string> keysLines;
+    std::vector<std::string> keysLines; // one line, laid out by the display for the window
 };
 
 Chase chase;
@@ -59,7 +56,8 @@ bool KeysAsked() {
 
 void StartChase(bool hints) {
     chase.panel.atStart = hints;
-    chase.keysLines = KeysPanelLines(Hints(), PanelWidth);
+    const std::string line = HintsLine(Hints());
+    chase.keysLines = line.empty() ? std::vector<std::string>{} : std::vector<std::string>{line};
 }
 
 void TakeChaseEvent(const SDL_Event& event, bool live) {
