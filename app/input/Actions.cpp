@@ -91,6 +91,15 @@ std::string ActionHelp(const ActionRow& row) {
     return WithSize(row.help, row.size);
 }
 
+std::string ActionNote(Action action, const std::string& state) {
+    const char* note = ActionOf(action).note;
+    if (!note)
+        return "";
+    std::string text = note;
+    const size_t at = text.find("%s");
+    return at == std::string::npos ? text : text.replace(at, 2, state);
+}
+
 std::string KeyLabel(SDLKey key) {
     for (const NamedKey& named : NamedKeys)
         if (named.key == key)

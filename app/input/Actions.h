@@ -49,6 +49,9 @@ struct ActionRow {
     uint16_t heldBit; // a held action's HeldAction bit; 0 for one acted on when pressed
     const char* help; // what it does, for --help, the manual and the keys panel; see ActionHelp
     const WindowSize* size = nullptr; // the window size its help names at "%s"
+    // What the display's corner says when it acts, its state at "%s": "Sound %s" gives "Sound
+    // off"; nullptr for an action whose effect shows by itself.
+    const char* note = nullptr;
 };
 
 inline constexpr ActionRow Actions[] = {
@@ -61,19 +64,23 @@ inline constexpr ActionRow Actions[] = {
     {Action::Boost, "boost", SDLK_LCTRL, 1, ActionBoost,
      "boost along the direction of travel; left and right only turn"},
     {Action::Fire, "fire", SDLK_SPACE, 0, ActionFire, "fire"},
-    {Action::Pause, "pause", SDLK_p, 3, ActionPause, "pause, while held"},
+    {Action::Pause, "pause", SDLK_p, 3, ActionPause, "pause, while held", nullptr, "Paused"},
     {Action::RedLight, "redlight", SDLK_t, -1, ActionRedLight, "a red light, while held"},
     {Action::Display, "display", SDLK_h, -1, 0, "show or hide the heads-up display"},
-    {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path"},
-    {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on"},
-    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down"},
-    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up"},
+    {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path",
+     nullptr, "Screenshot %s"},
+    {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on", nullptr, "Sound %s"},
+    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down", nullptr,
+     "Volume %s"},
+    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up", nullptr,
+     "Volume %s"},
     {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", &FullScreenSize},
     {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", &SmallWindowSize},
     {Action::Restart, "restart", SDLK_r, -1, 0,
      "a new chase: the ships at their starts, new stars"},
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
-    {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase"},
+    {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", nullptr,
+     "Ghost %s"},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
 };
 constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
@@ -90,6 +97,10 @@ constexpr bool NeedsKey(Action action) {
 
 // What the action does, as --help, the manual and the keys panel say it: "a 640x480 window".
 std::string ActionHelp(const ActionRow& row);
+
+// What the display's corner says when the action acts, `state` at the row's "%s": "Sound off",
+// "Volume 70%", "Paused"; empty for an action without a note.
+std::string ActionNote(Action action, const std::string& state);
 
 // A key as the help texts spell it: "Up", "Left Alt", "F12", "P".
 std::string KeyLabel(SDLKey key);

@@ -3,6 +3,7 @@
 // live frames measured, capped and recorded.
 #include "FrameLoop.h"
 
+#include "Actions.h"
 #include "Chase.h"
 #include "DemoSession.h"
 #include "Frame.h"
@@ -131,7 +132,9 @@ void DrawFrame() {
     DrawGhost();
     DrawChase();
     ShowHud(CurrentChase());
-    TakeAskedScreenshot();
+    std::string saved; // the screenshot's note shows from the next frame: it is not in the picture
+    if (TakeAskedScreenshot(saved))
+        ShowHudNote(ActionNote(Action::Screenshot, saved.empty() ? "not saved" : saved));
     SDL_GL_SwapBuffers();
 }
 

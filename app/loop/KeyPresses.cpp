@@ -47,7 +47,13 @@ LoopState ChangeMode(WindowSize size, Uint32 flags) {
 void StepVolume(int step) {
     SetSoundVolume(SoundVolume() + step);
     KeptSettings().volume = SoundVolume();
-    ShowHudNote("Volume " + std::to_string(SoundVolume()) + "%");
+    ShowHudNote(ActionNote(step > 0 ? Action::VolumeUp : Action::VolumeDown,
+                           std::to_string(SoundVolume()) + "%"));
+}
+
+// The switches that say what they did in the display's corner: "Sound off", "Ghost on".
+void ShowSwitched(Action action, bool on, const std::string& whyNot = "") {
+    ShowHudNote(ActionNote(action, (on ? "on" : "off") + (whyNot.empty() ? "" : ": " + whyNot)));
 }
 
 // The one place a pressed action takes effect. Sets `modeChanged` when it changes the video mode.
@@ -69,14 +75,18 @@ LoopState Press(Action action, bool& modeChanged) {
         return KeepRunning;
     case Action::Sound:
         KeptSettings().sound = !ToggleMute();
+        ShowSwitched(action, KeptSettings().sound);
         return KeepRunning;
     case Action::VolumeDown:
     case Action::VolumeUp:
         StepVolume(action == Action::VolumeUp ? VolumeStep : -VolumeStep);
         return KeepRunning;
-    case Action::Ghost:
-        ToggleGhost(BestDemoPath());
+    case Action::Ghost: {
+        std::string whyNot;
+        KeptSettings().ghost = ToggleGhost(BestDemoPath(), whyNot);
+        ShowSwitched(action, KeptSettings().ghost, whyNot);
         return KeepRunning;
+    }
     case Action::Restart:
         AskForNewChase();
         return KeepRunning;

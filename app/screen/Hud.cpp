@@ -52,6 +52,7 @@ struct Hud {
     HudBlock corner;            // the display's own lines
     std::string note;           // shown below the lines, or alone while the display is hidden
     uint32_t noteUntilTick = 0; // SDL's tick at which the note goes
+    std::string heldNote;       // for the next frame only
 };
 
 Hud hud;
@@ -256,6 +257,9 @@ void ShowHud(const ChaseClock& chase) {
         lines = HudLines(hud.count, chase, ChasersLeft(world));
     if (noteShowing)
         lines.push_back(hud.note);
+    if (!hud.heldNote.empty())
+        lines.push_back(hud.heldNote);
+    hud.heldNote.clear();
     if (!lines.empty())
         DrawHudBlock(hud.corner, lines, HudPlacement{});
 }
@@ -263,6 +267,10 @@ void ShowHud(const ChaseClock& chase) {
 void ShowHudNote(const std::string& note) {
     hud.note = note;
     hud.noteUntilTick = SDL_GetTicks() + NoteMilliseconds;
+}
+
+void HoldHudNote(const std::string& note) {
+    hud.heldNote = note;
 }
 
 void StopHud() {

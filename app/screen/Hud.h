@@ -21,6 +21,10 @@ bool ToggleHud();
 // alone while the display is hidden.
 void ShowHudNote(const std::string& note);
 
+// Shows `note` ("Paused") below the display's lines and the note of the moment, in the next
+// frame only: a state that lasts is held frame by frame.
+void HoldHudNote(const std::string& note);
+
 // Once a frame, after the scene is drawn: counts the frame in and, when shown, draws the display
 // over the scene, its time the chase's. Without a usable font the display stays hidden, after one
 // line on standard error.

@@ -17,6 +17,7 @@ struct Chase {
     BestTime best;
     WindowPresence presence;
     bool restartAsked = false;
+    bool paused = false; // the last frame's keys held P, or the window was left
     HudBlock banner, keys;
     std::vector<std::string> keysLines; // one line, laid out by the display for the window
 };
@@ -96,6 +97,7 @@ void StartNewChase(const RandomSeed& seed) {
 
 bool CountChase(HeldKeys keys, uint32_t milliseconds, bool updated) {
     CountPanelFrame(chase.panel, milliseconds);
+    chase.paused = KeyHeld(keys, ActionPause);
     return CountChaseFrame(chase.clock, updated, keys, milliseconds, world);
 }
 
@@ -108,6 +110,8 @@ const ChaseClock& CurrentChase() {
 }
 
 void DrawChase() {
+    if (chase.paused)
+        HoldHudNote(ActionNote(Action::Pause, ""));
     if (chase.clock.over)
         DrawHudBlock(chase.banner, BannerLines(chase.clock, chase.best, BannerOffers()),
                      HudPlacement{0.5f, 0.4f, 16}, 0.6f);

@@ -19,17 +19,20 @@ struct Ghost {
 
 Ghost ghost;
 
-// Starts the best demo's run, or says once why there is no ghost.
-void StartRun(const std::string& bestDemo) {
+// Starts the best demo's run, or says once why there is no ghost: a line on standard error and
+// its gist in `whyNot`.
+void StartRun(const std::string& bestDemo, std::string& whyNot) {
     ghost.run.reset();
     if (bestDemo.empty()) {
-        std::fprintf(stderr, "starchase: no ghost: no best chase kept for these ships yet\n");
+        whyNot = "no best chase kept for these ships yet";
+        std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
         ghost.shown = false;
         return;
     }
     auto run = std::make_unique<GhostRun>();
     std::string reason;
     if (!StartGhostRun(*run, bestDemo, reason)) {
+        whyNot = "the best chase cannot be played";
         std::fprintf(stderr, "starchase: no ghost: %s: %s\n", bestDemo.c_str(), reason.c_str());
         ghost.shown = false;
         return;
@@ -44,17 +47,19 @@ void StartGhost(bool shown, const std::string& bestDemo) {
     RestartGhost(bestDemo);
 }
 
-void ToggleGhost(const std::string& bestDemo) {
+bool ToggleGhost(const std::string& bestDemo, std::string& whyNot) {
     ghost.shown = !ghost.shown;
     if (!ghost.shown)
         ghost.run.reset();
     else
-        StartRun(bestDemo);
+        StartRun(bestDemo, whyNot);
+    return ghost.shown;
 }
 
 void RestartGhost(const std::string& bestDemo) {
+    std::string whyNot; // at a start or a new chase the line on standard error says it
     if (ghost.shown)
-        StartRun(bestDemo);
+        StartRun(bestDemo, whyNot);
 }
 
 void FlyGhost(const ChaseClock& chase) {

@@ -11,8 +11,10 @@
 void StartGhost(bool shown, const std::string& bestDemo);
 
 // The ghost action: shows or hides it. Shown for the first time in a chase, it reads the best
-// demo (`bestDemo`, empty when the set has none) and starts it at the chase's time.
-void ToggleGhost(const std::string& bestDemo);
+// demo (`bestDemo`, empty when the set has none) and starts it at the chase's time. Gives whether
+// it shows now; when it was asked for and cannot show, `whyNot` says why in a few words ("no best
+// chase kept for these ships yet"), after a line on standard error.
+bool ToggleGhost(const std::string& bestDemo, std::string& whyNot);
 
 // A new chase: a shown ghost starts its recording again.
 void RestartGhost(const std::string& bestDemo);

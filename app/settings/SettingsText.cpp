@@ -34,7 +34,7 @@ std::vector<SettingRow> MakeRows() {
         {"fps", NumberSetting, 0, 1000, nullptr, &Settings::fps, nullptr, Action::Count,
          "the most frames drawn a second; 0 draws as many as the machine can"},
         {"ghost", SwitchSetting, 0, 0, &Settings::ghost, nullptr, nullptr, Action::Count,
-         "the best chase's ghost shown"},
+         "the best chase's ghost shown at start" + InPlay(Action::Ghost)},
     };
     for (const ActionRow& action : Actions)
         rows.push_back({std::string("key.") + action.name, KeySetting, 0, 0, nullptr, nullptr,
