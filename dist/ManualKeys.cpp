@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Build step: prints a part of a manual page made from the game's tables, for CMake to put into
-// the page: the options' synopsis (`synopsis`), the key list (`keys`) or the pad's buttons (`pad`) from the actions table, the
+// the page: the options' synopsis (`synopsis`), the key list (`keys`), the keys that answer while
+// a demo plays (`demokeys`) or the pad's buttons (`pad`) from the actions table, the
 // settings (`settings`), the sound files with what each is heard for (`sounds`) or their names
 // alone (`soundfiles`).
 #include "Actions.h"
 #include "Options.h"
+#include "Printable.h"
 #include "SettingsText.h"
 #include "SoundFile.h"
 
@@ -23,6 +25,7 @@ constexpr ManualPart ManualParts[] = {
     {"synopsis", OptionsSynopsisManual},
     {"keys", KeysManual},
     {"pad", PadButtonsText},
+    {"demokeys", [] { return RoffText(PlayedDemoKeysText()); }},
     {"settings", SettingsManual},
     {"sounds", SoundFilesManual},
     {"soundfiles", SoundFileNamesManual},

@@ -4,6 +4,8 @@
 
 #include "Printable.h"
 
+#include <vector>
+
 namespace {
 
 constexpr bool RowsInOrder() {
@@ -109,6 +111,17 @@ std::string KeyLabel(SDLKey key) {
     if (key > SDLK_SPACE && key < SDLK_DELETE) // printable ASCII: the key's own character
         return std::string(1, char(key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key));
     return "key " + std::to_string(int(key));
+}
+
+std::string PlayedDemoKeysText() {
+    std::vector<std::string> keys;
+    for (const ActionRow& row : Actions)
+        if (InPlayedDemo(row))
+            keys.push_back(KeyLabel(row.key));
+    std::string text;
+    for (size_t i = 0; i < keys.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == keys.size() ? " and " : ", ") + keys[i];
+    return text;
 }
 
 std::string PadButtonsText() {

@@ -52,6 +52,9 @@ struct ActionRow {
     // What the display's corner says when it acts, its state at "%s": "Sound %s" gives "Sound
     // off"; nullptr for an action whose effect shows by itself.
     const char* note = nullptr;
+    // Whether it does anything only in a live game: R's new chase. A held action is always the
+    // played demo's; see InPlayedDemo.
+    bool liveOnly = false;
 };
 
 inline constexpr ActionRow Actions[] = {
@@ -77,7 +80,7 @@ inline constexpr ActionRow Actions[] = {
     {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", &FullScreenSize},
     {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", &SmallWindowSize},
     {Action::Restart, "restart", SDLK_r, -1, 0,
-     "a new chase: the ships at their starts, new stars"},
+     "a new chase: the ships at their starts, new stars", nullptr, nullptr, true},
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
     {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", nullptr,
      "Ghost %s"},
@@ -87,6 +90,12 @@ constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
 
 inline constexpr const ActionRow& ActionOf(Action action) {
     return Actions[size_t(action)];
+}
+
+// Whether the action answers the player while a demo plays: the held ones are the demo's, and a
+// live-only one does nothing there.
+constexpr bool InPlayedDemo(const ActionRow& row) {
+    return row.heldBit == 0 && !row.liveOnly;
 }
 
 // An action the player can never be left without a key for: quitting, so that a game in full
@@ -108,6 +117,10 @@ std::string KeyLabel(SDLKey key);
 // The key list of --help: one line per action, its key and what it does, then the pad's
 // buttons.
 std::string KeysHelp();
+
+// The default keys that answer while a demo plays, in the table's order: "H, F12, ... and
+// Escape".
+std::string PlayedDemoKeysText();
 
 // The pad's buttons with what each does: "button 1 fire, button 2 boost, ...".
 std::string PadButtonsText();

@@ -148,7 +148,7 @@ LoopState RunFrameLoop(DemoSession& demo, int fps) {
     const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
         TakeEvents(state, live);
-        if (TakeAskedNewChase() && live)
+        if (TakeAskedNewChase()) // never in a played demo: its chases are the demo's
             NewChase(demo, clock);
         double elapsed;
         HeldKeys keys;

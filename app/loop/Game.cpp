@@ -89,7 +89,7 @@ void StartPlay(const Settings& settings, const GameOptions& options, DemoSession
     OpenRecords(demo.mode != PlayDemo, demo.demo.starSeed);
     StartGhost(settings.ghost || options.ghost, BestDemoPath());
     StartHud(settings.hud);
-    StartChase(settings.hints);
+    StartChase(settings.hints, demo.mode != PlayDemo);
     SetSoundVolume(settings.volume);
     std::string note;
     std::vector<std::string> silent;

@@ -106,9 +106,10 @@ LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
     }
     const Bindings& bindings = KeptSettings().bindings;
     Action action;
-    if ((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
-        (event.type == SDL_JOYBUTTONDOWN &&
-         PressedPadAction(bindings, event.jbutton.button, action)))
+    if (((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
+         (event.type == SDL_JOYBUTTONDOWN &&
+          PressedPadAction(bindings, event.jbutton.button, action))) &&
+        (live || InPlayedDemo(ActionOf(action))))
         return Press(action, modeChanged);
     return KeepRunning; // held actions are read once a frame, after the events
 }

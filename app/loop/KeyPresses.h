@@ -11,8 +11,9 @@ enum LoopState {
     NoVideoMode, // no video mode works any more
 };
 
-// Handles every pending event (`live`: not a played demo); the first quit or failed mode change
-// is kept in `state`. True when the video mode changed.
+// Handles every pending event (`live`: not a played demo, where only the actions InPlayedDemo
+// names answer); the first quit or failed mode change is kept in `state`. True when the video
+// mode changed.
 bool TakeEvents(LoopState& state, bool live);
 
 // A hang-up (the terminal closed) asks the game to quit as a window closed does, so that it

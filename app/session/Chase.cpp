@@ -16,6 +16,7 @@ struct Chase {
     KeysPanel panel;
     BestTime best;
     WindowPresence presence;
+    bool live = true; // not a played demo
     bool restartAsked = false;
     bool paused = false; // the last frame's keys held P, or the window was left
     HudBlock banner, keys;
@@ -24,13 +25,15 @@ struct Chase {
 
 Chase chase;
 
-// The action's key as the player bound it, with `does`; nothing for an action without a key.
+// The action's key as the player bound it, with `does`; nothing for an action without a key or
+// one that does nothing in a played demo.
 void AddHint(std::vector<KeyHint>& hints, Action action, const std::string& does) {
-    if (SDLKey key = KeptSettings().bindings.keys[size_t(action)]; key != SDLK_UNKNOWN)
+    const SDLKey key = KeptSettings().bindings.keys[size_t(action)];
+    if (key != SDLK_UNKNOWN && (chase.live || InPlayedDemo(ActionOf(action))))
         hints.push_back({KeyLabel(key), does});
 }
 
-// Every action with a key and its help, in the table's order.
+// Every action that answers, with a key and its help, in the table's order.
 std::vector<KeyHint> Hints() {
     std::vector<KeyHint> hints;
     for (const ActionRow& row : Actions)
@@ -55,8 +58,9 @@ bool KeysAsked() {
 
 } // namespace
 
-void StartChase(bool hints) {
+void StartChase(bool hints, bool live) {
     chase.panel.atStart = hints;
+    chase.live = live;
     const std::string line = HintsLine(Hints());
     chase.keysLines = line.empty() ? std::vector<std::string>{} : std::vector<std::string>{line};
 }

@@ -126,6 +126,8 @@ TEST(Actions, ReadmeKeyTableMatches) {
     std::string flat = readme;
     std::replace(flat.begin(), flat.end(), '\n', ' ');
     EXPECT_NE(flat.find(pad + "."), std::string::npos) << "README's pad buttons: " << pad;
+    const std::string played = "only " + PlayedDemoKeysText() + " (which stops it) answer";
+    EXPECT_NE(flat.find(played), std::string::npos) << "README's keys in a played demo: " << played;
 }
 
 // The manual page as the build wrote it carries the key list and the pad's buttons.
