@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The actions table's checks, and what is made from it: key reading, key labels, help texts.
+// The actions table's checks, and what is made from it: help texts and notes.
 #include "Actions.h"
 
 #include "Printable.h"
@@ -55,35 +55,6 @@ static_assert(RowsInOrder(), "the rows of Actions stand in the order of Action")
 static_assert(HeldBitsCovered(), "each held-action bit is one row's, and each row holds one bit");
 static_assert(RowsWellFormed(), "a help's %s has its size, and a pad button is one the pad reads");
 
-struct NamedKey {
-    SDLKey key;
-    const char* label;
-};
-
-const NamedKey NamedKeys[] = {
-    {SDLK_UP, "Up"},
-    {SDLK_DOWN, "Down"},
-    {SDLK_LEFT, "Left"},
-    {SDLK_RIGHT, "Right"},
-    {SDLK_LALT, "Left Alt"},
-    {SDLK_RALT, "Right Alt"},
-    {SDLK_LCTRL, "Left Ctrl"},
-    {SDLK_RCTRL, "Right Ctrl"},
-    {SDLK_LSHIFT, "Left Shift"},
-    {SDLK_RSHIFT, "Right Shift"},
-    {SDLK_SPACE, "Space"},
-    {SDLK_ESCAPE, "Escape"},
-    {SDLK_TAB, "Tab"},
-    {SDLK_RETURN, "Return"},
-    {SDLK_BACKSPACE, "Backspace"},
-    {SDLK_INSERT, "Insert"},
-    {SDLK_DELETE, "Delete"},
-    {SDLK_HOME, "Home"},
-    {SDLK_END, "End"},
-    {SDLK_PAGEUP, "Page Up"},
-    {SDLK_PAGEDOWN, "Page Down"},
-};
-
 // The help texts' column for what a key does.
 constexpr size_t HelpColumn = 18;
 
@@ -100,17 +71,6 @@ std::string ActionNote(Action action, const std::string& state) {
     std::string text = note;
     const size_t at = text.find("%s");
     return at == std::string::npos ? text : text.replace(at, 2, state);
-}
-
-std::string KeyLabel(SDLKey key) {
-    for (const NamedKey& named : NamedKeys)
-        if (named.key == key)
-            return named.label;
-    if (key >= SDLK_F1 && key <= SDLK_F15)
-        return "F" + std::to_string(key - SDLK_F1 + 1);
-    if (key > SDLK_SPACE && key < SDLK_DELETE) // printable ASCII: the key's own character
-        return std::string(1, char(key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key));
-    return "key " + std::to_string(int(key));
 }
 
 std::string PlayedDemoKeysText() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "HeldKeys.h"
+#include "KeyLabels.h"
 #include "WindowModes.h"
 
 #include <SDL/SDL_keysym.h>
@@ -110,9 +111,6 @@ std::string ActionHelp(const ActionRow& row);
 // What the display's corner says when the action acts, `state` at the row's "%s": "Sound off",
 // "Volume 70%", "Paused"; empty for an action without a note.
 std::string ActionNote(Action action, const std::string& state);
-
-// A key as the help texts spell it: "Up", "Left Alt", "F12", "P".
-std::string KeyLabel(SDLKey key);
 
 // The key list of --help: one line per action, its key and what it does, then the pad's
 // buttons.

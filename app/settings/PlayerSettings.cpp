@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The settings file read at start and written at the end, with SDL's names of the keys.
+// The settings file read at start and written at the end.
 #include "PlayerSettings.h"
 
+#include "SdlKeyNames.h"
 #include "SettingsFile.h"
-
-#include <SDL/SDL.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -21,17 +19,6 @@ struct PlayerSettings {
 };
 
 PlayerSettings player;
-
-// Every key SDL has a name for, by its SDLK value; where two keys share a name, the first.
-KeyNames SdlKeyNames() {
-    KeyNames names;
-    for (int key = SDLK_FIRST; key < SDLK_LAST; ++key) {
-        const char* name = SDL_GetKeyName(SDLKey(key));
-        if (name && *name && std::strcmp(name, "unknown key") != 0)
-            names.push_back({SDLKey(key), name});
-    }
-    return names;
-}
 
 } // namespace
 
