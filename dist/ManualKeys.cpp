@@ -6,6 +6,7 @@
 // (`keynames`), the sound files with what each is heard for (`sounds`) or their names alone
 // (`soundfiles`). A part that comes out empty fails.
 #include "Actions.h"
+#include "Bindings.h"
 #include "Options.h"
 #include "Printable.h"
 #include "SdlKeyNames.h"
@@ -26,7 +27,7 @@ struct ManualPart {
 constexpr ManualPart ManualParts[] = {
     {"synopsis", OptionsSynopsisManual},
     {"keys", KeysManual},
-    {"pad", PadButtonsText},
+    {"pad", [] { return PadButtonsText(DefaultBindings()); }},
     {"demokeys", [] { return RoffText(PlayedDemoKeysText()); }},
     {"settings", SettingsManual},
     {"keynames", [] { return KeyNamesManual(SdlKeyNames()); }},

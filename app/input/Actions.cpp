@@ -55,9 +55,6 @@ static_assert(RowsInOrder(), "the rows of Actions stand in the order of Action")
 static_assert(HeldBitsCovered(), "each held-action bit is one row's, and each row holds one bit");
 static_assert(RowsWellFormed(), "a help's %s has its size, and a pad button is one the pad reads");
 
-// The help texts' column for what a key does.
-constexpr size_t HelpColumn = 18;
-
 } // namespace
 
 std::string ActionHelp(const ActionRow& row) {
@@ -82,27 +79,6 @@ std::string PlayedDemoKeysText() {
     for (size_t i = 0; i < keys.size(); ++i)
         text += (i == 0 ? "" : i + 1 == keys.size() ? " and " : ", ") + keys[i];
     return text;
-}
-
-std::string PadButtonsText() {
-    std::string text;
-    for (int button = 0; button < PadButtonCount; ++button)
-        for (const ActionRow& row : Actions)
-            if (row.padButton == button)
-                text += (text.empty() ? "button " : ", button ") + std::to_string(button + 1) +
-                        " " + row.name;
-    return text;
-}
-
-std::string KeysHelp() {
-    std::string text = "Keys:\n";
-    for (const ActionRow& row : Actions) {
-        std::string left = "  " + KeyLabel(row.key);
-        text += left + std::string(left.size() < HelpColumn ? HelpColumn - left.size() : 1, ' ') +
-                ActionHelp(row) + "\n";
-    }
-    return text + "\nGamepad (the first one found): left stick or d-pad fly;\n  " +
-           PadButtonsText() + ".\n";
 }
 
 std::string KeysManual() {

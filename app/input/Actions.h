@@ -112,16 +112,9 @@ std::string ActionHelp(const ActionRow& row);
 // "Volume 70%", "Paused"; empty for an action without a note.
 std::string ActionNote(Action action, const std::string& state);
 
-// The key list of --help: one line per action, its key and what it does, then the pad's
-// buttons.
-std::string KeysHelp();
-
 // The default keys that answer while a demo plays, in the table's order: "H, F12, ... and
 // Escape".
 std::string PlayedDemoKeysText();
-
-// The pad's buttons with what each does: "button 1 fire, button 2 boost, ...".
-std::string PadButtonsText();
 
 // The key list as the manual's tagged paragraphs (roff), one per action.
 std::string KeysManual();

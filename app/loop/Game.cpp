@@ -130,6 +130,8 @@ void WriteFailure(const Failure& failure) {
 
 int RunGame(int argc, char** argv) {
     const GameOptions options = ParseOptions(argc, argv);
+    if (options.action == PrintHelp) // the keys in force: SDL names them, with no window
+        return AnswerHelp(options);
     if (options.action != PlayGame)
         return AnswerWithoutPlaying(options);
     DemoSession demo = DemoFromOptions(options);

@@ -36,6 +36,24 @@ Settings WithOptions(Settings settings, const GameOptions& options) {
     return settings;
 }
 
+int AnswerHelp(const GameOptions& options) {
+    const std::string path = options.noSettings ? "" : SettingsFilePath();
+    SettingsFile file;
+    if (!path.empty()) {
+        std::string problem;
+        file = ReadSettingsFile(path, SdlKeyNames(), problem);
+        if (!problem.empty())
+            std::fprintf(stderr, "%s\n", problem.c_str());
+        for (const std::string& line : file.reading.problems)
+            std::fprintf(stderr, "%s\n", line.c_str());
+    }
+    const std::string help =
+        HelpText(file.reading.settings.bindings,
+                 SettingsFileHelp(path, file.found, file.writable, options.noSettings));
+    std::fputs(help.c_str(), stdout);
+    return 0;
+}
+
 Settings StartSettings(const GameOptions& options) {
     player = PlayerSettings();
     player.names = SdlKeyNames();

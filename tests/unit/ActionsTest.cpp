@@ -100,7 +100,7 @@ TEST(Actions, KeyLabels) {
 }
 
 TEST(Actions, HelpListsEveryActionOnItsOwnLine) {
-    const std::string help = KeysHelp();
+    const std::string help = KeysHelp(DefaultBindings());
     for (const ActionRow& row : Actions) {
         std::string label = KeyLabel(row.key);
         size_t at = help.find("\n  " + label + " ");
@@ -124,7 +124,8 @@ TEST(Actions, ReadmeKeyTableMatches) {
     start += head.size();
     size_t end = readme.find("\n\n", start);
     EXPECT_EQ(readme.substr(start, end + 1 - start), KeysMarkdown());
-    std::string pad = PadButtonsText(); // README's lines may break anywhere between words
+    // README's lines may break anywhere between words.
+    std::string pad = PadButtonsText(DefaultBindings());
     std::string flat = readme;
     std::replace(flat.begin(), flat.end(), '\n', ' ');
     EXPECT_NE(flat.find(pad + "."), std::string::npos) << "README's pad buttons: " << pad;
@@ -137,6 +138,6 @@ TEST(Actions, ManualPageCarriesTheKeyList) {
     const std::string page = FileText(STARCHASE_MANUAL_PAGE);
     ASSERT_FALSE(page.empty()) << STARCHASE_MANUAL_PAGE;
     EXPECT_NE(page.find(".SH KEYS\n" + KeysManual()), std::string::npos);
-    EXPECT_NE(page.find(PadButtonsText()), std::string::npos);
+    EXPECT_NE(page.find(PadButtonsText(DefaultBindings())), std::string::npos);
     EXPECT_EQ(page.find("@STARCHASE"), std::string::npos);
 }
