@@ -2,8 +2,10 @@
 // The ghost's run of the best demo, kept only while it is shown.
 #include "Ghost.h"
 
+#include "Camera.h"
 #include "DrawScene.h"
 #include "GhostRun.h"
+#include "HudGL.h"
 
 #include <cstdio>
 #include <memory>
@@ -11,6 +13,11 @@
 namespace {
 
 constexpr float GhostOpacity = 0.35f;
+
+// The mark at the window's edge while the ghost is out of view: its length and how far its tip
+// stays inside the edge, in pixels, and its opacity.
+constexpr float MarkSize = 18, MarkOpacity = 0.7f;
+constexpr int MarkInset = 6;
 
 struct Ghost {
     bool shown = false;
@@ -68,10 +75,17 @@ void FlyGhost(const ChaseClock& chase) {
 }
 
 void DrawGhost() {
-    if (!ghost.run)
+    const Ship* ship = ghost.run ? GhostShip(*ghost.run) : nullptr;
+    if (!ship)
         return;
-    if (const Ship* ship = GhostShip(*ghost.run))
-        DrawFaintShip(*ship, GhostOpacity);
+    Ship faint = *ship; // where the camera sees it, across the world's wrap too
+    faint.position = NearestImage(Vector2(camera.eye.x, camera.eye.y), ship->position);
+    DrawFaintShip(faint, GhostOpacity);
+    int width, height;
+    ViewportSize(width, height);
+    EdgeMark mark;
+    if (MarkOutOfView(camera, ship->position, width, height, MarkInset, mark))
+        DrawEdgeMark(mark, MarkSize, MarkOpacity);
 }
 
 void StopGhost() {

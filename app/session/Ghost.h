@@ -22,7 +22,8 @@ void RestartGhost(const std::string& bestDemo);
 // After the frame's update pass: a shown ghost catches up with the chase's time.
 void FlyGhost(const ChaseClock& chase);
 
-// In the scene's view, after the scene: the ghost's ship, faint.
+// In the scene's view, after the scene: the ghost's ship, faint, where it is nearest the camera
+// across the world's wrap, and while it is out of view a mark at the window's edge pointing to it.
 void DrawGhost();
 
 void StopGhost();
