@@ -45,7 +45,7 @@ constexpr bool NamesASize(const char* text) {
 // button is one the pad reads.
 constexpr bool RowsWellFormed() {
     for (const ActionRow& row : Actions)
-        if ((row.size != nullptr) != NamesASize(row.help) || row.padButton >= PadButtonCount)
+        if ((row.size.width != 0) != NamesASize(row.help) || row.padButton >= PadButtonCount)
             return false;
     return true;
 }
@@ -58,7 +58,7 @@ static_assert(RowsWellFormed(), "a help's %s has its size, and a pad button is o
 } // namespace
 
 std::string ActionHelp(const ActionRow& row) {
-    return WithSize(row.help, row.size);
+    return WithSize(row.help, row.size.width != 0 ? &row.size : nullptr);
 }
 
 std::string ActionNote(Action action, const std::string& state) {

@@ -42,6 +42,9 @@ enum class Action : uint8_t {
 // them (the settings file and the help count from 1).
 constexpr int PadButtonCount = 32;
 
+// No window size, for a row whose help names none.
+inline constexpr WindowSize NoSize = {0, 0};
+
 struct ActionRow {
     Action action;    // its own id: the rows stand in the order of Action
     const char* name; // as the settings file spells it (key.NAME, pad.NAME)
@@ -49,7 +52,7 @@ struct ActionRow {
     int padButton;    // the default pad button, numbered from 0 as SDL numbers them; -1: none
     uint16_t heldBit; // a held action's HeldAction bit; 0 for one acted on when pressed
     const char* help; // what it does, for --help, the manual and the keys panel; see ActionHelp
-    const WindowSize* size = nullptr; // the window size its help names at "%s"
+    WindowSize size = NoSize; // the window size its help names at "%s"
     // What the display's corner says when it acts, its state at "%s": "Sound %s" gives "Sound
     // off"; nullptr for an action whose effect shows by itself.
     const char* note = nullptr;
@@ -68,22 +71,21 @@ inline constexpr ActionRow Actions[] = {
     {Action::Boost, "boost", SDLK_LCTRL, 1, ActionBoost,
      "boost along the direction of travel; left and right only turn"},
     {Action::Fire, "fire", SDLK_SPACE, 0, ActionFire, "fire"},
-    {Action::Pause, "pause", SDLK_p, 3, ActionPause, "pause, while held", nullptr, "Paused"},
+    {Action::Pause, "pause", SDLK_p, 3, ActionPause, "pause, while held", NoSize, "Paused"},
     {Action::RedLight, "redlight", SDLK_t, -1, ActionRedLight, "a red light, while held"},
     {Action::Display, "display", SDLK_h, -1, 0, "show or hide the heads-up display"},
     {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path",
-     nullptr, "Screenshot %s"},
-    {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on", nullptr, "Sound %s"},
-    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down", nullptr,
+     NoSize, "Screenshot %s"},
+    {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on", NoSize, "Sound %s"},
+    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down", NoSize,
      "Volume %s"},
-    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up", nullptr,
-     "Volume %s"},
-    {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", &FullScreenSize},
-    {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", &SmallWindowSize},
-    {Action::Restart, "restart", SDLK_r, -1, 0,
-     "a new chase: the ships at their starts, new stars", nullptr, nullptr, true},
+    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up", NoSize, "Volume %s"},
+    {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", FullScreenSize},
+    {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", SmallWindowSize},
+    {Action::Restart, "restart", SDLK_r, -1, 0, "a new chase: the ships at their starts, new stars",
+     NoSize, nullptr, true},
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
-    {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", nullptr,
+    {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", NoSize,
      "Ghost %s"},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
 };
