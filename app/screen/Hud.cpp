@@ -31,14 +31,18 @@ const int FontPoints = 16;
 const off_t LargestFont = 64 << 20;     // bytes
 const uint32_t NoteMilliseconds = 1500; // how long a note stays, in SDL ticks
 const std::chrono::seconds FontWait(2); // from start-up, for fontconfig to name the font
+// At the end, for a look-up still under way to finish so that it is joined, not left running.
+const std::chrono::milliseconds FontEndWait(1000);
 
 using Clock = std::chrono::steady_clock;
 
 // fontconfig's answer, found on a thread of its own: a font folder that hangs (a named pipe in
-// it) stalls that thread, never the frame loop. The fields are the thread's until `done`.
+// it) stalls that thread, never the frame loop. The fields are the thread's until `done`; the
+// thread owns a share of them, and nothing else it touches (fontconfig) is used by the game or
+// closed while it may still run.
 struct FontSearch {
     std::atomic<bool> done{false};
-    bool fontconfigStarted = false; // FcInit succeeded: FcFini at the end
+    bool fontconfigStarted = false; // FcInit succeeded: FcFini once the thread is joined
     std::string path, reason;
 };
 
@@ -47,6 +51,7 @@ struct Hud {
     bool unusable = false; // no font: the display stays hidden
     TTF_Font* font = nullptr;
     std::shared_ptr<FontSearch> search; // shared with the thread, which may outlive the game
+    std::thread lookUp;                 // joined at the end once done, else detached
     Clock::time_point searchStarted;
     HudCount count;
     HudBlock corner;            // the display's own lines
@@ -88,10 +93,29 @@ bool FindFont(FontSearch& search) {
 void StartFontSearch() {
     hud.search = std::make_shared<FontSearch>();
     hud.searchStarted = Clock::now();
-    std::thread([search = hud.search] {
+    hud.lookUp = std::thread([search = hud.search] {
         FindFont(*search);
         search->done.store(true, std::memory_order_release);
-    }).detach();
+    });
+}
+
+// Ends the look-up: waits a little for it to finish and joins it, so that no thread of it is
+// still running, or exiting, as the process ends; then closes fontconfig. A look-up still waiting
+// on a font folder is left to end with the process: it holds its share of what it writes, and
+// fontconfig stays open for it.
+void EndFontSearch() {
+    if (!hud.lookUp.joinable())
+        return;
+    const Clock::time_point until = Clock::now() + FontEndWait;
+    while (!hud.search->done.load(std::memory_order_acquire) && Clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!hud.search->done.load(std::memory_order_acquire)) {
+        hud.lookUp.detach();
+        return;
+    }
+    hud.lookUp.join();
+    if (hud.search->fontconfigStarted)
+        FcFini();
 }
 
 // The font once fontconfig has named it. False with `waiting` set while it may still answer;
@@ -241,7 +265,8 @@ void FreeHudBlock(HudBlock& block) {
 
 void StartHud(bool shown) {
     hud.shown = shown;
-    StartFontSearch();
+    if (!hud.search)
+        StartFontSearch();
 }
 
 bool ToggleHud() {
@@ -279,10 +304,6 @@ void StopHud() {
         TTF_CloseFont(hud.font);
     if (TTF_WasInit())
         TTF_Quit();
-    // fontconfig is closed only once its thread is done with it; a thread still waiting on a
-    // font folder ends with the process.
-    if (hud.search && hud.search->done.load(std::memory_order_acquire) &&
-        hud.search->fontconfigStarted)
-        FcFini();
+    EndFontSearch();
     hud = Hud{};
 }

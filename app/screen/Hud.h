@@ -50,5 +50,7 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
 // Deletes the block's texture (needs the GL context).
 void FreeHudBlock(HudBlock& block);
 
-// Before SDL and the GL context go: the font and the texture.
+// Before SDL and the GL context go: the font and the texture, and the font's look-up, joined when
+// it ends within a second (a look-up stalled on a font folder is left to end with the process,
+// touching nothing the game closes). Every start of the display has its stop.
 void StopHud();

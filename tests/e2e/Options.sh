@@ -78,6 +78,7 @@ for row in "${rows[@]}"; do
     run_game_to_end "$work/here" "${words[@]}"
     out=$(cat "$work/game.out")
     err=$(cat "$work/game.err")
+    show_errors
     [ "$status" = "$want_status" ] || fail "$arguments: status $status, expected $want_status"
     matches "$out" "$want_out" || fail "$arguments: output [$out], expected [$want_out]"
     matches "$err" "$want_err" || fail "$arguments: errors [$err], expected [$want_err]"
