@@ -81,6 +81,6 @@ std::string Printable(const std::string& bytes) {
 std::string RoffText(const std::string& text) {
     std::string out;
     for (char c : text)
-        out += c == '-' ? std::string("\\-") : std::string(1, c);
+        out += c == '-' ? "\\-" : c == '\\' ? "\\e" : std::string(1, c);
     return out;
 }

@@ -13,5 +13,5 @@
 std::string Printable(const std::string& bytes);
 
 // `text` as a manual page writes it: every '-' as roff's "\-", so that it is printed as typed and
-// never hyphenated.
+// never hyphenated, and every backslash as roff's "\e".
 std::string RoffText(const std::string& text);

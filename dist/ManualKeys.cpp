@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
 // Build step: prints a part of a manual page made from the game's tables, for CMake to put into
-// the page: the options' synopsis (`synopsis`), the key list (`keys`) or the pad's buttons (`pad`)
-// from the actions table, the settings (`settings`), the sound files with what each is heard for
-// (`sounds`) or their names alone (`soundfiles`), the records file's columns (`records`).
+// the page: the options' synopsis (`synopsis`), the key list (`keys`), the keys that answer while
+// a demo plays (`demokeys`) or the pad's buttons (`pad`) from the actions table, the
+// settings (`settings`), every name the settings file takes for a key, asked of SDL
+// (`keynames`), the sound files with what each is heard for (`sounds`) or their names alone
+// (`soundfiles`), the records file's columns (`records`). A part that comes out empty fails.
 #include "Actions.h"
+#include "Bindings.h"
 #include "Options.h"
+#include "Printable.h"
 #include "RecordsColumns.h"
+#include "SdlKeyNames.h"
 #include "SettingsText.h"
 #include "SoundFile.h"
 
@@ -23,8 +28,10 @@ struct ManualPart {
 constexpr ManualPart ManualParts[] = {
     {"synopsis", OptionsSynopsisManual},
     {"keys", KeysManual},
-    {"pad", PadButtonsText},
+    {"pad", [] { return PadButtonsText(DefaultBindings()); }},
+    {"demokeys", [] { return RoffText(PlayedDemoKeysText()); }},
     {"settings", SettingsManual},
+    {"keynames", [] { return KeyNamesManual(SdlKeyNames()); }},
     {"sounds", SoundFilesManual},
     {"soundfiles", SoundFileNamesManual},
     {"records", RecordsColumnsManual},
@@ -35,8 +42,9 @@ constexpr ManualPart ManualParts[] = {
 int main(int argc, char** argv) {
     for (const ManualPart& part : ManualParts)
         if (argc == 2 && std::strcmp(argv[1], part.name) == 0) {
-            std::fputs(part.text().c_str(), stdout);
-            return std::fflush(stdout) == 0 ? 0 : 1;
+            const std::string text = part.text(); // empty: SDL named no key, say
+            std::fputs(text.c_str(), stdout);
+            return std::fflush(stdout) == 0 && !text.empty() ? 0 : 1;
         }
     return 2;
 }

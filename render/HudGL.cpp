@@ -86,8 +86,47 @@ void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement&
     glPopAttrib(); // the matrix mode too
 }
 
+void DrawEdgeMark(const EdgeMark& mark, float size, float opacity) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPushAttrib(GL_ALL_ATTRIB_BITS);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, viewport[2], viewport[3], 0, -1, 1); // window pixels, y downward
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glColor4f(1, 1, 1, opacity);
+    // Back from the tip by `size`, and a third as far to each side: a slender head.
+    const float backX = mark.x - mark.dirX * size, backY = mark.y - mark.dirY * size;
+    const float sideX = -mark.dirY * size / 3, sideY = mark.dirX * size / 3;
+    glBegin(GL_TRIANGLES);
+    glVertex2f(mark.x, mark.y);
+    glVertex2f(backX + sideX, backY + sideY);
+    glVertex2f(backX - sideX, backY - sideY);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glPopAttrib(); // the matrix mode and the colour too
+}
+
 void DeleteHudTexture(unsigned texture) {
     GLuint name = texture;
     if (name != 0)
         glDeleteTextures(1, &name);
+}
+
+void ViewportSize(int& width, int& height) {
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    width = viewport[2];
+    height = viewport[3];
 }

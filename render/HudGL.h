@@ -2,6 +2,8 @@
 // The heads-up display's GL: its text as one texture, drawn over the finished scene.
 #pragma once
 
+#include "Camera.h"
+
 #include <vector>
 
 // Uploads `rgba` (width * height pixels, R, G, B, A, rows from top to bottom) into `texture`, or
@@ -23,3 +25,10 @@ struct HudPlacement {
 void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement& place);
 
 void DeleteHudTexture(unsigned texture);
+
+// The viewport's size in pixels, as the display's pass draws into it.
+void ViewportSize(int& width, int& height);
+
+// An arrowhead `size` pixels long, white at `opacity`, its tip at the mark and pointing its way,
+// blended over the frame. Every GL state it changes is as it was afterwards.
+void DrawEdgeMark(const EdgeMark& mark, float size, float opacity);

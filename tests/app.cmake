@@ -5,10 +5,10 @@ StarchaseTest(NAME app_gl_test GL SOURCES gl/FrameGLTest.cpp LIBS scene screen)
 StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp unit/ChaseTextTest.cpp
               unit/PlayerFoldersTest.cpp unit/ActionsTest.cpp unit/DemoSessionTest.cpp
               unit/FramePaceTest.cpp LIBS input screen session loop)
-# The settings file: its text rules, bindings and conflicts, and the file on disk; the options
-# on screen as plain data.
+# The settings file: its text rules, bindings and conflicts, the keys' names as SDL gives them,
+# and the file on disk; the options on screen as plain data.
 StarchaseTest(NAME settings_test SOURCES unit/SettingsTextTest.cpp unit/SettingsFileTest.cpp
-              unit/OptionsTest.cpp unit/OptionsMenuTest.cpp
+              unit/OptionsTest.cpp unit/OptionsMenuTest.cpp unit/KeyNamesTest.cpp
               LIBS settings)
 target_compile_definitions(settings_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The actions table's checks, and what is made from it: key reading, key labels, help texts.
+// The actions table's checks, and what is made from it: help texts and notes.
 #include "Actions.h"
 
 #include "Printable.h"
+
+#include <vector>
 
 namespace {
 
@@ -43,7 +45,7 @@ constexpr bool NamesASize(const char* text) {
 // button is one the pad reads.
 constexpr bool RowsWellFormed() {
     for (const ActionRow& row : Actions)
-        if ((row.size != nullptr) != NamesASize(row.help) || row.padButton >= PadButtonCount)
+        if ((row.size.width != 0) != NamesASize(row.help) || row.padButton >= PadButtonCount)
             return false;
     return true;
 }
@@ -53,74 +55,30 @@ static_assert(RowsInOrder(), "the rows of Actions stand in the order of Action")
 static_assert(HeldBitsCovered(), "each held-action bit is one row's, and each row holds one bit");
 static_assert(RowsWellFormed(), "a help's %s has its size, and a pad button is one the pad reads");
 
-struct NamedKey {
-    SDLKey key;
-    const char* label;
-};
-
-const NamedKey NamedKeys[] = {
-    {SDLK_UP, "Up"},
-    {SDLK_DOWN, "Down"},
-    {SDLK_LEFT, "Left"},
-    {SDLK_RIGHT, "Right"},
-    {SDLK_LALT, "Left Alt"},
-    {SDLK_RALT, "Right Alt"},
-    {SDLK_LCTRL, "Left Ctrl"},
-    {SDLK_RCTRL, "Right Ctrl"},
-    {SDLK_LSHIFT, "Left Shift"},
-    {SDLK_RSHIFT, "Right Shift"},
-    {SDLK_SPACE, "Space"},
-    {SDLK_ESCAPE, "Escape"},
-    {SDLK_TAB, "Tab"},
-    {SDLK_RETURN, "Return"},
-    {SDLK_BACKSPACE, "Backspace"},
-    {SDLK_INSERT, "Insert"},
-    {SDLK_DELETE, "Delete"},
-    {SDLK_HOME, "Home"},
-    {SDLK_END, "End"},
-    {SDLK_PAGEUP, "Page Up"},
-    {SDLK_PAGEDOWN, "Page Down"},
-};
-
-// The help texts' column for what a key does.
-constexpr size_t HelpColumn = 18;
-
 } // namespace
 
 std::string ActionHelp(const ActionRow& row) {
-    return WithSize(row.help, row.size);
+    return WithSize(row.help, row.size.width != 0 ? &row.size : nullptr);
 }
 
-std::string KeyLabel(SDLKey key) {
-    for (const NamedKey& named : NamedKeys)
-        if (named.key == key)
-            return named.label;
-    if (key >= SDLK_F1 && key <= SDLK_F15)
-        return "F" + std::to_string(key - SDLK_F1 + 1);
-    if (key > SDLK_SPACE && key < SDLK_DELETE) // printable ASCII: the key's own character
-        return std::string(1, char(key >= 'a' && key <= 'z' ? key - 'a' + 'A' : key));
-    return "key " + std::to_string(int(key));
+std::string ActionNote(Action action, const std::string& state) {
+    const char* note = ActionOf(action).note;
+    if (!note)
+        return "";
+    std::string text = note;
+    const size_t at = text.find("%s");
+    return at == std::string::npos ? text : text.replace(at, 2, state);
 }
 
-std::string PadButtonsText() {
+std::string PlayedDemoKeysText() {
+    std::vector<std::string> keys;
+    for (const ActionRow& row : Actions)
+        if (InPlayedDemo(row))
+            keys.push_back(KeyLabel(row.key));
     std::string text;
-    for (int button = 0; button < PadButtonCount; ++button)
-        for (const ActionRow& row : Actions)
-            if (row.padButton == button)
-                text += (text.empty() ? "button " : ", button ") + std::to_string(button + 1) +
-                        " " + row.name + (row.heldBit ? " while held" : "");
+    for (size_t i = 0; i < keys.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == keys.size() ? " and " : ", ") + keys[i];
     return text;
-}
-
-std::string KeysHelp() {
-    std::string text = "Keys:\n";
-    for (const ActionRow& row : Actions) {
-        std::string left = "  " + KeyLabel(row.key);
-        text += left + std::string(left.size() < HelpColumn ? HelpColumn - left.size() : 1, ' ') +
-                ActionHelp(row) + "\n";
-    }
-    return text + "\nGamepad (the first one found): left stick or d-pad fly;\n  " +
-           PadButtonsText() + ".\n";
 }
 
 std::string KeysManual() {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "HeldKeys.h"
+#include "KeyLabels.h"
 #include "WindowModes.h"
 
 #include <SDL/SDL_keysym.h>
@@ -42,6 +43,9 @@ enum class Action : uint8_t {
 // them (the settings file and the help count from 1).
 constexpr int PadButtonCount = 32;
 
+// No window size, for a row whose help names none.
+inline constexpr WindowSize NoSize = {0, 0};
+
 struct ActionRow {
     Action action;    // its own id: the rows stand in the order of Action
     const char* name; // as the settings file spells it (key.NAME, pad.NAME)
@@ -49,7 +53,13 @@ struct ActionRow {
     int padButton;    // the default pad button, numbered from 0 as SDL numbers them; -1: none
     uint16_t heldBit; // a held action's HeldAction bit; 0 for one acted on when pressed
     const char* help; // what it does, for --help, the manual and the keys panel; see ActionHelp
-    const WindowSize* size = nullptr; // the window size its help names at "%s"
+    WindowSize size = NoSize; // the window size its help names at "%s"
+    // What the display's corner says when it acts, its state at "%s": "Sound %s" gives "Sound
+    // off"; nullptr for an action whose effect shows by itself.
+    const char* note = nullptr;
+    // Whether it does anything only in a live game: R's new chase. A held action is always the
+    // played demo's; see InPlayedDemo.
+    bool liveOnly = false;
 };
 
 inline constexpr ActionRow Actions[] = {
@@ -62,26 +72,36 @@ inline constexpr ActionRow Actions[] = {
     {Action::Boost, "boost", SDLK_LCTRL, 1, ActionBoost,
      "boost along the direction of travel; left and right only turn"},
     {Action::Fire, "fire", SDLK_SPACE, 0, ActionFire, "fire"},
-    {Action::Pause, "pause", SDLK_p, 3, ActionPause, "pause, while held"},
+    {Action::Pause, "pause", SDLK_p, 3, ActionPause, "pause, while held", NoSize, "Paused"},
     {Action::RedLight, "redlight", SDLK_t, -1, ActionRedLight, "a red light, while held"},
     {Action::Display, "display", SDLK_h, -1, 0, "show or hide the heads-up display"},
-    {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path"},
-    {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on"},
-    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down"},
-    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up"},
-    {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", &FullScreenSize},
-    {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", &SmallWindowSize},
-    {Action::Restart, "restart", SDLK_r, -1, 0,
-     "a new chase: the ships at their starts, new stars"},
+    {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path",
+     NoSize, "Screenshot %s"},
+    {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on", NoSize, "Sound %s"},
+    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down", NoSize,
+     "Volume %s"},
+    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up", NoSize, "Volume %s"},
+    {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", FullScreenSize},
+    {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", SmallWindowSize},
+    {Action::Restart, "restart", SDLK_r, -1, 0, "a new chase: the ships at their starts, new stars",
+     NoSize, nullptr, true},
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
-    {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase"},
-    {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the best chase"},
+    {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", NoSize,
+     "Ghost %s"},
+    {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the best chase",
+     NoSize, nullptr, true},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
 };
 constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
 
 inline constexpr const ActionRow& ActionOf(Action action) {
     return Actions[size_t(action)];
+}
+
+// Whether the action answers the player while a demo plays: the held ones are the demo's, and a
+// live-only one does nothing there.
+constexpr bool InPlayedDemo(const ActionRow& row) {
+    return row.heldBit == 0 && !row.liveOnly;
 }
 
 // An action the player can never be left without a key for: quitting, so that a game in full
@@ -93,15 +113,13 @@ constexpr bool NeedsKey(Action action) {
 // What the action does, as --help, the manual and the keys panel say it: "a 640x480 window".
 std::string ActionHelp(const ActionRow& row);
 
-// A key as the help texts spell it: "Up", "Left Alt", "F12", "P".
-std::string KeyLabel(SDLKey key);
+// What the display's corner says when the action acts, `state` at the row's "%s": "Sound off",
+// "Volume 70%", "Paused"; empty for an action without a note.
+std::string ActionNote(Action action, const std::string& state);
 
-// The key list of --help: one line per action, its key and what it does, then the pad's
-// buttons.
-std::string KeysHelp();
-
-// The pad's buttons with what each does: "button 1 fire while held, ..., button 8 options".
-std::string PadButtonsText();
+// The default keys that answer while a demo plays, in the table's order: "H, F12, ... and
+// Escape".
+std::string PlayedDemoKeysText();
 
 // The key list as the manual's tagged paragraphs (roff), one per action.
 std::string KeysManual();

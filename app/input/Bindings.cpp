@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Keys and pad buttons to actions through the player's bindings.
+// Keys and pad buttons to actions through the player's bindings, and the help's list of them.
 #include "Bindings.h"
 
 namespace {
@@ -17,6 +17,9 @@ bool FindBound(const Input (&inputs)[ActionCount], Input input, Input none, size
         }
     return false;
 }
+
+// The help texts' column for what a key does.
+constexpr size_t HelpColumn = 18;
 
 } // namespace
 
@@ -65,4 +68,26 @@ bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holde
 
 bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder) {
     return FindBound(bindings.padButtons, button, NoPadButton, size_t(action), holder);
+}
+
+std::string PadButtonsText(const Bindings& bindings) {
+    std::string text;
+    for (int button = 0; button < PadButtonCount; ++button)
+        for (size_t i = 0; i < ActionCount; ++i)
+            if (bindings.padButtons[i] == button)
+                text += (text.empty() ? "button " : ", button ") + std::to_string(button + 1) +
+                        " " + Actions[i].name + (Actions[i].heldBit ? " while held" : "");
+    return text.empty() ? "no buttons" : text;
+}
+
+std::string KeysHelp(const Bindings& bindings) {
+    std::string text = "Keys:\n";
+    for (size_t i = 0; i < ActionCount; ++i) {
+        const SDLKey key = bindings.keys[i];
+        std::string left = "  " + (key == SDLK_UNKNOWN ? std::string("no key") : KeyLabel(key));
+        text += left + std::string(left.size() < HelpColumn ? HelpColumn - left.size() : 1, ' ') +
+                ActionHelp(Actions[i]) + "\n";
+    }
+    return text + "\nGamepad (the first one found): left stick or d-pad fly;\n  " +
+           PadButtonsText(bindings) + ".\n";
 }

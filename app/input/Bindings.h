@@ -9,6 +9,7 @@
 #include <SDL/SDL_keysym.h>
 
 #include <cstdint>
+#include <string>
 
 // No pad button for an action.
 constexpr int NoPadButton = -1;
@@ -38,3 +39,11 @@ bool PressedPadAction(const Bindings& bindings, int button, Action& action);
 // The action other than `action` that `key` (or `button`) is bound to; false when there is none.
 bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holder);
 bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder);
+
+// The pad's buttons as bound, with what each does: "button 1 fire while held, ..., button 8
+// options"; "no buttons" when none is bound.
+std::string PadButtonsText(const Bindings& bindings);
+
+// The key list of --help: one line per action, its key as bound ("no key" for none) and what it
+// does, then the pad's buttons.
+std::string KeysHelp(const Bindings& bindings);

@@ -3,6 +3,7 @@
 // live frames measured, capped and recorded.
 #include "FrameLoop.h"
 
+#include "Actions.h"
 #include "Chase.h"
 #include "DemoSession.h"
 #include "Frame.h"
@@ -142,7 +143,9 @@ void DrawFrame() {
     DrawChase();
     ShowHud(CurrentChase());
     DrawOptions();
-    TakeAskedScreenshot();
+    std::string saved; // the screenshot's note shows from the next frame: it is not in the picture
+    if (TakeAskedScreenshot(saved))
+        ShowHudNote(ActionNote(Action::Screenshot, saved.empty() ? "not saved" : saved));
     SDL_GL_SwapBuffers();
 }
 
@@ -160,7 +163,7 @@ LoopState RunFrameLoop(DemoSession& demo) {
         TakeEvents(state, live);
         if (live)
             TakeOptionsPad(state);
-        if (TakeAskedNewChase() && live)
+        if (TakeAskedNewChase()) // never in a played demo: its chases are the demo's
             NewChase(demo, clock);
         double elapsed;
         HeldKeys keys;

@@ -90,7 +90,7 @@ void StartPlay(const Settings& settings, const GameOptions& options, DemoSession
     OpenRecords(demo.mode != PlayDemo, demo.demo.starSeed);
     StartGhost(settings.ghost || options.ghost, BestDemoPath());
     StartHud(settings.hud);
-    StartChase(settings.hints);
+    StartChase(settings.hints, demo.mode != PlayDemo);
     SetSoundVolume(settings.volume);
     std::string note;
     std::vector<std::string> silent;
@@ -132,6 +132,8 @@ void WriteFailure(const Failure& failure) {
 
 int RunGame(int argc, char** argv) {
     const GameOptions options = ParseOptions(argc, argv);
+    if (options.action == PrintHelp) // the keys in force: SDL names them, with no window
+        return AnswerHelp(options);
     if (options.action != PlayGame)
         return AnswerWithoutPlaying(options);
     DemoSession demo = DemoFromOptions(options);

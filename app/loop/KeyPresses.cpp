@@ -48,7 +48,13 @@ LoopState ChangeMode(WindowSize size, Uint32 flags) {
 void StepVolume(int step) {
     SetSoundVolume(SoundVolume() + step);
     KeptSettings().volume = SoundVolume();
-    ShowHudNote("Volume " + std::to_string(SoundVolume()) + "%");
+    ShowHudNote(ActionNote(step > 0 ? Action::VolumeUp : Action::VolumeDown,
+                           std::to_string(SoundVolume()) + "%"));
+}
+
+// The switches that say what they did in the display's corner: "Sound off", "Ghost on".
+void ShowSwitched(Action action, bool on, const std::string& whyNot = "") {
+    ShowHudNote(ActionNote(action, (on ? "on" : "off") + (whyNot.empty() ? "" : ": " + whyNot)));
 }
 
 // The one place a pressed action takes effect. Sets `modeChanged` when it changes the video mode.
@@ -70,14 +76,18 @@ LoopState Press(Action action, bool& modeChanged) {
         return KeepRunning;
     case Action::Sound:
         KeptSettings().sound = !ToggleMute();
+        ShowSwitched(action, KeptSettings().sound);
         return KeepRunning;
     case Action::VolumeDown:
     case Action::VolumeUp:
         StepVolume(action == Action::VolumeUp ? VolumeStep : -VolumeStep);
         return KeepRunning;
-    case Action::Ghost:
-        ToggleGhost(BestDemoPath());
+    case Action::Ghost: {
+        std::string whyNot;
+        KeptSettings().ghost = ToggleGhost(BestDemoPath(), whyNot);
+        ShowSwitched(action, KeptSettings().ghost, whyNot);
         return KeepRunning;
+    }
     case Action::Restart:
         AskForNewChase();
         return KeepRunning;
@@ -100,9 +110,10 @@ LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
         return options;
     const Bindings& bindings = KeptSettings().bindings;
     Action action;
-    if ((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
-        (event.type == SDL_JOYBUTTONDOWN &&
-         PressedPadAction(bindings, event.jbutton.button, action)))
+    if (((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
+         (event.type == SDL_JOYBUTTONDOWN &&
+          PressedPadAction(bindings, event.jbutton.button, action))) &&
+        (live || InPlayedDemo(ActionOf(action))))
         return Press(action, modeChanged);
     return KeepRunning; // held actions are read once a frame, after the events
 }

@@ -13,8 +13,9 @@ enum LoopState {
     NoVideoMode, // no video mode works any more
 };
 
-// Handles every pending event (`live`: not a played demo); the first quit or failed mode change
-// is kept in `state`. True when the video mode changed.
+// Handles every pending event (`live`: not a played demo, where only the actions InPlayedDemo
+// names answer); the first quit or failed mode change is kept in `state`. True when the video
+// mode changed.
 bool TakeEvents(LoopState& state, bool live);
 
 // Full screen, or a resizable window of `size`, as F1, F2 and resizes change the mode.

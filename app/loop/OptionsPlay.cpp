@@ -47,8 +47,9 @@ LoopState Apply(const Settings& wanted) {
     if (SoundMuted() == wanted.sound)
         ToggleMute();
     SetSoundVolume(wanted.volume);
+    std::string whyNot; // shown on the options' own line: the ghost's row stays as it is
     if (GhostShown() != wanted.ghost)
-        ToggleGhost(BestDemoPath());
+        ToggleGhost(BestDemoPath(), whyNot);
     int width, height;
     const bool windowed = ShownWindow(width, height);
     if (wanted.fullscreen && windowed)

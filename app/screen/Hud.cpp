@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -30,14 +31,18 @@ const int FontPoints = 16;
 const off_t LargestFont = 64 << 20;     // bytes
 const uint32_t NoteMilliseconds = 1500; // how long a note stays, in SDL ticks
 const std::chrono::seconds FontWait(2); // from start-up, for fontconfig to name the font
+// At the end, for a look-up still under way to finish so that it is joined, not left running.
+const std::chrono::milliseconds FontEndWait(1000);
 
 using Clock = std::chrono::steady_clock;
 
 // fontconfig's answer, found on a thread of its own: a font folder that hangs (a named pipe in
-// it) stalls that thread, never the frame loop. The fields are the thread's until `done`.
+// it) stalls that thread, never the frame loop. The fields are the thread's until `done`; the
+// thread owns a share of them, and nothing else it touches (fontconfig) is used by the game or
+// closed while it may still run.
 struct FontSearch {
     std::atomic<bool> done{false};
-    bool fontconfigStarted = false; // FcInit succeeded: FcFini at the end
+    bool fontconfigStarted = false; // FcInit succeeded: FcFini once the thread is joined
     std::string path, reason;
 };
 
@@ -46,11 +51,13 @@ struct Hud {
     bool unusable = false; // no font: the display stays hidden
     TTF_Font* font = nullptr;
     std::shared_ptr<FontSearch> search; // shared with the thread, which may outlive the game
+    std::thread lookUp;                 // joined at the end once done, else detached
     Clock::time_point searchStarted;
     HudCount count;
     HudBlock corner;            // the display's own lines
     std::string note;           // shown below the lines, or alone while the display is hidden
     uint32_t noteUntilTick = 0; // SDL's tick at which the note goes
+    std::string heldNote;       // for the next frame only
 };
 
 Hud hud;
@@ -86,10 +93,29 @@ bool FindFont(FontSearch& search) {
 void StartFontSearch() {
     hud.search = std::make_shared<FontSearch>();
     hud.searchStarted = Clock::now();
-    std::thread([search = hud.search] {
+    hud.lookUp = std::thread([search = hud.search] {
         FindFont(*search);
         search->done.store(true, std::memory_order_release);
-    }).detach();
+    });
+}
+
+// Ends the look-up: waits a little for it to finish and joins it, so that no thread of it is
+// still running, or exiting, as the process ends; then closes fontconfig. A look-up still waiting
+// on a font folder is left to end with the process: it holds its share of what it writes, and
+// fontconfig stays open for it.
+void EndFontSearch() {
+    if (!hud.lookUp.joinable())
+        return;
+    const Clock::time_point until = Clock::now() + FontEndWait;
+    while (!hud.search->done.load(std::memory_order_acquire) && Clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!hud.search->done.load(std::memory_order_acquire)) {
+        hud.lookUp.detach();
+        return;
+    }
+    hud.lookUp.join();
+    if (hud.search->fontconfigStarted)
+        FcFini();
 }
 
 // The font once fontconfig has named it. False with `waiting` set while it may still answer;
@@ -184,6 +210,12 @@ bool RenderLines(const std::vector<std::string>& lines, int pad, float backdrop,
     return true;
 }
 
+// A line's width in the display's font; a line SDL_ttf cannot measure counts as too wide.
+int MeasureText(const std::string& line) {
+    int width = 0, height = 0;
+    return TTF_SizeUTF8(hud.font, line.c_str(), &width, &height) == 0 ? width : INT_MAX;
+}
+
 bool GiveUp(const std::string& reason) {
     std::fprintf(stderr, "starchase: no heads-up display: %s\n", reason.c_str());
     hud.unusable = true;
@@ -206,16 +238,22 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
     // A backdrop is part of the texture, so that the block is drawn in one pass: it fills the
     // margin, and the texture goes to the viewport's edge.
     const int pad = backdrop > 0 ? place.margin : 0;
-    place.margin -= pad;
-    if (lines != block.lines || block.texture == 0) {
+    int viewportWidth, viewportHeight;
+    ViewportSize(viewportWidth, viewportHeight);
+    if (lines != block.lines || viewportWidth != block.fittedTo || block.texture == 0) {
+        // The text, its shadow's pixel and the margins on both sides within the viewport.
+        const int room = viewportWidth - 2 * place.margin - 1;
         std::vector<unsigned char> rgba;
-        if (!RenderLines(lines, pad, backdrop, block.width, block.height, rgba, reason))
+        if (!RenderLines(FitLines(lines, room, MeasureText), pad, backdrop, block.width,
+                         block.height, rgba, reason))
             return GiveUp(reason);
         block.texture = UploadHudTexture(block.texture, block.width, block.height, rgba);
         if (block.texture == 0)
             return GiveUp("the text cannot be made a texture");
         block.lines = lines;
+        block.fittedTo = viewportWidth;
     }
+    place.margin -= pad;
     DrawHudTexture(block.texture, block.width, block.height, place);
     return true;
 }
@@ -227,7 +265,8 @@ void FreeHudBlock(HudBlock& block) {
 
 void StartHud(bool shown) {
     hud.shown = shown;
-    StartFontSearch();
+    if (!hud.search)
+        StartFontSearch();
 }
 
 bool ToggleHud() {
@@ -243,6 +282,9 @@ void ShowHud(const ChaseClock& chase) {
         lines = HudLines(hud.count, chase, ChasersLeft(world));
     if (noteShowing)
         lines.push_back(hud.note);
+    if (!hud.heldNote.empty())
+        lines.push_back(hud.heldNote);
+    hud.heldNote.clear();
     if (!lines.empty())
         DrawHudBlock(hud.corner, lines, HudPlacement{});
 }
@@ -252,17 +294,17 @@ void ShowHudNote(const std::string& note) {
     hud.noteUntilTick = SDL_GetTicks() + NoteMilliseconds;
 }
 
+void HoldHudNote(const std::string& note) {
+    hud.heldNote = note;
+}
+
 void StopHud() {
     FreeHudBlock(hud.corner);
     if (hud.font)
         TTF_CloseFont(hud.font);
     if (TTF_WasInit())
         TTF_Quit();
-    // fontconfig is closed only once its thread is done with it; a thread still waiting on a
-    // font folder ends with the process.
-    if (hud.search && hud.search->done.load(std::memory_order_acquire) &&
-        hud.search->fontconfigStarted)
-        FcFini();
+    EndFontSearch();
     hud = Hud{};
 }
 

@@ -21,29 +21,38 @@ bool ToggleHud();
 // alone while the display is hidden.
 void ShowHudNote(const std::string& note);
 
+// Shows `note` ("Paused") below the display's lines and the note of the moment, in the next
+// frame only: a state that lasts is held frame by frame.
+void HoldHudNote(const std::string& note);
+
 // Once a frame, after the scene is drawn: counts the frame in and, when shown, draws the display
 // over the scene, its time the chase's. Without a usable font the display stays hidden, after one
 // line on standard error.
 void ShowHud(const ChaseClock& chase);
 
-// Lines of text in the display's font, kept as one texture while they stay the same.
+// Lines of text in the display's font, kept as one texture while they and the viewport's width
+// stay the same.
 struct HudBlock {
-    std::vector<std::string> lines; // the text the texture holds
+    std::vector<std::string> lines; // the text the texture holds, as it was given
+    int fittedTo = 0;               // the viewport's width it was laid out for, in pixels
     unsigned texture = 0;
     int width = 0, height = 0; // of the texture, in pixels
 };
 
 // Draws `lines` at `place` over the scene, on a black backdrop `backdrop` opaque (0: none) that
-// reaches the margin beyond the text on every side; the block's texture is remade when the lines
-// changed; no lines draw nothing. False when there is no usable font (the display's one line on standard error says
-// why, once).
+// reaches the margin beyond the text on every side. Lines wider than the viewport within the
+// margins are broken to fit it (FitLines), so no text is cut at the window's edges. The block's
+// texture is remade when the lines or the viewport's width changed; no lines draw nothing. False
+// when there is no usable font (the display's one line on standard error says why, once).
 bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPlacement place,
                   float backdrop = 0);
 
 // Deletes the block's texture (needs the GL context).
 void FreeHudBlock(HudBlock& block);
 
-// Before SDL and the GL context go: the font and the texture.
+// Before SDL and the GL context go: the font and the texture, and the font's look-up, joined when
+// it ends within a second (a look-up stalled on a font folder is left to end with the process,
+// touching nothing the game closes). Every start of the display has its stop.
 void StopHud();
 
 // Whether the display is shown.

@@ -45,6 +45,55 @@ std::vector<std::string> HudLines(const HudCount& count, const ChaseClock& chase
     return {chasers, "Time " + SecondsText(chase.milliseconds), fps};
 }
 
+namespace {
+
+std::vector<std::string> Split(const std::string& text, const std::string& at) {
+    std::vector<std::string> pieces;
+    size_t start = 0;
+    for (size_t end; (end = text.find(at, start)) != std::string::npos; start = end + at.size())
+        pieces.push_back(text.substr(start, end - start));
+    pieces.push_back(text.substr(start));
+    return pieces;
+}
+
+// Appends `pieces` joined by `joint` to `out`, as many to a line as fit `width`; with `words`
+// set, a piece too wide alone is filled again by its words.
+void Fill(const std::vector<std::string>& pieces, const std::string& joint, int width,
+          const TextWidth& measure, bool words, std::vector<std::string>& out) {
+    std::string line;
+    bool open = false; // `line` holds a piece
+    for (const std::string& piece : pieces) {
+        if (open && measure(line + joint + piece) <= width) {
+            line += joint + piece;
+            continue;
+        }
+        if (open)
+            out.push_back(line);
+        open = true;
+        line = piece;
+        if (words && measure(piece) > width) { // its last line takes the next pieces that fit
+            Fill(Split(piece, " "), " ", width, measure, false, out);
+            line = out.back();
+            out.pop_back();
+        }
+    }
+    if (open)
+        out.push_back(line);
+}
+
+} // namespace
+
+std::vector<std::string> FitLines(const std::vector<std::string>& lines, int width,
+                                  const TextWidth& measure) {
+    std::vector<std::string> fitted;
+    for (const std::string& line : lines)
+        if (measure(line) <= width)
+            fitted.push_back(line);
+        else
+            Fill(Split(line, HintSeparator), HintSeparator, width, measure, true, fitted);
+    return fitted;
+}
+
 std::vector<unsigned char> TextPicture(const std::vector<unsigned char>& text,
                                        const std::vector<unsigned char>& shadow,
                                        unsigned char backdrop) {

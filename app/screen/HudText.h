@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,20 @@ std::vector<std::string> HudLines(const HudCount& count, const ChaseClock& chase
 
 // "All 12 chasers down in 67.349 s": the chase's time as the records keep it.
 std::string AllDownLine(const ChaseClock& chase);
+
+// What stands between the pieces of one line of hints: "Up: thrust forward · Space: fire".
+inline const std::string HintSeparator = " \u00b7 ";
+
+// A line's width in pixels, in the font it is drawn in.
+using TextWidth = std::function<int(const std::string&)>;
+
+// The lines laid out for `width` pixels as `measure` gives them: a line that fits stays whole;
+// a longer one is filled piece by piece, its pieces being what HintSeparator parts, as many to a
+// line as fit; a piece wider than `width` alone is filled word by word (its last line goes on
+// with the next pieces that fit), and a word wider than `width` has a line of its own. Every
+// piece and word is kept, in order.
+std::vector<std::string> FitLines(const std::vector<std::string>& lines, int width,
+                                  const TextWidth& measure);
 
 // The display's text as RGBA rows that blend over the scene by their alpha: white text over its
 // black shadow over a black backdrop, each given as coverage from 0 to 255 a pixel (`backdrop` the

@@ -103,15 +103,18 @@ void AskForScreenshot() {
     screenshotAsked = true;
 }
 
-void TakeAskedScreenshot() {
+bool TakeAskedScreenshot(std::string& name) {
+    name.clear();
     if (!screenshotAsked)
-        return;
+        return false;
     screenshotAsked = false;
     std::string path, reason;
     if (SaveScreenshot(path, reason)) {
         std::printf("%s\n", path.c_str());
         std::fflush(stdout);
+        name = path.substr(path.rfind('/') + 1);
     } else {
         std::fprintf(stderr, "starchase: screenshot not saved: %s\n", reason.c_str());
     }
+    return true;
 }

@@ -2,6 +2,8 @@
 // Opening the game window, the projection, and video-mode changes.
 #include "Video.h"
 
+#include "Camera.h"
+
 #include <SDL/SDL.h>
 #include <SDL/SDL_opengl.h>
 
@@ -125,7 +127,7 @@ void SetProjection(int width, int height) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     float aspect = float(width) / float(height);
-    gluPerspective(45, double(aspect), 15, 150);
+    gluPerspective(FieldOfViewDegrees, double(aspect), 15, 150);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

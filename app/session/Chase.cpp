@@ -11,28 +11,29 @@
 
 namespace {
 
-// Characters a line of the keys panel holds at most.
-constexpr size_t PanelWidth = 100;
-
 struct Chase {
     ChaseClock clock;
     KeysPanel panel;
     BestTime best;
     WindowPresence presence;
+    bool live = true; // not a played demo
     bool restartAsked = false;
+    bool paused = false; // the last frame's keys held P, or the window was left
     HudBlock banner, keys;
-    std::vector<std::string> keysLines;
+    std::vector<std::string> keysLines; // one line, laid out by the display for the window
 };
 
 Chase chase;
 
-// The action's key as the player bound it, with `does`; nothing for an action without a key.
+// The action's key as the player bound it, with `does`; nothing for an action without a key or
+// one that does nothing in a played demo.
 void AddHint(std::vector<KeyHint>& hints, Action action, const std::string& does) {
-    if (SDLKey key = KeptSettings().bindings.keys[size_t(action)]; key != SDLK_UNKNOWN)
+    const SDLKey key = KeptSettings().bindings.keys[size_t(action)];
+    if (key != SDLK_UNKNOWN && (chase.live || InPlayedDemo(ActionOf(action))))
         hints.push_back({KeyLabel(key), does});
 }
 
-// Every action with a key and its help, in the table's order.
+// Every action that answers, with a key and its help, in the table's order.
 std::vector<KeyHint> Hints() {
     std::vector<KeyHint> hints;
     for (const ActionRow& row : Actions)
@@ -57,9 +58,11 @@ bool KeysAsked() {
 
 } // namespace
 
-void StartChase(bool hints) {
+void StartChase(bool hints, bool live) {
     chase.panel.atStart = hints;
-    chase.keysLines = KeysPanelLines(Hints(), PanelWidth);
+    chase.live = live;
+    const std::string line = HintsLine(Hints());
+    chase.keysLines = line.empty() ? std::vector<std::string>{} : std::vector<std::string>{line};
 }
 
 void TakeChaseEvent(const SDL_Event& event, bool live) {
@@ -98,6 +101,7 @@ void StartNewChase(const RandomSeed& seed) {
 
 bool CountChase(HeldKeys keys, uint32_t milliseconds, bool updated) {
     CountPanelFrame(chase.panel, milliseconds);
+    chase.paused = KeyHeld(keys, ActionPause);
     return CountChaseFrame(chase.clock, updated, keys, milliseconds, world);
 }
 
@@ -110,6 +114,8 @@ const ChaseClock& CurrentChase() {
 }
 
 void DrawChase() {
+    if (chase.paused)
+        HoldHudNote(ActionNote(Action::Pause, ""));
     if (chase.clock.over)
         DrawHudBlock(chase.banner, BannerLines(chase.clock, chase.best, BannerOffers()),
                      HudPlacement{0.5f, 0.4f, 16}, 0.6f);

@@ -11,8 +11,10 @@
 
 struct RandomSeed;
 
-// After start-up: whether the keys panel shows at the start (`--no-hints` turns it off).
-void StartChase(bool hints);
+// After start-up: whether the keys panel shows at the start (`--no-hints` turns it off), and
+// whether the game is `live` (not a played demo, where the panel and the banner offer only the
+// keys that answer there).
+void StartChase(bool hints, bool live);
 
 // An event the chase heeds: a key press ends the start's panel, and in a live game (not a played
 // demo) the window's active events mark it left or back.

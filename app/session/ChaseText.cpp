@@ -7,8 +7,6 @@
 
 #include <SDL/SDL_active.h>
 
-#include <cstdint>
-
 std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best,
                                      const std::vector<KeyHint>& offers) {
     std::vector<std::string> lines = {AllDownLine(chase)};
@@ -16,8 +14,8 @@ std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& be
         lines.push_back("New best");
     else if (best.known)
         lines.push_back("Best " + ExactSecondsText(best.milliseconds) + " s");
-    for (const std::string& line : KeysPanelLines(offers, SIZE_MAX))
-        lines.push_back(line);
+    if (!offers.empty())
+        lines.push_back(HintsLine(offers));
     return lines;
 }
 
@@ -35,21 +33,11 @@ bool KeysPanelShown(const KeysPanel& panel, bool asked) {
     return panel.atStart || asked;
 }
 
-std::vector<std::string> KeysPanelLines(const std::vector<KeyHint>& hints, size_t width) {
-    const std::string separator = " \u00b7 ";
-    std::vector<std::string> lines;
-    size_t length = 0; // of the last line, in characters: the separator counts as 3
-    for (const KeyHint& hint : hints) {
-        std::string text = hint.key + ": " + hint.does;
-        if (!lines.empty() && length + 3 + text.size() <= width) {
-            lines.back() += separator + text;
-            length += 3 + text.size();
-        } else {
-            lines.push_back(text);
-            length = text.size();
-        }
-    }
-    return lines;
+std::string HintsLine(const std::vector<KeyHint>& hints) {
+    std::string line;
+    for (const KeyHint& hint : hints)
+        line += (line.empty() ? "" : HintSeparator) + hint.key + ": " + hint.does;
+    return line;
 }
 
 void TakeActiveEvent(WindowPresence& presence, bool gain, uint8_t state) {

@@ -23,8 +23,8 @@ struct KeyHint {
 };
 
 // "All 12 chasers down in 67.449 s", then "New best" or "Best 61.299 s" (no line without a
-// record; times as the records keep them),
-// then the keys on offer as one line, "R: chase again · Escape: quit" (none when none is).
+// record; times as the records keep them), then the keys on offer as one line, "R: chase again ·
+// Escape: quit" (none when none is), which the display breaks where the window is too narrow.
 std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best,
                                      const std::vector<KeyHint>& offers);
 
@@ -45,9 +45,9 @@ void PanelKeyPressed(KeysPanel& panel);
 // Shown at the start, and while the key that asks for it is held.
 bool KeysPanelShown(const KeysPanel& panel, bool asked);
 
-// The hints as "KEY: does" joined by " · " into lines of at most `width` characters (a hint
-// longer than that has a line of its own), in the order given.
-std::vector<std::string> KeysPanelLines(const std::vector<KeyHint>& hints, size_t width);
+// The hints as "KEY: does" joined by HintSeparator (" · ") into one line, in the order given:
+// the display lays it out for the window's width (FitLines). Empty for no hints.
+std::string HintsLine(const std::vector<KeyHint>& hints);
 
 // Whether the window has the input focus and is shown, from SDL's active events.
 struct WindowPresence {

@@ -2,8 +2,10 @@
 // The ghost's run of the best demo, kept only while it is shown.
 #include "Ghost.h"
 
+#include "Camera.h"
 #include "DrawScene.h"
 #include "GhostRun.h"
+#include "HudGL.h"
 
 #include <cstdio>
 #include <memory>
@@ -12,6 +14,11 @@ namespace {
 
 constexpr float GhostOpacity = 0.35f;
 
+// The mark at the window's edge while the ghost is out of view: its length and how far its tip
+// stays inside the edge, in pixels, and its opacity.
+constexpr float MarkSize = 18, MarkOpacity = 0.7f;
+constexpr int MarkInset = 6;
+
 struct Ghost {
     bool shown = false;
     std::unique_ptr<GhostRun> run; // while shown and started
@@ -19,17 +26,20 @@ struct Ghost {
 
 Ghost ghost;
 
-// Starts the best demo's run, or says once why there is no ghost.
-void StartRun(const std::string& bestDemo) {
+// Starts the best demo's run, or says once why there is no ghost: a line on standard error and
+// its gist in `whyNot`.
+void StartRun(const std::string& bestDemo, std::string& whyNot) {
     ghost.run.reset();
     if (bestDemo.empty()) {
-        std::fprintf(stderr, "starchase: no ghost: no best chase kept for these ships yet\n");
+        whyNot = "no best chase kept for these ships yet";
+        std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
         ghost.shown = false;
         return;
     }
     auto run = std::make_unique<GhostRun>();
     std::string reason;
     if (!StartGhostRun(*run, bestDemo, reason)) {
+        whyNot = "the best chase cannot be played";
         std::fprintf(stderr, "starchase: no ghost: %s: %s\n", bestDemo.c_str(), reason.c_str());
         ghost.shown = false;
         return;
@@ -44,12 +54,13 @@ void StartGhost(bool shown, const std::string& bestDemo) {
     RestartGhost(bestDemo);
 }
 
-void ToggleGhost(const std::string& bestDemo) {
+bool ToggleGhost(const std::string& bestDemo, std::string& whyNot) {
     ghost.shown = !ghost.shown;
     if (!ghost.shown)
         ghost.run.reset();
     else
-        StartRun(bestDemo);
+        StartRun(bestDemo, whyNot);
+    return ghost.shown;
 }
 
 bool GhostShown() {
@@ -57,8 +68,9 @@ bool GhostShown() {
 }
 
 void RestartGhost(const std::string& bestDemo) {
+    std::string whyNot; // at a start or a new chase the line on standard error says it
     if (ghost.shown)
-        StartRun(bestDemo);
+        StartRun(bestDemo, whyNot);
 }
 
 void FlyGhost(const ChaseClock& chase) {
@@ -67,10 +79,17 @@ void FlyGhost(const ChaseClock& chase) {
 }
 
 void DrawGhost() {
-    if (!ghost.run)
+    const Ship* ship = ghost.run ? GhostShip(*ghost.run) : nullptr;
+    if (!ship)
         return;
-    if (const Ship* ship = GhostShip(*ghost.run))
-        DrawFaintShip(*ship, GhostOpacity);
+    Ship faint = *ship; // where the camera sees it, across the world's wrap too
+    faint.position = NearestImage(Vector2(camera.eye.x, camera.eye.y), ship->position);
+    DrawFaintShip(faint, GhostOpacity);
+    int width, height;
+    ViewportSize(width, height);
+    EdgeMark mark;
+    if (MarkOutOfView(camera, ship->position, width, height, MarkInset, mark))
+        DrawEdgeMark(mark, MarkSize, MarkOpacity);
 }
 
 void StopGhost() {

@@ -11,8 +11,10 @@
 void StartGhost(bool shown, const std::string& bestDemo);
 
 // The ghost action: shows or hides it. Shown for the first time in a chase, it reads the best
-// demo (`bestDemo`, empty when the set has none) and starts it at the chase's time.
-void ToggleGhost(const std::string& bestDemo);
+// demo (`bestDemo`, empty when the set has none) and starts it at the chase's time. Gives whether
+// it shows now; when it was asked for and cannot show, `whyNot` says why in a few words ("no best
+// chase kept for these ships yet"), after a line on standard error.
+bool ToggleGhost(const std::string& bestDemo, std::string& whyNot);
 
 // Whether the ghost is shown.
 bool GhostShown();
@@ -23,7 +25,8 @@ void RestartGhost(const std::string& bestDemo);
 // After the frame's update pass: a shown ghost catches up with the chase's time.
 void FlyGhost(const ChaseClock& chase);
 
-// In the scene's view, after the scene: the ghost's ship, faint.
+// In the scene's view, after the scene: the ghost's ship, faint, where it is nearest the camera
+// across the world's wrap, and while it is out of view a mark at the window's edge pointing to it.
 void DrawGhost();
 
 void StopGhost();

@@ -165,21 +165,34 @@ GameOptions ParseOptions(int argc, const char* const* argv) {
     return options;
 }
 
-std::string HelpText() {
+std::string HelpText(const Bindings& bindings, const std::string& settings) {
     std::string text =
         Usage() +
         "\n\nA small real-time 3D space game seen from above: " +
         std::to_string(ScenarioChasers()) + " ships chase yours.\n\n";
     for (const Option& option : Options) {
         std::string left = "  " + Spelled(option), help = Sized(option, option.help);
-        if (option.key != Action::Count)
-            help += " (" + KeyLabel(ActionOf(option.key).key) + " " +
-                    Sized(option, option.keyDoes) + ")";
+        const SDLKey key =
+            option.key == Action::Count ? SDLK_UNKNOWN : bindings.keys[size_t(option.key)];
+        if (key != SDLK_UNKNOWN)
+            help += " (" + KeyLabel(key) + " " + Sized(option, option.keyDoes) + ")";
         text += left + std::string(left.size() < 18 ? 18 - left.size() : 1, ' ') + help + "\n";
     }
-    text += "\nShips: from --data DIR; else from the folder the game starts in when it holds\n"
-            "alukset.txt; else the installed default ships.\n\n";
-    return text + KeysHelp();
+    text += "\n" + settings + "\n\nShips: from --data DIR; else from the folder the game starts in "
+            "when it holds\nalukset.txt; else the installed default ships.\n\n";
+    return text + KeysHelp(bindings);
+}
+
+std::string SettingsFileHelp(const std::string& path, bool found, bool read, bool noSettings) {
+    if (noSettings)
+        return "Settings: none read (--no-settings); the keys are the defaults.";
+    if (path.empty())
+        return "Settings: none, as neither XDG_CONFIG_HOME nor HOME is set; the keys are the "
+               "defaults.";
+    if (found && read)
+        return "Settings: " + path + "; the keys are as it sets them.";
+    return "Settings: " + path + (found ? " (unread)" : " (none yet)") +
+           "; the keys are the defaults.";
 }
 
 std::vector<std::string> SpelledOptions() {
@@ -215,6 +228,6 @@ int AnswerWithoutPlaying(const GameOptions& options) {
         std::fprintf(stderr, "%s\n", options.problem.c_str());
         return 2;
     }
-    std::fputs((options.action == PrintHelp ? HelpText() : VersionText()).c_str(), stdout);
+    std::fputs(VersionText().c_str(), stdout);
     return 0;
 }

@@ -2,6 +2,8 @@
 // The game's command line: a table of options read into a plain record, with no SDL or GL.
 #pragma once
 
+#include "Bindings.h"
+
 #include <string>
 #include <vector>
 
@@ -33,8 +35,13 @@ struct GameOptions {
 // with "=" ("--data=DIR"). The game takes no other arguments.
 GameOptions ParseOptions(int argc, const char* const* argv);
 
-// The --help text: usage, every option, how the ships are chosen, the keys. Ends with a line end.
-std::string HelpText();
+// The --help text: usage, every option, `settings` (see SettingsFileHelp), how the ships are
+// chosen, and the keys as `bindings` has them (an option's key too). Ends with a line end.
+std::string HelpText(const Bindings& bindings, const std::string& settings);
+
+// The help's line on the settings file at `path` (empty: no folder for it): there (`found`) and
+// `read`, or not, or not looked for (`noSettings`); and so which keys the help lists.
+std::string SettingsFileHelp(const std::string& path, bool found, bool read, bool noSettings);
 
 // Every option as the usage spells it ("--data DIR", "--hud"), in the table's order.
 std::vector<std::string> SpelledOptions();
@@ -46,6 +53,7 @@ std::string OptionsSynopsisManual();
 // "starchase VERSION" and a line end.
 std::string VersionText();
 
-// For any action but PlayGame: writes the help or version text to standard output, or the
-// problem line to standard error, and returns the exit status (0, or 2 for BadUsage).
+// For --version or a bad command line: writes the version text to standard output, or the
+// problem line to standard error, and returns the exit status (0, or 2 for BadUsage). --help is
+// answered after the settings file is read (AnswerHelp).
 int AnswerWithoutPlaying(const GameOptions& options);

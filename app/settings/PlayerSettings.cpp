@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The settings file read at start and written at the end, with SDL's names of the keys.
+// The settings file read at start and written at the end.
 #include "PlayerSettings.h"
 
+#include "SdlKeyNames.h"
 #include "SettingsFile.h"
-
-#include <SDL/SDL.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -21,17 +19,6 @@ struct PlayerSettings {
 };
 
 PlayerSettings player;
-
-// Every key SDL has a name for, by its SDLK value; where two keys share a name, the first.
-KeyNames SdlKeyNames() {
-    KeyNames names;
-    for (int key = SDLK_FIRST; key < SDLK_LAST; ++key) {
-        const char* name = SDL_GetKeyName(SDLKey(key));
-        if (name && *name && std::strcmp(name, "unknown key") != 0)
-            names.push_back({SDLKey(key), name});
-    }
-    return names;
-}
 
 } // namespace
 
@@ -47,6 +34,24 @@ Settings WithOptions(Settings settings, const GameOptions& options) {
         settings.windowHeight = options.windowHeight;
     }
     return settings;
+}
+
+int AnswerHelp(const GameOptions& options) {
+    const std::string path = options.noSettings ? "" : SettingsFilePath();
+    SettingsFile file;
+    if (!path.empty()) {
+        std::string problem;
+        file = ReadSettingsFile(path, SdlKeyNames(), problem);
+        if (!problem.empty())
+            std::fprintf(stderr, "%s\n", problem.c_str());
+        for (const std::string& line : file.reading.problems)
+            std::fprintf(stderr, "%s\n", line.c_str());
+    }
+    const std::string help =
+        HelpText(file.reading.settings.bindings,
+                 SettingsFileHelp(path, file.found, file.writable, options.noSettings));
+    std::fputs(help.c_str(), stdout);
+    return 0;
 }
 
 Settings StartSettings(const GameOptions& options) {

@@ -9,6 +9,10 @@
 // The file's settings with the options of the command line over them, for this run only.
 Settings WithOptions(Settings settings, const GameOptions& options);
 
+// --help: reads the settings file unless `options.noSettings`, writes its problems to standard
+// error and the help with the keys in force and the file's path to standard output; status 0.
+int AnswerHelp(const GameOptions& options);
+
 // Once SDL has started (SDL names the keys): reads the settings file unless
 // `options.noSettings`, writes its problems to standard error, and gives this run's settings.
 Settings StartSettings(const GameOptions& options);

@@ -30,7 +30,7 @@ std::vector<SettingRow> MakeRows() {
          "cannot be known), 0 draws as many as the machine can",
          "auto"},
         {"ghost", SwitchSetting, 0, 0, &Settings::ghost, nullptr, nullptr, Action::Count,
-         "the best chase's ghost shown"},
+         "the best chase's ghost shown at start" + InPlay(Action::Ghost)},
     };
     for (const ActionRow& action : Actions)
         rows.push_back({std::string("key.") + action.name, KeySetting, 0, 0, nullptr, nullptr,

@@ -36,8 +36,9 @@ std::string SettingsManual() {
                     RoffText(SettingValues(row) + ": " + row.help) + "; by default\n.BR " +
                     SettingValueText(row, Settings(), {}) + " .\n";
     text += ".TP\n.BI key. action\n" + RoffText(SettingValues(SettingRows()[KeyRow()])) +
-            ": the key for the action, by SDL's name for the key (as\n"
-            ".BR space ,\n.BR \"left alt\" ,\n.BR f1 ,\n.BR \\- ,\n.BR [0] ).\n"
+            ": the key for the action, by its name (as\n"
+            ".BR space ,\n.BR \"left alt\" ,\n.BR f1 ,\n.BR \\- ,\n.BR \"keypad 0\" ;\n"
+            "every name is listed below).\n"
             ".TP\n.BI pad. action\n" +
             RoffText(SettingValues(SettingRows()[KeyRow() + ActionCount])) +
             ": the pad button for the action.\n.PP\nThe actions, with their default key "
@@ -57,5 +58,21 @@ std::string SettingsMarkdown() {
         if (row.kind != KeySetting && row.kind != PadSetting)
             text += "| " + row.name + " | " + SettingValues(row) + " | " +
                     SettingValueText(row, Settings(), {}) + " | " + row.help + " |\n";
+    return text;
+}
+
+std::string KeyNamesManual(const KeyNames& names) {
+    std::string text;
+    for (size_t i = 0; i < names.size(); ++i) {
+        bool named = false; // before, under the file's name
+        for (size_t j = 0; j < i; ++j)
+            named = named || names[j].key == names[i].key;
+        if (named)
+            continue;
+        text += (text.empty() ? "\\fB" : ",\n\\fB") + RoffText(names[i].name) + "\\fR";
+        for (size_t j = i + 1; j < names.size(); ++j)
+            if (names[j].key == names[i].key)
+                text += " (or \\fB" + RoffText(names[j].name) + "\\fR)";
+    }
     return text;
 }

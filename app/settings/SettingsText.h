@@ -62,7 +62,8 @@ struct SettingRow {
 // Every setting: the fixed ones, then key.NAME and pad.NAME for each action of the actions table.
 const std::vector<SettingRow>& SettingRows();
 
-// SDL's name of a key, as SDL_GetKeyName gives it ("space", "left alt", "f1", "-").
+// A name the settings file takes for a key: SDL's ("space", "left alt", "f1", "-"), or the game's
+// where it differs ("keypad 6"); a key's first name in the list is the one written.
 struct KeyName {
     SDLKey key;
     std::string name;
@@ -119,6 +120,10 @@ std::string WriteSettingsText(const SettingsText& text, const Settings& asRead, 
 // with its values, what it sets and its default, then key.ACTION and pad.ACTION with each action's
 // defaults.
 std::string SettingsManual();
+
+// Every key's names in `names` as the manual lists them (roff): "\fBspace\fR", one a line, and
+// a key's other names after its first: "\fBkeypad 0\fR (or \fB[0]\fR)".
+std::string KeyNamesManual(const KeyNames& names);
 
 // The same as the rows of README's settings table: "| volume | a whole number ... | 100 | ... |".
 std::string SettingsMarkdown();

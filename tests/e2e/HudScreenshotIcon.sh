@@ -92,7 +92,6 @@ CONF
     kill -0 "$game_pid" 2>/dev/null && fail "$kind font: Escape did not end the game"
     wait_game_exit
     expect_status 0
-    cat "$work/game.err"
     [ "$(grep -c . "$work/game.err")" = 1 ] || fail "$kind font: not one note"
     grep -q "heads-up display" "$work/game.err" || fail "$kind font: the note does not name it"
 done

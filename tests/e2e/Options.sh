@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The game's command line: every row gives its exact lines and status, and none reaches the
-# window (run with no display, a row that did would end on the "no display" line instead).
+# window (run with no display, a row that did would end on the "no display" line instead); --help
+# gives the keys the settings file binds.
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY WAYLAND_DISPLAY
 
@@ -50,12 +51,34 @@ matches() { # ACTUAL EXPECTED
     esac
 }
 
+# --help lists the keys the settings file binds, on either SDL (no window, no display), and names
+# the file; --no-settings lists the defaults.
+settings="$XDG_CONFIG_HOME/starchase/settings"
+mkdir -p "$(dirname "$settings")"
+printf '%s\n' 'key.right = [6]' 'key.fire = keypad enter' 'key.display = none' 'pad.fire = none' \
+    'key.sound = keypad 5' >"$settings"
+for lib in "${LD_LIBRARY_PATH:-}" /usr/lib/x86_64-linux-gnu/sdl12-compat; do
+    LD_LIBRARY_PATH=$lib run_game_to_end "$work/here" --help
+    expect_status 0
+    [ ! -s "$work/game.err" ] || fail "$lib: --help wrote to standard error"
+    for line in "Settings: $settings; the keys are as it sets them." "  Keypad 6        turn right" \
+        "  Keypad Enter    fire" "  no key          show or hide the heads-up display" \
+        "  --hud           show the heads-up display from the start" \
+        "  --mute          start with sound off (Keypad 5 turns it on and off)" \
+        "  button 2 boost, button 3 strafe, button 4 pause."; do
+        grep -qxF "$line" "$work/game.out" || fail "$lib: --help has no line [$line]"
+    done
+    LD_LIBRARY_PATH=$lib run_game_to_end "$work/here" --help --no-settings
+    grep -qxF "  Right           turn right" "$work/game.out" || fail "$lib: --no-settings keys"
+done
+
 for row in "${rows[@]}"; do
     IFS='|' read -r arguments want_status want_out want_err <<<"$row"
     read -ra words <<<"$arguments"
     run_game_to_end "$work/here" "${words[@]}"
     out=$(cat "$work/game.out")
     err=$(cat "$work/game.err")
+    show_errors
     [ "$status" = "$want_status" ] || fail "$arguments: status $status, expected $want_status"
     matches "$out" "$want_out" || fail "$arguments: output [$out], expected [$want_out]"
     matches "$err" "$want_err" || fail "$arguments: errors [$err], expected [$want_err]"

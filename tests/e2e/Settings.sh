@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # The settings file as a player keeps it: fire bound to Return fires from Return and no longer
 # from Space; bad lines are named on standard error and the rest applies; the volume keys show
-# the volume with the display off; H and the volume are written back at the end with the
-# player's comments, bad lines and lines the game does not know kept as they were.
+# the volume with the display off, and M says the sound is off; H and the volume are written back
+# at the end with the player's comments, bad lines and lines the game does not know kept as they
+# were (M pressed twice changes nothing).
 source "$(dirname "$0")/lib.sh"
 start_display
 data=$(default_data)
@@ -46,8 +47,14 @@ read -r lit < <(measure "$note" "lit:$corner")
 text=$(tesseract "$work/note-corner.png" - 2>/dev/null | tr -s ' \n' ' ')
 sleep 2
 read -r gone < <(measure "$(shot gone)" "lit:$corner")
+xdotool key m
+sleep 0.3
+/usr/bin/convert "$(shot muted)" -crop 30%x15%+0+0 -negate "$work/muted-corner.png"
+muted=$(tesseract "$work/muted-corner.png" - 2>/dev/null | tr -s ' \n' ' ')
+xdotool key m
 xdotool keyup p
-echo "corner lit: before $dark, with the note $lit ($text), after $gone"
+echo "corner lit: before $dark, with the note $lit ($text), after $gone; after M: $muted"
+[[ "$muted" == *"Sound off"* ]] || fail "the corner read [$muted] after M, not Sound off"
 at_least "$lit" "$(python3 -c "print($dark + 0.01)")" || fail "no volume shown in the corner"
 [[ "$text" == *"Volume 70%"* ]] || fail "the corner read [$text], not Volume 70%"
 at_least "$(python3 -c "print($dark + 0.005)")" "$gone" || fail "the volume stayed in the corner"

@@ -22,8 +22,15 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
-    for f in "$work"/*.out; do [ -f "$f" ] && { echo "--- $f"; cat "$f"; } >&2; done
+    for f in "$work"/*.out "$work"/*.err; do [ -s "$f" ] && { echo "--- $f"; cat "$f"; } >&2; done
     exit 1
+}
+
+# The game's standard error as it ended, so that the log has what the game said (a sanitizer's
+# report, say) before its status or output is judged.
+show_errors() {
+    [ -s "$work/game.err" ] || return 0
+    { echo "--- the game's standard error"; cat "$work/game.err"; } >&2
 }
 
 # The game's settings file lives here: empty, so every test starts from the defaults, and what a
@@ -157,11 +164,13 @@ bluest_while() { # KEY
 
 expect_output() { # EXPECTED-TEXT
     local actual
+    show_errors
     actual=$(cat "$work/game.out")
     [ "$actual" = "$1" ] || fail "output was [$actual], expected [$1]"
 }
 
 expect_status() {
+    show_errors
     [ "$status" = "$1" ] || fail "exit status $status, expected $1"
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The heads-up display's pass: its texture lands in the top left corner, one texel a pixel, and
-// the scene's state is as it was.
+// the scene's state is as it was; the edge mark points its way.
 #include "HudGL.h"
 #include "FixedState.h"
 #include "GLTest.h"
@@ -88,5 +88,25 @@ TEST(HudGL, PlacesTheTextureByItsAlignment) {
         DeleteHudTexture(texture);
     }
     glClearColor(0, 0, 0, 0);
+    ResetGLState();
+}
+
+// A mark at the right edge, above the middle, pointing right: lit behind its tip, dark past it
+// and beside its point, lit near its base.
+TEST(HudGL, EdgeMarkPointsItsWay) {
+    ResetGLState();
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    EdgeMark mark;
+    mark.x = 120;
+    mark.y = 40;
+    mark.dirX = 1;
+    DrawEdgeMark(mark, 16, 1);
+    const int row = GLTestHeight - 1 - 40; // GL counts rows from the bottom
+    EXPECT_EQ(ReadPixel(117, row), (std::array<unsigned char, 3>{255, 255, 255}));
+    EXPECT_EQ(ReadPixel(123, row), (std::array<unsigned char, 3>{0, 0, 0}));
+    EXPECT_EQ(ReadPixel(117, row + 4), (std::array<unsigned char, 3>{0, 0, 0})) << "a point";
+    EXPECT_EQ(ReadPixel(106, row + 4), (std::array<unsigned char, 3>{255, 255, 255}))
+        << "a base";
     ResetGLState();
 }

@@ -68,7 +68,7 @@ struct Restart : testing::Test {
         ASSERT_EQ(chdir(folder.c_str()), 0);
         const RandomSeed first = SeedOf(1);
         ASSERT_TRUE(Initialize(&first));
-        StartChase(false);
+        StartChase(false, true);
     }
     void TearDown() override {
         StopChase();

@@ -89,16 +89,18 @@ TEST(Actions, KeyLabels) {
         SDLKey key;
         const char* label;
     } rows[] = {
-        {SDLK_LALT, "Left Alt"}, {SDLK_F1, "F1"},         {SDLK_F12, "F12"},
-        {SDLK_p, "P"},           {SDLK_MINUS, "-"},       {SDLK_EQUALS, "="},
-        {SDLK_SPACE, "Space"},   {SDLK_ESCAPE, "Escape"}, {SDLK_KP0, "key 256"},
+        {SDLK_LALT, "Left Alt"}, {SDLK_F1, "F1"},
+        {SDLK_F12, "F12"},       {SDLK_p, "P"},
+        {SDLK_MINUS, "-"},       {SDLK_EQUALS, "="},
+        {SDLK_SPACE, "Space"},   {SDLK_ESCAPE, "Escape"},
+        {SDLK_KP0, "Keypad 0"},  {SDLKey(297), "key 297"}, // no key SDL names
     };
     for (const auto& row : rows)
         EXPECT_EQ(KeyLabel(row.key), row.label);
 }
 
 TEST(Actions, HelpListsEveryActionOnItsOwnLine) {
-    const std::string help = KeysHelp();
+    const std::string help = KeysHelp(DefaultBindings());
     for (const ActionRow& row : Actions) {
         std::string label = KeyLabel(row.key);
         size_t at = help.find("\n  " + label + " ");
@@ -123,10 +125,13 @@ TEST(Actions, ReadmeKeyTableMatches) {
     start += head.size();
     size_t end = readme.find("\n\n", start);
     EXPECT_EQ(readme.substr(start, end + 1 - start), KeysMarkdown());
-    std::string pad = PadButtonsText(); // README's lines may break anywhere between words
+    // README's lines may break anywhere between words.
+    std::string pad = PadButtonsText(DefaultBindings());
     std::string flat = readme;
     std::replace(flat.begin(), flat.end(), '\n', ' ');
     EXPECT_NE(flat.find(pad + "."), std::string::npos) << "README's pad buttons: " << pad;
+    const std::string played = "only " + PlayedDemoKeysText() + " (which stops it) answer";
+    EXPECT_NE(flat.find(played), std::string::npos) << "README's keys in a played demo: " << played;
 }
 
 // The manual page as the build wrote it carries the key list and the pad's buttons.
@@ -134,6 +139,6 @@ TEST(Actions, ManualPageCarriesTheKeyList) {
     const std::string page = FileText(STARCHASE_MANUAL_PAGE);
     ASSERT_FALSE(page.empty()) << STARCHASE_MANUAL_PAGE;
     EXPECT_NE(page.find(".SH KEYS\n" + KeysManual()), std::string::npos);
-    EXPECT_NE(page.find(PadButtonsText()), std::string::npos);
+    EXPECT_NE(page.find(PadButtonsText(DefaultBindings())), std::string::npos);
     EXPECT_EQ(page.find("@STARCHASE"), std::string::npos);
 }

@@ -3,6 +3,9 @@
 // the window counts as left.
 #include "ChaseText.h"
 
+#include "Actions.h"
+#include "HudText.h"
+
 #include <SDL/SDL_active.h>
 
 #include <gtest/gtest.h>
@@ -59,23 +62,49 @@ TEST(ChaseText, KeysPanelShowsAtTheStartUntilAKeyOrTenSeconds) {
     }
 }
 
-TEST(ChaseText, KeysPanelLinesTable) {
-    const std::vector<KeyHint> hints = {
-        {"Up", "thrust"}, {"Space", "fire"}, {"Escape", "quit"}, {"F1/F2", "full screen/window"}};
-    const struct {
-        size_t width;
-        std::vector<std::string> lines;
-    } rows[] = {
-        {100,
-         {"Up: thrust \u00b7 Space: fire \u00b7 Escape: quit \u00b7 F1/F2: full screen/window"}},
-        // "Up: thrust · Space: fire" is 10 + 3 + 11 characters: exactly full.
-        {24, {"Up: thrust \u00b7 Space: fire", "Escape: quit", "F1/F2: full screen/window"}},
-        {23, {"Up: thrust", "Space: fire", "Escape: quit", "F1/F2: full screen/window"}},
-        {5, {"Up: thrust", "Space: fire", "Escape: quit", "F1/F2: full screen/window"}},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(KeysPanelLines(hints, row.width), row.lines) << row.width;
-    EXPECT_TRUE(KeysPanelLines({}, 60).empty());
+namespace {
+
+// DejaVu Sans Bold at the display's 16 points: about 9 pixels a character, and 19 a line.
+constexpr int CharacterPixels = 9, LinePixels = 19;
+
+int Pixels(const std::string& text) {
+    int count = 0;
+    for (unsigned char c : text)
+        count += (c & 0xc0) != 0x80;
+    return count * CharacterPixels;
+}
+
+// The text with its blanks and the hints' separators left out.
+std::string Letters(std::string text) {
+    for (const std::string& gap : {HintSeparator, std::string(" ")})
+        for (size_t at; (at = text.find(gap)) != std::string::npos;)
+            text.erase(at, gap.size());
+    return text;
+}
+
+} // namespace
+
+// The default keys' panel in windows from F2's up: every line within the margins, nothing lost or
+// reordered, and the panel below the corner's display of three lines and a note.
+TEST(ChaseText, KeysPanelFitsEveryWindowWidth) {
+    std::vector<KeyHint> hints;
+    for (const ActionRow& row : Actions)
+        hints.push_back({KeyLabel(row.key), ActionHelp(row)});
+    const std::string line = HintsLine(hints);
+    const int margin = 12; // the panel's, on each side
+    for (const WindowSize window : {SmallWindowSize, WindowSize{800, 600}, FullScreenSize,
+                                    WindowSize{1920, 1080}}) {
+        SCOPED_TRACE(window.width);
+        const int room = window.width - 2 * margin - 1;
+        const std::vector<std::string> lines = FitLines({line}, room, Pixels);
+        std::string joined;
+        for (const std::string& fitted : lines) {
+            EXPECT_LE(Pixels(fitted), room) << fitted;
+            joined += fitted;
+        }
+        EXPECT_EQ(Letters(joined), Letters(line));
+        EXPECT_LE(int(lines.size()) * LinePixels + 2 * margin, window.height - 8 - 4 * LinePixels);
+    }
 }
 
 TEST(ChaseText, WindowLeftTable) {

@@ -7,6 +7,14 @@
 
 namespace {
 
+// One pixel a character, the separator's dot one too.
+int Characters(const std::string& text) {
+    int count = 0;
+    for (unsigned char c : text)
+        count += (c & 0xc0) != 0x80;
+    return count;
+}
+
 std::vector<std::string> LinesAfter(const std::vector<uint32_t>& wallTicks, ChaseClock chase,
                                     size_t chasersLeft) {
     HudCount count;
@@ -84,4 +92,28 @@ TEST(HudText, TextPictureLayersTextShadowAndBackdropInOnePass) {
         EXPECT_EQ(TextPicture({row.text}, {row.shadow}, row.backdrop), row.rgba) << row.what;
     EXPECT_EQ(TextPicture({0, 255}, {0, 0}, 0), (Pixel{0, 0, 0, 0, 255, 255, 255, 255}))
         << "pixels in order";
+}
+
+TEST(HudText, FitLinesTable) {
+    using Lines = std::vector<std::string>;
+    const std::string hints = "Up: thrust \u00b7 Space: fire \u00b7 Escape: quit"; // 39 wide
+    const struct {
+        Lines lines;
+        int width;
+        Lines fitted;
+    } rows[] = {
+        {{hints}, 39, {hints}},
+        {{hints}, 38, {"Up: thrust \u00b7 Space: fire", "Escape: quit"}},
+        {{hints}, 23, {"Up: thrust", "Space: fire", "Escape: quit"}},
+        {{hints}, 11, {"Up: thrust", "Space: fire", "Escape:", "quit"}},      // at its blank
+        {{hints}, 5, {"Up:", "thrust", "Space:", "fire", "Escape:", "quit"}}, // words too wide
+        {{"Escape: quit now \u00b7 R: go"}, 14, {"Escape: quit", "now \u00b7 R: go"}},
+        {{"All 12 chasers down in 67.4 s"}, 12, {"All 12", "chasers down", "in 67.4 s"}},
+        {{"Best 61.2 s", hints},
+         24,
+         {"Best 61.2 s", "Up: thrust \u00b7 Space: fire", "Escape: quit"}},
+        {{}, 10, {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(FitLines(row.lines, row.width, Characters), row.fitted) << row.width;
 }

@@ -107,7 +107,7 @@ TEST(OptionsMenu, EditsRefusalsAndWhatIsWritten) {
         {"the options' own key is held too", nullptr, "to:fire enter key:o", "",
          "O is options's already"},
         {"a key the file has no name for is refused", nullptr, "to:fire enter key:#160", "",
-         "key 160 has no name the settings file can keep"},
+         "World 0 has no name the settings file can keep"},
         {"the key the action has already changes nothing", nullptr, "to:fire enter key:space", "",
          "fire: Space"},
         {"Escape while waiting cancels, and the options stay", nullptr, "to:fire enter esc", "",

@@ -55,6 +55,22 @@ TEST(Options, ParseTable) {
     }
 }
 
+// The help's line on the settings file, which says whose keys the help lists.
+TEST(Options, SettingsFileLine) {
+    const std::string path = "/home/pat/.config/starchase/settings";
+    EXPECT_EQ(SettingsFileHelp(path, true, true, false),
+              "Settings: " + path + "; the keys are as it sets them.");
+    EXPECT_EQ(SettingsFileHelp(path, false, false, false),
+              "Settings: " + path + " (none yet); the keys are the defaults.");
+    EXPECT_EQ(SettingsFileHelp(path, true, false, false),
+              "Settings: " + path + " (unread); the keys are the defaults.");
+    EXPECT_EQ(SettingsFileHelp(path, true, true, true),
+              "Settings: none read (--no-settings); the keys are the defaults.");
+    EXPECT_EQ(SettingsFileHelp("", false, false, false),
+              "Settings: none, as neither XDG_CONFIG_HOME nor HOME is set; the keys are the "
+              "defaults.");
+}
+
 // README's table and the manual's OPTIONS are written by hand; --help and the synopsis are made
 // from the table. All list every option, in the table's order.
 TEST(Options, ReadmeAndManualListTheTable) {

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// The keys by the game's names for them: the settings file's (SDL's, but for the keypad, which SDL
+// names after the keys it copies) and the labels the help texts and the keys panel show.
+#pragma once
+
+#include <SDL/SDL_keysym.h>
+
+#include <string>
+
+// The settings file's name for a key that SDL calls `sdlName`: the game's name, which is SDL's
+// (classic SDL's: the compatibility layer calls ';' ");"), but "keypad 6", "keypad enter",
+// "keypad =" for the keypad's keys, which SDL calls "[6]", "enter" and "equals"; SDL's for a key
+// the game has no name for. The file takes SDL's names too.
+std::string FileKeyName(SDLKey key, const std::string& sdlName);
+
+// A key as the help texts spell it: its name in the settings file, each word capitalised ("Up",
+// "Left Alt", "F12", "P", "Keypad 6", "Caps Lock"); "key 300" for a key the game has no name for.
+std::string KeyLabel(SDLKey key);
