@@ -52,57 +52,56 @@ int Edge(float align, int side, int size, int margin) {
     return margin + int(align * float(side - 2 * margin - size));
 }
 
-} // namespace
-
-void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement& place) {
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
+// Drawing in window pixels (y downward) over the scene, blended, with no lighting, depth or
+// culling; `viewport` gets the window's width and height. Every state it changes is saved.
+void BeginWindowPixels(int viewport[2]) {
+    GLint whole[4];
+    glGetIntegerv(GL_VIEWPORT, whole);
+    viewport[0] = whole[2];
+    viewport[1] = whole[3];
     glPushAttrib(GL_ALL_ATTRIB_BITS);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
     glLoadIdentity();
-    glOrtho(0, viewport[2], viewport[3], 0, -1, 1); // window pixels, y downward
+    glOrtho(0, whole[2], whole[3], 0, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    float x0 = float(Edge(place.alignX, viewport[2], width, place.margin));
-    float y0 = float(Edge(place.alignY, viewport[3], height, place.margin));
+}
+
+// Back to the scene's matrices and state.
+void EndWindowPixels() {
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glPopAttrib(); // the matrix mode and the colour too
+}
+
+} // namespace
+
+void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement& place) {
+    int viewport[2];
+    BeginWindowPixels(viewport);
+    float x0 = float(Edge(place.alignX, viewport[0], width, place.margin));
+    float y0 = float(Edge(place.alignY, viewport[1], height, place.margin));
     float x1 = x0 + float(width), y1 = y0 + float(height);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
     glColor4f(1, 1, 1, 1);
     DrawQuad(x0, y0, x1, y1);
-
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glPopAttrib(); // the matrix mode too
+    EndWindowPixels();
 }
 
 void DrawEdgeMark(const EdgeMark& mark, float size, float opacity) {
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    glPushAttrib(GL_ALL_ATTRIB_BITS);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0, viewport[2], viewport[3], 0, -1, 1); // window pixels, y downward
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_CULL_FACE);
+    int viewport[2];
+    BeginWindowPixels(viewport);
     glDisable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glColor4f(1, 1, 1, opacity);
     // Back from the tip by `size`, and a third as far to each side: a slender head.
     const float backX = mark.x - mark.dirX * size, backY = mark.y - mark.dirY * size;
@@ -112,10 +111,7 @@ void DrawEdgeMark(const EdgeMark& mark, float size, float opacity) {
     glVertex2f(backX + sideX, backY + sideY);
     glVertex2f(backX - sideX, backY - sideY);
     glEnd();
-    glPopMatrix();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glPopAttrib(); // the matrix mode and the colour too
+    EndWindowPixels();
 }
 
 void DeleteHudTexture(unsigned texture) {
