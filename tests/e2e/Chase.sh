@@ -78,8 +78,9 @@ sleep 0.5
 text=$(read_text "$(shot small)" 0 0.3 1 1) # the panel is taller in a small window
 xdotool keyup Tab
 echo "at 640x480: $text"
-grep -q "Up: thrust forward" <<<"$text" || fail "the panel's first hint is cut at 640x480"
-grep -q "Escape: quit" <<<"$text" || fail "the panel's last hint is cut at 640x480"
+# (the reader sometimes drops the blank after a colon)
+grep -Eq "Up: ?thrust forward" <<<"$text" || fail "the panel's first hint is cut at 640x480"
+grep -Eq "Escape: ?quit" <<<"$text" || fail "the panel's last hint is cut at 640x480"
 xdotool key Escape
 wait_game_exit
 expect_status 0

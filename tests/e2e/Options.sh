@@ -57,6 +57,8 @@ settings="$XDG_CONFIG_HOME/starchase/settings"
 mkdir -p "$(dirname "$settings")"
 printf '%s\n' 'key.right = [6]' 'key.fire = keypad enter' 'key.display = none' 'pad.fire = none' \
     'key.sound = keypad 5' >"$settings"
+pad="  button 2 boost while held, button 3 strafe while held, button 4 pause while held,"
+pad="$pad button 8 options."
 for lib in "${LD_LIBRARY_PATH:-}" /usr/lib/x86_64-linux-gnu/sdl12-compat; do
     LD_LIBRARY_PATH=$lib run_game_to_end "$work/here" --help
     expect_status 0
@@ -65,7 +67,7 @@ for lib in "${LD_LIBRARY_PATH:-}" /usr/lib/x86_64-linux-gnu/sdl12-compat; do
         "  Keypad Enter    fire" "  no key          show or hide the heads-up display" \
         "  --hud           show the heads-up display from the start" \
         "  --mute          start with sound off (Keypad 5 turns it on and off)" \
-        "  button 2 boost, button 3 strafe, button 4 pause."; do
+        "$pad"; do
         grep -qxF "$line" "$work/game.out" || fail "$lib: --help has no line [$line]"
     done
     LD_LIBRARY_PATH=$lib run_game_to_end "$work/here" --help --no-settings
