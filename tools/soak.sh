@@ -5,7 +5,7 @@
 # Fails on a sanitizer report, a crash (its backtrace is printed), an exit status other than 0,
 # a game that stops drawing, or resident memory that keeps growing (the mean of the last third
 # of the 10-second samples, taken after 10 s of warm-up, more than 10% above the first third's,
-# and the last sample above the one before it).
+# and the last sample above every one before it).
 #
 #   tools/soak.sh MINUTES
 #   SDL_VARIANT=compat  on the SDL 1.2 compatibility layer instead of classic SDL
@@ -164,19 +164,20 @@ fi
 if [ -s "$work/samples" ]; then
     echo "soak: samples (resident kB, frames):$(awk '{ printf " %s,%s", $1, $2 }' "$work/samples")"
     read -r count first last rising stalls < <(awk '
-        { rss[NR] = $1; if (NR > 1 && $2 == frames) stalls++; frames = $2 }
+        { rss[NR] = $1; if (NR > 1 && $2 == frames) stalls++; frames = $2
+          if (NR > 1 && rss[NR - 1] > peak) peak = rss[NR - 1] }
         END {
             third = int(NR / 3)
             for (i = 1; i <= third; i++) { a += rss[i]; b += rss[NR - third + i] }
             if (third) { a /= third; b /= third }
-            printf "%d %d %d %d %d\n", NR, a, b, (NR > 1 && rss[NR] > rss[NR - 1]), stalls
+            printf "%d %d %d %d %d\n", NR, a, b, (NR > 1 && rss[NR] > peak), stalls
         }' "$work/samples")
     if [ "$count" -ge 3 ]; then
         echo "soak: resident memory, mean of the first third $first kB, of the last third" \
             "$last kB ($(((last - first) * 100 / first))%), $([ "$rising" = 1 ] || echo "not ")rising" \
             "at the end"
-        # A one-off step levels off; memory that keeps growing is still rising at the last
-        # sample.
+        # A one-off step levels off below its peak; memory that keeps growing makes a new peak
+        # at the last sample.
         [ $((last * 100)) -le $((first * 110)) ] || [ "$rising" = 0 ] ||
             problems+=("memory grew by more than 10% and was still rising")
     fi
