@@ -4,7 +4,7 @@
 set(app ${PROJECT_SOURCE_DIR}/app)
 add_executable(fuzz_settings FuzzSettings.cpp ${app}/settings/SettingsText.cpp
                ${app}/settings/SettingRows.cpp
-               ${app}/input/Bindings.cpp ${app}/input/Actions.cpp
+               ${app}/input/Bindings.cpp ${app}/input/Actions.cpp ${app}/input/KeyLabels.cpp
                ${PROJECT_SOURCE_DIR}/assets/Printable.cpp)
 target_include_directories(fuzz_settings PRIVATE ${app}/settings ${app}/input ${app}/screen/modes
                            ${PROJECT_SOURCE_DIR}/game ${PROJECT_SOURCE_DIR}/assets)
