@@ -47,9 +47,9 @@ LoopState Apply(const Settings& wanted) {
     if (SoundMuted() == wanted.sound)
         ToggleMute();
     SetSoundVolume(wanted.volume);
-    std::string whyNot; // shown on the options' own line: the ghost's row stays as it is
+    std::string whyNot; // the ghost's row shows it still off: no best chase is kept
     if (GhostShown() != wanted.ghost)
-        ToggleGhost(BestDemoPath(), whyNot);
+        KeptSettings().ghost = ToggleGhost(BestDemoPath(), whyNot);
     int width, height;
     const bool windowed = ShownWindow(width, height);
     if (wanted.fullscreen && windowed)
