@@ -79,7 +79,7 @@ Started StartWorld(const Settings& settings, DemoSession& demo, Failure& failure
                      SizeText(DefaultWindowSize).c_str());
     PublishWindowIcon();
     if (!Initialize(DemoStarSeed(demo))) {
-        failure.out = "ERROR during Initialize() Exiting...";
+        failure = {"ERROR during Initialize() Exiting...", NoShipsHint()};
         return WorldLoaded; // frees what loading made while the GL context is still here
     }
     return StartRecording(demo, failure.err) ? GameStarted : WorldLoaded;
