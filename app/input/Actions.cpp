@@ -57,8 +57,14 @@ static_assert(RowsWellFormed(), "a help's %s has its size, and a pad button is o
 
 } // namespace
 
+std::string WithoutKeyRefusal(Action action) {
+    return std::string(ActionOf(action).name) + " cannot be left without a key";
+}
+
 std::string ActionHelp(const ActionRow& row) {
-    return WithSize(row.help, row.size.width != 0 ? &row.size : nullptr);
+    std::string help = WithSize(row.help, row.size.width != 0 ? &row.size : nullptr);
+    const size_t at = help.find("%d");
+    return at == std::string::npos ? help : help.replace(at, 2, std::to_string(VolumeStep));
 }
 
 std::string ActionNote(Action action, const std::string& state) {
