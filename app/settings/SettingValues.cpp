@@ -160,7 +160,7 @@ bool ReadSettingValue(const SettingRow& row, const std::string& text, const KeyN
     return false;
 }
 
-void CopySettingValue(const SettingRow& row, const Settings& from, Settings& to) {
+void CopySetting(const SettingRow& row, const Settings& from, Settings& to) {
     switch (row.kind) {
     case SwitchSetting:
         to.*row.flag = from.*row.flag;

@@ -93,9 +93,8 @@ LineVerdict Judge(const LineParts& parts, const KeyNames& names, Settings& scrat
     if (HasControlBytes(parts.value) || !ReadSettingValue(row, parts.value, names, scratch))
         verdict.problem =
             row.name + " takes " + SettingValues(row) + ", not " + Quoted(parts.value);
-    else if (row.kind == KeySetting && NeedsKey(row.action) &&
-             scratch.bindings.keys[size_t(row.action)] == SDLK_UNKNOWN)
-        verdict.problem = WithoutKeyRefusal(row.action);
+    else if (row.action != Action::Count)
+        verdict.problem = MissingBinding(scratch.bindings, row.action);
     return verdict;
 }
 
@@ -128,6 +127,32 @@ bool Holder(const SettingRow& row, const Settings& settings, Action& holder) {
     return row.kind == PadSetting && PadButtonTaken(b, b.padButtons[a], row.action, holder);
 }
 
+bool Unbound(const SettingRow& row, const Settings& settings) {
+    const Bindings& b = settings.bindings;
+    return row.kind == KeySetting   ? b.keys[size_t(row.action)] == SDLK_UNKNOWN
+           : row.kind == PadSetting ? b.padButtons[size_t(row.action)] == NoPadButton
+                                    : false;
+}
+
+// Lines each good alone can leave an action without what it must keep together (the options'
+// key and button both none): the latest of them is refused, its setting back to its default.
+void RefuseMissing(SettingsText& text, Settings& settings, std::vector<LineVerdict>& verdicts) {
+    const std::vector<SettingRow>& rows = SettingRows();
+    for (const ActionRow& action : Actions) {
+        const std::string missing = MissingBinding(settings.bindings, action.action);
+        int latest = -1;
+        for (size_t r = 0; r < rows.size() && !missing.empty(); ++r)
+            if (rows[r].action == action.action && Unbound(rows[r], settings) &&
+                (latest < 0 || text.lineOfRow[r] > text.lineOfRow[size_t(latest)]))
+                latest = int(r);
+        if (latest < 0 || text.lineOfRow[size_t(latest)] < 0)
+            continue;
+        verdicts[size_t(text.lineOfRow[size_t(latest)])].problem = missing;
+        text.lineOfRow[size_t(latest)] = -1;
+        CopySetting(rows[size_t(latest)], Settings(), settings);
+    }
+}
+
 // The row whose line is the latest in effect among those that share a key or a button with
 // another action; -1 when no two actions share one.
 int LatestConflict(const SettingsText& text, const Settings& settings) {
@@ -151,7 +176,7 @@ std::vector<int> RefuseConflicts(SettingsText& text, Settings& settings) {
     for (int r; (r = LatestConflict(text, settings)) >= 0;) {
         refused.push_back(text.lineOfRow[size_t(r)]);
         text.lineOfRow[size_t(r)] = -1;
-        CopySettingValue(SettingRows()[size_t(r)], Settings(), settings);
+        CopySetting(SettingRows()[size_t(r)], Settings(), settings);
     }
     return refused;
 }
@@ -184,12 +209,8 @@ std::string ConflictProblem(const SettingRow& row, const std::string& value,
                             const Settings& settings, const KeyNames& names) {
     Settings wanted = settings;
     ReadSettingValue(row, value, names, wanted);
-    Action holder;
-    const std::string shown = SettingValueText(row, wanted, names);
-    const std::string what = row.kind == KeySetting ? "the key " + Quoted(shown) : "button " + shown;
-    if (!Holder(row, wanted, holder))
-        return what + " cannot be used here";
-    return TakenRefusal(what, holder);
+    const std::string problem = BindingProblem(row, wanted, names);
+    return problem.empty() ? Quoted(value) + " cannot be used here" : problem;
 }
 
 // The line with `value` in place of its value, or, for a line that names the setting alone,
@@ -207,6 +228,18 @@ std::string Message(const std::string& fileName, size_t line, const std::string&
 }
 
 } // namespace
+
+std::string BindingProblem(const SettingRow& row, const Settings& settings, const KeyNames& names) {
+    if (row.action == Action::Count)
+        return "";
+    const std::string missing = MissingBinding(settings.bindings, row.action);
+    Action holder;
+    if (!missing.empty() || !Holder(row, settings, holder))
+        return missing;
+    const std::string shown = SettingValueText(row, settings, names);
+    const std::string what = row.kind == KeySetting ? "the key " + Quoted(shown) : "button " + shown;
+    return TakenRefusal(what, holder);
+}
 
 SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fileName,
                                  const KeyNames& names) {
@@ -232,6 +265,7 @@ SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fi
         inEffect = int(i);
         ReadSettingValue(rows[size_t(verdicts[i].row)], parts.value, names, reading.settings);
     }
+    RefuseMissing(text, reading.settings, verdicts);
     std::vector<int> refused = RefuseConflicts(text, reading.settings);
     TakeBackFreedLines(refused, text, reading.settings, names);
     for (int line : refused) {
@@ -290,6 +324,6 @@ Settings WithChanges(Settings into, const Settings& before, const Settings& afte
                      const KeyNames& names) {
     for (const SettingRow& row : SettingRows())
         if (SettingValueText(row, before, names) != SettingValueText(row, after, names))
-            CopySettingValue(row, after, into);
+            CopySetting(row, after, into);
     return into;
 }
