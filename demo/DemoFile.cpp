@@ -109,13 +109,18 @@ bool OpenDemo(const std::string& path, DemoReader& reader, std::string& reason) 
         !ScanFrames(reader, reason))
         return false;
     reader.checkedAhead = true;
-    // Back to the first frame, for playing.
+    return RewindDemo(reader, reason); // back to the first frame, for playing
+}
+
+bool RewindDemo(DemoReader& reader, std::string& reason) {
     if (lseek(reader.file.descriptor, off_t(reader.framesAt), SEEK_SET) < 0) {
         reason = std::strerror(errno);
         return false;
     }
     reader.buffer.clear();
     reader.taken = 0;
+    reader.nextFrame = 0;
+    reader.restarted = false;
     return true;
 }
 

@@ -42,6 +42,10 @@ bool OpenDemoStart(const std::string& path, DemoReader& reader, std::string& rea
 // checked (after OpenDemoStart: at a frame no game plays, "frame 12 lasts 0 ms: ...").
 bool ReadDemoFrame(DemoReader& reader, DemoFrame& frame, std::string& reason);
 
+// Back to the first frame of a demo opened with OpenDemo, to play it again from the start. False,
+// with the system's reason, when the file cannot be read from there.
+bool RewindDemo(DemoReader& reader, std::string& reason);
+
 // A recording in progress. Every write is flushed at once, so that a game that dies leaves a
 // file that replays up to its last frame.
 struct DemoRecorder {

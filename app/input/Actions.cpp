@@ -51,9 +51,26 @@ constexpr bool RowsWellFormed() {
     return true;
 }
 
+// A played demo's own actions are pressed, not held; and no two rows that answer together share
+// a default key or pad button.
+constexpr bool DefaultsApart() {
+    for (const ActionRow& row : Actions)
+        if (row.answers == AnswersIn::PlayedDemo && row.heldBit != 0)
+            return false;
+    for (size_t i = 0; i < ActionCount; ++i)
+        for (size_t j = i + 1; j < ActionCount; ++j)
+            if (AnswerTogether(Actions[i], Actions[j]) &&
+                (Actions[i].key == Actions[j].key ||
+                 (Actions[i].padButton >= 0 && Actions[i].padButton == Actions[j].padButton)))
+                return false;
+    return true;
+}
+
 static_assert(ActionCount == size_t(Action::Count), "every Action has one row of Actions");
 static_assert(RowsInOrder(), "the rows of Actions stand in the order of Action");
 static_assert(HeldBitsCovered(), "each held-action bit is one row's, and each row holds one bit");
+static_assert(DefaultsApart(), "a played demo's actions are pressed, and no two actions that "
+                               "answer together share a default key or button");
 static_assert(RowsWellFormed(), "a help's %s has its size, a pad button is one the pad reads, and "
                                 "an action that must keep a key has one");
 

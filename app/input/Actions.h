@@ -38,6 +38,11 @@ enum class Action : uint8_t {
     Restart,
     Keys,
     Ghost,
+    DemoPause,
+    DemoSlower,
+    DemoFaster,
+    DemoStep,
+    DemoStart,
     Options,
     Quit,
     Count
@@ -54,6 +59,14 @@ enum class MustKeep : uint8_t {
     KeyOrButton, // a key or a pad button: the options, so that they can always be opened
 };
 
+// Where an action answers the player. A held action is always a live game's: in a played demo
+// the held actions are the demo's (see InPlayedDemo).
+enum class AnswersIn : uint8_t {
+    Both,
+    LiveGame,   // R's new chase, the options
+    PlayedDemo, // the played demo's pause, speeds, step and start
+};
+
 // No window size, for a row whose help names none.
 inline constexpr WindowSize NoSize = {0, 0};
 
@@ -68,9 +81,7 @@ struct ActionRow {
     // What the display's corner says when it acts, its state at "%s": "Sound %s" gives "Sound
     // off"; nullptr for an action whose effect shows by itself.
     const char* note = nullptr;
-    // Whether it does anything only in a live game: R's new chase. A held action is always the
-    // played demo's; see InPlayedDemo.
-    bool liveOnly = false;
+    AnswersIn answers = AnswersIn::Both;
     MustKeep mustKeep = MustKeep::Nothing;
 };
 
@@ -96,14 +107,25 @@ inline constexpr ActionRow Actions[] = {
     {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", FullScreenSize},
     {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", SmallWindowSize},
     {Action::Restart, "restart", SDLK_r, -1, 0, "a new chase: the ships at their starts, new stars",
-     NoSize, nullptr, true},
+     NoSize, nullptr, AnswersIn::LiveGame},
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
     {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", NoSize,
      "Ghost %s"},
+    {Action::DemoPause, "demopause", SDLK_SPACE, -1, 0, "pause a played demo, or play it on",
+     NoSize, nullptr, AnswersIn::PlayedDemo},
+    {Action::DemoSlower, "demoslower", SDLK_LEFT, -1, 0, "play a demo slower, down to x0.25",
+     NoSize, nullptr, AnswersIn::PlayedDemo},
+    {Action::DemoFaster, "demofaster", SDLK_RIGHT, -1, 0,
+     "play a demo faster: up to x4, then as fast as it replays", NoSize, nullptr,
+     AnswersIn::PlayedDemo},
+    {Action::DemoStep, "demostep", SDLK_PERIOD, -1, 0, "step a paused demo one recorded frame on",
+     NoSize, nullptr, AnswersIn::PlayedDemo},
+    {Action::DemoStart, "demostart", SDLK_HOME, -1, 0, "play a demo from the start again", NoSize,
+     nullptr, AnswersIn::PlayedDemo},
     {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the best chase",
-     NoSize, nullptr, true, MustKeep::KeyOrButton},
+     NoSize, nullptr, AnswersIn::LiveGame, MustKeep::KeyOrButton},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)", NoSize,
-     nullptr, false, MustKeep::Key},
+     nullptr, AnswersIn::Both, MustKeep::Key},
 };
 constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
 
@@ -111,10 +133,22 @@ inline constexpr const ActionRow& ActionOf(Action action) {
     return Actions[size_t(action)];
 }
 
+// Whether the action answers the player in a live game.
+constexpr bool InLiveGame(const ActionRow& row) {
+    return row.answers != AnswersIn::PlayedDemo;
+}
+
 // Whether the action answers the player while a demo plays: the held ones are the demo's, and a
-// live-only one does nothing there.
+// live game's does nothing there.
 constexpr bool InPlayedDemo(const ActionRow& row) {
-    return row.heldBit == 0 && !row.liveOnly;
+    return row.heldBit == 0 && row.answers != AnswersIn::LiveGame;
+}
+
+// Whether the game answers `a` and `b` alike: in a live game, or in a played demo, both answer.
+// Only then can one key or pad button not do both: a played demo's Space pauses it, a live
+// game's fires.
+constexpr bool AnswerTogether(const ActionRow& a, const ActionRow& b) {
+    return (InLiveGame(a) && InLiveGame(b)) || (InPlayedDemo(a) && InPlayedDemo(b));
 }
 
 // What the action does, as --help, the manual and the keys panel say it: "a 640x480 window".

@@ -2,20 +2,36 @@
 // Keys and pad buttons to actions through the player's bindings, and the help's list of them.
 #include "Bindings.h"
 
+#include <vector>
+
 namespace {
 
-// The first action bound to `input` in `inputs` (other than `except`), if any.
-template <typename Input>
-bool FindBound(const Input (&inputs)[ActionCount], Input input, Input none, size_t except,
+// The first action bound to `input` in `inputs` that `takes` (a test of its row) takes, if any.
+template <typename Input, typename Takes>
+bool FindBound(const Input (&inputs)[ActionCount], Input input, Input none, Takes takes,
                Action& action) {
     if (input == none)
         return false;
     for (size_t i = 0; i < ActionCount; ++i)
-        if (i != except && inputs[i] == input) {
+        if (inputs[i] == input && takes(Actions[i])) {
             action = Action(i);
             return true;
         }
     return false;
+}
+
+// A test of the rows acted on when pressed in a live game (`live`) or a played demo.
+auto PressedIn(bool live) {
+    return [live](const ActionRow& row) {
+        return row.heldBit == 0 && (live ? InLiveGame(row) : InPlayedDemo(row));
+    };
+}
+
+// A test of the rows other than `action`'s that answer with it.
+auto ClashingWith(Action action) {
+    return [action](const ActionRow& row) {
+        return row.action != action && AnswerTogether(row, ActionOf(action));
+    };
 }
 
 // The help texts' column for what a key does.
@@ -46,24 +62,23 @@ HeldKeys HeldActionsOfPadButtons(const Bindings& bindings, uint32_t buttons) {
     HeldKeys held;
     for (size_t i = 0; i < ActionCount; ++i) {
         const int button = bindings.padButtons[i];
-        if (Actions[i].heldBit != 0 && button >= 0 && button < PadButtonCount && (buttons >> button & 1u))
+        if (Actions[i].heldBit != 0 && button >= 0 && button < PadButtonCount &&
+            (buttons >> button & 1u))
             held.bits = uint16_t(held.bits | Actions[i].heldBit);
     }
     return held;
 }
 
-bool PressedAction(const Bindings& bindings, SDLKey key, Action& action) {
-    return FindBound(bindings.keys, key, SDLK_UNKNOWN, ActionCount, action) &&
-           ActionOf(action).heldBit == 0;
+bool PressedAction(const Bindings& bindings, SDLKey key, bool live, Action& action) {
+    return FindBound(bindings.keys, key, SDLK_UNKNOWN, PressedIn(live), action);
 }
 
-bool PressedPadAction(const Bindings& bindings, int button, Action& action) {
-    return FindBound(bindings.padButtons, button, NoPadButton, ActionCount, action) &&
-           ActionOf(action).heldBit == 0;
+bool PressedPadAction(const Bindings& bindings, int button, bool live, Action& action) {
+    return FindBound(bindings.padButtons, button, NoPadButton, PressedIn(live), action);
 }
 
 bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holder) {
-    return FindBound(bindings.keys, key, SDLK_UNKNOWN, size_t(action), holder);
+    return FindBound(bindings.keys, key, SDLK_UNKNOWN, ClashingWith(action), holder);
 }
 
 std::string TakenRefusal(const std::string& what, Action holder) {
@@ -71,7 +86,7 @@ std::string TakenRefusal(const std::string& what, Action holder) {
 }
 
 bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder) {
-    return FindBound(bindings.padButtons, button, NoPadButton, size_t(action), holder);
+    return FindBound(bindings.padButtons, button, NoPadButton, ClashingWith(action), holder);
 }
 
 std::string MissingBinding(const Bindings& bindings, Action action) {
@@ -99,14 +114,38 @@ std::string PadButtonsText(const Bindings& bindings) {
     return text.empty() ? "no buttons" : text;
 }
 
+namespace {
+
+// One line of the help's key list: the key as bound ("no key" for none) and what it does.
+std::string KeyLine(const Bindings& bindings, const ActionRow& row) {
+    const SDLKey key = bindings.keys[size_t(row.action)];
+    std::string left = "  " + (key == SDLK_UNKNOWN ? std::string("no key") : KeyLabel(key));
+    return left + std::string(left.size() < HelpColumn ? HelpColumn - left.size() : 1, ' ') +
+           ActionHelp(row) + "\n";
+}
+
+// The bound keys of the actions that answer in both games and are pressed, not held: "H, F12,
+// ... and Escape".
+std::string SharedKeysText(const Bindings& bindings) {
+    std::vector<std::string> keys;
+    for (const ActionRow& row : Actions)
+        if (InPlayedDemo(row) && InLiveGame(row) &&
+            bindings.keys[size_t(row.action)] != SDLK_UNKNOWN)
+            keys.push_back(KeyLabel(bindings.keys[size_t(row.action)]));
+    std::string text;
+    for (size_t i = 0; i < keys.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == keys.size() ? " and " : ", ") + keys[i];
+    return text.empty() ? "none" : text;
+}
+
+} // namespace
+
 std::string KeysHelp(const Bindings& bindings) {
-    std::string text = "Keys:\n";
-    for (size_t i = 0; i < ActionCount; ++i) {
-        const SDLKey key = bindings.keys[i];
-        std::string left = "  " + (key == SDLK_UNKNOWN ? std::string("no key") : KeyLabel(key));
-        text += left + std::string(left.size() < HelpColumn ? HelpColumn - left.size() : 1, ' ') +
-                ActionHelp(Actions[i]) + "\n";
-    }
-    return text + "\nGamepad (the first one found): left stick or d-pad fly;\n  " +
+    std::string text = "Keys:\n", played;
+    for (const ActionRow& row : Actions)
+        (InLiveGame(row) ? text : played) += KeyLine(bindings, row);
+    return text + "\nIn a played demo (--play), of the keys above only\n  " +
+           SharedKeysText(bindings) + "\nanswer, and a played demo's own:\n" + played +
+           "\nGamepad (the first one found): left stick or d-pad fly;\n  " +
            PadButtonsText(bindings) + ".\n";
 }

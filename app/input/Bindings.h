@@ -31,12 +31,15 @@ HeldKeys HeldActionsOfKeys(const Bindings& bindings, const uint8_t* state, int c
 // The held actions of the pad's buttons: bit n of `buttons` is button n held.
 HeldKeys HeldActionsOfPadButtons(const Bindings& bindings, uint32_t buttons);
 
-// The action acted on when `key` (or pad button `button`) is pressed, if any: false for a held
-// action's key or a key without an action.
-bool PressedAction(const Bindings& bindings, SDLKey key, Action& action);
-bool PressedPadAction(const Bindings& bindings, int button, Action& action);
+// The action acted on when `key` (or pad button `button`) is pressed in a live game (`live`) or a
+// played demo, if any: false for a held action's key, a key without an action, or one whose
+// action does nothing there.
+bool PressedAction(const Bindings& bindings, SDLKey key, bool live, Action& action);
+bool PressedPadAction(const Bindings& bindings, int button, bool live, Action& action);
 
-// The action other than `action` that `key` (or `button`) is bound to; false when there is none.
+// The action other than `action` that `key` (or `button`) is bound to and that answers with it
+// (AnswerTogether); false when there is none. A key may do one thing in a live game and another
+// in a played demo.
 bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holder);
 bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder);
 
@@ -51,6 +54,7 @@ std::string MissingBinding(const Bindings& bindings, Action action);
 // options"; "no buttons" when none is bound.
 std::string PadButtonsText(const Bindings& bindings);
 
-// The key list of --help: one line per action, its key as bound ("no key" for none) and what it
-// does, then the pad's buttons.
+// The key list of --help: one line per action of a live game, its key as bound ("no key" for
+// none) and what it does; then those that answer in a played demo, and its own actions' lines;
+// then the pad's buttons.
 std::string KeysHelp(const Bindings& bindings);

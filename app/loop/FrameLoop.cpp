@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The frame loop with its millisecond timing: a played demo's frames at their recorded pace, or
+// The frame loop with its millisecond timing: a played demo's frames at the player's pace, or
 // live frames measured, capped and recorded.
 #include "FrameLoop.h"
 
 #include "Actions.h"
 #include "Chase.h"
+#include "DemoPlay.h"
 #include "DemoSession.h"
 #include "Frame.h"
 #include "FramePace.h"
@@ -22,17 +23,21 @@
 #include <SDL/SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
 // How long a played demo waits at most between looks at the window's events.
 constexpr double EventWaitMilliseconds = 5;
 
+// How long a played demo steps the frames due before it draws, at most: as fast as it replays,
+// or behind its pace, the window is still drawn and answers about 20 times a second.
+constexpr double StepBudgetMilliseconds = 50;
+
 // The loop's clocks.
 struct LoopClock {
-    double startTick = 0;    // SDL's milliseconds when the loop began
     double previousTick = 0; // when the last live frame began
-    double played = 0;       // milliseconds of the demo frames played so far
+    double drawnTick = 0;    // when the last frame was drawn
     double refreshHz = 0;    // the display's, as read at the start; 0: not known
     int fps = 0;             // the cap in force (0: none)
     FramePace pace;
@@ -44,8 +49,8 @@ HeldKeys ReadHeldKeys() {
     const Bindings& bindings = SettingsInForce().bindings;
     int count = 0;
     const Uint8* state = SDL_GetKeyState(&count);
-    return HeldKeys{uint16_t(HeldActionsOfKeys(bindings, state, count).bits |
-                             ReadGamepad(bindings).bits)};
+    return HeldKeys{
+        uint16_t(HeldActionsOfKeys(bindings, state, count).bits | ReadGamepad(bindings).bits)};
 }
 
 // Sleeps until the frame cap lets the next frame start, then waits for the millisecond clock to
@@ -71,22 +76,6 @@ void FollowFrameCap(LoopClock& clock) {
     clock.fps = fps;
 }
 
-// A played demo keeps the recorded pace: each frame waits until the clock has caught up with
-// the recorded time. Where drawing is slower, it falls behind; the steps stay the same. However
-// long a recorded frame, the window keeps answering while it waits: a quit ends the wait, and a
-// new video mode is drawn at once.
-void KeepPace(const LoopClock& clock, LoopState& state) {
-    double left;
-    while (state == KeepRunning &&
-           (left = clock.played - (SDL_GetTicks() - clock.startTick)) > 0) {
-        SDL_Delay(Uint32(std::min(left, EventWaitMilliseconds)));
-        if (TakeEvents(state, false) && state == KeepRunning) {
-            RenderFrame();
-            SDL_GL_SwapBuffers();
-        }
-    }
-}
-
 // At the end of a chase: the set's best before it, and whether it beat it (then it is kept).
 void ShowChaseBest() {
     SetChaseBest(ChaseEnded(CurrentChase().milliseconds));
@@ -101,30 +90,14 @@ void NewChase(DemoSession& demo, LoopClock& clock) {
     clock.frames = FrameClock{};
 }
 
-// The next frame's length in milliseconds and its held actions: a played demo's next frame, at
-// its pace, or a live frame measured, read and recorded. False when a played demo has ended.
-bool NextFrame(DemoSession& demo, LoopClock& clock, LoopState& state, double& elapsed,
-               HeldKeys& keys) {
-    DemoFrame frame;
-    bool restarted = false;
-    if (NextDemoFrame(demo, frame, restarted)) {
-        if (restarted)
-            NewChase(demo, clock);
-        elapsed = frame.milliseconds;
-        keys.bits = frame.keys;
-        clock.played += elapsed;
-        KeepPace(clock, state);
-        return true;
-    }
-    if (demo.mode == PlayDemo)
-        return false;
+// A live frame's length in milliseconds, measured, and its held actions, read and recorded.
+void NextLiveFrame(DemoSession& demo, LoopClock& clock, double& elapsed, HeldKeys& keys) {
     FollowFrameCap(clock);
     Rest(clock.pace, WindowIsLeft()); // paused, and its picture still
     elapsed = MeasureFrame(clock);
     keys = PauseForOptions(PauseWhileLeft(ReadHeldKeys()));
     RecordFrame(demo, elapsed, keys);
     RecordChaseFrame(elapsed, keys);
-    return true;
 }
 
 // The frame's update, when it steps, and the chase's count of it.
@@ -138,7 +111,8 @@ void UpdateChase(LoopClock& clock, double elapsed, HeldKeys keys) {
     FlyGhost(CurrentChase());
 }
 
-void DrawFrame() {
+void DrawFrame(LoopClock& clock) {
+    clock.drawnTick = SDL_GetTicks();
     RenderFrame();
     DrawGhost();
     DrawChase();
@@ -150,28 +124,84 @@ void DrawFrame() {
     SDL_GL_SwapBuffers();
 }
 
+// The demo from its start again, its first chase set up as at the start of the game.
+bool PlayFromStart(DemoSession& demo, LoopClock& clock) {
+    std::string error;
+    if (!RewindPlayedDemo(demo, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        demo.failed = true;
+        return false;
+    }
+    DemoPlayFromStart();
+    StartNewChase(demo.player->demo.starSeed);
+    RestartGhost(BestDemoPath());
+    clock.frames = FrameClock{};
+    return true;
+}
+
+// A played demo's recorded frames due at the player's pace, each stepped as it was recorded, for
+// the step budget at most. `stepped` counts them. False once the demo has ended.
+bool PlayDueFrames(DemoSession& demo, LoopClock& clock, int& stepped) {
+    if (TakeAskedDemoStart() && !PlayFromStart(demo, clock))
+        return false;
+    const double began = SDL_GetTicks();
+    DemoFrame frame;
+    bool restarted = false, ended = false;
+    while (NextDueFrame(demo, frame, restarted, ended)) {
+        if (restarted)
+            NewChase(demo, clock);
+        UpdateChase(clock, frame.milliseconds, HeldKeys{frame.keys});
+        ++stepped;
+        if (SDL_GetTicks() - began >= StepBudgetMilliseconds) {
+            DemoPlayBehind();
+            break;
+        }
+    }
+    return !ended;
+}
+
+// A played demo: drawn when frames were stepped, the video mode changed, or a resting frame's
+// time has passed (a paused demo's picture is still); otherwise the loop waits a little for the
+// next frame, looking at the window's events, so that a long recorded frame never holds it up.
+LoopState PlayDemoFrames(DemoSession& demo, LoopClock& clock) {
+    LoopState state = KeepRunning;
+    StartDemoPlay();
+    while (state == KeepRunning) {
+        const bool modeChanged = TakeEvents(state, false);
+        int stepped = 0;
+        if (!PlayDueFrames(demo, clock, stepped))
+            return DemoOver;
+        if (stepped > 0 || modeChanged || SDL_GetTicks() - clock.drawnTick >= 1000.0 / RestingFps) {
+            HoldHudNote(DemoPlayLine(demo));
+            DrawFrame(clock);
+        } else {
+            SDL_Delay(Uint32(std::min(MillisecondsToNextFrame(), EventWaitMilliseconds)));
+        }
+    }
+    return state;
+}
+
 } // namespace
 
 LoopState RunFrameLoop(DemoSession& demo) {
     LoopState state = KeepRunning;
     LoopClock clock;
-    clock.startTick = clock.previousTick = SDL_GetTicks();
+    clock.previousTick = SDL_GetTicks();
+    if (demo.mode == PlayDemo)
+        return PlayDemoFrames(demo, clock);
     clock.refreshHz = DisplayRefreshRate();
     clock.fps = FrameCap(SettingsInForce().fps, clock.refreshHz);
     clock.pace = StartPace(clock.fps, clock.previousTick);
-    const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
-        TakeEvents(state, live);
-        if (live)
-            TakeOptionsPad(state);
-        if (TakeAskedNewChase()) // never in a played demo: its chases are the demo's
+        TakeEvents(state, true);
+        TakeOptionsPad(state);
+        if (TakeAskedNewChase())
             NewChase(demo, clock);
         double elapsed;
         HeldKeys keys;
-        if (!NextFrame(demo, clock, state, elapsed, keys))
-            return DemoOver;
+        NextLiveFrame(demo, clock, elapsed, keys);
         UpdateChase(clock, elapsed, keys);
-        DrawFrame();
+        DrawFrame(clock);
     }
     return state;
 }

@@ -3,6 +3,7 @@
 #include "KeyPresses.h"
 
 #include "Chase.h"
+#include "DemoPlay.h"
 #include "Hud.h"
 #include "PlayerSettings.h"
 #include "Screenshot.h"
@@ -73,6 +74,13 @@ LoopState PressAction(Action action, bool& modeChanged) {
         return KeepRunning;
     case Action::Restart:
         AskForNewChase();
+        return KeepRunning;
+    case Action::DemoPause:
+    case Action::DemoSlower:
+    case Action::DemoFaster:
+    case Action::DemoStep:
+    case Action::DemoStart:
+        PressDemoAction(action);
         return KeepRunning;
     default:
         return KeepRunning; // a held action: read once a frame

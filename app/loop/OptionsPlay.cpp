@@ -65,8 +65,9 @@ bool TakeOptionsEvent(const SDL_Event& event, LoopState& state) {
     if (!options.menu.open) {
         const Bindings& bindings = SettingsInForce().bindings;
         Action action = Action::Count;
-        const bool opens = (key && PressedAction(bindings, event.key.keysym.sym, action)) ||
-                           (button && PressedPadAction(bindings, event.jbutton.button, action));
+        const bool opens =
+            (key && PressedAction(bindings, event.key.keysym.sym, true, action)) ||
+            (button && PressedPadAction(bindings, event.jbutton.button, true, action));
         if (opens && action == Action::Options)
             Open();
         return opens && action == Action::Options;

@@ -50,10 +50,10 @@ LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
         return options;
     const Bindings& bindings = SettingsInForce().bindings;
     Action action;
-    if (((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
-         (event.type == SDL_JOYBUTTONDOWN &&
-          PressedPadAction(bindings, event.jbutton.button, action))) &&
-        (live || InPlayedDemo(ActionOf(action))))
+    if ((event.type == SDL_KEYDOWN &&
+         PressedAction(bindings, event.key.keysym.sym, live, action)) ||
+        (event.type == SDL_JOYBUTTONDOWN &&
+         PressedPadAction(bindings, event.jbutton.button, live, action)))
         return PressAction(action, modeChanged);
     return KeepRunning; // held actions are read once a frame, after the events
 }

@@ -6,8 +6,8 @@
 #include "KeyPresses.h"
 #include "WindowModes.h"
 
-// Handles every pending event (`live`: not a played demo, where only the actions InPlayedDemo
-// names answer); the first quit or failed mode change is kept in `state`. True when the video
+// Handles every pending event (`live`: not a played demo; each answers only the actions that
+// answer it); the first quit or failed mode change is kept in `state`. True when the video
 // mode changed.
 bool TakeEvents(LoopState& state, bool live);
 

@@ -57,7 +57,7 @@ struct Hud {
     HudBlock corner;            // the display's own lines
     std::string note;           // shown below the lines, or alone while the display is hidden
     uint32_t noteUntilTick = 0; // SDL's tick at which the note goes
-    std::string heldNote;       // for the next frame only
+    std::vector<std::string> heldNotes; // for the next frame only
 };
 
 Hud hud;
@@ -281,9 +281,8 @@ void ShowHud(const ChaseClock& chase) {
         lines = HudLines(hud.count, chase, ChasersLeft(world));
     if (noteShowing)
         lines.push_back(hud.note);
-    if (!hud.heldNote.empty())
-        lines.push_back(hud.heldNote);
-    hud.heldNote.clear();
+    lines.insert(lines.end(), hud.heldNotes.begin(), hud.heldNotes.end());
+    hud.heldNotes.clear();
     if (!lines.empty())
         DrawHudBlock(hud.corner, lines, HudPlacement{});
 }
@@ -294,7 +293,7 @@ void ShowHudNote(const std::string& note) {
 }
 
 void HoldHudNote(const std::string& note) {
-    hud.heldNote = note;
+    hud.heldNotes.push_back(note);
 }
 
 void StopHud() {

@@ -22,8 +22,8 @@ void ApplyDisplaySettings(const Settings& settings);
 // alone while the display is hidden.
 void ShowHudNote(const std::string& note);
 
-// Shows `note` ("Paused") below the display's lines and the note of the moment, in the next
-// frame only: a state that lasts is held frame by frame.
+// Shows `note` ("Paused") below the display's lines, the note of the moment and the notes held
+// before it, in the next frame only: a state that lasts is held frame by frame.
 void HoldHudNote(const std::string& note);
 
 // Once a frame, after the scene is drawn: counts the frame in and, when shown, draws the display

@@ -26,10 +26,11 @@ struct Chase {
 Chase chase;
 
 // The action's key as the player bound it, with `does`; nothing for an action without a key or
-// one that does nothing in a played demo.
+// one that does nothing in this game (live or a played demo).
 void AddHint(std::vector<KeyHint>& hints, Action action, const std::string& does) {
     const SDLKey key = SettingsInForce().bindings.keys[size_t(action)];
-    if (key != SDLK_UNKNOWN && (chase.live || InPlayedDemo(ActionOf(action))))
+    const ActionRow& row = ActionOf(action);
+    if (key != SDLK_UNKNOWN && (chase.live ? InLiveGame(row) : InPlayedDemo(row)))
         hints.push_back({KeyLabel(key), does});
 }
 

@@ -129,9 +129,24 @@ bool NextDemoFrame(DemoSession& session, DemoFrame& frame, bool& restarted) {
     return true;
 }
 
+bool RewindPlayedDemo(DemoSession& session, std::string& error) {
+    std::string reason;
+    if (!RewindDemo(*session.player, reason)) {
+        error = ErrorLine(session, reason);
+        return false;
+    }
+    session.chaseFrames = 0;
+    session.chaseMilliseconds = 0;
+    session.heldBack = 0;
+    session.chase = 0;
+    return true;
+}
+
 const RandomSeed& RestartChase(DemoSession& session, const ChaseClock& ended) {
-    if (session.mode == PlayDemo || session.recording)
+    const bool unsaid = session.mode == PlayDemo && session.chase++ == session.chasesSaid;
+    if (unsaid || session.recording)
         WriteChaseLine(session, ended);
+    session.chasesSaid += unsaid;
     session.chaseFrames = 0;
     session.chaseMilliseconds = 0;
     if (session.mode == PlayDemo) {

@@ -26,6 +26,8 @@ struct DemoSession {
     size_t chaseFrames = 0; // recorded or played: the running chase's frames so far
     uint64_t chaseMilliseconds = 0;
     uint32_t heldBack = 0; // played: the milliseconds of a frame read after a restart
+    size_t chase = 0;      // played: the running chase's number, from 0, since the start
+    size_t chasesSaid = 0; // played: the chases whose result line is written
     // Played: the file, read as playback reaches its frames.
     std::unique_ptr<DemoReader> player;
 };
@@ -47,8 +49,9 @@ const RandomSeed* DemoStarSeed(DemoSession& session);
 // After start-up, to record: creates the file and writes the header. False, with the error line.
 bool StartRecording(DemoSession& session, std::string& error);
 
-// A frame the loop measured, counted in the chase and, when recording, into the demo file. A failed write
-// stops the recording after one line on standard error; the game goes on, and ends with a failure.
+// A frame the loop measured, counted in the chase and, when recording, into the demo file. A failed
+// write stops the recording after one line on standard error; the game goes on, and ends with a
+// failure.
 void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys);
 
 // The next recorded frame to play; false when none is left, or after a line on standard error
@@ -57,11 +60,18 @@ void RecordFrame(DemoSession& session, double elapsed, HeldKeys keys);
 // set the world up again, before the frame is played.
 bool NextDemoFrame(DemoSession& session, DemoFrame& frame, bool& restarted);
 
+// Played: back to the demo's first frame, to play it from the start again; the loop then sets the
+// first chase up again as at start. False, with the error line, when the file cannot be read from
+// there.
+bool RewindPlayedDemo(DemoSession& session, std::string& error);
+
 // A new chase, after R in a live game or a restart read by NextDemoFrame: first writes the ended
-// chase's result line when recording or playing, as EndDemo does for the last one (so call it
+// chase's result line when recording or playing (a played chase's once, however often it is
+// played from the start again), as EndDemo does for the last one (so call it
 // before the world is set up again), then gives the star seed for the new chase: in a live game
-// fresh words, recorded as a restart in the --record file; in a played demo the recorded ones. The loop then starts a new FrameClock and ChaseClock, as at
-// start: the first frame of a chase never steps, so every chase replays alone as it was played.
+// fresh words, recorded as a restart in the --record file; in a played demo the recorded ones. The
+// loop then starts a new FrameClock and ChaseClock, as at start: the first frame of a chase never
+// steps, so every chase replays alone as it was played.
 const RandomSeed& RestartChase(DemoSession& session, const ChaseClock& ended);
 
 // After the loop, before the world is torn down: ends a recording, and for a recording or a

@@ -12,21 +12,6 @@ start_display
 data=$(default_data)
 export XDG_DATA_HOME="$work/xdg"
 
-# The text in a part of a screenshot, as tesseract reads it (white text, read as dark on light);
-# a small window's picture is enlarged first, as tesseract reads its text only then.
-read_text() { # IMAGE X0 Y0 X1 Y1 (fractions of the picture, origin top left)
-    local w h scale=100%
-    read -r w h < <(identify -format '%w %h' "$1")
-    [ "$w" -lt 1000 ] && scale=300%
-    python3 -c "
-import sys
-w, h, x0, y0, x1, y1 = int(sys.argv[1]), int(sys.argv[2]), *map(float, sys.argv[3:])
-print(f'{int((x1 - x0) * w)}x{int((y1 - y0) * h)}+{int(x0 * w)}+{int(y0 * h)}')" \
-        "$w" "$h" "$2" "$3" "$4" "$5" >"$work/crop"
-    /usr/bin/convert "$1" -crop "$(cat "$work/crop")" -scale "$scale" -negate "$1.text.png" ||
-        fail "crop $1"
-    tesseract "$1.text.png" stdout 2>/dev/null
-}
 panel_text() { read_text "$(shot "$1")" 0 0.7 1 1; }
 corner_text() { read_text "$(shot "$1")" 0 0 0.4 0.15; }
 banner_text() { read_text "$(shot "$1")" 0.2 0.3 0.8 0.6; }

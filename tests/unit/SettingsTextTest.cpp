@@ -36,6 +36,8 @@ const KeyNames Names = {
     {SDLK_HASH, "#"},
     {SDLK_EQUALS, "="},
     {SDLK_MINUS, "-"},
+    {SDLK_HOME, "home"},
+    {SDLK_PERIOD, "."},
 };
 
 std::string Value(const Settings& settings, const std::string& name) {
@@ -188,6 +190,17 @@ TEST(SettingsText, BindingConflicts) {
          "key.strafe = space\nkey.fire = space\n",
          {{"key.fire", "space"}, {"key.strafe", "left alt"}},
          {"1: the key 'space' is fire's already; using left alt"}},
+        {"a played demo's action shares a key with a live game's alone",
+         "key.demopause = p\nkey.demostep = up\nkey.restart = home\npad.demopause = 1\n",
+         {{"key.demopause", "p"}, {"key.pause", "p"}, {"key.demostep", "up"},
+          {"key.restart", "home"}, {"key.demostart", "home"}, {"pad.demopause", "1"},
+          {"pad.fire", "1"}},
+         {}},
+        {"but not with one that answers in a played demo too, nor with another of its own",
+         "key.demostart = h\nkey.demoslower = right\n",
+         {{"key.demostart", "home"}, {"key.display", "h"}, {"key.demoslower", "left"}},
+         {"1: the key 'h' is display's already; using home",
+          "2: the key 'right' is demofaster's already; using left"}},
         {"quit is never left without a key", "key.quit = none\n", {{"key.quit", "escape"}},
          {"1: quit cannot be left without a key; using escape"}},
         {"the options keep a button without a key, or a key without a button",
@@ -225,8 +238,8 @@ TEST(SettingsText, BindingsReadTheKeysAndButtons) {
     state[SDLK_SPACE] = 1;
     EXPECT_EQ(HeldActionsOfKeys(bindings, state.data(), SDLK_LAST).bits, 0);
     Action action = Action::Count;
-    EXPECT_FALSE(PressedAction(bindings, SDLK_h, action));
-    EXPECT_TRUE(PressedAction(bindings, SDLK_m, action));
+    EXPECT_FALSE(PressedAction(bindings, SDLK_h, true, action));
+    EXPECT_TRUE(PressedAction(bindings, SDLK_m, true, action));
     EXPECT_EQ(action, Action::Sound);
     EXPECT_EQ(HeldActionsOfPadButtons(bindings, 1u << 6 | 1u << 3).bits, ActionPause);
 }
