@@ -98,19 +98,33 @@ void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement&
     EndWindowPixels();
 }
 
-void DrawEdgeMark(const EdgeMark& mark, float size, float opacity) {
-    int viewport[2];
-    BeginWindowPixels(viewport);
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(1, 1, 1, opacity);
-    // Back from the tip by `size`, and a third as far to each side: a slender head.
-    const float backX = mark.x - mark.dirX * size, backY = mark.y - mark.dirY * size;
-    const float sideX = -mark.dirY * size / 3, sideY = mark.dirX * size / 3;
+namespace {
+
+// An arrowhead `length` long and `width` wide, its tip at `x`, `y`, pointing along `dirX`, `dirY`.
+void DrawArrowhead(float x, float y, float dirX, float dirY, float length, float width) {
+    const float backX = x - dirX * length, backY = y - dirY * length;
+    const float sideX = -dirY * width / 2, sideY = dirX * width / 2;
     glBegin(GL_TRIANGLES);
-    glVertex2f(mark.x, mark.y);
+    glVertex2f(x, y);
     glVertex2f(backX + sideX, backY + sideY);
     glVertex2f(backX - sideX, backY - sideY);
     glEnd();
+}
+
+} // namespace
+
+void DrawEdgeMark(const EdgeMark& mark, const EdgeMarkLook& look) {
+    int viewport[2];
+    BeginWindowPixels(viewport);
+    glDisable(GL_TEXTURE_2D);
+    if (look.rim > 0) { // the same head grown by the rim on every side, behind it
+        const float grow = look.rim * 2.5f; // its sides are about twice as long as its base
+        glColor4f(0, 0, 0, look.colour[3]);
+        DrawArrowhead(mark.x + mark.dirX * look.rim, mark.y + mark.dirY * look.rim, mark.dirX,
+                      mark.dirY, look.length + grow, look.width + grow);
+    }
+    glColor4fv(look.colour);
+    DrawArrowhead(mark.x, mark.y, mark.dirX, mark.dirY, look.length, look.width);
     EndWindowPixels();
 }
 

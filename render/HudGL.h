@@ -29,6 +29,14 @@ void DeleteHudTexture(unsigned texture);
 // The viewport's size in pixels, as the display's pass draws into it.
 void ViewportSize(int& width, int& height);
 
-// An arrowhead `size` pixels long, white at `opacity`, its tip at the mark and pointing its way,
-// blended over the frame. Every GL state it changes is as it was afterwards.
-void DrawEdgeMark(const EdgeMark& mark, float size, float opacity);
+// How a mark at the window's edge looks: an arrowhead `length` pixels long and `width` wide at its
+// base, of `colour` (red, green, blue, opacity), within a black rim `rim` pixels wide (0: none).
+struct EdgeMarkLook {
+    float length, width;
+    float colour[4];
+    float rim = 0;
+};
+
+// The arrowhead of `look`, its tip at the mark and pointing its way, blended over the frame (its
+// rim reaches `rim` past the tip). Every GL state it changes is as it was afterwards.
+void DrawEdgeMark(const EdgeMark& mark, const EdgeMarkLook& look);

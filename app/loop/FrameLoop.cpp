@@ -5,6 +5,7 @@
 
 #include "Actions.h"
 #include "Chase.h"
+#include "ChaserMarks.h"
 #include "DemoPlay.h"
 #include "DemoSession.h"
 #include "Frame.h"
@@ -115,6 +116,7 @@ void DrawFrame(LoopClock& clock) {
     clock.drawnTick = SDL_GetTicks();
     RenderFrame();
     DrawGhost();
+    DrawChaserMarks();
     DrawChase();
     ShowHud(CurrentChase());
     DrawOptions();

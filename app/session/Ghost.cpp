@@ -14,9 +14,9 @@ namespace {
 
 constexpr float GhostOpacity = 0.35f;
 
-// The mark at the window's edge while the ghost is out of view: its length and how far its tip
-// stays inside the edge, in pixels, and its opacity.
-constexpr float MarkSize = 18, MarkOpacity = 0.7f;
+// The mark at the window's edge while the ghost is out of view, a slender grey head, and how far
+// its tip stays inside the edge, in pixels.
+constexpr EdgeMarkLook GhostMark = {18, 12, {1, 1, 1, 0.7f}};
 constexpr int MarkInset = 6;
 
 struct Ghost {
@@ -89,7 +89,7 @@ void DrawGhost() {
     ViewportSize(width, height);
     EdgeMark mark;
     if (MarkOutOfView(camera, ship->position, width, height, MarkInset, mark))
-        DrawEdgeMark(mark, MarkSize, MarkOpacity);
+        DrawEdgeMark(mark, GhostMark);
 }
 
 void StopGhost() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The application's GL edges: the projection, the update pass's keys and lights, and GL made
-// whole again after a mode change that lost the context.
+// The application's GL edges: the projection, the update pass's keys and lights, GL made whole
+// again after a mode change that lost the context, and the last chasers' marks.
+#include "Camera.h"
+#include "ChaserMarks.h"
 #include "Frame.h"
 #include "GLTest.h"
 #include "LightSlots.h"
@@ -12,8 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -160,5 +164,63 @@ TEST(VideoMode, AChangeSetsTheViewAgainAndAFailedOneGivesTheWorkingModeBack) {
 
     shipCatalogue.Clear();
     ASSERT_TRUE(ChangeVideoMode(GLTestWidth, GLTestHeight, SDL_OPENGL));
+    ResetGLState();
+}
+
+// Of the last three chasers, the two out of view are marked at the window's edges, red on a black
+// rim, pointing to them; the one in view and the player are not. With four left none is.
+TEST(ChaserMarks, TheLastFewOutOfViewAreMarkedRedAtTheEdges) {
+    ResetGLState();
+    world = World{};
+    world.ships.push_back(Ship{});
+    for (Vector2 at : {Vector2(2, 2), Vector2(30, 0), Vector2(0, -30)}) {
+        Ship chaser;
+        chaser.computerControlled = true;
+        chaser.position = at;
+        world.ships.push_back(chaser);
+    }
+    camera.Follow(Vector2(0, 0)); // 7.7 pixels a unit in the test's window: (2, 2) is in view
+    const auto drawn = [] {
+        glClearColor(1, 1, 1, 1); // white, to tell the rim from the background
+        glClear(GL_COLOR_BUFFER_BIT);
+        DrawChaserMarks();
+        std::vector<std::array<unsigned char, 3>> pixels;
+        for (int y = 0; y < GLTestHeight; ++y)
+            for (int x = 0; x < GLTestWidth; ++x)
+                pixels.push_back(ReadPixel(x, y));
+        return pixels;
+    };
+    const auto at = [&](const auto& pixels, int x, int yFromTop) {
+        return pixels[size_t((GLTestHeight - 1 - yFromTop) * GLTestWidth + x)];
+    };
+    const auto red = [](std::array<unsigned char, 3> pixel) {
+        return pixel[0] > 200 && pixel[1] < 100 && pixel[2] < 60;
+    };
+    const std::array<unsigned char, 3> white = {255, 255, 255}, black = {0, 0, 0};
+    auto pixels = drawn();
+    // The right one's tip 6 pixels inside the right edge on the middle row, its base 28 pixels
+    // back, its rim 2 pixels beyond; the lower one's tip 6 above the bottom edge, mid-window.
+    EXPECT_TRUE(red(at(pixels, 115, 64))) << "behind the right mark's tip";
+    EXPECT_TRUE(red(at(pixels, 96, 56))) << "near its base";
+    EXPECT_EQ(at(pixels, 92, 64), black) << "the rim behind its base";
+    EXPECT_EQ(at(pixels, 89, 64), white) << "past the rim";
+    EXPECT_EQ(at(pixels, 127, 64), white) << "past the tip";
+    EXPECT_TRUE(red(at(pixels, 64, 115))) << "behind the lower mark's tip";
+    EXPECT_EQ(at(pixels, 64, 127), white);
+    for (int y = 20; y < 88; ++y)
+        for (int x = 20; x < 88; ++x)
+            ASSERT_EQ(at(pixels, x, y), white) << "a mark inside the window at " << x << ", " << y;
+    for (int y = 0; y < 40; ++y)
+        ASSERT_EQ(at(pixels, 64, y), white) << "a mark at the top edge";
+
+    Ship fourth;
+    fourth.computerControlled = true;
+    fourth.position = Vector2(-30, 0);
+    world.ships.push_back(fourth);
+    pixels = drawn();
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), white), GLTestWidth * GLTestHeight)
+        << "marks with four chasers left";
+    world = World{};
+    camera = Camera{};
     ResetGLState();
 }

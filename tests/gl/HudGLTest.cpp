@@ -101,12 +101,11 @@ TEST(HudGL, EdgeMarkPointsItsWay) {
     mark.x = 120;
     mark.y = 40;
     mark.dirX = 1;
-    DrawEdgeMark(mark, 16, 1);
+    DrawEdgeMark(mark, EdgeMarkLook{16, 32.0f / 3, {1, 1, 1, 1}});
     const int row = GLTestHeight - 1 - 40; // GL counts rows from the bottom
     EXPECT_EQ(ReadPixel(117, row), (std::array<unsigned char, 3>{255, 255, 255}));
     EXPECT_EQ(ReadPixel(123, row), (std::array<unsigned char, 3>{0, 0, 0}));
     EXPECT_EQ(ReadPixel(117, row + 4), (std::array<unsigned char, 3>{0, 0, 0})) << "a point";
-    EXPECT_EQ(ReadPixel(106, row + 4), (std::array<unsigned char, 3>{255, 255, 255}))
-        << "a base";
+    EXPECT_EQ(ReadPixel(106, row + 4), (std::array<unsigned char, 3>{255, 255, 255})) << "a base";
     ResetGLState();
 }
