@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Playing a demo with --play: a file that changes under the game is a failed playback; stopping
-// early by choice is not.
+// early by choice is not; played from the start again, each chase says its line once.
 #include "DemoSession.h"
 
 #include "TestFiles.h"
@@ -10,6 +10,10 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -77,4 +81,51 @@ TEST(DemoSession, APlaybackFailsWhenTheFileChangesWhilePlaying) {
         EXPECT_EQ(EndDemo(session, ChaseClock()), c.ends);
         std::remove(session.file.c_str());
     }
+}
+
+// Played from the start again, a chase whose line was said says it no more; the others say theirs
+// once, counting their frames from the start.
+TEST(DemoSession, FromTheStartAgainEachChaseSaysItsLineOnce) {
+    Demo demo;
+    demo.shipTypes = {{"Bullet", 0, 0}, {"brightfin", 24, 220}};
+    std::vector<unsigned char> bytes;
+    AppendDemoHeader(bytes, demo);
+    for (uint32_t length : {10, 11})
+        AppendDemoFrame(bytes, {length, 0});
+    AppendDemoRestart(bytes, demo.starSeed);
+    for (uint32_t length : {12, 13, 14})
+        AppendDemoFrame(bytes, {length, 0});
+    AppendDemoRestart(bytes, demo.starSeed);
+    AppendDemoFrame(bytes, {15, 0});
+    AppendDemoEnd(bytes);
+    DemoSession session;
+    session.mode = PlayDemo;
+    session.path = session.file = WriteScratchFile("again.demo", bytes);
+    session.player = std::make_unique<DemoReader>();
+    std::string reason;
+    ASSERT_TRUE(OpenDemo(session.file, *session.player, reason)) << reason;
+    std::ostringstream said;
+    std::streambuf* out = std::cout.rdbuf(said.rdbuf());
+    const auto play = [&](size_t frames) {
+        DemoFrame frame;
+        bool restarted = false;
+        for (size_t i = 0; i < frames && NextDemoFrame(session, frame, restarted); ++i)
+            if (restarted)
+                RestartChase(session, ChaseClock());
+    };
+    play(4); // into the second chase
+    const bool rewound = RewindPlayedDemo(session, reason);
+    play(2); // into the first chase
+    const bool rewoundAgain = RewindPlayedDemo(session, reason);
+    play(100);
+    const bool ended = EndDemo(session, ChaseClock());
+    std::cout.rdbuf(out);
+    EXPECT_TRUE(rewound && rewoundAgain && ended) << reason;
+    std::vector<std::string> lines;
+    std::istringstream in(said.str());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line.substr(0, line.find(" s, ")));
+    EXPECT_EQ(lines, (std::vector<std::string>{"demo: 2 frames, 0.021", "demo: 3 frames, 0.039",
+                                               "demo: 1 frames, 0.015"}));
+    std::remove(session.file.c_str());
 }
