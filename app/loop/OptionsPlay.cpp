@@ -98,6 +98,7 @@ LoopState TakeButton(int button) {
 
 void Open() {
     OpenOptions(options.menu);
+    options.menu.display = DisplaySize();
     options.best = BestChaseView();
     options.best.known = BestChaseText(options.best.time, options.best.ships);
 }
