@@ -10,7 +10,7 @@ namespace {
 
 const char* const Marker = "> "; // before the chosen row
 const char* const Indent = "   ";
-const char* const Separator = " \u00b7 ";
+const std::string& Separator = HintSeparator;
 const char* const PathSeparator = "/";
 
 size_t Characters(const std::string& text) {

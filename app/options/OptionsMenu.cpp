@@ -5,87 +5,8 @@
 #include "PadKeys.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
-
-// The frame caps Left and Right step through: the display's rate, the rates displays run at,
-// and no cap at all.
-const int FrameCapSteps[] = {AutomaticNumber, 30, 60, 75, 100, 120, 144, 165, 240, 0};
-// The window sizes they step through.
-const WindowSize WindowSteps[] = {{640, 480},   {800, 600},  {1024, 768}, {1280, 720},
-                                  {1280, 1024}, {1600, 900}, {1920, 1080}};
-constexpr int VolumeStep = 10; // percent, as the volume keys step
-
-// Where a frame cap stands among the steps: auto below every number, no cap above them all.
-long CapRank(int fps) {
-    return fps == AutomaticNumber ? -1 : fps == 0 ? LONG_MAX : fps;
-}
-
-long SizeRank(int width, int height) {
-    return long(width) * height;
-}
-
-// The step nearest `current` among `ranks`, above it (`up`) or below it; -1 when none is.
-int NextStep(const std::vector<long>& ranks, long current, bool up) {
-    int found = -1;
-    for (size_t i = 0; i < ranks.size(); ++i) {
-        const bool beyond = up ? ranks[i] > current : ranks[i] < current;
-        const bool nearer =
-            found < 0 || (up ? ranks[i] < ranks[size_t(found)] : ranks[i] > ranks[size_t(found)]);
-        if (beyond && nearer)
-            found = int(i);
-    }
-    return found;
-}
-
-bool StepFrameCap(int& fps, bool up) {
-    std::vector<long> ranks;
-    for (int step : FrameCapSteps)
-        ranks.push_back(CapRank(step));
-    const int next = NextStep(ranks, CapRank(fps), up);
-    if (next >= 0)
-        fps = FrameCapSteps[next];
-    return next >= 0;
-}
-
-bool StepWindow(int& width, int& height, bool up) {
-    std::vector<long> ranks;
-    for (const WindowSize& size : WindowSteps)
-        ranks.push_back(SizeRank(size.width, size.height));
-    const int next = NextStep(ranks, SizeRank(width, height), up);
-    if (next >= 0) {
-        width = WindowSteps[next].width;
-        height = WindowSteps[next].height;
-    }
-    return next >= 0;
-}
-
-// A whole number one step up or down, within the row's range. False when it stays.
-bool StepNumber(const SettingRow& row, int& number, bool up) {
-    if (row.number == &Settings::fps)
-        return StepFrameCap(number, up);
-    const int step = row.number == &Settings::volume ? VolumeStep : 1;
-    const int next = std::max(row.low, std::min(row.high, number + (up ? step : -step)));
-    const bool moved = next != number;
-    number = next;
-    return moved;
-}
-
-// Left (`up` false) or Right on a fixed setting. False when the value stays.
-bool ChangeSetting(const SettingRow& row, Settings& settings, bool up) {
-    switch (row.kind) {
-    case SwitchSetting:
-        settings.*row.flag = !(settings.*row.flag);
-        return true;
-    case NumberSetting:
-        return StepNumber(row, settings.*row.number, up);
-    case SizeSetting:
-        return StepWindow(settings.*row.number, settings.*row.second, up);
-    default:
-        return false;
-    }
-}
 
 bool Fits(const Settings& settings, WindowSize display) {
     return display.width == 0 ||
@@ -95,7 +16,7 @@ bool Fits(const Settings& settings, WindowSize display) {
 // Left (`up` false) or Right on a fixed setting, past the window sizes `display` cannot show.
 // False when the value stays.
 bool ChangeWithin(const SettingRow& row, Settings& settings, bool up, WindowSize display) {
-    for (Settings tried = settings; ChangeSetting(row, tried, up);)
+    for (Settings tried = settings; StepSetting(row, tried, up);)
         if (row.kind != SizeSetting || Fits(tried, display)) {
             settings = tried;
             return true;
