@@ -8,6 +8,7 @@
 #include "PlayerSettings.h"
 #include "Records.h"
 #include "SettingEffects.h"
+#include "Video.h"
 
 namespace {
 
