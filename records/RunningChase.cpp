@@ -4,6 +4,7 @@
 
 #include "FileBytes.h"
 #include "PlayerFolders.h"
+#include "ReplayFile.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -65,9 +66,6 @@ bool StartRunningChase(RunningChase& chase, const std::string& folder, const Dem
             return false;
         }
     }
-    std::vector<unsigned char> bytes;
-    AppendDemoHeader(bytes, header);
-    chase.headerBytes = bytes.size();
     chase.recording = StartDemoRecording(chase.recorder, chase.path, reason) &&
                       RecordDemoHeader(chase.recorder, header, reason);
     if (!chase.recording)
@@ -86,16 +84,10 @@ bool RecordRunningFrame(RunningChase& chase, double milliseconds, HeldKeys keys,
 
 bool RunningChaseSoFar(const RunningChase& chase, std::vector<unsigned char>& bytes,
                        std::string& reason) {
-    if (!ReadFileBytes(chase.path, bytes, reason))
-        return false;
-    const size_t length = chase.headerBytes + chase.recorder.frames * DemoFrameBytes;
-    if (bytes.size() < length) {
-        reason = chase.path + " is shorter than what was recorded into it";
-        return false;
-    }
-    bytes.resize(length);
-    AppendDemoEnd(bytes);
-    return true;
+    if (CutChaseDemo(chase.path, 0, chase.recorder.frames, bytes, reason))
+        return true;
+    reason = chase.path + ": " + reason;
+    return false;
 }
 
 bool EndRunningChase(RunningChase& chase, std::string& reason) {

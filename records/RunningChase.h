@@ -18,7 +18,6 @@ struct RunningChase {
     DemoRecorder recorder;  // the chase so far
     int lock = -1;          // held on the file while the game runs
     bool recording = false; // false before the first chase and after a failed write
-    size_t headerBytes = 0;
 };
 
 // Begins the running chase's demo in `folder` with `header`: the game's own file is made and
@@ -32,8 +31,9 @@ bool StartRunningChase(RunningChase& chase, const std::string& folder, const Dem
 bool RecordRunningFrame(RunningChase& chase, double milliseconds, HeldKeys keys,
                         std::string& reason);
 
-// The running chase's demo up to its last frame, closed with the end mark: the demo a best chase
-// is kept with.
+// The running chase's demo up to its last frame as a best demo holds it (CutChaseDemo: each
+// pause as one frame), closed with the end mark: the demo a best chase is kept with. Read from the
+// file a piece at a time. False, with "PATH: REASON", when the file no longer holds those frames.
 bool RunningChaseSoFar(const RunningChase& chase, std::vector<unsigned char>& bytes,
                        std::string& reason);
 

@@ -13,6 +13,11 @@ struct FramePace {
 // still; whatever the cap, it is drawn this often.
 constexpr int RestingFps = 10;
 
+// The longest a live frame counts as: a frame that lasted longer (the machine stalled, or the
+// game was stopped) steps the world, runs the chase's clock and is recorded as this long, so that
+// nothing jumps across the world and no time counts in which nobody could fly.
+constexpr double LongestFrameMilliseconds = 250;
+
 // Frames a second where the frame cap follows the display and its refresh rate cannot be known.
 constexpr int UnknownRefreshFps = 60;
 

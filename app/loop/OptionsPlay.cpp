@@ -63,8 +63,11 @@ LoopState Apply(const Settings& wanted) {
 // What a press came to: the best chase proved, or the change from `before` to `after` kept and
 // applied.
 LoopState Act(const OptionsOutcome& outcome, const Settings& before, const Settings& after) {
-    if (outcome.prove)
-        ShowProof(options.menu, ProveBestChase());
+    std::string why;
+    if (outcome.prove && StartBestChaseProof(why))
+        options.menu.line = "proving: replaying the best chase's demo";
+    else if (outcome.prove)
+        ShowProof(options.menu, why);
     if (!outcome.changed)
         return KeepRunning;
     KeptSettings() = WithChanges(KeptSettings(), before, after, SettingsKeyNames());
@@ -130,6 +133,12 @@ void TakeOptionsPad(LoopState& state) {
         state = Press(input);
 }
 
+void TakeOptionsProof() {
+    std::string why;
+    if (TakeBestChaseProof(why))
+        ShowProof(options.menu, why);
+}
+
 HeldKeys PauseForOptions(HeldKeys keys) {
     return options.menu.open ? HeldKeys{ActionPause} : keys;
 }
@@ -141,6 +150,7 @@ void DrawOptions() {
 }
 
 void StopOptions() {
+    StopBestChaseProof();
     FreeOptionsPanel();
     options = OptionsPlay();
 }
