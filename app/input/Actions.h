@@ -43,6 +43,13 @@ enum class Action : uint8_t {
 // them (the settings file and the help count from 1).
 constexpr int PadButtonCount = 32;
 
+// What an action may never be left without, by Delete in the options or by the settings file.
+enum class MustKeep : uint8_t {
+    Nothing,
+    Key,         // a key: quitting, so that a game in full screen can always be ended
+    KeyOrButton, // a key or a pad button: the options, so that they can always be opened
+};
+
 // No window size, for a row whose help names none.
 inline constexpr WindowSize NoSize = {0, 0};
 
@@ -60,6 +67,7 @@ struct ActionRow {
     // Whether it does anything only in a live game: R's new chase. A held action is always the
     // played demo's; see InPlayedDemo.
     bool liveOnly = false;
+    MustKeep mustKeep = MustKeep::Nothing;
 };
 
 inline constexpr ActionRow Actions[] = {
@@ -89,8 +97,9 @@ inline constexpr ActionRow Actions[] = {
     {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", NoSize,
      "Ghost %s"},
     {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the best chase",
-     NoSize, nullptr, true},
-    {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
+     NoSize, nullptr, true, MustKeep::KeyOrButton},
+    {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)", NoSize,
+     nullptr, false, MustKeep::Key},
 };
 constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
 
@@ -102,12 +111,6 @@ inline constexpr const ActionRow& ActionOf(Action action) {
 // live-only one does nothing there.
 constexpr bool InPlayedDemo(const ActionRow& row) {
     return row.heldBit == 0 && !row.liveOnly;
-}
-
-// An action the player can never be left without a key for: quitting, so that a game in full
-// screen can always be ended.
-constexpr bool NeedsKey(Action action) {
-    return action == Action::Quit;
 }
 
 // What the action does, as --help, the manual and the keys panel say it: "a 640x480 window".

@@ -81,7 +81,7 @@ Started StartWorld(const Settings& settings, const std::string& windowAskedAt, D
                      SizeText(DefaultWindowSize).c_str());
     PublishWindowIcon();
     if (!SetUpScene(DemoStarSeed(demo))) {
-        failure.out = "ERROR during Initialize() Exiting...";
+        failure = {"ERROR during Initialize() Exiting...", NoShipsHint()};
         return WorldLoaded; // frees what loading made while the GL context is still here
     }
     return StartRecording(demo, failure.err) ? GameStarted : WorldLoaded;

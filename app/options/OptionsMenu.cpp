@@ -125,18 +125,18 @@ std::string ActionName(Action action) {
     return ActionOf(action).name;
 }
 
-// Delete on an action: its key and pad button taken away; an action that needs a key keeps both.
+// Delete on an action: its key and pad button taken away; an action that must keep one keeps both.
 OptionsOutcome Unbind(OptionsMenu& menu, Settings& settings, Action action) {
+    Bindings unbound = settings.bindings;
+    unbound.keys[size_t(action)] = SDLK_UNKNOWN;
+    unbound.padButtons[size_t(action)] = NoPadButton;
+    menu.line = MissingBinding(unbound, action);
+    if (!menu.line.empty())
+        return {};
     OptionsOutcome outcome;
-    if (NeedsKey(action)) {
-        menu.line = ActionName(action) + " cannot be left without a key";
-        return outcome;
-    }
-    SDLKey& key = settings.bindings.keys[size_t(action)];
-    int& button = settings.bindings.padButtons[size_t(action)];
-    outcome.changed = key != SDLK_UNKNOWN || button != NoPadButton;
-    key = SDLK_UNKNOWN;
-    button = NoPadButton;
+    outcome.changed = settings.bindings.keys[size_t(action)] != SDLK_UNKNOWN ||
+                      settings.bindings.padButtons[size_t(action)] != NoPadButton;
+    settings.bindings = unbound;
     menu.line = ActionName(action) + " has no key or button now";
     return outcome;
 }

@@ -62,7 +62,10 @@ std::string WindowAskedAt() {
 }
 
 void SaveSettings() {
+    std::vector<std::string> notKept;
     std::string problem;
-    if (player.used && !SaveSettingsFile(player.file, player.kept, player.names, problem))
-        std::fprintf(stderr, "%s\n", problem.c_str());
+    if (player.used && !SaveSettingsFile(player.file, player.kept, player.names, notKept, problem))
+        notKept.push_back(problem);
+    for (const std::string& line : notKept)
+        std::fprintf(stderr, "%s\n", line.c_str());
 }

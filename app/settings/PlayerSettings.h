@@ -25,5 +25,6 @@ void KeepWindow(int width, int height);
 std::string WindowAskedAt();
 
 // When the game ends: writes the kept settings back when they changed (never with
-// --no-settings); one line on standard error when they cannot be written.
+// --no-settings); on standard error a line for each change the file as it is now cannot keep,
+// and one when they cannot be written.
 void SaveSettings();

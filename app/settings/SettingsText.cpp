@@ -105,7 +105,9 @@ bool ReadValue(const SettingRow& row, const std::string& text, const KeyNames& n
     return false;
 }
 
-void CopyValue(const SettingRow& row, const Settings& from, Settings& to) {
+} // namespace
+
+void CopySetting(const SettingRow& row, const Settings& from, Settings& to) {
     switch (row.kind) {
     case SwitchSetting:
         to.*row.flag = from.*row.flag;
@@ -124,6 +126,8 @@ void CopyValue(const SettingRow& row, const Settings& from, Settings& to) {
         break;
     }
 }
+
+namespace {
 
 std::string KeyNameOf(SDLKey key, const KeyNames& names) {
     for (const KeyName& named : names)
@@ -216,9 +220,8 @@ LineVerdict Judge(const LineParts& parts, const KeyNames& names, Settings& scrat
     if (HasControlBytes(parts.value) || !ReadValue(row, parts.value, names, scratch))
         verdict.problem =
             row.name + " takes " + SettingValues(row) + ", not " + Quoted(parts.value);
-    else if (row.kind == KeySetting && NeedsKey(row.action) &&
-             scratch.bindings.keys[size_t(row.action)] == SDLK_UNKNOWN)
-        verdict.problem = std::string(ActionOf(row.action).name) + " cannot be left without a key";
+    else if (row.action != Action::Count)
+        verdict.problem = MissingBinding(scratch.bindings, row.action);
     return verdict;
 }
 
@@ -251,6 +254,32 @@ bool Holder(const SettingRow& row, const Settings& settings, Action& holder) {
     return row.kind == PadSetting && PadButtonTaken(b, b.padButtons[a], row.action, holder);
 }
 
+bool Unbound(const SettingRow& row, const Settings& settings) {
+    const Bindings& b = settings.bindings;
+    return row.kind == KeySetting   ? b.keys[size_t(row.action)] == SDLK_UNKNOWN
+           : row.kind == PadSetting ? b.padButtons[size_t(row.action)] == NoPadButton
+                                    : false;
+}
+
+// Lines each good alone can leave an action without what it must keep together (the options'
+// key and button both none): the latest of them is refused, its setting back to its default.
+void RefuseMissing(SettingsText& text, Settings& settings, std::vector<LineVerdict>& verdicts) {
+    const std::vector<SettingRow>& rows = SettingRows();
+    for (const ActionRow& action : Actions) {
+        const std::string missing = MissingBinding(settings.bindings, action.action);
+        int latest = -1;
+        for (size_t r = 0; r < rows.size() && !missing.empty(); ++r)
+            if (rows[r].action == action.action && Unbound(rows[r], settings) &&
+                (latest < 0 || text.lineOfRow[r] > text.lineOfRow[size_t(latest)]))
+                latest = int(r);
+        if (latest < 0 || text.lineOfRow[size_t(latest)] < 0)
+            continue;
+        verdicts[size_t(text.lineOfRow[size_t(latest)])].problem = missing;
+        text.lineOfRow[size_t(latest)] = -1;
+        CopySetting(rows[size_t(latest)], Settings(), settings);
+    }
+}
+
 // The row whose line is the latest in effect among those that share a key or a button with
 // another action; -1 when no two actions share one.
 int LatestConflict(const SettingsText& text, const Settings& settings) {
@@ -274,7 +303,7 @@ std::vector<int> RefuseConflicts(SettingsText& text, Settings& settings) {
     for (int r; (r = LatestConflict(text, settings)) >= 0;) {
         refused.push_back(text.lineOfRow[size_t(r)]);
         text.lineOfRow[size_t(r)] = -1;
-        CopyValue(SettingRows()[size_t(r)], Settings(), settings);
+        CopySetting(SettingRows()[size_t(r)], Settings(), settings);
     }
     return refused;
 }
@@ -307,12 +336,8 @@ std::string ConflictProblem(const SettingRow& row, const std::string& value,
                             const Settings& settings, const KeyNames& names) {
     Settings wanted = settings;
     ReadValue(row, value, names, wanted);
-    Action holder;
-    const std::string shown = SettingValueText(row, wanted, names);
-    const std::string what = row.kind == KeySetting ? "the key " + Quoted(shown) : "button " + shown;
-    if (!Holder(row, wanted, holder))
-        return what + " cannot be used here";
-    return what + " is " + ActionOf(holder).name + "'s already";
+    const std::string problem = BindingProblem(row, wanted, names);
+    return problem.empty() ? Quoted(value) + " cannot be used here" : problem;
 }
 
 // The line with `value` in place of its value, or, for a line that names the setting alone,
@@ -330,6 +355,18 @@ std::string Message(const std::string& fileName, size_t line, const std::string&
 }
 
 } // namespace
+
+std::string BindingProblem(const SettingRow& row, const Settings& settings, const KeyNames& names) {
+    if (row.action == Action::Count)
+        return "";
+    const std::string missing = MissingBinding(settings.bindings, row.action);
+    Action holder;
+    if (!missing.empty() || !Holder(row, settings, holder))
+        return missing;
+    const std::string shown = SettingValueText(row, settings, names);
+    const std::string what = row.kind == KeySetting ? "the key " + Quoted(shown) : "button " + shown;
+    return what + " is " + ActionOf(holder).name + "'s already";
+}
 
 std::string SettingValues(const SettingRow& row) {
     switch (row.kind) {
@@ -396,6 +433,7 @@ SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fi
         inEffect = int(i);
         ReadValue(rows[size_t(verdicts[i].row)], parts.value, names, reading.settings);
     }
+    RefuseMissing(text, reading.settings, verdicts);
     std::vector<int> refused = RefuseConflicts(text, reading.settings);
     TakeBackFreedLines(refused, text, reading.settings, names);
     for (int line : refused) {
@@ -454,6 +492,6 @@ Settings WithChanges(Settings into, const Settings& before, const Settings& afte
                      const KeyNames& names) {
     for (const SettingRow& row : SettingRows())
         if (SettingValueText(row, before, names) != SettingValueText(row, after, names))
-            CopyValue(row, after, into);
+            CopySetting(row, after, into);
     return into;
 }

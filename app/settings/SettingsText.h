@@ -121,6 +121,14 @@ std::string KeyNamesManual(const KeyNames& names);
 // The same as the rows of README's settings table: "| volume | a whole number ... | 100 | ... |".
 std::string SettingsMarkdown();
 
+// `to` given the value `from` has for `row`.
+void CopySetting(const SettingRow& row, const Settings& from, Settings& to);
+
+// Why the key or pad button `settings` give `row` cannot stand beside the others: "the key
+// 'return' is pause's already", "options cannot be left without a key or a button"; empty when
+// it can, and for a row that is no key or button.
+std::string BindingProblem(const SettingRow& row, const Settings& settings, const KeyNames& names);
+
 // Whether any setting differs between the two.
 bool SettingsDiffer(const Settings& a, const Settings& b, const KeyNames& names);
 
@@ -128,3 +136,21 @@ bool SettingsDiffer(const Settings& a, const Settings& b, const KeyNames& names)
 // player's changes of one game laid over the file as another game or an editor left it.
 Settings WithChanges(Settings into, const Settings& before, const Settings& after,
                      const KeyNames& names);
+
+// The player's changes of one game merged into the settings file as it is now (in
+// SettingsMerge.cpp).
+struct SettingsMerge {
+    std::string text;  // what to write
+    Settings settings; // what that text reads back as
+    // Each change left out, with why: "key.fire = return not kept: the key 'return' is pause's
+    // already".
+    std::vector<std::string> notKept;
+};
+
+// Writes into `file` (the file as read now, which another game or an editor may have changed
+// since the game started) the settings that differ between `before` and `after`, each judged
+// against the file as it is: a change that reads back refused, or that would put two actions on
+// one key or button or leave an action short of what it must keep, is left out and named. What
+// is written reads back with every change kept and no clash the changes made.
+SettingsMerge MergeSettings(const SettingsReading& file, const Settings& before,
+                            const Settings& after, const KeyNames& names);

@@ -118,6 +118,8 @@ TEST(OptionsMenu, EditsRefusalsAndWhatIsWritten) {
         {"a key freed by Delete can be taken", nullptr, "to:fire del up to:thrust enter key:space",
          "key.thrust = space\nkey.fire = none\npad.fire = none\n", "thrust: Space"},
         {"quit keeps its key", nullptr, "to:quit del", "", "quit cannot be left without a key"},
+        {"the options keep a key or a button", nullptr, "to:options del", "",
+         "options cannot be left without a key or a button"},
         {"a pad button another action holds is refused", nullptr, "to:pause enter pad:1", "",
          "button 1 is fire's already"},
         {"a free pad button binds", nullptr, "to:pause enter pad:1 enter pad:10",

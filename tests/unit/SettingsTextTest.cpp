@@ -32,6 +32,7 @@ const KeyNames Names = {
     {SDLK_F2, "f2"},
     {SDLK_F12, "f12"},
     {SDLK_ESCAPE, "escape"},
+    {SDLK_o, "o"},
     {SDLK_HASH, "#"},
     {SDLK_EQUALS, "="},
     {SDLK_MINUS, "-"},
@@ -189,6 +190,15 @@ TEST(SettingsText, BindingConflicts) {
          {"1: the key 'space' is fire's already; using left alt"}},
         {"quit is never left without a key", "key.quit = none\n", {{"key.quit", "escape"}},
          {"1: quit cannot be left without a key; using escape"}},
+        {"the options keep a button without a key, or a key without a button",
+         "key.options = none\npad.quit = 8\n",
+         {{"key.options", "none"}, {"pad.options", "8"}, {"pad.quit", "none"}},
+         {"2: button 8 is options's already; using none"}},
+        {"the options never keep neither: the later line refused, before any clash is judged",
+         "pad.options = none\nkey.options = none\nkey.pause = o\n",
+         {{"key.options", "o"}, {"pad.options", "none"}, {"key.pause", "p"}},
+         {"2: options cannot be left without a key or a button; using o",
+          "3: the key 'o' is options's already; using p"}},
         {"a pad button that is another action's",
          "pad.fire = 2\n",
          {{"pad.fire", "1"}, {"pad.boost", "2"}},
@@ -265,6 +275,68 @@ TEST(SettingsText, WriteBack) {
             << row.what;
         EXPECT_EQ(SettingsDiffer(reading.settings, now, Names), row.text != row.written)
             << row.what;
+    }
+}
+
+// The player's changes merged into a file another game or an editor changed since the start:
+// each judged against the file as it is now, and what is written reads back without a clash.
+TEST(SettingsText, MergeIntoTheFileAsItIsNow) {
+    const struct {
+        const char* what;
+        std::string atStart, now; // the file when the game started, and when it ends
+        void (*change)(Settings&);
+        std::string written;
+        std::vector<std::string> notKept;
+    } rows[] = {
+        {"a key the editor gave another action meanwhile: the player's binding left out",
+         "", "key.pause = return\n",
+         [](Settings& s) { s.bindings.keys[size_t(Action::Fire)] = SDLK_RETURN, s.hud = true; },
+         "key.pause = return\nhud = on\n",
+         {"key.fire = return not kept: the key 'return' is pause's already"}},
+        {"written on its own earlier line it would refuse the editor's later one",
+         "key.fire = x\n", "key.fire = x\nkey.pause = return\n",
+         [](Settings& s) { s.bindings.keys[size_t(Action::Fire)] = SDLK_RETURN; },
+         "key.fire = x\nkey.pause = return\n",
+         {"key.fire = return not kept: the key 'return' is pause's already"}},
+        {"a line the file refused comes free as the player's key moves, and keeps its key",
+         "key.thrust = return\n", "key.thrust = return\nkey.pause = return\n",
+         [](Settings& s) {
+             s.bindings.keys[size_t(Action::Thrust)] = SDLK_x;
+             s.bindings.keys[size_t(Action::Fire)] = SDLK_RETURN;
+         },
+         "key.thrust = x\nkey.pause = return\n",
+         {"key.fire = return not kept: the key 'return' is pause's already"}},
+        {"a change that needed one left out is left out too, after it",
+         "", "key.pause = return\n",
+         [](Settings& s) {
+             s.bindings.keys[size_t(Action::Fire)] = SDLK_RETURN;
+             s.bindings.keys[size_t(Action::Thrust)] = SDLK_SPACE;
+         },
+         "key.pause = return\n",
+         {"key.fire = return not kept: the key 'return' is pause's already",
+          "key.thrust = space not kept: the key 'space' is fire's already"}},
+        {"the player's own swap stands", "", "# mine\n",
+         [](Settings& s) {
+             s.bindings.keys[size_t(Action::Fire)] = SDLK_UP;
+             s.bindings.keys[size_t(Action::Thrust)] = SDLK_SPACE;
+         },
+         "# mine\nkey.thrust = space\nkey.fire = up\n", {}},
+        {"a pad button likewise", "", "pad.pause = 5\n",
+         [](Settings& s) { s.bindings.padButtons[size_t(Action::Fire)] = 4; }, "pad.pause = 5\n",
+         {"pad.fire = 5 not kept: button 5 is pause's already"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const Settings before = ReadSettingsText(row.atStart, "settings", Names).settings;
+        Settings after = before;
+        row.change(after);
+        const SettingsMerge merge =
+            MergeSettings(ReadSettingsText(row.now, "settings", Names), before, after, Names);
+        EXPECT_EQ(merge.text, row.written);
+        EXPECT_EQ(merge.notKept, row.notKept);
+        const SettingsReading back = ReadSettingsText(merge.text, "settings", Names);
+        EXPECT_EQ(back.problems, std::vector<std::string>{});
+        EXPECT_FALSE(SettingsDiffer(back.settings, merge.settings, Names));
     }
 }
 
