@@ -16,9 +16,9 @@ struct GhostRun {
     std::unique_ptr<DemoReader> reader; // null until started, and once its frames ran out
     World world;                        // set up from the recorded seed, never the game's
     FrameClock frames;
-    ChaseClock chase;     // the recorded chase's time so far
-    PausedFrames paused;  // its paused frames so far
-    std::string stopped;  // why the run stopped before its chase's frames ran out, once it did
+    ChaseClock chase;    // the recorded chase's time so far
+    PausedFrames paused; // its paused frames so far
+    std::string stopped; // why the run stopped before its chase's frames ran out, once it did
 };
 
 // Opens the demo at `path` reading its header alone (its frames are checked as they are reached)

@@ -91,10 +91,10 @@ bool CutChaseDemo(const std::string& path, size_t index, size_t frames,
     }
     if (taken < frames || taken == 0) {
         if (reason.empty())
-            reason = taken == 0 && frames == 0 ? "a chase cut out holds at least one frame"
-                                               : "chase " + std::to_string(index + 1) +
-                                                     " has fewer than " + std::to_string(frames) +
-                                                     " frames";
+            reason = taken == 0 && frames == 0
+                         ? "a chase cut out holds at least one frame"
+                         : "chase " + std::to_string(index + 1) + " has fewer than " +
+                               std::to_string(frames) + " frames";
         return false;
     }
     AppendDemoEnd(bytes);

@@ -33,9 +33,8 @@ bool ReplayWhole(const std::string& path, std::vector<DemoResult>& chases) {
 }
 
 bool SameChase(const DemoResult& a, const DemoResult& b) {
-    return a.milliseconds == b.milliseconds && a.chasersLeft == b.chasersLeft &&
-           a.hash == b.hash && a.chase.milliseconds == b.chase.milliseconds &&
-           a.chase.over == b.chase.over;
+    return a.milliseconds == b.milliseconds && a.chasersLeft == b.chasersLeft && a.hash == b.hash &&
+           a.chase.milliseconds == b.chase.milliseconds && a.chase.over == b.chase.over;
 }
 
 // Chase `index` cut out of the whole demo up to `frames` frames; false when the cut is refused.

@@ -241,9 +241,9 @@ bool RunningChaseSoFar(const RunningChase& chase, std::vector<unsigned char>& by
         if (!ReadAt(chase, chase.headerBytes + done * DemoFrameBytes, piece.data(), piece.size(),
                     reason))
             return false;
-        for (size_t at = 0; at < piece.size(); at += DemoFrameBytes)
-            AppendChaseFrame(cut, bytes,
-                             DemoFrame{LittleU32(piece.data() + at), LittleU16(piece.data() + at + 4)});
+        for (const unsigned char* at = piece.data(); at < piece.data() + piece.size();
+             at += DemoFrameBytes)
+            AppendChaseFrame(cut, bytes, DemoFrame{LittleU32(at), LittleU16(at + 4)});
         done += count;
     }
     AppendDemoEnd(bytes);

@@ -18,6 +18,7 @@ struct RunningChase {
     DemoRecorder recorder;  // the chase so far, written through `file`
     int file = -1;          // the running file, open and locked while the game runs
     bool recording = false; // false before the first chase and after a failed write
+    size_t headerBytes = 0;
 };
 
 // Begins the running chase's demo in `folder` with `header`. The game's own file is made for the

@@ -78,7 +78,7 @@ bool TakeChildVerdict(ChildVerdict& verdict, std::string& why) {
     while (waitpid(verdict.child, &status, 0) < 0 && errno == EINTR) {
     }
     why = !verdict.read.empty() && verdict.read[0] == GivenMark ? verdict.read.substr(1)
-                                                                 : HowItEnded(status);
+                                                                : HowItEnded(status);
     Close(verdict);
     return true;
 }

@@ -142,7 +142,8 @@ TEST(DemoRestarts, TheFirstChaseAloneStopsAtItsRestartOrOnceItOutlastsTheLimit) 
         std::vector<unsigned char> alone;
         std::string reason, note;
         ASSERT_TRUE(CutChaseDemo(path, 0, first.frames, alone, reason)) << reason;
-        const std::vector<std::string> upTo = ReplayedLines(WriteScratchFile("upto.demo", alone), note);
+        const std::vector<std::string> upTo =
+            ReplayedLines(WriteScratchFile("upto.demo", alone), note);
         ASSERT_EQ(upTo.size(), 1u);
         EXPECT_EQ(AfterFrames(upTo[0]), AfterFrames(DemoLine(first)));
         ASSERT_TRUE(CutChaseDemo(path, 0, first.frames - 1, alone, reason)) << reason;

@@ -3,8 +3,8 @@
 // replayed against them, proves it only with their figures and at exactly the recorded time.
 #include "RecordProof.h"
 
-#include "DefaultCatalogue.h"
 #include "ByteReader.h"
+#include "DefaultCatalogue.h"
 #include "Formatted.h"
 #include "PausedFrames.h"
 #include "ReplayFile.h"
@@ -118,8 +118,11 @@ TEST(RecordProof, TheVerdictNeedsTheSetsShipsTheirFiguresAndTheRecordedTime) {
         {"never ending: a fault before the record", {own}, endless(9000), no, fault},
         {"frames running out", {own}, mine(9000, "short.demo"), no, runOut},
         {"no demo", {own}, mine(time, "gone.demo"), no, "No such file or directory"},
-        {"a long pause, as many frames as a best demo holds", {own}, mine(time, "paused.demo"),
-         yes, ""},
+        {"a long pause, as many frames as a best demo holds",
+         {own},
+         mine(time, "paused.demo"),
+         yes,
+         ""},
         {"a pause one frame longer", {own}, mine(time, "held.demo"), no, held},
     };
     for (const auto& c : cases) {
