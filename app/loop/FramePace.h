@@ -3,6 +3,8 @@
 // are milliseconds of the SDL tick. Pure: the loop reads the clock and sleeps.
 #pragma once
 
+#include "SettingsText.h" // UnknownRefreshFps, the fps row's
+
 struct FramePace {
     double period = 0; // milliseconds from one frame to the next; 0: no cap
     double capped = 0; // the cap's period, kept while resting
@@ -17,9 +19,6 @@ constexpr int RestingFps = 10;
 // game was stopped) steps the world, runs the chase's clock and is recorded as this long, so that
 // nothing jumps across the world and no time counts in which nobody could fly.
 constexpr double LongestFrameMilliseconds = 250;
-
-// Frames a second where the frame cap follows the display and its refresh rate cannot be known.
-constexpr int UnknownRefreshFps = 60;
 
 // The cap the `fps` setting gives on a display refreshing `refreshHz` times a second (0 or less:
 // not known): a number from 0 (none) as it is; below 0 (auto) the refresh rate to the nearest
