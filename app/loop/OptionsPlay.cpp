@@ -59,6 +59,7 @@ void Open() {
     OpenOptions(options.menu);
     options.best = BestChaseView();
     options.best.known = BestChaseText(options.best.time, options.best.ships);
+    options.best.none = NoBestChase;
 }
 
 } // namespace

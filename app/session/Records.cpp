@@ -134,7 +134,7 @@ bool BestChaseText(std::string& time, std::string& ships) {
 bool StartBestChaseProof(std::string& why) {
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
     if (!best) {
-        why = "no best chase is kept for these ships";
+        why = NoBestChase;
         return false;
     }
     if (kept.proof.child > 0)
