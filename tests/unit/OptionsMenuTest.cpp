@@ -201,7 +201,7 @@ TEST(OptionsMenu, Lines) {
           "Up, Down: choose \u00b7 Enter: prove \u00b7 O, Escape: close", ""}},
         {"no best chase yet",
          "up enter",
-         {},
+         {false, "", "", "no best chase kept for these ships yet"},
          7,
          {Title("best"), "> Best chase: none yet for these ships",
           "Enter replays its demo to prove it, as shipyard records does", "", "",
