@@ -260,9 +260,8 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
         block.fittedTo = viewportWidth;
     }
     // Too large for the viewport within the margins: drawn smaller to fit it whole.
-    const float across = float(viewportWidth - 2 * place.margin) / float(block.width - 2 * pad);
-    const float down = float(viewportHeight - 2 * place.margin) / float(block.height - 2 * pad);
-    place.scale = std::max(0.0f, std::min({1.0f, across, down}));
+    place.scale = FitScale(block.width - 2 * pad, block.height - 2 * pad, viewportWidth,
+                           viewportHeight, place.margin);
     place.margin -= int(float(pad) * place.scale);
     DrawHudTexture(block.texture, block.width, block.height, place);
     return true;
