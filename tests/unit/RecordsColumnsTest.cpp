@@ -84,7 +84,8 @@ TEST(RecordsColumns, ReadmeAndTheManualPagesFollowTheTable) {
     EXPECT_NE(OneLine(readme).find(" a line per set. A line holds " + RecordsColumnsHelp() +
                                    ", separated by blanks:"),
               std::string::npos);
-    const std::string example = IndentedBlock(readme, "starchase records 1");
+    const std::string example =
+        IndentedBlock(readme, "starchase records " + std::to_string(RecordsFileVersion));
     Records records;
     std::string reason;
     ASSERT_TRUE(ParseRecords(example, records, reason)) << reason << "\n" << example;
