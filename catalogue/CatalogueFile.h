@@ -73,6 +73,16 @@ constexpr int CountCatalogueNumbers() {
 }
 constexpr int CatalogueNumberCount = CountCatalogueNumbers();
 
+// Whether a record of another kind keeps every number field, at `numbers[field]`, and only those:
+// a field's place in a ShipType or in a demo's ship type, checked at compile time beside it.
+template <class Kept>
+constexpr bool HasEveryNumber(float Kept::*const (&numbers)[CatalogueFieldCount]) {
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        if (!row.number != !numbers[row.index])
+            return false;
+    return true;
+}
+
 using CatalogueRecordSink = std::function<void(const CatalogueRecord&)>;
 
 // Where reading the text has got to: the line being read (its first MaxCatalogueLine

@@ -47,8 +47,8 @@ int ListRecords(const std::string& folder, const std::string& dataFolder) {
         const RecordProof proof = ProveRecord(folder, line.record, places);
         const std::string ships = proof.ships.empty() ? "" : " with " + proof.ships;
         const std::string why = proof.why.empty() ? "" : ": " + proof.why;
-        std::printf("%s: %s%s%s\n", RecordListing(line.record).c_str(),
-                    VerdictWords(proof.verdict), ships.c_str(), why.c_str());
+        std::printf("%s: %s%s%s\n", RecordListing(line.record).c_str(), VerdictWords(proof.verdict),
+                    ships.c_str(), why.c_str());
         disproved += proof.verdict == ProofVerdict::NotVerified;
         unchecked += proof.verdict == ProofVerdict::NotChecked;
         ++listed;
