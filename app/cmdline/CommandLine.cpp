@@ -56,7 +56,7 @@ const CommandLineOption CommandLineOptions[] = {
      [](CommandLine& c, const char* size) { c.window = size; }, Action::Window,
      "gives a %s window in play", &SmallWindowSize,
      "the game starts in full screen or in a window, not both"},
-    {"--no-settings", nullptr, "read and write no settings file: every setting as it comes",
+    {"--no-settings", nullptr, "read and write no settings file: every setting at its default",
      [](CommandLine& c, const char*) { c.noSettings = true; }},
     {"--help", nullptr, "print this help and exit (also -h)",
      [](CommandLine& c, const char*) { c.action = PrintHelp; }, Action::Count, nullptr, nullptr,
