@@ -2,7 +2,6 @@
 // The records on disk: what is there is read or refused without waiting or reading too much, and
 // a record is kept with its demo, or nothing changes.
 #include "RecordsStore.h"
-#include "RunningChase.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -141,41 +140,6 @@ TEST(RecordsStore, KeepsAtOnceLoseNoRecord) {
             demos += access((folder + "/" + BestDemoName(0xab, time + tries * 7)).c_str(), F_OK) == 0;
     EXPECT_EQ(demos, 1);
     EXPECT_EQ(access((folder + "/best-00000000000000ab-40000.demo").c_str(), F_OK), 0);
-}
-
-// Each game's running chase is its own locked file, last.demo once the game ends; the next game
-// takes in what a killed game left: newer than last.demo it becomes last.demo, older it goes, and
-// a file another game holds is left alone.
-TEST(RecordsStore, RunningChasesBecomeLastDemo) {
-    const std::string folder = testing::TempDir() + "records-running";
-    std::filesystem::remove_all(folder);
-    RunningChase chase;
-    std::string reason;
-    ASSERT_TRUE(StartRunningChase(chase, folder, Demo(), reason)) << reason;
-    ASSERT_TRUE(RecordRunningFrame(chase, 16, HeldKeys{}, reason)) << reason;
-    std::vector<unsigned char> soFar;
-    ASSERT_TRUE(RunningChaseSoFar(chase, soFar, reason)) << reason;
-    const std::string held = chase.path;
-    auto written = [&](const char* name, unsigned char byte, int age) {
-        const std::string path = WriteScratchFile(std::string("records-running/") + name, {byte});
-        const timespec when[2] = {{time(nullptr) - age, 0}, {time(nullptr) - age, 0}};
-        utimensat(AT_FDCWD, path.c_str(), when, 0);
-    };
-    written("last.demo", 'L', 20);
-    written("running-1.demo", 'O', 30); // older than last.demo
-    written("running-2.demo", 'N', 10); // newer
-    TakeInLeftChases(folder);
-    EXPECT_EQ(ReadWholeFile(folder + "/last.demo"), "N");
-    EXPECT_EQ(access((folder + "/running-1.demo").c_str(), F_OK), -1);
-    EXPECT_EQ(access((folder + "/running-2.demo").c_str(), F_OK), -1);
-    std::vector<unsigned char> end;
-    AppendDemoEnd(end);
-    EXPECT_EQ(ReadWholeFile(held) + std::string(end.begin(), end.end()),
-              std::string(soFar.begin(), soFar.end()))
-        << "a running game's file is left as it is";
-    ASSERT_TRUE(EndRunningChase(chase, reason)) << reason;
-    EXPECT_EQ(ReadWholeFile(folder + "/last.demo"), std::string(soFar.begin(), soFar.end()));
-    EXPECT_EQ(access(held.c_str(), F_OK), -1);
 }
 
 // The fullest records file of whole seconds, `count` records of "0000000000000001 1 x": read,
