@@ -5,7 +5,8 @@
 // The first line names the file and its version ("starchase records 1"). Every other line is
 // empty, a comment (its first character is #, kept as it is when the file is written again) or a
 // ship set's record: its columns (RecordsColumns.h) in their order, separated by blanks. Lines end
-// with LF or CR LF.
+// with LF or CR LF. A file of an older version holds the columns that version had, and the newer
+// ones read as their rows say; it is written back in this game's version, every column in.
 #pragma once
 
 #include "RecordsColumns.h"
@@ -15,7 +16,6 @@
 #include <string>
 #include <vector>
 
-constexpr unsigned RecordsFileVersion = 1;
 // No file the game writes comes near these: a file beyond them is not ours.
 constexpr size_t MaxRecordsFileBytes = 1 << 20;
 constexpr size_t MaxRecordsLine = 1024;
