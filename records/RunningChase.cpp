@@ -3,11 +3,11 @@
 #include "RunningChase.h"
 
 #include "FileBytes.h"
+#include "FileLock.h"
 #include "PlayerFolders.h"
 
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,15 +30,12 @@ bool IsRunningName(const std::string& name) {
 // A descriptor of the regular file at `path` (made when `create`) with its lock taken without
 // waiting; -1 when it is no regular file of ours or another program holds it.
 int LockedFile(const std::string& path, bool create, std::string& reason) {
-    const int fd = open(path.c_str(),
-                        O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | (create ? O_CREAT : 0),
-                        0644);
-    struct stat info;
-    if (fd < 0 || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-        flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        reason = fd < 0 ? std::strerror(errno) : "held by another game, or not a regular file";
-        if (fd >= 0)
-            close(fd);
+    const int fd = OpenLockFile(path, O_RDONLY | (create ? O_CREAT : 0), reason);
+    bool held = false;
+    if (fd >= 0 && !LockNow(fd, held, reason)) {
+        if (held)
+            reason = "held by another game";
+        close(fd);
         return -1;
     }
     return fd;

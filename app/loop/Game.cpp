@@ -88,7 +88,7 @@ Started StartWorld(const Settings& settings, DemoSession& demo, Failure& failure
 // Everything around the world that the frame loop uses, as the settings and options ask.
 void StartPlay(const Settings& settings, const GameOptions& options, DemoSession& demo) {
     OpenRecords(demo.mode != PlayDemo, demo.demo.starSeed);
-    StartGhost(settings.ghost || options.ghost, BestDemoPath());
+    StartGhost(settings.ghost || options.ghost, BestDemoPath);
     StartHud(settings.hud);
     StartChase(settings.hints, demo.mode != PlayDemo);
     SetSoundVolume(settings.volume);

@@ -84,7 +84,7 @@ LoopState Press(Action action, bool& modeChanged) {
         return KeepRunning;
     case Action::Ghost: {
         std::string whyNot;
-        KeptSettings().ghost = ToggleGhost(BestDemoPath(), whyNot);
+        KeptSettings().ghost = ToggleGhost(BestDemoPath, whyNot);
         ShowSwitched(action, KeptSettings().ghost, whyNot);
         return KeepRunning;
     }

@@ -49,7 +49,7 @@ LoopState Apply(const Settings& wanted) {
     SetSoundVolume(wanted.volume);
     std::string whyNot; // the ghost's row shows it still off: no best chase is kept
     if (GhostShown() != wanted.ghost)
-        KeptSettings().ghost = ToggleGhost(BestDemoPath(), whyNot);
+        KeptSettings().ghost = ToggleGhost(BestDemoPath, whyNot);
     int width, height;
     const bool windowed = ShownWindow(width, height);
     if (wanted.fullscreen && windowed)
@@ -63,8 +63,10 @@ LoopState Apply(const Settings& wanted) {
 // What a press came to: the best chase proved, or the change from `before` to `after` kept and
 // applied.
 LoopState Act(const OptionsOutcome& outcome, const Settings& before, const Settings& after) {
-    if (outcome.prove)
+    if (outcome.prove) {
         ShowProof(options.menu, ProveBestChase());
+        options.best.known = BestChaseText(options.best.time, options.best.ships);
+    }
     if (!outcome.changed)
         return KeepRunning;
     KeptSettings() = WithChanges(KeptSettings(), before, after, SettingsKeyNames());

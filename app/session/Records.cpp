@@ -53,7 +53,19 @@ bool ReadRecords() {
         Note(path + ": " + reason + "; playing without records, the file left as it is");
         return false;
     }
+    for (const std::string& line : RecordsWithNoDemo(kept.records))
+        Note(path + ": " + line);
     return true;
+}
+
+// The records as the file has them now: another game or `shipyard records --add` may have kept a
+// better chase, and removed the demo the records read before named. Left as they were when the
+// file cannot be read now.
+void ReadRecordsAgain() {
+    Records now;
+    std::string reason;
+    if (kept.readable && LoadRecords(kept.folder + "/" + RecordsFileName, now, reason))
+        kept.records = std::move(now);
 }
 
 void NoteNewBest(uint64_t milliseconds) {
@@ -115,8 +127,9 @@ BestTime ChaseEnded(uint64_t milliseconds) {
 }
 
 std::string BestDemoPath() {
+    ReadRecordsAgain();
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    return best ? kept.folder + "/" + best->demoFile : "";
+    return best && !best->demoFile.empty() ? kept.folder + "/" + best->demoFile : "";
 }
 
 bool BestChaseText(std::string& time, std::string& ships) {
@@ -130,19 +143,21 @@ bool BestChaseText(std::string& time, std::string& ships) {
 }
 
 std::string ProveBestChase() {
+    ReadRecordsAgain();
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
     if (!best)
         return "no best chase is kept for these ships";
+    ShipSetRecord record = *best;
     // The proof replays in the process's world and catalogue and leaves them empty.
     World game = std::move(world);
     world = World();
     ShipCatalogue ships;
     ships.entries.swap(shipCatalogue.entries);
     std::error_code error;
-    const RecordProof proof =
-        ProveRecord(kept.folder, *best,
-                    FindShipSets(std::filesystem::current_path(error).string(), ""));
+    const RecordProof proof = ProveRecordNow(
+        kept.folder, record, FindShipSets(std::filesystem::current_path(error).string(), ""));
     const std::string why = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+    SetRecord(kept.records, record); // the record proved: newer than the one read, after a keep
     world = std::move(game);
     shipCatalogue.Clear();
     shipCatalogue.entries.swap(ships.entries);

@@ -33,16 +33,18 @@ void RecordChaseFrame(double elapsed, HeldKeys keys);
 // anything, and says what the records said at start).
 BestTime ChaseEnded(uint64_t milliseconds);
 
-// The ship set's best demo, for the ghost; empty when the set has no record.
+// The ship set's best demo as the records file names it now, for the ghost; empty when the set
+// has no record, or a record with no demo.
 std::string BestDemoPath();
 
 // The ship set's best chase for the options: its time as the records keep it ("49.000") and the
 // data folder of the ships it was flown with. False when the set has no record.
 bool BestChaseText(std::string& time, std::string& ships);
 
-// Proves the set's best chase as `shipyard records` does, by replaying its demo to its recorded
-// time; the game's world and ships are put aside meanwhile and back as they were. Empty when it
-// is proved, else why not.
+// Proves the set's best chase as the records file has it now, as `shipyard records` does, by
+// replaying its demo to its recorded time (ProveRecordNow: a record replaced meanwhile is read
+// again and proved); the game's world and ships are put aside meanwhile and back as they were.
+// Empty when it is proved, else why not; BestChaseText then gives the record proved.
 std::string ProveBestChase();
 
 // After the loop: closes the running chase's demo with its end mark and makes it last.demo.

@@ -31,12 +31,19 @@ const char* VerdictWords(ProofVerdict verdict) {
     return "not checked";
 }
 
+// Each record of the file at `path` read with no demo, on standard error.
+void NoteNoDemo(const std::string& path, const std::vector<std::string>& notes) {
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "shipyard: %s: %s\n", path.c_str(), note.c_str());
+}
+
 int ListRecords(const std::string& folder, const std::string& dataFolder) {
     const std::string path = folder + "/" + RecordsFileName;
     Records records;
     std::string reason;
     if (!LoadRecords(path, records, reason))
         return Refuse(path, reason);
+    NoteNoDemo(path, RecordsWithNoDemo(records));
     const std::vector<ShipSetPlace> places = FindShipSets(dataFolder, InstalledDataFolder());
     if (!dataFolder.empty() && !places.front().found)
         std::fprintf(stderr, "shipyard: %s\n", places.front().problem.c_str());
@@ -44,13 +51,14 @@ int ListRecords(const std::string& folder, const std::string& dataFolder) {
     for (const RecordsLine& line : records.lines) {
         if (!line.isRecord)
             continue;
-        const ShipSetRecord& r = line.record;
-        const RecordProof proof = ProveRecord(folder, r, places);
+        ShipSetRecord r = line.record;
+        const RecordProof proof = ProveRecordNow(folder, r, places);
         const std::string verdict =
             VerdictWords(proof.verdict) + (proof.why.empty() ? "" : ": " + proof.why);
         std::printf("%s (%s) %s s %s: %s\n", ShipSetName(r.set).c_str(),
                     proof.ships.empty() ? "ships not here" : proof.ships.c_str(),
-                    ExactSecondsText(r.milliseconds).c_str(), r.demoFile.c_str(), verdict.c_str());
+                    ExactSecondsText(r.milliseconds).c_str(),
+                    r.demoFile.empty() ? "(no demo)" : r.demoFile.c_str(), verdict.c_str());
         disproved += proof.verdict == ProofVerdict::NotVerified;
         unchecked += proof.verdict == ProofVerdict::NotChecked;
         ++listed;
@@ -65,8 +73,11 @@ int ListRecords(const std::string& folder, const std::string& dataFolder) {
 int Add(const std::string& demo, const std::string& dataFolder, const std::string& folder) {
     AddedDemo added;
     std::string reason;
-    if (!AddDemo(demo, dataFolder, folder, added, reason))
-        return Refuse(demo, reason);
+    if (!AddDemo(demo, dataFolder, folder, added, reason)) {
+        std::fprintf(stderr, "shipyard: %s\n", reason.c_str()); // the reason names its file
+        return 1;
+    }
+    NoteNoDemo(folder + "/" + RecordsFileName, added.noDemo);
     if (!added.kept) {
         std::printf("not kept: %s: %s\n", demo.c_str(), added.why.c_str());
         return 1;
