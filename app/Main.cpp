@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The program's entry: the game, with a lack of memory its last refusal.
-#include "Game.h"
+#include "RunGame.h"
 
 #include <cstdio>
 #include <new>

@@ -2,6 +2,7 @@
 // The game's frame against an empty frame in the same 1024x768 window, and start-up time.
 // Run from a folder holding the default data (bench/frame.sh does), on a display.
 #include "Frame.h"
+#include "SceneSetUp.h"
 #include "Sound.h"
 #include "Video.h"
 
@@ -34,15 +35,15 @@ void PlayFrame() {
 // the same stretch of the game, from 2 to 12 seconds after start-up: by then the chasers have
 // closed in and fire, and the world holds the same ships and shots from run to run.
 void GameFrame(benchmark::State& state) {
-    if (!Initialize()) {
-        state.SkipWithError("Initialize failed: run from a folder with the default data");
+    if (!SetUpScene()) {
+        state.SkipWithError("Set-up failed: run from a folder with the default data");
         return;
     }
     for (int i = 0; i < 2 * 60; ++i)
         PlayFrame();
     for (auto _ : state)
         PlayFrame();
-    Shutdown();
+    TearDownScene();
 }
 
 // The same frames with the sound open (SDL_AUDIODRIVER chooses the device; bench/frame.sh takes
@@ -60,12 +61,12 @@ void GameFrameSound(benchmark::State& state, bool muted) {
 
 void StartUp(benchmark::State& state) {
     for (auto _ : state) {
-        bool ok = Initialize();
+        bool ok = SetUpScene();
         state.PauseTiming();
-        Shutdown();
+        TearDownScene();
         state.ResumeTiming();
         if (!ok) {
-            state.SkipWithError("Initialize failed");
+            state.SkipWithError("Set-up failed");
             return;
         }
     }

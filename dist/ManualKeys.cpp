@@ -7,7 +7,7 @@
 // (`soundfiles`), the records file's columns (`records`). A part that comes out empty fails.
 #include "Actions.h"
 #include "Bindings.h"
-#include "Options.h"
+#include "CommandLine.h"
 #include "Printable.h"
 #include "RecordsColumns.h"
 #include "SdlKeyNames.h"
@@ -26,7 +26,7 @@ struct ManualPart {
 };
 
 constexpr ManualPart ManualParts[] = {
-    {"synopsis", OptionsSynopsisManual},
+    {"synopsis", CommandLineSynopsisManual},
     {"keys", KeysManual},
     {"pad", [] { return PadButtonsText(DefaultBindings()); }},
     {"demokeys", [] { return RoffText(PlayedDemoKeysText()); }},

@@ -6,12 +6,17 @@ StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp un
               unit/PlayerFoldersTest.cpp unit/ActionsTest.cpp unit/DemoSessionTest.cpp
               unit/FramePaceTest.cpp LIBS input screen session loop)
 # The settings file: its text rules, bindings and conflicts, the keys' names as SDL gives them,
-# and the file on disk; the options on screen as plain data.
+# and the file on disk.
 StarchaseTest(NAME settings_test SOURCES unit/SettingsTextTest.cpp unit/SettingsFileTest.cpp
-              unit/OptionsTest.cpp unit/OptionsMenuTest.cpp unit/KeyNamesTest.cpp
-              LIBS settings)
+              unit/KeyNamesTest.cpp LIBS settings)
 target_compile_definitions(settings_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")
+# The command line's table, and the help, README and manual made from it.
+StarchaseTest(NAME command_line_test SOURCES unit/CommandLineTest.cpp LIBS cmdline)
+target_compile_definitions(command_line_test PRIVATE
+    STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")
+# The options on screen as plain data.
+StarchaseTest(NAME options_menu_test SOURCES unit/OptionsMenuTest.cpp LIBS options)
 target_compile_definitions(app_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6")
 StarchaseTest(NAME sound_placement_test SOURCES unit/SoundPlacementTest.cpp LIBS sound)

@@ -4,8 +4,8 @@
 # an empty folder (classic SDL only: the compatibility layer adds nothing to how the game finds
 # its data).
 include(GNUInstallDirs)
-add_test(NAME e2e_Options COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/Options.sh)
-set_tests_properties(e2e_Options PROPERTIES TIMEOUT 120
+add_test(NAME e2e_CommandLine COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CommandLine.sh)
+set_tests_properties(e2e_CommandLine PROPERTIES TIMEOUT 120
     ENVIRONMENT
     "${STARCHASE_TEST_ENV};STARCHASE=$<TARGET_FILE:starchase>;VERSION=${PROJECT_VERSION}")
 

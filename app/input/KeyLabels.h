@@ -6,6 +6,7 @@
 #include <SDL/SDL_keysym.h>
 
 #include <string>
+#include <vector>
 
 // The settings file's name for a key that SDL calls `sdlName`: the game's name, which is SDL's
 // (classic SDL's: the compatibility layer calls ';' ");"), but "keypad 6", "keypad enter",
@@ -16,3 +17,11 @@ std::string FileKeyName(SDLKey key, const std::string& sdlName);
 // A key as the help texts spell it: its name in the settings file, each word capitalised ("Up",
 // "Left Alt", "F12", "P", "Keypad 6", "Caps Lock"); "key 300" for a key the game has no name for.
 std::string KeyLabel(SDLKey key);
+
+// A name the settings file takes for a key: SDL's ("space", "left alt", "f1", "-"), or the game's
+// where it differs ("keypad 6"); a key's first name in the list is the one written.
+struct KeyName {
+    SDLKey key;
+    std::string name;
+};
+using KeyNames = std::vector<KeyName>;

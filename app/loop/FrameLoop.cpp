@@ -17,6 +17,7 @@
 #include "Replay.h"
 #include "Screenshot.h"
 #include "Video.h"
+#include "WindowEvents.h"
 
 #include <SDL/SDL.h>
 

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The window's events for the frame loop: the one place a pressed action takes effect, the
-// window's size changes, and quitting.
+// The one place a pressed action takes effect.
 #pragma once
 
-#include "WindowModes.h"
+#include "Actions.h"
 
 // How the frame loop goes on.
 enum LoopState {
@@ -13,14 +12,5 @@ enum LoopState {
     NoVideoMode, // no video mode works any more
 };
 
-// Handles every pending event (`live`: not a played demo, where only the actions InPlayedDemo
-// names answer); the first quit or failed mode change is kept in `state`. True when the video
-// mode changed.
-bool TakeEvents(LoopState& state, bool live);
-
-// Full screen, or a resizable window of `size`, as F1, F2 and resizes change the mode.
-LoopState ChangeWindowMode(WindowSize size, bool fullscreen);
-
-// A hang-up (the terminal closed) asks the game to quit as a window closed does, so that it
-// ends the same way and keeps what the player changed.
-void QuitOnHangUp();
+// Acts on `action`, pressed. Sets `modeChanged` when it changes the video mode.
+LoopState PressAction(Action action, bool& modeChanged);

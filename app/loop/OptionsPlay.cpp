@@ -11,6 +11,7 @@
 #include "Records.h"
 #include "Sound.h"
 #include "Video.h"
+#include "WindowEvents.h"
 
 namespace {
 

@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: MIT
-// Start-up, the per-frame update and render drivers, shutdown, and GL restored after a mode change.
+// The per-frame update and render passes.
 #include "Frame.h"
 
 #include "Camera.h"
 #include "DrawScene.h"
 #include "FixedState.h"
 #include "LightSlots.h"
-#include "LoadShipCatalogue.h"
-#include "Model.h"
-#include "SetUpWorld.h"
-#include "ShipCatalogue.h"
 #include "Sound.h"
 #include "Step.h"
 #include "World.h"
@@ -28,31 +24,7 @@ void QueueGlows(const StepEvents& events) {
             AddLight(Vector3(0, 0, e.blue), Vector3(e.position.x, e.position.y, 0));
 }
 
-// Any model will do: they are all made together, so they are all lost together.
-const Model* SomeModel() {
-    for (const auto& entry : shipCatalogue.entries)
-        if (entry.second.model)
-            return entry.second.model;
-    return nullptr;
-}
-
 } // namespace
-
-bool Initialize(const RandomSeed* starSeed) {
-    if (!LoadShipCatalogue() || !SetUpChase(starSeed))
-        return false;
-    SetFixedGLState();
-    SetupLights();
-    return true;
-}
-
-bool SetUpChase(const RandomSeed* starSeed) {
-    EmptyWorld(world);
-    if (!SetUpWorld(starSeed))
-        return false;
-    camera.Set(Vector3(0, 0, 60), Vector3(0, 0, 1), Vector3(0, 1, 0));
-    return true;
-}
 
 void UpdateFrame(HeldKeys keys, double seconds) {
     frameEvents.list.clear();
@@ -75,23 +47,4 @@ void RenderFrame() {
     gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, camera.centre.x, camera.centre.y,
               camera.centre.z, camera.up.x, camera.up.y, camera.up.z);
     DrawScene(world);
-}
-
-void Shutdown() {
-    TearDownWorld();
-}
-
-void RestoreGraphicsIfLost() {
-    const Model* probe = SomeModel();
-    if (!probe || glIsList(probe->displayList))
-        return;
-    SetFixedGLState();
-    SetupLights();
-    for (auto& entry : shipCatalogue.entries) {
-        if (Model* model = entry.second.model) {
-            model->displayList = 0; // went with the old context; its name may be reused now
-            model->loadTextures();
-            model->buildDisplayList();
-        }
-    }
 }

@@ -4,9 +4,9 @@
 
 #include "Actions.h"
 #include "ChaseText.h"
-#include "Frame.h"
 #include "Hud.h"
 #include "PlayerSettings.h"
+#include "SceneSetUp.h"
 #include "World.h"
 
 namespace {

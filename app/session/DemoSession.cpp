@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-// Recording and playing demos around the frame loop: options, checks, header, frames, end.
+// Recording and playing demos around the frame loop: the command line, checks, header, frames, end.
 #include "DemoSession.h"
 
+#include "CommandLine.h"
 #include "LoadShipCatalogue.h"
-#include "Options.h"
 #include "Replay.h"
 #include "ShipCatalogue.h"
 #include "World.h"
@@ -30,14 +30,14 @@ void WriteChaseLine(const DemoSession& session, const ChaseClock& chase) {
 
 } // namespace
 
-DemoSession DemoFromOptions(const GameOptions& options) {
+DemoSession DemoFromCommandLine(const CommandLine& commandLine) {
     DemoSession session;
-    if (!options.recordFile.empty()) {
+    if (!commandLine.recordFile.empty()) {
         session.mode = RecordDemo;
-        session.path = options.recordFile;
-    } else if (!options.playFile.empty()) {
+        session.path = commandLine.recordFile;
+    } else if (!commandLine.playFile.empty()) {
         session.mode = PlayDemo;
-        session.path = options.playFile;
+        session.path = commandLine.playFile;
     }
     session.file = session.path;
     char folder[4096];

@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-struct GameOptions;
+struct CommandLine;
 
 enum DemoMode { NoDemo, RecordDemo, PlayDemo };
 
@@ -30,9 +30,9 @@ struct DemoSession {
     std::unique_ptr<DemoReader> player;
 };
 
-// The demo the options ask for. A relative path is taken from the folder the game starts in,
+// The demo the command line asks for. A relative path is taken from the folder the game starts in,
 // before the data folder becomes the working folder.
-DemoSession DemoFromOptions(const GameOptions& options);
+DemoSession DemoFromCommandLine(const CommandLine& commandLine);
 
 // Before the window opens, in the data folder. To record: checks that the file can be
 // written. To play: reads the demo and checks the catalogue's types against the recorded ones

@@ -15,49 +15,16 @@ struct PlayerSettings {
     KeyNames names;
     SettingsFile file;
     Settings kept;
-    bool windowFromOptions = false; // --window gave this run's window
 };
 
 PlayerSettings player;
 
 } // namespace
 
-Settings WithOptions(Settings settings, const GameOptions& options) {
-    settings.hud = settings.hud || options.hud;
-    settings.sound = settings.sound && !options.mute;
-    settings.hints = settings.hints && options.hints;
-    if (options.fullscreen)
-        settings.fullscreen = true;
-    if (!options.window.empty()) {
-        settings.fullscreen = false;
-        settings.windowWidth = options.windowWidth;
-        settings.windowHeight = options.windowHeight;
-    }
-    return settings;
-}
-
-int AnswerHelp(const GameOptions& options) {
-    const std::string path = options.noSettings ? "" : SettingsFilePath();
-    SettingsFile file;
-    if (!path.empty()) {
-        std::string problem;
-        file = ReadSettingsFile(path, SdlKeyNames(), problem);
-        if (!problem.empty())
-            std::fprintf(stderr, "%s\n", problem.c_str());
-        for (const std::string& line : file.reading.problems)
-            std::fprintf(stderr, "%s\n", line.c_str());
-    }
-    const std::string help =
-        HelpText(file.reading.settings.bindings,
-                 SettingsFileHelp(path, file.found, file.writable, options.noSettings));
-    std::fputs(help.c_str(), stdout);
-    return 0;
-}
-
-Settings StartSettings(const GameOptions& options) {
+Settings StartSettings(bool readFile) {
     player = PlayerSettings();
     player.names = SdlKeyNames();
-    const std::string path = options.noSettings ? "" : SettingsFilePath();
+    const std::string path = readFile ? SettingsFilePath() : "";
     player.used = !path.empty();
     if (player.used) {
         std::string problem;
@@ -68,8 +35,7 @@ Settings StartSettings(const GameOptions& options) {
             std::fprintf(stderr, "%s\n", line.c_str());
         player.kept = player.file.reading.settings;
     }
-    player.windowFromOptions = !options.window.empty();
-    return WithOptions(player.kept, options);
+    return player.kept;
 }
 
 Settings& KeptSettings() {
@@ -87,8 +53,6 @@ void KeepWindow(int width, int height) {
 }
 
 std::string WindowAskedAt() {
-    if (player.windowFromOptions)
-        return "--window";
     const std::vector<SettingRow>& rows = SettingRows();
     const SettingsText& text = player.file.reading.text;
     for (size_t r = 0; r < rows.size() && r < text.lineOfRow.size(); ++r)

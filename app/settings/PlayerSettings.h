@@ -1,21 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The settings of this run: the player's file (unless --no-settings) under the command line's
-// options, and what the player changes in the game, written back when the game ends.
+// The settings of this run: the player's file (unless the command line says none), and what the
+// player changes in the game, written back when the game ends.
 #pragma once
 
-#include "Options.h"
 #include "SettingsText.h"
 
-// The file's settings with the options of the command line over them, for this run only.
-Settings WithOptions(Settings settings, const GameOptions& options);
-
-// --help: reads the settings file unless `options.noSettings`, writes its problems to standard
-// error and the help with the keys in force and the file's path to standard output; status 0.
-int AnswerHelp(const GameOptions& options);
-
-// Once SDL has started (SDL names the keys): reads the settings file unless
-// `options.noSettings`, writes its problems to standard error, and gives this run's settings.
-Settings StartSettings(const GameOptions& options);
+// Once SDL has started (SDL names the keys): reads the settings file when `readFile`, writes its
+// problems to standard error, and gives its settings (the defaults without it).
+Settings StartSettings(bool readFile);
 
 // The settings to keep: the file's, with what the player changed in the game, which the frame
 // loop sets as the player does. Its bindings are this run's.
@@ -28,8 +20,8 @@ const KeyNames& SettingsKeyNames();
 // the file allows).
 void KeepWindow(int width, int height);
 
-// Where this run's window size was asked for: "--window", or "FILE:LINE" of the settings file's
-// line; "the default window" when neither asked.
+// Where the settings file asked for this run's window size: "FILE:LINE" of its line; "the default
+// window" when it did not.
 std::string WindowAskedAt();
 
 // When the game ends: writes the kept settings back when they changed (never with

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Bindings.h"
+#include "KeyLabels.h"
 #include "WindowModes.h"
 
 #include <SDL/SDL_keysym.h>
@@ -61,14 +62,6 @@ struct SettingRow {
 
 // Every setting: the fixed ones, then key.NAME and pad.NAME for each action of the actions table.
 const std::vector<SettingRow>& SettingRows();
-
-// A name the settings file takes for a key: SDL's ("space", "left alt", "f1", "-"), or the game's
-// where it differs ("keypad 6"); a key's first name in the list is the one written.
-struct KeyName {
-    SDLKey key;
-    std::string name;
-};
-using KeyNames = std::vector<KeyName>;
 
 // What a value of the row may be, for messages and the manual: "on or off", "a whole number
 // from 0 to 100".

@@ -5,6 +5,7 @@
 #include "GLTest.h"
 #include "LightSlots.h"
 #include "Model.h"
+#include "SceneSetUp.h"
 #include "ShipCatalogue.h"
 #include "Video.h"
 #include "World.h"

@@ -6,6 +6,7 @@
 #include "GLTest.h"
 #include "Model.h"
 #include "Replay.h"
+#include "SceneSetUp.h"
 #include "ShipCatalogue.h"
 #include "ShipyardRun.h"
 #include "World.h"
@@ -67,12 +68,12 @@ struct Restart : testing::Test {
         startFolder = here;
         ASSERT_EQ(chdir(folder.c_str()), 0);
         const RandomSeed first = SeedOf(1);
-        ASSERT_TRUE(Initialize(&first));
+        ASSERT_TRUE(SetUpScene(&first));
         StartChase(false, true);
     }
     void TearDown() override {
         StopChase();
-        Shutdown();
+        TearDownScene();
         EXPECT_EQ(chdir(startFolder.c_str()), 0);
         std::system(("rm -rf " + ShellQuoted(folder)).c_str());
         ResetGLState();

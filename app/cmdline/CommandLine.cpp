@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The table of the game's options, its parser, and the help and version texts made from it.
-#include "Options.h"
-
-#include "SettingsText.h"
+// The table of the command line's options, its parser, the help and version texts made from it,
+// and the command line laid over the settings file.
+#include "CommandLine.h"
 
 #include "Actions.h"
 #include "Printable.h"
 #include "Scenario.h"
+#include "SdlKeyNames.h"
+#include "SettingsFile.h"
 
 #include <cstdio>
 
@@ -16,11 +17,11 @@
 
 namespace {
 
-struct Option {
+struct CommandLineOption {
     const char* name;  // with its leading "--"
     const char* value; // the value's name in the usage, or nullptr for an option without one
     const char* help;
-    void (*apply)(GameOptions& options, const char* value);
+    void (*apply)(CommandLine& commandLine, const char* value);
     // An action whose key the help names, by its label in the actions table, before `keyDoes`:
     // "(H shows or hides it)". Action::Count for none.
     Action key = Action::Count;
@@ -32,76 +33,77 @@ struct Option {
     const char* shortName = nullptr; // "-h"
 };
 
-const Option Options[] = {
+const CommandLineOption CommandLineOptions[] = {
     {"--data", "DIR", "play the ships of the catalogue alukset.txt in DIR",
-     [](GameOptions& o, const char* dir) { o.dataFolder = dir; }},
+     [](CommandLine& c, const char* dir) { c.dataFolder = dir; }},
     {"--record", "FILE", "record the game into the demo FILE",
-     [](GameOptions& o, const char* file) { o.recordFile = file; }},
+     [](CommandLine& c, const char* file) { c.recordFile = file; }},
     {"--play", "FILE", "play the demo FILE back",
-     [](GameOptions& o, const char* file) { o.playFile = file; }, Action::Count, nullptr, nullptr,
+     [](CommandLine& c, const char* file) { c.playFile = file; }, Action::Count, nullptr, nullptr,
      "a demo is recorded or played, not both"},
     {"--hud", nullptr, "show the heads-up display from the start",
-     [](GameOptions& o, const char*) { o.hud = true; }, Action::Display, "shows or hides it"},
-    {"--mute", nullptr, "start with sound off", [](GameOptions& o, const char*) { o.mute = true; },
+     [](CommandLine& c, const char*) { c.hud = true; }, Action::Display, "shows or hides it"},
+    {"--mute", nullptr, "start with sound off", [](CommandLine& c, const char*) { c.mute = true; },
      Action::Sound, "turns it on and off"},
     {"--no-hints", nullptr, "no keys panel at the start",
-     [](GameOptions& o, const char*) { o.hints = false; }, Action::Keys, "shows it while held"},
+     [](CommandLine& c, const char*) { c.hints = false; }, Action::Keys, "shows it while held"},
     {"--ghost", nullptr, "show the ghost of the best chase from the start",
-     [](GameOptions& o, const char*) { o.ghost = true; }, Action::Ghost, "shows or hides it"},
+     [](CommandLine& c, const char*) { c.ghost = true; }, Action::Ghost, "shows or hides it"},
     {"--fullscreen", nullptr, "start in %s full screen",
-     [](GameOptions& o, const char*) { o.fullscreen = true; }, Action::FullScreen,
+     [](CommandLine& c, const char*) { c.fullscreen = true; }, Action::FullScreen,
      "goes there in play", &FullScreenSize},
     {"--window", "WxH", "start in a window of W by H pixels",
-     [](GameOptions& o, const char* size) { o.window = size; }, Action::Window,
+     [](CommandLine& c, const char* size) { c.window = size; }, Action::Window,
      "gives a %s window in play", &SmallWindowSize,
      "the game starts in full screen or in a window, not both"},
     {"--no-settings", nullptr, "read and write no settings file: every setting as it comes",
-     [](GameOptions& o, const char*) { o.noSettings = true; }},
+     [](CommandLine& c, const char*) { c.noSettings = true; }},
     {"--help", nullptr, "print this help and exit (also -h)",
-     [](GameOptions& o, const char*) { o.action = PrintHelp; }, Action::Count, nullptr, nullptr,
+     [](CommandLine& c, const char*) { c.action = PrintHelp; }, Action::Count, nullptr, nullptr,
      nullptr, "-h"},
     {"--version", nullptr, "print the version and exit",
-     [](GameOptions& o, const char*) { o.action = PrintVersion; }},
+     [](CommandLine& c, const char*) { c.action = PrintVersion; }},
 };
 
 // "--data DIR", "--help".
-std::string Spelled(const Option& option) {
+std::string Spelled(const CommandLineOption& option) {
     return option.value ? std::string(option.name) + " " + option.value : option.name;
 }
 
 std::string Usage() {
     std::string usage = "usage: starchase";
-    for (const Option& option : Options)
+    for (const CommandLineOption& option : CommandLineOptions)
         usage += " [" + Spelled(option) + "]";
     return usage;
 }
 
-GameOptions Refused(const std::string& problem) {
-    GameOptions options;
-    options.action = BadUsage;
-    options.problem = "starchase: " + problem + "; " + Usage();
-    return options;
+CommandLine Refused(const std::string& problem) {
+    CommandLine commandLine;
+    commandLine.action = BadUsage;
+    commandLine.problem = "starchase: " + problem + "; " + Usage();
+    return commandLine;
 }
 
-constexpr size_t OptionCount = sizeof Options / sizeof Options[0];
+constexpr size_t OptionCount = sizeof CommandLineOptions / sizeof CommandLineOptions[0];
 
 // The option spelled `name`, long or short, or OptionCount.
 size_t FindOption(const std::string& name) {
     for (size_t i = 0; i < OptionCount; ++i)
-        if (name == Options[i].name || (Options[i].shortName && name == Options[i].shortName))
+        if (name == CommandLineOptions[i].name ||
+            (CommandLineOptions[i].shortName && name == CommandLineOptions[i].shortName))
             return i;
     return OptionCount;
 }
 
 // An option the game answers without playing: --help, --version.
-bool Answers(const Option& option) {
-    GameOptions options;
-    option.apply(options, "");
-    return options.action != PlayGame;
+bool Answers(const CommandLineOption& option) {
+    CommandLine commandLine;
+    option.apply(commandLine, "");
+    return commandLine.action != PlayGame;
 }
 
 // The option's text with the window size it names.
-std::string Sized(const Option& option, const char* text) {
+std::string Sized(const CommandLineOption& option, const char* text) {
     return WithSize(text, option.size);
 }
 
@@ -110,23 +112,23 @@ std::string RoffBold(const char* text) {
 }
 
 // "\fB\-\-data\fR \fIDIR\fR": an option and its value as the synopsis sets them.
-std::string SynopsisWords(const Option& option) {
+std::string SynopsisWords(const CommandLineOption& option) {
     const std::string words = RoffBold(option.name);
     return option.value ? words + " \\fI" + RoffText(option.value) + "\\fR" : words;
 }
 
 // The first option given that cannot be given with the one before it, when both are; else null.
-const Option* Clash(const bool given[]) {
+const CommandLineOption* Clash(const bool given[]) {
     for (size_t i = 1; i < OptionCount; ++i)
-        if (Options[i].notWithPrevious && given[i] && given[i - 1])
-            return &Options[i];
+        if (CommandLineOptions[i].notWithPrevious && given[i] && given[i - 1])
+            return &CommandLineOptions[i];
     return nullptr;
 }
 
 } // namespace
 
-GameOptions ParseOptions(int argc, const char* const* argv) {
-    GameOptions options;
+CommandLine ParseCommandLine(int argc, const char* const* argv) {
+    CommandLine commandLine;
     bool given[OptionCount] = {};
     for (int i = 1; i < argc; ++i) {
         std::string word = argv[i];
@@ -141,7 +143,7 @@ GameOptions ParseOptions(int argc, const char* const* argv) {
         const size_t index = FindOption(word.substr(0, equals));
         if (index == OptionCount)
             return Refused("unknown option '" + word.substr(0, equals) + "'");
-        const Option& option = Options[index];
+        const CommandLineOption& option = CommandLineOptions[index];
         const char* value = nullptr;
         if (equals != std::string::npos)
             value = argv[i] + equals + 1;
@@ -152,25 +154,23 @@ GameOptions ParseOptions(int argc, const char* const* argv) {
                            option.value + ")");
         if (!option.value && value)
             return Refused(std::string("option '") + option.name + "' takes no value");
-        option.apply(options, value);
+        option.apply(commandLine, value);
         given[index] = true;
     }
-    if (const Option* clash = Clash(given))
+    if (const CommandLineOption* clash = Clash(given))
         return Refused(clash->notWithPrevious);
-    if (!options.window.empty() &&
-        !ReadWindowSize(options.window, options.windowWidth, options.windowHeight))
+    if (!commandLine.window.empty() &&
+        !ReadWindowSize(commandLine.window, commandLine.windowWidth, commandLine.windowHeight))
         return Refused("--window takes WIDTHxHEIGHT, each from " +
                        std::to_string(SmallestWindowSide) + " to " +
-                       std::to_string(LargestWindowSide) + ", not '" + options.window + "'");
-    return options;
+                       std::to_string(LargestWindowSide) + ", not '" + commandLine.window + "'");
+    return commandLine;
 }
 
 std::string HelpText(const Bindings& bindings, const std::string& settings) {
-    std::string text =
-        Usage() +
-        "\n\nA small real-time 3D space game seen from above: " +
-        std::to_string(ScenarioChasers()) + " ships chase yours.\n\n";
-    for (const Option& option : Options) {
+    std::string text = Usage() + "\n\nA small real-time 3D space game seen from above: " +
+                       std::to_string(ScenarioChasers()) + " ships chase yours.\n\n";
+    for (const CommandLineOption& option : CommandLineOptions) {
         std::string left = "  " + Spelled(option), help = Sized(option, option.help);
         const SDLKey key =
             option.key == Action::Count ? SDLK_UNKNOWN : bindings.keys[size_t(option.key)];
@@ -178,7 +178,8 @@ std::string HelpText(const Bindings& bindings, const std::string& settings) {
             help += " (" + KeyLabel(key) + " " + Sized(option, option.keyDoes) + ")";
         text += left + std::string(left.size() < 18 ? 18 - left.size() : 1, ' ') + help + "\n";
     }
-    text += "\n" + settings + "\n\nShips: from --data DIR; else from the folder the game starts in "
+    text += "\n" + settings +
+            "\n\nShips: from --data DIR; else from the folder the game starts in "
             "when it holds\nalukset.txt; else the installed default ships.\n\n";
     return text + KeysHelp(bindings);
 }
@@ -195,26 +196,26 @@ std::string SettingsFileHelp(const std::string& path, bool found, bool read, boo
            "; the keys are the defaults.";
 }
 
-std::vector<std::string> SpelledOptions() {
+std::vector<std::string> SpelledCommandLineOptions() {
     std::vector<std::string> spelled;
-    for (const Option& option : Options)
+    for (const CommandLineOption& option : CommandLineOptions)
         spelled.push_back(Spelled(option));
     return spelled;
 }
 
-std::string OptionsSynopsisManual() {
+std::string CommandLineSynopsisManual() {
     std::string play = ".B starchase\n", answers;
     for (size_t i = 0; i < OptionCount; ++i) {
-        const Option& option = Options[i];
+        const CommandLineOption& option = CommandLineOptions[i];
         if (Answers(option)) {
             answers += (answers.empty() ? "" : " | ") +
                        (option.shortName ? RoffBold(option.shortName) + " | " : "") +
                        SynopsisWords(option);
             continue;
         }
-        const bool closes = i + 1 == OptionCount || !Options[i + 1].notWithPrevious;
-        play += (option.notWithPrevious ? " | " : "[") + SynopsisWords(option) +
-                (closes ? "]\n" : "");
+        const bool closes = i + 1 == OptionCount || !CommandLineOptions[i + 1].notWithPrevious;
+        play +=
+            (option.notWithPrevious ? " | " : "[") + SynopsisWords(option) + (closes ? "]\n" : "");
     }
     return play + ".br\n.B starchase\n" + answers + "\n";
 }
@@ -223,11 +224,43 @@ std::string VersionText() {
     return std::string("starchase ") + STARCHASE_VERSION + "\n";
 }
 
-int AnswerWithoutPlaying(const GameOptions& options) {
-    if (options.action == BadUsage) {
-        std::fprintf(stderr, "%s\n", options.problem.c_str());
+int AnswerWithoutPlaying(const CommandLine& commandLine) {
+    if (commandLine.action == BadUsage) {
+        std::fprintf(stderr, "%s\n", commandLine.problem.c_str());
         return 2;
     }
     std::fputs(VersionText().c_str(), stdout);
+    return 0;
+}
+
+Settings WithCommandLine(Settings settings, const CommandLine& commandLine) {
+    settings.hud = settings.hud || commandLine.hud;
+    settings.sound = settings.sound && !commandLine.mute;
+    settings.hints = settings.hints && commandLine.hints;
+    if (commandLine.fullscreen)
+        settings.fullscreen = true;
+    if (!commandLine.window.empty()) {
+        settings.fullscreen = false;
+        settings.windowWidth = commandLine.windowWidth;
+        settings.windowHeight = commandLine.windowHeight;
+    }
+    return settings;
+}
+
+int AnswerHelp(const CommandLine& commandLine) {
+    const std::string path = commandLine.noSettings ? "" : SettingsFilePath();
+    SettingsFile file;
+    if (!path.empty()) {
+        std::string problem;
+        file = ReadSettingsFile(path, SdlKeyNames(), problem);
+        if (!problem.empty())
+            std::fprintf(stderr, "%s\n", problem.c_str());
+        for (const std::string& line : file.reading.problems)
+            std::fprintf(stderr, "%s\n", line.c_str());
+    }
+    const std::string help =
+        HelpText(file.reading.settings.bindings,
+                 SettingsFileHelp(path, file.found, file.writable, commandLine.noSettings));
+    std::fputs(help.c_str(), stdout);
     return 0;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The command line's table: what it refuses, and README's table and the manual page that must
 // list the same options in the same order.
-#include "Options.h"
+#include "CommandLine.h"
 
 #include "Printable.h"
 #include "TestFiles.h"
@@ -29,10 +29,10 @@ std::vector<std::string> ManualOptionTags(const std::string& page) {
 
 } // namespace
 
-TEST(Options, ParseTable) {
+TEST(CommandLine, ParseTable) {
     const struct {
         std::vector<const char*> args;
-        OptionsAction action;
+        CommandLineAction action;
         const char* problem; // the start of the refusal
     } rows[] = {
         {{"--data=ships", "--hud"}, PlayGame, ""},
@@ -49,14 +49,14 @@ TEST(Options, ParseTable) {
     for (const auto& row : rows) {
         std::vector<const char*> argv = {"starchase"};
         argv.insert(argv.end(), row.args.begin(), row.args.end());
-        const GameOptions options = ParseOptions(int(argv.size()), argv.data());
-        EXPECT_EQ(options.action, row.action) << row.args[0];
-        EXPECT_EQ(options.problem.rfind(row.problem, 0), 0u) << options.problem;
+        const CommandLine commandLine = ParseCommandLine(int(argv.size()), argv.data());
+        EXPECT_EQ(commandLine.action, row.action) << row.args[0];
+        EXPECT_EQ(commandLine.problem.rfind(row.problem, 0), 0u) << commandLine.problem;
     }
 }
 
 // The help's line on the settings file, which says whose keys the help lists.
-TEST(Options, SettingsFileLine) {
+TEST(CommandLine, SettingsFileLine) {
     const std::string path = "/home/pat/.config/starchase/settings";
     EXPECT_EQ(SettingsFileHelp(path, true, true, false),
               "Settings: " + path + "; the keys are as it sets them.");
@@ -73,7 +73,7 @@ TEST(Options, SettingsFileLine) {
 
 // README's table and the manual's OPTIONS are written by hand; --help and the synopsis are made
 // from the table. All list every option, in the table's order.
-TEST(Options, ReadmeAndManualListTheTable) {
+TEST(CommandLine, ReadmeAndManualListTheTable) {
     const std::string readme = ReadWholeFile("../README.md");
     const std::string page = ReadWholeFile(STARCHASE_MANUAL_PAGE);
     ASSERT_FALSE(page.empty()) << STARCHASE_MANUAL_PAGE;
@@ -84,11 +84,11 @@ TEST(Options, ReadmeAndManualListTheTable) {
     std::string row;
     for (std::getline(rows, row), std::getline(rows, row); std::getline(rows, row);)
         inReadme.push_back(row.substr(3, row.find('`', 3) - 3));
-    for (const std::string& spelled : SpelledOptions()) {
+    for (const std::string& spelled : SpelledCommandLineOptions()) {
         inTable.push_back(spelled);
         tags.push_back(RoffText(spelled.substr(0, spelled.find(' '))));
     }
     EXPECT_EQ(inReadme, inTable);
     EXPECT_EQ(ManualOptionTags(page), tags);
-    EXPECT_NE(page.find(".SH SYNOPSIS\n" + OptionsSynopsisManual()), std::string::npos);
+    EXPECT_NE(page.find(".SH SYNOPSIS\n" + CommandLineSynopsisManual()), std::string::npos);
 }

@@ -3,20 +3,21 @@
 #pragma once
 
 #include "Bindings.h"
+#include "SettingsText.h"
 
 #include <string>
 #include <vector>
 
 // What the command line asks for.
-enum OptionsAction {
+enum CommandLineAction {
     PlayGame,     // start the game
     PrintHelp,    // --help or -h: the help text on standard output, status 0
     PrintVersion, // --version: the version line on standard output, status 0
     BadUsage,     // `problem` on standard error, status 2
 };
 
-struct GameOptions {
-    OptionsAction action = PlayGame;
+struct CommandLine {
+    CommandLineAction action = PlayGame;
     std::string dataFolder;  // --data DIR; empty: chosen by where the game starts
     std::string recordFile;  // --record FILE: the demo to write while playing; empty: none
     std::string playFile;    // --play FILE: the demo to play back; empty: none
@@ -33,7 +34,7 @@ struct GameOptions {
 
 // Reads argv[1] .. argv[argc - 1]. An option's value follows it ("--data DIR") or is joined
 // with "=" ("--data=DIR"). The game takes no other arguments.
-GameOptions ParseOptions(int argc, const char* const* argv);
+CommandLine ParseCommandLine(int argc, const char* const* argv);
 
 // The --help text: usage, every option, `settings` (see SettingsFileHelp), how the ships are
 // chosen, and the keys as `bindings` has them (an option's key too). Ends with a line end.
@@ -44,11 +45,11 @@ std::string HelpText(const Bindings& bindings, const std::string& settings);
 std::string SettingsFileHelp(const std::string& path, bool found, bool read, bool noSettings);
 
 // Every option as the usage spells it ("--data DIR", "--hud"), in the table's order.
-std::vector<std::string> SpelledOptions();
+std::vector<std::string> SpelledCommandLineOptions();
 
 // The manual's synopsis (roff): one line of the options a game is played with, one of the
 // options answered without playing; options that exclude each other joined by "|".
-std::string OptionsSynopsisManual();
+std::string CommandLineSynopsisManual();
 
 // "starchase VERSION" and a line end.
 std::string VersionText();
@@ -56,4 +57,12 @@ std::string VersionText();
 // For --version or a bad command line: writes the version text to standard output, or the
 // problem line to standard error, and returns the exit status (0, or 2 for BadUsage). --help is
 // answered after the settings file is read (AnswerHelp).
-int AnswerWithoutPlaying(const GameOptions& options);
+int AnswerWithoutPlaying(const CommandLine& commandLine);
+
+// The file's settings with the command line's over them, for this run only.
+Settings WithCommandLine(Settings settings, const CommandLine& commandLine);
+
+// --help: reads the settings file unless `commandLine.noSettings`, writes its problems to
+// standard error and the help with the keys in force and the file's path to standard output;
+// status 0.
+int AnswerHelp(const CommandLine& commandLine);

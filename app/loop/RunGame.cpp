@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: MIT
 // The game's run: its checks before any window, start-up, the frame loop, and one shutdown that
 // undoes as much as start-up did.
-#include "Game.h"
+#include "RunGame.h"
 
 #include "Chase.h"
+#include "CommandLine.h"
 #include "DataFolder.h"
 #include "DemoSession.h"
-#include "Frame.h"
 #include "FrameLoop.h"
-#include "KeyPresses.h"
 #include "Gamepad.h"
 #include "Ghost.h"
 #include "Hud.h"
-#include "Options.h"
 #include "OptionsPlay.h"
 #include "PlayerSettings.h"
 #include "Records.h"
+#include "SceneSetUp.h"
 #include "Sound.h"
 #include "Video.h"
+#include "WindowEvents.h"
 #include "WindowIcon.h"
 
 #include <SDL/SDL.h>
@@ -39,8 +39,8 @@ struct Failure {
 };
 
 // Before SDL starts: the data folder entered, a demo to play or record checked, a display there.
-bool CheckBeforeWindow(const GameOptions& options, DemoSession& demo, Failure& failure) {
-    const std::string folder = ChooseDataFolder(options.dataFolder, InstalledDataFolder());
+bool CheckBeforeWindow(const CommandLine& commandLine, DemoSession& demo, Failure& failure) {
+    const std::string folder = ChooseDataFolder(commandLine.dataFolder, InstalledDataFolder());
     if (folder.empty() && !WorkingCatalogueUsable(failure.out))
         return false;
     if (!EnterDataFolder(folder, failure.err) || !PrepareDemo(demo, failure.err))
@@ -62,8 +62,10 @@ bool StartSdl(Failure& failure) {
     return false;
 }
 
-// The window, the pad and the world loaded; a recording begun.
-Started StartWorld(const Settings& settings, DemoSession& demo, Failure& failure) {
+// The window, the pad and the world loaded; a recording begun. `windowAskedAt`: where the
+// window's size was asked for, for the line saying it could not be opened.
+Started StartWorld(const Settings& settings, const std::string& windowAskedAt, DemoSession& demo,
+                   Failure& failure) {
     OpenGamepad();
     SetWindowIcon();
     const StartMode start = {settings.fullscreen, settings.windowWidth, settings.windowHeight,
@@ -75,20 +77,20 @@ Started StartWorld(const Settings& settings, DemoSession& demo, Failure& failure
     }
     if (!fallback.empty())
         std::fprintf(stderr, "starchase: %s: a window of %dx%d cannot be opened (%s); using %s\n",
-                     WindowAskedAt().c_str(), start.width, start.height, fallback.c_str(),
+                     windowAskedAt.c_str(), start.width, start.height, fallback.c_str(),
                      SizeText(DefaultWindowSize).c_str());
     PublishWindowIcon();
-    if (!Initialize(DemoStarSeed(demo))) {
+    if (!SetUpScene(DemoStarSeed(demo))) {
         failure.out = "ERROR during Initialize() Exiting...";
         return WorldLoaded; // frees what loading made while the GL context is still here
     }
     return StartRecording(demo, failure.err) ? GameStarted : WorldLoaded;
 }
 
-// Everything around the world that the frame loop uses, as the settings and options ask.
-void StartPlay(const Settings& settings, const GameOptions& options, DemoSession& demo) {
+// Everything around the world that the frame loop uses, as the settings and command line ask.
+void StartPlay(const Settings& settings, const CommandLine& commandLine, DemoSession& demo) {
     OpenRecords(demo.mode != PlayDemo, demo.demo.starSeed);
-    StartGhost(settings.ghost || options.ghost, BestDemoPath);
+    StartGhost(settings.ghost || commandLine.ghost, BestDemoPath);
     StartHud(settings.hud);
     StartChase(settings.hints, demo.mode != PlayDemo);
     SetSoundVolume(settings.volume);
@@ -114,7 +116,7 @@ bool StopGame(Started started, DemoSession& demo) {
         StopHud();
     }
     if (started >= WorldLoaded)
-        Shutdown();
+        TearDownScene();
     if (started >= SdlStarted)
         SDL_Quit();
     return recorded;
@@ -131,22 +133,24 @@ void WriteFailure(const Failure& failure) {
 } // namespace
 
 int RunGame(int argc, char** argv) {
-    const GameOptions options = ParseOptions(argc, argv);
-    if (options.action == PrintHelp) // the keys in force: SDL names them, with no window
-        return AnswerHelp(options);
-    if (options.action != PlayGame)
-        return AnswerWithoutPlaying(options);
-    DemoSession demo = DemoFromOptions(options);
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    if (commandLine.action == PrintHelp) // the keys in force: SDL names them, with no window
+        return AnswerHelp(commandLine);
+    if (commandLine.action != PlayGame)
+        return AnswerWithoutPlaying(commandLine);
+    DemoSession demo = DemoFromCommandLine(commandLine);
     Failure failure;
     Started started = NothingStarted;
     bool played = false;
     // A recording that meets the file size limit fails its write and says so; the game goes on.
     std::signal(SIGXFSZ, SIG_IGN);
-    if (CheckBeforeWindow(options, demo, failure) && StartSdl(failure)) {
-        const Settings settings = StartSettings(options);
-        started = StartWorld(settings, demo, failure);
+    if (CheckBeforeWindow(commandLine, demo, failure) && StartSdl(failure)) {
+        const Settings settings =
+            WithCommandLine(StartSettings(!commandLine.noSettings), commandLine);
+        const std::string windowAskedAt = commandLine.window.empty() ? WindowAskedAt() : "--window";
+        started = StartWorld(settings, windowAskedAt, demo, failure);
         if (started == GameStarted) {
-            StartPlay(settings, options, demo);
+            StartPlay(settings, commandLine, demo);
             played = RunFrameLoop(demo) != NoVideoMode;
         }
     }
