@@ -72,9 +72,15 @@ std::string WriteTime(const ShipSetRecord& record) {
     return ExactSecondsText(record.milliseconds);
 }
 
-// The demo's word as it is: whether it names a best demo of the line's set is the line's rule
+// Printable ASCII. Whether the word names a best demo of the line's set is the line's rule
 // (RecordsFile.h), as that takes the set too.
-bool ReadDemo(const std::string& word, ShipSetRecord& record, std::string&) {
+bool ReadDemo(const std::string& word, ShipSetRecord& record, std::string& wrong) {
+    for (char c : word) {
+        if (c <= ' ' || c >= 0x7F) {
+            wrong = "is not printable ASCII";
+            return false;
+        }
+    }
     record.demoFile = word;
     return true;
 }

@@ -117,8 +117,11 @@ const char HelpBeforeColumns[] =
     "The game keeps each ship set's best chase in $XDG_DATA_HOME/starchase/records (by default\n"
     "~/.local/share/starchase/records), a line per set, its words separated by blanks:\n";
 const char HelpAfterColumns[] =
-    ";\nthe demo is kept beside the file. A ship set is known by a hash of its alukset.txt\n"
-    "and every model and texture file it names, so a changed set never competes with another.\n"
+    ";\nthe demo is kept beside the file as best-HASH-MILLISECONDS.demo (older games named it\n"
+    "best-HASH.demo); a line naming anything else has no demo, is named on standard error and\n"
+    "is not verified, and nothing it names is removed. A ship set is known by a hash of its\n"
+    "alukset.txt and every model and texture file it names, so a changed set never competes\n"
+    "with another.\n"
     "\n"
     "Without --add, lists every record and proves it with its own ships, looked for where the\n"
     "game finds ships: in DIR when given, in the folder the game started here would play (the\n"
