@@ -19,6 +19,11 @@
 #define STARCHASE_DATA_FROM_BINARY "../share/starchase"
 #endif
 
+// Where this build wrote the default ships; empty for a build that writes none.
+#ifndef STARCHASE_BUILT_DATA
+#define STARCHASE_BUILT_DATA ""
+#endif
+
 namespace {
 
 bool HoldsCatalogue(const std::filesystem::path& folder) {
@@ -80,4 +85,14 @@ bool WorkingCatalogueUsable(std::string& problem) {
         return true;
     problem = "ERROR: " + std::string(CatalogueFileName) + " cannot be used: " + reason;
     return false;
+}
+
+std::string NoShipsHint() {
+    if (NamesCatalogue("."))
+        return "";
+    const std::string built = STARCHASE_BUILT_DATA;
+    const std::string start = "starchase: no ships to play in this folder; --data DIR plays those of DIR";
+    if (!built.empty() && HoldsCatalogue(built))
+        return start + ", and this build wrote its own to " + built;
+    return start + " (shipyard generate DIR writes the default ships there)";
 }

@@ -25,3 +25,7 @@ bool EnterDataFolder(const std::string& folder, std::string& problem);
 // False, with "ERROR: alukset.txt cannot be used: REASON" in `problem`, for a named pipe, a folder
 // or a file that may not be read. Nothing there is left for loading to report missing.
 bool WorkingCatalogueUsable(std::string& problem);
+
+// When the working folder has nothing named alukset.txt, one line for standard error saying how
+// to play: --data, and where this build wrote its ships while they are there. Empty otherwise.
+std::string NoShipsHint();

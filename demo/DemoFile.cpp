@@ -171,7 +171,6 @@ bool CanRecordAt(const std::string& path, std::string& reason) {
 
 bool StartDemoRecording(DemoRecorder& recorder, const std::string& path, std::string& reason) {
     recorder = DemoRecorder();
-    recorder.path = path;
     // Never waits on a named pipe put there since the check, and writes into regular files only.
     int descriptor =
         open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
@@ -181,12 +180,21 @@ bool StartDemoRecording(DemoRecorder& recorder, const std::string& path, std::st
         reason = NotAFileToRecordInto(info.st_mode);
         return false;
     }
-    if (descriptor >= 0)
-        recorder.file = fdopen(descriptor, "wb");
+    if (descriptor < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    return StartDemoRecordingInto(recorder, descriptor, path, reason);
+}
+
+bool StartDemoRecordingInto(DemoRecorder& recorder, int descriptor, const std::string& path,
+                            std::string& reason) {
+    recorder = DemoRecorder();
+    recorder.path = path;
+    recorder.file = fdopen(descriptor, "wb");
     if (!recorder.file) {
         reason = std::strerror(errno);
-        if (descriptor >= 0)
-            close(descriptor);
+        close(descriptor);
     }
     return recorder.file != nullptr;
 }

@@ -56,6 +56,11 @@ struct DemoRecorder {
 bool CanRecordAt(const std::string& path, std::string& reason);
 // Creates the file, or empties the one there. False, with the system's reason.
 bool StartDemoRecording(DemoRecorder& recorder, const std::string& path, std::string& reason);
+// Records into `descriptor`, a regular file open for writing at the place the demo begins, which
+// the recorder takes over (it is closed when the recording finishes); `path` names it. False,
+// with the system's reason (the descriptor closed).
+bool StartDemoRecordingInto(DemoRecorder& recorder, int descriptor, const std::string& path,
+                            std::string& reason);
 // The header: the star seed and the ship types of `demo`.
 bool RecordDemoHeader(DemoRecorder& recorder, const Demo& demo, std::string& reason);
 // One frame as the loop measured it. A frame no demo can hold or a failed

@@ -2,7 +2,8 @@
 // Any bytes the game would read as a settings file (at most MaxSettingsBytes: a larger file is
 // refused unread): every problem line is printable, the text written back with nothing changed is
 // the text read, and with settings changed it reads back as those settings with no more lines
-// found bad (a changed setting's bad line takes its good value).
+// found bad (a changed setting's bad line takes its good value); a player's new key and button
+// merged into it are each kept or named, and the file written finds no more lines bad.
 #include "FuzzCheck.h"
 #include "Printable.h"
 #include "SettingsText.h"
@@ -27,6 +28,33 @@ Settings Changed(Settings settings, uint8_t how) {
     return settings;
 }
 
+// Every change either reads back as made or is named as not kept, and what is written finds no
+// more lines bad than the file had.
+void CheckMerge(const SettingsReading& file, Action action, SDLKey key, int button) {
+    const Settings before;
+    Settings after = before;
+    Action holder;
+    if (!KeyTaken(before.bindings, key, action, holder))
+        after.bindings.keys[size_t(action)] = key;
+    if (!PadButtonTaken(before.bindings, button, action, holder))
+        after.bindings.padButtons[size_t(action)] = button;
+    const SettingsMerge merge = MergeSettings(file, before, after, Names);
+    const SettingsReading back = ReadSettingsText(merge.text, "f", Names);
+    Require(back.problems.size() <= file.problems.size());
+    size_t lost = 0;
+    for (const SettingRow& row : SettingRows()) {
+        const std::string made = SettingValueText(row, after, Names);
+        if (made == SettingValueText(row, before, Names))
+            continue;
+        bool named = false;
+        for (const std::string& line : merge.notKept)
+            named = named || line.rfind(row.name + " = " + made + " not kept: ", 0) == 0;
+        lost += named;
+        Require(named || SettingValueText(row, back.settings, Names) == made);
+    }
+    Require(lost == merge.notKept.size());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -43,5 +71,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const SettingsReading again = ReadSettingsText(written, "f", Names);
     Require(!SettingsDiffer(again.settings, now, Names));
     Require(again.problems.size() <= reading.problems.size());
+
+    // A player who started on the defaults and bound one action to a key and a button the game
+    // let them take, merged into these bytes as the file is at the end.
+    if (size >= 3)
+        CheckMerge(reading, Action(data[1] % ActionCount), Names[data[2] % Names.size()].key,
+                   data[3 % size] % (PadButtonCount + 1) - 1);
     return 0;
 }

@@ -3,18 +3,18 @@
 #include "RunningChase.h"
 
 #include "FileBytes.h"
-#include "FileLock.h"
 #include "PlayerFolders.h"
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <utility>
 
 namespace {
 
@@ -27,46 +27,168 @@ bool IsRunningName(const std::string& name) {
            name.compare(name.size() - suffix, suffix, DemoSuffix) == 0;
 }
 
-// A descriptor of the regular file at `path` (made when `create`) with its lock taken without
-// waiting; -1 when it is no regular file of ours or another program holds it.
-int LockedFile(const std::string& path, bool create, std::string& reason) {
-    const int fd = OpenLockFile(path, O_RDONLY | (create ? O_CREAT : 0), reason);
-    bool held = false;
-    if (fd >= 0 && !LockNow(fd, held, reason)) {
-        if (held)
-            reason = "held by another game";
-        close(fd);
-        return -1;
-    }
-    return fd;
+bool SystemFault(const std::string& path, std::string& reason) {
+    reason = path + ": " + std::strerror(errno);
+    return false;
 }
 
-// The file's change time in nanoseconds, or 0 when there is none.
-long long ChangedAt(const std::string& path) {
-    struct stat info;
-    if (lstat(path.c_str(), &info) != 0)
-        return 0;
+long long ChangedAt(const struct stat& info) {
     return info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec;
+}
+
+// Whether `path` still names the file open as `descriptor`.
+bool NamesFile(const std::string& path, int descriptor) {
+    struct stat named, held;
+    return lstat(path.c_str(), &named) == 0 && fstat(descriptor, &held) == 0 &&
+           named.st_dev == held.st_dev && named.st_ino == held.st_ino;
+}
+
+// The running file's name: running-PID.demo, or with a count after the pid while a chase that an
+// earlier game of the same pid left is still there. Only a game of this pid makes these names, so
+// a name free now is still free when the file is renamed to it.
+std::string FreeRunningName(const std::string& folder) {
+    const std::string stem = folder + "/" + RunningPrefix + std::to_string(getpid());
+    std::string name = stem + DemoSuffix;
+    struct stat info;
+    for (int count = 2; lstat(name.c_str(), &info) == 0; ++count)
+        name = stem + "-" + std::to_string(count) + DemoSuffix;
+    return name;
+}
+
+// Empties the running file through its descriptor and records `header` into it.
+bool BeginChase(RunningChase& chase, const Demo& header, std::string& reason) {
+    std::string unused;
+    if (chase.recorder.file)
+        FinishDemoRecording(chase.recorder, unused); // the ended chase, emptied next
+    int copy = -1;
+    if (ftruncate(chase.file, 0) != 0 || lseek(chase.file, 0, SEEK_SET) != 0 ||
+        (copy = dup(chase.file)) < 0) {
+        reason = std::strerror(errno);
+        return false;
+    }
+    return StartDemoRecordingInto(chase.recorder, copy, chase.path, reason) &&
+           RecordDemoHeader(chase.recorder, header, reason);
+}
+
+// Makes the running file as StartRunningChase says. On failure nothing is left in the folder.
+bool MakeRunningFile(RunningChase& chase, const std::string& folder, const Demo& header,
+                     std::string& reason) {
+    // A hidden file of this pid's can only be one a game of the same pid left as it died.
+    const std::string hidden = folder + "/." + RunningPrefix + std::to_string(getpid()) + ".tmp";
+    unlink(hidden.c_str());
+    chase.file = open(hidden.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (chase.file < 0)
+        return SystemFault(hidden, reason);
+    chase.path = FreeRunningName(folder);
+    bool made = flock(chase.file, LOCK_EX | LOCK_NB) == 0;
+    if (!made)
+        reason = hidden + ": cannot be locked: " + std::strerror(errno);
+    else if (!(made = BeginChase(chase, header, reason)))
+        reason = hidden + ": " + reason;
+    else if (!(made = std::rename(hidden.c_str(), chase.path.c_str()) == 0))
+        SystemFault(chase.path, reason);
+    if (!made) {
+        std::string unused;
+        if (chase.recorder.file)
+            FinishDemoRecording(chase.recorder, unused);
+        unlink(hidden.c_str());
+        close(chase.file);
+        chase = RunningChase();
+    }
+    return made;
+}
+
+// A running file a game left, held open and locked while it is taken in.
+struct LeftChase {
+    long long changed = 0;
+    std::string path;
+    int file = -1;
+    uint64_t size = 0;
+    std::string unplayable; // why it holds no whole header; empty when it does
+};
+
+// Whether the file at `descriptor` begins with a whole header this game reads; else why not.
+std::string HeaderFault(int descriptor, uint64_t size) {
+    DataFile file;
+    file.descriptor = dup(descriptor);
+    file.size = size;
+    if (file.descriptor < 0)
+        return std::strerror(errno);
+    std::vector<unsigned char> bytes;
+    const MoreBytes more = ReadAsNeeded(file, bytes);
+    ByteCursor in = ByteCursor::From(more, size);
+    Demo header;
+    std::string reason;
+    return ParseDemoHeader(in, header, reason) ? "" : reason;
+}
+
+// The file at `path` opened and locked, unless another game holds it or it has gone meanwhile
+// (then `note` stays empty) or it is no file a game records into (then `note` says why).
+bool HoldLeftChase(const std::string& path, LeftChase& chase, std::string& note) {
+    chase.path = path;
+    chase.file = open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat info = {};
+    if (chase.file < 0) {
+        if (errno == ELOOP)
+            note = path + " is a symbolic link, not a chase this game recorded; left as it is";
+        else if (errno != ENOENT)
+            note = path + " cannot be read: " + std::strerror(errno) + "; left as it is";
+        return false;
+    }
+    const bool regular = fstat(chase.file, &info) == 0 && S_ISREG(info.st_mode);
+    const bool locked = regular && flock(chase.file, LOCK_EX | LOCK_NB) == 0;
+    if (!regular)
+        note = path + " is " + NotRegularFileKind(info.st_mode) +
+               ", not a chase this game recorded; left as it is";
+    else if (!locked && errno != EWOULDBLOCK)
+        note = path + " cannot be locked: " + std::strerror(errno) + "; left as it is";
+    // Taken in by another game's start between the open and the lock, the name is gone.
+    if (!locked || !NamesFile(path, chase.file)) {
+        close(chase.file);
+        return false;
+    }
+    chase.changed = ChangedAt(info);
+    chase.size = uint64_t(info.st_size);
+    chase.unplayable = HeaderFault(chase.file, chase.size);
+    return true;
+}
+
+// The left chases in `folder`, in name order and then oldest first.
+std::vector<LeftChase> HoldLeftChases(const std::string& folder, std::vector<std::string>& notes) {
+    std::vector<std::string> names;
+    if (DIR* listing = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(listing))
+            if (IsRunningName(entry->d_name))
+                names.push_back(entry->d_name);
+        closedir(listing);
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<LeftChase> left;
+    for (const std::string& name : names) {
+        LeftChase chase;
+        std::string note;
+        if (HoldLeftChase(folder + "/" + name, chase, note))
+            left.push_back(chase);
+        else if (!note.empty())
+            notes.push_back(note);
+    }
+    std::stable_sort(left.begin(), left.end(), [](const LeftChase& a, const LeftChase& b) {
+        return a.changed < b.changed;
+    });
+    return left;
 }
 
 } // namespace
 
 bool StartRunningChase(RunningChase& chase, const std::string& folder, const Demo& header,
                        std::string& reason) {
-    if (chase.recorder.file && !FinishDemoRecording(chase.recorder, reason))
-        chase.recording = false;
-    if (chase.lock < 0) {
-        chase.path = folder + "/" + RunningPrefix + std::to_string(getpid()) + DemoSuffix;
-        if (!MakeFolders(folder, reason) || (chase.lock = LockedFile(chase.path, true, reason)) < 0) {
-            reason = chase.path + ": " + reason;
-            return false;
-        }
-    }
     std::vector<unsigned char> bytes;
     AppendDemoHeader(bytes, header);
     chase.headerBytes = bytes.size();
-    chase.recording = StartDemoRecording(chase.recorder, chase.path, reason) &&
-                      RecordDemoHeader(chase.recorder, header, reason);
+    if (chase.file < 0)
+        return chase.recording = MakeFolders(folder, reason) &&
+                                 MakeRunningFile(chase, folder, header, reason);
+    chase.recording = BeginChase(chase, header, reason);
     if (!chase.recording)
         reason = chase.path + ": " + reason;
     return chase.recording;
@@ -83,53 +205,69 @@ bool RecordRunningFrame(RunningChase& chase, double milliseconds, HeldKeys keys,
 
 bool RunningChaseSoFar(const RunningChase& chase, std::vector<unsigned char>& bytes,
                        std::string& reason) {
-    if (!ReadFileBytes(chase.path, bytes, reason))
-        return false;
     const size_t length = chase.headerBytes + chase.recorder.frames * DemoFrameBytes;
-    if (bytes.size() < length) {
+    bytes.assign(length, 0);
+    size_t done = 0;
+    ssize_t got = 1;
+    while (chase.file >= 0 && done < length && got != 0) {
+        got = pread(chase.file, bytes.data() + done, length - done, off_t(done));
+        if (got < 0 && errno != EINTR)
+            return SystemFault(chase.path, reason);
+        done += size_t(std::max<ssize_t>(got, 0));
+    }
+    if (done < length) {
         reason = chase.path + " is shorter than what was recorded into it";
         return false;
     }
-    bytes.resize(length);
     AppendDemoEnd(bytes);
     return true;
 }
 
 bool EndRunningChase(RunningChase& chase, std::string& reason) {
-    if (chase.lock < 0)
+    if (chase.file < 0)
         return true;
-    bool ended = !chase.recorder.file || FinishDemoRecording(chase.recorder, reason);
-    const size_t slash = chase.path.rfind('/');
-    const std::string last = chase.path.substr(0, slash + 1) + LastDemoName;
-    if (ended && std::rename(chase.path.c_str(), last.c_str()) != 0) {
-        reason = last + ": " + std::strerror(errno);
+    std::string unfinished;
+    const bool closed = !chase.recorder.file || FinishDemoRecording(chase.recorder, unfinished);
+    const std::string last = chase.path.substr(0, chase.path.rfind('/') + 1) + LastDemoName;
+    struct stat held;
+    bool ended = true;
+    if (!NamesFile(chase.path, chase.file)) {
+        reason = chase.path + " is no longer this game's chase (moved or replaced during the "
+                              "game); last.demo is left as it is";
         ended = false;
-    } else if (!ended) {
-        reason = chase.path + ": " + reason;
+    } else if (fstat(chase.file, &held) != 0 || size_t(held.st_size) < chase.headerBytes) {
+        unlink(chase.path.c_str()); // the game said its chase was not recorded
+    } else if (std::rename(chase.path.c_str(), last.c_str()) != 0) {
+        reason = last + ": " + std::strerror(errno) + "; the chase is left in " + chase.path;
+        ended = false;
+    } else if (!closed) {
+        reason = last + " ends without its end mark: " + unfinished;
+        ended = false;
     }
-    close(chase.lock);
+    close(chase.file);
     chase = RunningChase();
     return ended;
 }
 
-void TakeInLeftChases(const std::string& folder) {
-    DIR* listing = opendir(folder.c_str());
-    if (!listing)
-        return;
-    std::vector<std::pair<long long, std::string>> left; // change time, path
-    std::string reason;
-    while (const dirent* entry = readdir(listing)) {
-        const std::string path = folder + "/" + entry->d_name;
-        int fd;
-        if (IsRunningName(entry->d_name) && (fd = LockedFile(path, false, reason)) >= 0) {
-            left.push_back({ChangedAt(path), path});
-            close(fd);
-        }
-    }
-    closedir(listing);
-    std::sort(left.begin(), left.end());
+std::vector<std::string> TakeInLeftChases(const std::string& folder) {
+    std::vector<std::string> notes;
     const std::string last = folder + "/" + LastDemoName;
-    for (const auto& [changed, path] : left)
-        if (changed < ChangedAt(last) || std::rename(path.c_str(), last.c_str()) != 0)
-            unlink(path.c_str());
+    for (LeftChase& chase : HoldLeftChases(folder, notes)) {
+        struct stat lastInfo;
+        const bool older = lstat(last.c_str(), &lastInfo) == 0 && S_ISREG(lastInfo.st_mode) &&
+                           chase.changed < ChangedAt(lastInfo);
+        if (!chase.unplayable.empty()) {
+            if (chase.size > 0)
+                notes.push_back(chase.path + " holds no whole header (" + chase.unplayable +
+                                "); removed");
+            unlink(chase.path.c_str());
+        } else if (older) {
+            unlink(chase.path.c_str());
+        } else if (std::rename(chase.path.c_str(), last.c_str()) != 0) {
+            notes.push_back(chase.path + " cannot become last.demo: " + last + ": " +
+                            std::strerror(errno) + "; left as it is");
+        }
+        close(chase.file);
+    }
+    return notes;
 }

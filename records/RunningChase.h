@@ -15,15 +15,17 @@ constexpr const char* LastDemoName = "last.demo";
 
 struct RunningChase {
     std::string path;       // running-PID.demo in the records folder
-    DemoRecorder recorder;  // the chase so far
-    int lock = -1;          // held on the file while the game runs
+    DemoRecorder recorder;  // the chase so far, written through `file`
+    int file = -1;          // the running file, open and locked while the game runs
     bool recording = false; // false before the first chase and after a failed write
     size_t headerBytes = 0;
 };
 
-// Begins the running chase's demo in `folder` with `header`: the game's own file is made and
-// locked for the first chase and emptied for each later one. False, with the reason, when it
-// cannot be made or written: nothing is recorded then.
+// Begins the running chase's demo in `folder` with `header`. The game's own file is made for the
+// first chase under a hidden name, locked and given its header before it is renamed to
+// running-PID.demo, so that no other game ever finds it unlocked or without a whole header; each
+// later chase empties it through the descriptor that made it, never opening a name again. False,
+// with the reason, when it cannot be made or written: nothing is recorded then.
 bool StartRunningChase(RunningChase& chase, const std::string& folder, const Demo& header,
                        std::string& reason);
 
@@ -32,16 +34,22 @@ bool StartRunningChase(RunningChase& chase, const std::string& folder, const Dem
 bool RecordRunningFrame(RunningChase& chase, double milliseconds, HeldKeys keys,
                         std::string& reason);
 
-// The running chase's demo up to its last frame, closed with the end mark: the demo a best chase
-// is kept with.
+// The running chase's demo up to its last frame, read through the game's own descriptor and
+// closed with the end mark: the demo a best chase is kept with.
 bool RunningChaseSoFar(const RunningChase& chase, std::vector<unsigned char>& bytes,
                        std::string& reason);
 
-// When the game ends: closes the demo with its end mark and makes it last.demo beside it. False,
-// with the reason, when that fails (the running file is then left, and the next game takes it in).
+// When the game ends: closes the demo with its end mark and makes it last.demo beside it. A file
+// without a whole header (its header could not be written) is removed and last.demo left. False,
+// with the reason, when the file is no longer the game's own under its name (last.demo is then
+// left as it is), or cannot become last.demo (the file is then left, named in the reason, for
+// the next game to take in).
 bool EndRunningChase(RunningChase& chase, std::string& reason);
 
-// The running chases in `folder` that no game holds any more, left by games that were killed:
-// oldest first, each becomes last.demo when it is newer than last.demo, and is removed when it is
-// not. Never touches the file of a game still running.
-void TakeInLeftChases(const std::string& folder);
+// The running chases in `folder` that no game holds any more, left by games that were killed,
+// each held locked while it is taken in, oldest first: one with a whole header becomes last.demo
+// when it is newer than last.demo and is removed when it is older; one without is removed. Never
+// touches the file of a game still running. Gives a line for each file it cannot take in (a link,
+// a folder, one it cannot read, lock or rename over last.demo), which is left where it is, and for
+// each file it removes that held bytes but no whole header.
+std::vector<std::string> TakeInLeftChases(const std::string& folder);

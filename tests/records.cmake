@@ -3,7 +3,7 @@
 # files on disk, the ship set's hash and the records' proof.
 StarchaseTest(NAME records_test SOURCES unit/RecordsFileTest.cpp unit/RecordsColumnsTest.cpp
                                           unit/RecordsStoreTest.cpp unit/ShipSetHashTest.cpp
-                                          unit/RecordProofTest.cpp
+                                          unit/RecordProofTest.cpp unit/RunningChaseTest.cpp
               LIBS records shipyard_writers)
 target_compile_definitions(records_test PRIVATE
     STARCHASE_MANUAL_PAGE="${PROJECT_BINARY_DIR}/dist/starchase.6"

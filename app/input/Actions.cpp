@@ -42,10 +42,11 @@ constexpr bool NamesASize(const char* text) {
 }
 
 // A row's help names a window size where, and only where, the row gives one; its default pad
-// button is one the pad reads.
+// button is one the pad reads; its defaults keep what it must keep.
 constexpr bool RowsWellFormed() {
     for (const ActionRow& row : Actions)
-        if ((row.size.width != 0) != NamesASize(row.help) || row.padButton >= PadButtonCount)
+        if ((row.size.width != 0) != NamesASize(row.help) || row.padButton >= PadButtonCount ||
+            (row.mustKeep != MustKeep::Nothing && row.key == SDLK_UNKNOWN))
             return false;
     return true;
 }
@@ -53,12 +54,15 @@ constexpr bool RowsWellFormed() {
 static_assert(ActionCount == size_t(Action::Count), "every Action has one row of Actions");
 static_assert(RowsInOrder(), "the rows of Actions stand in the order of Action");
 static_assert(HeldBitsCovered(), "each held-action bit is one row's, and each row holds one bit");
-static_assert(RowsWellFormed(), "a help's %s has its size, and a pad button is one the pad reads");
+static_assert(RowsWellFormed(), "a help's %s has its size, a pad button is one the pad reads, and "
+                                "an action that must keep a key has one");
 
 } // namespace
 
 std::string ActionHelp(const ActionRow& row) {
-    return WithSize(row.help, row.size.width != 0 ? &row.size : nullptr);
+    std::string help = WithSize(row.help, row.size.width != 0 ? &row.size : nullptr);
+    const size_t at = help.find("%d");
+    return at == std::string::npos ? help : help.replace(at, 2, std::to_string(VolumeStep));
 }
 
 std::string ActionNote(Action action, const std::string& state) {

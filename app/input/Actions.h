@@ -14,6 +14,10 @@
 #include <cstdint>
 #include <string>
 
+// Percent of full loudness each press of a volume key, and each step of the volume setting in the
+// options, changes the volume by; "%d" in an action's help.
+constexpr int VolumeStep = 10;
+
 enum class Action : uint8_t {
     Thrust,
     Reverse,
@@ -43,6 +47,13 @@ enum class Action : uint8_t {
 // them (the settings file and the help count from 1).
 constexpr int PadButtonCount = 32;
 
+// What an action may never be left without, by Delete in the options or by the settings file.
+enum class MustKeep : uint8_t {
+    Nothing,
+    Key,         // a key: quitting, so that a game in full screen can always be ended
+    KeyOrButton, // a key or a pad button: the options, so that they can always be opened
+};
+
 // No window size, for a row whose help names none.
 inline constexpr WindowSize NoSize = {0, 0};
 
@@ -60,6 +71,7 @@ struct ActionRow {
     // Whether it does anything only in a live game: R's new chase. A held action is always the
     // played demo's; see InPlayedDemo.
     bool liveOnly = false;
+    MustKeep mustKeep = MustKeep::Nothing;
 };
 
 inline constexpr ActionRow Actions[] = {
@@ -78,9 +90,9 @@ inline constexpr ActionRow Actions[] = {
     {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path",
      NoSize, "Screenshot %s"},
     {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on", NoSize, "Sound %s"},
-    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down", NoSize,
+    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume %d% down", NoSize,
      "Volume %s"},
-    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up", NoSize, "Volume %s"},
+    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume %d% up", NoSize, "Volume %s"},
     {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", FullScreenSize},
     {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", SmallWindowSize},
     {Action::Restart, "restart", SDLK_r, -1, 0, "a new chase: the ships at their starts, new stars",
@@ -89,8 +101,9 @@ inline constexpr ActionRow Actions[] = {
     {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", NoSize,
      "Ghost %s"},
     {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the best chase",
-     NoSize, nullptr, true},
-    {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)"},
+     NoSize, nullptr, true, MustKeep::KeyOrButton},
+    {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)", NoSize,
+     nullptr, false, MustKeep::Key},
 };
 constexpr size_t ActionCount = sizeof Actions / sizeof Actions[0];
 
@@ -102,12 +115,6 @@ inline constexpr const ActionRow& ActionOf(Action action) {
 // live-only one does nothing there.
 constexpr bool InPlayedDemo(const ActionRow& row) {
     return row.heldBit == 0 && !row.liveOnly;
-}
-
-// An action the player can never be left without a key for: quitting, so that a game in full
-// screen can always be ended.
-constexpr bool NeedsKey(Action action) {
-    return action == Action::Quit;
 }
 
 // What the action does, as --help, the manual and the keys panel say it: "a 640x480 window".

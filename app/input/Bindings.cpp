@@ -66,8 +66,27 @@ bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holde
     return FindBound(bindings.keys, key, SDLK_UNKNOWN, size_t(action), holder);
 }
 
+std::string TakenRefusal(const std::string& what, Action holder) {
+    return what + " is " + ActionOf(holder).name + "'s already";
+}
+
 bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder) {
     return FindBound(bindings.padButtons, button, NoPadButton, size_t(action), holder);
+}
+
+std::string MissingBinding(const Bindings& bindings, Action action) {
+    const bool key = bindings.keys[size_t(action)] != SDLK_UNKNOWN;
+    const bool button = bindings.padButtons[size_t(action)] != NoPadButton;
+    const std::string name = ActionOf(action).name;
+    switch (ActionOf(action).mustKeep) {
+    case MustKeep::Nothing:
+        break;
+    case MustKeep::Key:
+        return key ? "" : name + " cannot be left without a key";
+    case MustKeep::KeyOrButton:
+        return key || button ? "" : name + " cannot be left without a key or a button";
+    }
+    return "";
 }
 
 std::string PadButtonsText(const Bindings& bindings) {

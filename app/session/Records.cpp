@@ -83,7 +83,8 @@ void OpenRecords(bool live, const RandomSeed& firstStars) {
     kept.folder = PlayerDataFolder();
     kept.readable = ReadRecords();
     if (kept.live && !kept.folder.empty())
-        TakeInLeftChases(kept.folder);
+        for (const std::string& note : TakeInLeftChases(kept.folder))
+            Note(note);
     StartChaseDemo(firstStars);
 }
 

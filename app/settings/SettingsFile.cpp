@@ -66,30 +66,31 @@ SettingsFile ReadSettingsFile(const std::string& path, const KeyNames& names,
 }
 
 bool SaveSettingsFile(const SettingsFile& started, const Settings& now, const KeyNames& names,
-                      std::string& problem) {
+                      std::vector<std::string>& notKept, std::string& problem) {
     const Settings& before = started.reading.settings;
     if (!SettingsDiffer(before, now, names))
         return true;
     std::string reason;
     SettingsFile file = started.writable ? ReadSettingsFile(started.path, names, reason) : started;
     const SettingsReading& was = file.reading;
-    const Settings merged = WithChanges(was.settings, before, now, names);
-    const std::string text = WriteSettingsText(was.text, was.settings, merged, names);
+    const SettingsMerge merge = MergeSettings(was, before, now, names);
+    for (const std::string& change : merge.notKept)
+        notKept.push_back("starchase: " + file.path + ": " + change);
     if (!started.writable)
         reason = "not written, as it was not read";
     else if (!file.writable)
         reason = "not written, as it can no longer be read";
-    else if (!SettingsDiffer(was.settings, merged, names) &&
-             text == WriteSettingsText(was.text, was.settings, was.settings, names))
+    else if (merge.text == WriteSettingsText(was.text, was.settings, was.settings, names))
         return true;
-    else if (text.size() > MaxSettingsBytes)
+    else if (merge.text.size() > MaxSettingsBytes)
         reason = "not written: it would be larger than " + std::to_string(MaxSettingsBytes / 1024) +
                  " KiB";
     else {
         const size_t slash = file.path.rfind('/');
         std::string folder = slash == std::string::npos ? "." : file.path.substr(0, slash);
         if (MakeFolders(folder, reason) &&
-            WriteWholeFile(file.path, std::vector<unsigned char>(text.begin(), text.end()), reason))
+            WriteWholeFile(file.path,
+                           std::vector<unsigned char>(merge.text.begin(), merge.text.end()), reason))
             return true;
     }
     problem = "starchase: " + file.path + ": " + reason + "; the changed settings are not kept";

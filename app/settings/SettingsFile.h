@@ -6,6 +6,7 @@
 #include "SettingsText.h"
 
 #include <string>
+#include <vector>
 
 // "settings" in PlayerConfigFolder(); empty when there is no such folder.
 std::string SettingsFilePath();
@@ -25,7 +26,9 @@ SettingsFile ReadSettingsFile(const std::string& path, const KeyNames& names, st
 
 // When `now` differs from the settings `started` read: reads the file again as it is now (another
 // game or an editor may have changed it) and writes it back with only those changes (making its
-// folder when needed), whole and atomically. False with `problem` when it cannot, or may not be,
-// written; true when written or when nothing changed.
+// folder when needed), whole and atomically, each judged against the file as it is now
+// (MergeSettings): a change it cannot keep is named in `notKept` ("starchase: PATH: key.fire =
+// return not kept: ..."). False with `problem` when it cannot, or may not be, written; true when
+// written or when nothing changed.
 bool SaveSettingsFile(const SettingsFile& started, const Settings& now, const KeyNames& names,
-                      std::string& problem);
+                      std::vector<std::string>& notKept, std::string& problem);

@@ -9,6 +9,11 @@ mkdir "$work/empty"
 run_game_to_end "$work/empty"
 expect_status 1
 expect_output $'ERROR: alukset.txt missing, no ships loaded\n'"$failed"
+# and, on standard error, how to play: the build's game names the ships the build wrote.
+built=$(cd "$(dirname "$STARCHASE")/../dist/data" && pwd) || fail "the build wrote no ships"
+hint="starchase: no ships to play in this folder; --data DIR plays those of DIR, and this build \
+wrote its own to $built"
+[ "$(cat "$work/game.err")" = "$hint" ] || fail "standard error with no ships: [$(cat "$work/game.err")]"
 
 mkdir "$work/broken"
 printf 'Broken\nbroken.ms3d\n1\n1\n' >"$work/broken/alukset.txt"

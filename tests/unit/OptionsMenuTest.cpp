@@ -118,6 +118,8 @@ TEST(OptionsMenu, EditsRefusalsAndWhatIsWritten) {
         {"a key freed by Delete can be taken", nullptr, "to:fire del up to:thrust enter key:space",
          "key.thrust = space\nkey.fire = none\npad.fire = none\n", "thrust: Space"},
         {"quit keeps its key", nullptr, "to:quit del", "", "quit cannot be left without a key"},
+        {"the options keep a key or a button", nullptr, "to:options del", "",
+         "options cannot be left without a key or a button"},
         {"a pad button another action holds is refused", nullptr, "to:pause enter pad:1", "",
          "button 1 is fire's already"},
         {"a free pad button binds", nullptr, "to:pause enter pad:1 enter pad:10",
@@ -216,7 +218,7 @@ TEST(OptionsMenu, Lines) {
     const std::vector<std::string> all = OptionsLines(menu, settings, Best, 0);
     ASSERT_EQ(all.size(), 1 + OptionsRowCount() + 4);
     EXPECT_EQ(all[1], "> hud: off");
-    EXPECT_EQ(all[7], "   fps: auto");
+    EXPECT_EQ(all[1 + RowNamed("fps")], "   fps: auto");
     EXPECT_EQ(all[OptionsRowCount()], "   best chase: 49.000 s, ships of /home/pat/ships");
     EXPECT_EQ(all[all.size() - 3], "not verified: the demo's chase ends in 68.100 s");
     EXPECT_EQ(all.back(), std::string(10, 'y'));

@@ -2,7 +2,6 @@
 // The records on disk: what is there is read or refused without waiting or reading too much, and
 // a record is kept with its demo, or nothing changes.
 #include "RecordsStore.h"
-#include "RunningChase.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -136,13 +135,11 @@ TEST(RecordsStore, AKeepRemovesOnlyABestDemoNoOtherLineNames) {
     }
 }
 
-// The records' lock and a game's running chase are taken only on a regular file: a link there is
-// named as a link and never followed.
-TEST(RecordsStore, ALockIsTakenOnlyOnARegularFile) {
+// The records' lock is taken only on a regular file: a link there is named as a link and never
+// followed.
+TEST(RecordsStore, TheLockIsTakenOnlyOnARegularFile) {
     const std::string folder = testing::TempDir() + "records-locks";
-    const std::string lock = folder + "/records.lock";
-    const std::string running = folder + "/running-" + std::to_string(getpid()) + ".demo";
-    const std::string target = folder + "/target";
+    const std::string lock = folder + "/records.lock", target = folder + "/target";
     const struct {
         const char* what;
         void (*make)(const std::string& path, const std::string& target);
@@ -161,22 +158,16 @@ TEST(RecordsStore, ALockIsTakenOnlyOnARegularFile) {
          "is a named pipe, not a regular file"},
     };
     for (const auto& c : cases) {
-        for (const std::string& path : {lock, running}) {
-            std::filesystem::remove_all(folder);
-            mkdir(folder.c_str(), 0777);
-            c.make(path, target);
-            std::string reason;
-            if (path == lock) {
-                Records records;
-                KeptChase outcome;
-                EXPECT_FALSE(KeepBestChase(folder, 0xab, 1000, {1}, records, outcome, reason));
-            } else {
-                RunningChase chase;
-                EXPECT_FALSE(StartRunningChase(chase, folder, Demo(), reason));
-            }
-            EXPECT_EQ(reason, path + ": " + c.reason) << c.what;
-            EXPECT_EQ(ReadWholeFile(target), "") << c.what << ": the link's target was written";
-        }
+        std::filesystem::remove_all(folder);
+        mkdir(folder.c_str(), 0777);
+        c.make(lock, target);
+        Records records;
+        KeptChase outcome;
+        std::string reason;
+        EXPECT_FALSE(KeepBestChase(folder, 0xab, 1000, {1}, records, outcome, reason)) << c.what;
+        EXPECT_EQ(reason, lock + ": " + c.reason) << c.what;
+        EXPECT_EQ(ReadWholeFile(target), "") << c.what << ": the link's target was written";
+        EXPECT_EQ(access((folder + "/records").c_str(), F_OK), -1) << c.what;
     }
 }
 
@@ -238,41 +229,6 @@ TEST(RecordsStore, KeepsAtOnceLoseNoRecord) {
             demos += access((folder + "/" + BestDemoName(0xab, time + tries * 7)).c_str(), F_OK) == 0;
     EXPECT_EQ(demos, 1);
     EXPECT_EQ(access((folder + "/best-00000000000000ab-40000.demo").c_str(), F_OK), 0);
-}
-
-// Each game's running chase is its own locked file, last.demo once the game ends; the next game
-// takes in what a killed game left: newer than last.demo it becomes last.demo, older it goes, and
-// a file another game holds is left alone.
-TEST(RecordsStore, RunningChasesBecomeLastDemo) {
-    const std::string folder = testing::TempDir() + "records-running";
-    std::filesystem::remove_all(folder);
-    RunningChase chase;
-    std::string reason;
-    ASSERT_TRUE(StartRunningChase(chase, folder, Demo(), reason)) << reason;
-    ASSERT_TRUE(RecordRunningFrame(chase, 16, HeldKeys{}, reason)) << reason;
-    std::vector<unsigned char> soFar;
-    ASSERT_TRUE(RunningChaseSoFar(chase, soFar, reason)) << reason;
-    const std::string held = chase.path;
-    auto written = [&](const char* name, unsigned char byte, int age) {
-        const std::string path = WriteScratchFile(std::string("records-running/") + name, {byte});
-        const timespec when[2] = {{time(nullptr) - age, 0}, {time(nullptr) - age, 0}};
-        utimensat(AT_FDCWD, path.c_str(), when, 0);
-    };
-    written("last.demo", 'L', 20);
-    written("running-1.demo", 'O', 30); // older than last.demo
-    written("running-2.demo", 'N', 10); // newer
-    TakeInLeftChases(folder);
-    EXPECT_EQ(ReadWholeFile(folder + "/last.demo"), "N");
-    EXPECT_EQ(access((folder + "/running-1.demo").c_str(), F_OK), -1);
-    EXPECT_EQ(access((folder + "/running-2.demo").c_str(), F_OK), -1);
-    std::vector<unsigned char> end;
-    AppendDemoEnd(end);
-    EXPECT_EQ(ReadWholeFile(held) + std::string(end.begin(), end.end()),
-              std::string(soFar.begin(), soFar.end()))
-        << "a running game's file is left as it is";
-    ASSERT_TRUE(EndRunningChase(chase, reason)) << reason;
-    EXPECT_EQ(ReadWholeFile(folder + "/last.demo"), std::string(soFar.begin(), soFar.end()));
-    EXPECT_EQ(access(held.c_str(), F_OK), -1);
 }
 
 // The fullest records file of whole seconds, `count` records of "0000000000000001 1 x": read,

@@ -12,6 +12,7 @@
 
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -59,6 +60,7 @@ TEST(SettingsFile, RefusedFilesAreNamedAndNeverWritten) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.path);
         std::string problem;
+        std::vector<std::string> notKept;
         SettingsFile file = ReadSettingsFile(row.path, Names, problem);
         EXPECT_EQ(problem, "starchase: " + row.path + ": " + row.reason +
                                "; settings not read, and never written");
@@ -66,7 +68,7 @@ TEST(SettingsFile, RefusedFilesAreNamedAndNeverWritten) {
         EXPECT_FALSE(file.reading.settings.hud) << "the defaults";
         Settings changed = file.reading.settings;
         changed.volume = 10;
-        EXPECT_FALSE(SaveSettingsFile(file, changed, Names, problem));
+        EXPECT_FALSE(SaveSettingsFile(file, changed, Names, notKept, problem));
         EXPECT_EQ(problem, "starchase: " + row.path +
                                ": not written, as it was not read; the changed settings are not "
                                "kept");
@@ -82,15 +84,16 @@ TEST(SettingsFile, NoFileIsMadeUntilSomethingChanges) {
     const std::string folder = Scratch("new") + "/starchase";
     const std::string path = folder + "/settings";
     std::string problem;
+    std::vector<std::string> notKept;
     SettingsFile file = ReadSettingsFile(path, Names, problem);
     EXPECT_EQ(problem, "");
     EXPECT_TRUE(file.writable);
-    EXPECT_TRUE(SaveSettingsFile(file, file.reading.settings, Names, problem));
+    EXPECT_TRUE(SaveSettingsFile(file, file.reading.settings, Names, notKept, problem));
     struct stat status;
     EXPECT_NE(stat(folder.c_str(), &status), 0) << "nothing changed: not even the folder made";
     Settings changed = file.reading.settings;
     changed.hud = true;
-    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, problem)) << problem;
+    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, notKept, problem)) << problem;
     EXPECT_EQ(ReadWholeFile(path), "hud = on\n");
 }
 
@@ -98,6 +101,7 @@ TEST(SettingsFile, ReadAndWrittenBack) {
     const std::string path =
         Written(Scratch("mine"), "# kept\nkey.fire = x\nhud = on # mine\nvolume = loud\n");
     std::string problem;
+    std::vector<std::string> notKept;
     SettingsFile file = ReadSettingsFile(path, Names, problem);
     EXPECT_EQ(problem, "");
     ASSERT_EQ(file.reading.problems.size(), 1u);
@@ -108,7 +112,7 @@ TEST(SettingsFile, ReadAndWrittenBack) {
     Settings changed = file.reading.settings;
     changed.hud = false;
     changed.volume = 70;
-    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, problem)) << problem;
+    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, notKept, problem)) << problem;
     EXPECT_EQ(ReadWholeFile(path), "# kept\nkey.fire = x\nhud = off # mine\nvolume = 70\n");
 }
 
@@ -117,28 +121,38 @@ TEST(SettingsFile, ReadAndWrittenBack) {
 TEST(SettingsFile, TheWriteBackMergesIntoTheFileAsItIsNow) {
     const std::string path = Written(Scratch("shared"), "hud = off\n");
     std::string problem;
+    std::vector<std::string> notKept;
     SettingsFile file = ReadSettingsFile(path, Names, problem);
     Settings changed = file.reading.settings;
     changed.hud = true;
     Written(path, "# added by hand\nhud = off\nvolume = 30\nkey.fire = return\n");
-    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, problem)) << problem;
+    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, notKept, problem)) << problem;
     EXPECT_EQ(ReadWholeFile(path),
               "# added by hand\nhud = on\nvolume = 30\nkey.fire = return\n");
 
     Written(path, "hud = on # the other game's\n"); // the same change made elsewhere
     const std::string before = ReadWholeFile(path);
-    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, problem)) << problem;
+    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, notKept, problem)) << problem;
     EXPECT_EQ(ReadWholeFile(path), before);
+
+    changed.bindings.keys[size_t(Action::Fire)] = SDLK_x; // while an editor gives x to pause
+    Written(path, "key.pause = x\n");
+    EXPECT_TRUE(SaveSettingsFile(file, changed, Names, notKept, problem)) << problem;
+    EXPECT_EQ(ReadWholeFile(path), "key.pause = x\nhud = on\n");
+    EXPECT_EQ(notKept, std::vector<std::string>{"starchase: " + path +
+                                                ": key.fire = x not kept: the key 'x' is "
+                                                "pause's already"});
 }
 
 TEST(SettingsFile, NeverWrittenLargerThanItCouldBeRead) {
     const std::string path = Written(Scratch("nearly-full"), std::string(MaxSettingsBytes, '#'));
     std::string problem;
+    std::vector<std::string> notKept;
     SettingsFile file = ReadSettingsFile(path, Names, problem);
     ASSERT_TRUE(file.writable) << problem;
     Settings changed = file.reading.settings;
     changed.hud = true;
-    EXPECT_FALSE(SaveSettingsFile(file, changed, Names, problem));
+    EXPECT_FALSE(SaveSettingsFile(file, changed, Names, notKept, problem));
     EXPECT_EQ(problem, "starchase: " + path +
                            ": not written: it would be larger than 64 KiB; the changed settings "
                            "are not kept");

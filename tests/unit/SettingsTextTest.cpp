@@ -32,6 +32,7 @@ const KeyNames Names = {
     {SDLK_F2, "f2"},
     {SDLK_F12, "f12"},
     {SDLK_ESCAPE, "escape"},
+    {SDLK_o, "o"},
     {SDLK_HASH, "#"},
     {SDLK_EQUALS, "="},
     {SDLK_MINUS, "-"},
@@ -189,6 +190,15 @@ TEST(SettingsText, BindingConflicts) {
          {"1: the key 'space' is fire's already; using left alt"}},
         {"quit is never left without a key", "key.quit = none\n", {{"key.quit", "escape"}},
          {"1: quit cannot be left without a key; using escape"}},
+        {"the options keep a button without a key, or a key without a button",
+         "key.options = none\npad.quit = 8\n",
+         {{"key.options", "none"}, {"pad.options", "8"}, {"pad.quit", "none"}},
+         {"2: button 8 is options's already; using none"}},
+        {"the options never keep neither: the later line refused, before any clash is judged",
+         "pad.options = none\nkey.options = none\nkey.pause = o\n",
+         {{"key.options", "o"}, {"pad.options", "none"}, {"key.pause", "p"}},
+         {"2: options cannot be left without a key or a button; using o",
+          "3: the key 'o' is options's already; using p"}},
         {"a pad button that is another action's",
          "pad.fire = 2\n",
          {{"pad.fire", "1"}, {"pad.boost", "2"}},
@@ -268,8 +278,133 @@ TEST(SettingsText, WriteBack) {
     }
 }
 
+// The player's changes merged into a file another game or an editor changed since the start:
+// each judged against the file as it is now, and what is written reads back without a clash.
+TEST(SettingsText, MergeIntoTheFileAsItIsNow) {
+    const struct {
+        const char* what;
+        std::string atStart, now; // the file when the game started, and when it ends
+        void (*change)(Settings&);
+        std::string written;
+        std::vector<std::string> notKept;
+    } rows[] = {
+        {"a key the editor gave another action meanwhile: the player's binding left out",
+         "", "key.pause = return\n",
+         [](Settings& s) { s.bindings.keys[size_t(Action::Fire)] = SDLK_RETURN, s.hud = true; },
+         "key.pause = return\nhud = on\n",
+         {"key.fire = return not kept: the key 'return' is pause's already"}},
+        {"written on its own earlier line it would refuse the editor's later one",
+         "key.fire = x\n", "key.fire = x\nkey.pause = return\n",
+         [](Settings& s) { s.bindings.keys[size_t(Action::Fire)] = SDLK_RETURN; },
+         "key.fire = x\nkey.pause = return\n",
+         {"key.fire = return not kept: the key 'return' is pause's already"}},
+        {"a line the file refused comes free as the player's key moves, and keeps its key",
+         "key.thrust = return\n", "key.thrust = return\nkey.pause = return\n",
+         [](Settings& s) {
+             s.bindings.keys[size_t(Action::Thrust)] = SDLK_x;
+             s.bindings.keys[size_t(Action::Fire)] = SDLK_RETURN;
+         },
+         "key.thrust = x\nkey.pause = return\n",
+         {"key.fire = return not kept: the key 'return' is pause's already"}},
+        {"a change that needed one left out is left out too, after it",
+         "", "key.pause = return\n",
+         [](Settings& s) {
+             s.bindings.keys[size_t(Action::Fire)] = SDLK_RETURN;
+             s.bindings.keys[size_t(Action::Thrust)] = SDLK_SPACE;
+         },
+         "key.pause = return\n",
+         {"key.fire = return not kept: the key 'return' is pause's already",
+          "key.thrust = space not kept: the key 'space' is fire's already"}},
+        {"the player's own swap stands", "", "# mine\n",
+         [](Settings& s) {
+             s.bindings.keys[size_t(Action::Fire)] = SDLK_UP;
+             s.bindings.keys[size_t(Action::Thrust)] = SDLK_SPACE;
+         },
+         "# mine\nkey.thrust = space\nkey.fire = up\n", {}},
+        {"a pad button likewise", "", "pad.pause = 5\n",
+         [](Settings& s) { s.bindings.padButtons[size_t(Action::Fire)] = 4; }, "pad.pause = 5\n",
+         {"pad.fire = 5 not kept: button 5 is pause's already"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const Settings before = ReadSettingsText(row.atStart, "settings", Names).settings;
+        Settings after = before;
+        row.change(after);
+        const SettingsMerge merge =
+            MergeSettings(ReadSettingsText(row.now, "settings", Names), before, after, Names);
+        EXPECT_EQ(merge.text, row.written);
+        EXPECT_EQ(merge.notKept, row.notKept);
+        const SettingsReading back = ReadSettingsText(merge.text, "settings", Names);
+        EXPECT_EQ(back.problems, std::vector<std::string>{});
+        EXPECT_FALSE(SettingsDiffer(back.settings, merge.settings, Names));
+    }
+}
+
 // README's settings table is written by hand and the manual page by the build; both carry every
 // fixed setting with its values and default.
+// Every fixed setting carries what the file, the options and the game need of it: help, its
+// values, the options' steps within them; and the names the game's own code asks for are rows.
+TEST(SettingsText, EveryRowCarriesItsColumns) {
+    for (const SettingRow& row : SettingRows()) {
+        if (row.kind == KeySetting || row.kind == PadSetting)
+            continue;
+        EXPECT_FALSE(row.help.empty()) << row.name;
+        EXPECT_EQ(FindSettingRow(row.name), &row - SettingRows().data()) << row.name;
+        if (row.kind == SwitchSetting)
+            EXPECT_TRUE(row.flag) << row.name;
+        if (row.kind == NumberSetting) {
+            EXPECT_TRUE(row.number) << row.name;
+            EXPECT_NE(row.step > 0, !row.choices.empty()) << row.name << ": a step or choices";
+            for (int choice : row.choices)
+                EXPECT_TRUE((choice >= row.low && choice <= row.high) ||
+                            (row.automatic && choice == AutomaticNumber))
+                    << row.name << " " << choice;
+        }
+        if (row.kind == SizeSetting) {
+            EXPECT_TRUE(row.number && row.second) << row.name;
+            ASSERT_FALSE(row.sizes.empty()) << row.name;
+            for (size_t i = 0; i < row.sizes.size(); ++i) {
+                EXPECT_TRUE(row.sizes[i].width >= row.low && row.sizes[i].height <= row.high);
+                EXPECT_TRUE(i == 0 || long(row.sizes[i].width) * row.sizes[i].height >
+                                          long(row.sizes[i - 1].width) * row.sizes[i - 1].height)
+                    << row.name << ": smallest first";
+            }
+        }
+    }
+    for (const char* name : {"volume", "window"})
+        EXPECT_EQ(SettingNamed(name).name, name);
+    EXPECT_EQ(FindSettingRow("key"), -1);
+}
+
+// The steps the options and the volume keys take: a number by its step within its range, or to
+// the next of its choices in their order, from between two to the nearer one that way.
+TEST(SettingsText, Steps) {
+    const struct {
+        const char* name;
+        int from, fromSecond; // a size's height
+        bool up, moves;
+        int to, toSecond;
+    } rows[] = {
+        {"volume", 95, 0, true, true, 100, 0},    {"volume", 100, 0, true, false, 100, 0},
+        {"volume", 5, 0, false, true, 0, 0},      {"fps", AutomaticNumber, 0, false, false, -1, 0},
+        {"fps", AutomaticNumber, 0, true, true, 30, 0}, {"fps", 10, 0, false, true, -1, 0},
+        {"fps", 500, 0, true, true, 0, 0},        {"fps", 500, 0, false, true, 240, 0},
+        {"fps", 0, 0, true, false, 0, 0},         {"window", 640, 480, false, false, 640, 480},
+        {"window", 700, 700, true, true, 1024, 768}, {"window", 16384, 16384, true, false, 16384, 16384},
+    };
+    for (const auto& row : rows) {
+        const SettingRow& setting = SettingNamed(row.name);
+        Settings settings;
+        settings.*setting.number = row.from;
+        if (setting.second)
+            settings.*setting.second = row.fromSecond;
+        EXPECT_EQ(StepSetting(setting, settings, row.up), row.moves) << row.name << row.from;
+        EXPECT_EQ(settings.*setting.number, row.to) << row.name << " " << row.from;
+        if (setting.second)
+            EXPECT_EQ(settings.*setting.second, row.toSecond) << row.name << " " << row.from;
+    }
+}
+
 TEST(SettingsText, DocumentedInReadmeAndManual) {
     std::ostringstream readme, page;
     readme << std::ifstream("../README.md").rdbuf();
