@@ -91,7 +91,7 @@ bool KeepLocked(const std::string& folder, const ShipSetRecord& record,
     SetRecord(now, record);
     std::string text;
     const std::string demoPath = folder + "/" + record.demoFile;
-    if (!RecordsText(now, text, reason) || !WriteWholeFile(demoPath, demo, reason)) {
+    if (!RecordsText(now, text, reason) || !WriteOwnWholeFile(demoPath, demo, reason)) {
         reason = (text.empty() ? path : demoPath) + ": " + reason;
         return false;
     }

@@ -6,6 +6,7 @@
 #include "DrawScene.h"
 #include "GhostRun.h"
 #include "HudGL.h"
+#include "Records.h"
 
 #include <cstdio>
 #include <memory>
@@ -18,6 +19,11 @@ constexpr float GhostOpacity = 0.35f;
 // stays inside the edge, in pixels, and its opacity.
 constexpr float MarkSize = 18, MarkOpacity = 0.7f;
 constexpr int MarkInset = 6;
+
+// The recorded frames the ghost reads at most in one frame of the game: a few milliseconds of
+// stepping at worst, so that the ghost never lengthens a frame of the live chase; one it has
+// fallen behind (a long pause held as many frames) catches up over the next frames.
+constexpr size_t GhostFramesPerFrame = 2000;
 
 // How many best demos one start of the ghost tries, each after a keep replaced the one before.
 constexpr int DemoTries = 8;
@@ -45,8 +51,7 @@ void StartRun(BestDemoFinder bestDemo, std::string& whyNot) {
         path = bestDemo();
     }
     ghost.shown = false;
-    whyNot =
-        path.empty() ? "no best chase kept for these ships yet" : "the best chase cannot be played";
+    whyNot = path.empty() ? NoBestChase : "the best chase cannot be played";
     if (path.empty())
         std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
     else
@@ -80,8 +85,14 @@ void RestartGhost(BestDemoFinder bestDemo) {
 }
 
 void FlyGhost(const ChaseClock& chase) {
-    if (ghost.run)
-        CatchUpGhost(*ghost.run, chase.milliseconds);
+    if (!ghost.run)
+        return;
+    CatchUpGhost(*ghost.run, chase.milliseconds, GhostFramesPerFrame);
+    if (!ghost.run->reader && !ghost.run->stopped.empty()) {
+        std::fprintf(stderr, "starchase: the ghost stops where it stands: %s\n",
+                     ghost.run->stopped.c_str());
+        ghost.run->stopped.clear();
+    }
 }
 
 void DrawGhost() {
