@@ -36,16 +36,19 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-// Empty when `line` is a record (then in `record`), else what is wrong with it.
-std::string ReadRecord(const std::string& line, ShipSetRecord& record) {
+// Empty when `line` is a record of a file of `version` (then in `record`), else what is wrong
+// with it. The columns the version did not have read their `absent` word.
+std::string ReadRecord(const std::string& line, unsigned version, ShipSetRecord& record) {
     std::vector<std::string> words = Words(line);
-    if (words.size() != RecordsColumnCount)
-        return "a record is " + std::to_string(RecordsColumnCount) + " words (" +
-               RecordsColumnNames() + "), not " + std::to_string(words.size());
+    const int count = RecordsColumnsOf(version);
+    if (words.size() != size_t(count))
+        return "a record is " + std::to_string(count) + " words (" + RecordsColumnNames(count) +
+               "), not " + std::to_string(words.size());
     for (const RecordsColumnRow& row : RecordsColumns) {
+        const std::string word = row.column < count ? words[row.column] : row.absent;
         std::string wrong;
-        if (!row.read(words[row.column], record, wrong))
-            return "the " + std::string(row.name) + Shown(words[row.column]) + " " + wrong;
+        if (!row.read(word, record, wrong))
+            return "the " + std::string(row.name) + Shown(word) + " " + wrong;
     }
     if (!IsBestDemoName(record.set, record.demoFile))
         record.demoFile.clear();
@@ -63,13 +66,14 @@ std::string RecordLine(const RecordsLine& recordLine) {
     return line;
 }
 
-// Empty for this game's version line, else why the file is not read.
-std::string ReadVersion(const std::string& line) {
+// Empty for the version line of a file this game reads (its version then in `version`), else why
+// the file is not read.
+std::string ReadVersion(const std::string& line, unsigned& version) {
     const size_t prefix = sizeof VersionWord - 1;
     if (line.compare(0, prefix, VersionWord) != 0)
         return "not a starchase records file: it does not begin with \"starchase records\"";
     std::string number = line.substr(prefix);
-    unsigned version = 0;
+    version = 0;
     for (char c : number) {
         if (c < '0' || c > '9' || version > 100000)
             return "not a starchase records file: its version" + Shown(number) + " is no number";
@@ -104,13 +108,14 @@ bool SplitLines(const std::string& text, std::vector<std::string>& lines, std::s
     return true;
 }
 
-bool ReadLines(const std::vector<std::string>& lines, Records& read, std::string& reason) {
+bool ReadLines(const std::vector<std::string>& lines, unsigned version, Records& read,
+               std::string& reason) {
     std::unordered_set<uint64_t> sets; // of the records read so far
     for (size_t i = 1; i < lines.size(); ++i) {
         RecordsLine line;
         line.text = lines[i];
         line.isRecord = Words(line.text).size() > 0 && line.text[0] != '#';
-        std::string wrong = line.isRecord ? ReadRecord(line.text, line.record) : "";
+        std::string wrong = line.isRecord ? ReadRecord(line.text, version, line.record) : "";
         if (wrong.empty() && line.isRecord && !sets.insert(line.record.set).second)
             wrong = "a second record for ship set " + ShipSetName(line.record.set);
         if (!wrong.empty()) {
@@ -137,9 +142,10 @@ bool ParseRecords(const std::string& text, Records& records, std::string& reason
     std::vector<std::string> lines;
     if (!SplitLines(text, lines, reason))
         return false;
-    reason = ReadVersion(lines.empty() ? "" : lines[0]);
+    unsigned version = 0;
+    reason = ReadVersion(lines.empty() ? "" : lines[0], version);
     Records read;
-    if (!reason.empty() || !ReadLines(lines, read, reason))
+    if (!reason.empty() || !ReadLines(lines, version, read, reason))
         return false;
     records = std::move(read);
     return true;
@@ -194,7 +200,7 @@ std::string DemoWord(const RecordsLine& line) {
     if (!line.isRecord || !line.record.demoFile.empty())
         return line.record.demoFile;
     const std::vector<std::string> words = Words(line.text);
-    return words.size() == RecordsColumnCount ? words[DemoColumn] : "";
+    return words.size() > DemoColumn ? words[DemoColumn] : ""; // in every version's lines
 }
 
 void SetRecord(Records& records, const ShipSetRecord& record) {

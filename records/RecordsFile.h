@@ -5,9 +5,11 @@
 // The first line names the file and its version ("starchase records 1"). Every other line is
 // empty, a comment (its first character is #, kept as it is when the file is written again) or a
 // ship set's record: its columns (RecordsColumns.h) in their order, separated by blanks. Lines end
-// with LF or CR LF. A record's demo is one the game makes for its set (IsBestDemoName); a line
-// whose demo column names anything else (the records file itself, a path) is read as a record with
-// no demo and written back as it was, so that no keep ever removes what such a word names.
+// with LF or CR LF. A file of an older version holds the columns that version had, and the newer
+// ones read as their rows say; it is written back in this game's version, every column in. A
+// record's demo is one the game makes for its set (IsBestDemoName); a line whose demo column names
+// anything else (the records file itself, a path) is read as a record with no demo and written
+// back with that word, so that no keep ever removes what such a word names.
 #pragma once
 
 #include "RecordsColumns.h"
@@ -17,7 +19,6 @@
 #include <string>
 #include <vector>
 
-constexpr unsigned RecordsFileVersion = 1;
 // No file the game writes comes near these: a file beyond them is not ours.
 constexpr size_t MaxRecordsFileBytes = 1 << 20;
 constexpr size_t MaxRecordsLine = 1024;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The built `shipyard records` over records of the generated default ships: each record names
-// where its ships were found beside its hash, and the exit status tells a record not verified
-// from one not checked.
+// The built `shipyard records` over records of the generated default ships: each record is listed
+// by its words with its verdict and where its ships were found, and the exit status tells a
+// record not verified from one not checked.
 #include "DemoFormat.h"
 #include "ShipyardRun.h"
 
@@ -51,13 +51,16 @@ TEST(RecordsCommand, ARecordIsProvedOnlyWithItsOwnShips) {
     std::ofstream(xdg + "/starchase/" + forgedDemo) << ForgedDemo(ReadWholeFile(pilot));
     const std::string demo = kept[3];
     const std::string own = record + " " + demo, forged = record + " " + forgedDemo;
-    const std::string inData = set + " (the ships in " + data + ") " + kept[1].str() + " s ";
+    const std::string listed = set + " " + kept[1].str() + " s ";
+    const std::string inData = " with the ships in " + data;
     const std::string other = "00000000000000ab 1.000 best-00000000000000ab.demo";
-    const std::string notHere = "00000000000000ab (ships not here) 1.000 s best-00000000000000ab"
-                                ".demo: not checked: the ships of set 00000000000000ab are not "
-                                "here (give --data DIR)\n";
-    const std::string differs = forgedDemo + ": not verified: alukset.txt differs from the "
-                                             "recording: Maradyne has thrust 13, recorded 20\n";
+    const std::string notHere = "00000000000000ab 1.000 s best-00000000000000ab.demo: not "
+                                "checked: the ships of set 00000000000000ab are not here (give "
+                                "--data DIR)\n";
+    const std::string differs = listed + forgedDemo + ": not verified" + inData +
+                                ": alukset.txt differs from the recording: Maradyne has thrust "
+                                "13, recorded 20\n";
+    const std::string verified = listed + demo + ": verified" + inData + "\n";
     const std::string noDemo = "shipyard: " + xdg +
                                "/starchase/records: line 2: the demo records "
                                "is not a best demo of ship set " +
@@ -69,14 +72,13 @@ TEST(RecordsCommand, ARecordIsProvedOnlyWithItsOwnShips) {
         int status;
         std::string out, err;
     } cases[] = {
-        {"its own ships", own, data, 0, inData + demo + ": verified\n", ""},
+        {"its own ships", own, data, 0, verified, ""},
         {"ships not here", other, "", 3, notHere, ""},
-        {"one not checked, one verified", other + "\n" + own, data, 3,
-         notHere + inData + demo + ": verified\n", ""},
-        {"one not checked, one not verified", forged + "\n" + other, data, 1,
-         inData + differs + notHere, ""},
+        {"one not checked, one verified", other + "\n" + own, data, 3, notHere + verified, ""},
+        {"one not checked, one not verified", forged + "\n" + other, data, 1, differs + notHere,
+         ""},
         {"a record naming the records file", record + " records", data, 1,
-         inData + "(no demo): not verified: its line names no best demo\n", noDemo},
+         listed + "(no demo): not verified" + inData + ": its line names no best demo\n", noDemo},
     };
     for (const auto& c : cases) {
         std::ofstream(xdg + "/starchase/records") << "starchase records 1\n" << c.records << "\n";

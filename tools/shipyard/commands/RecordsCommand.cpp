@@ -51,14 +51,13 @@ int ListRecords(const std::string& folder, const std::string& dataFolder) {
     for (const RecordsLine& line : records.lines) {
         if (!line.isRecord)
             continue;
-        ShipSetRecord r = line.record;
-        const RecordProof proof = ProveRecordNow(folder, r, places);
-        const std::string verdict =
-            VerdictWords(proof.verdict) + (proof.why.empty() ? "" : ": " + proof.why);
-        std::printf("%s (%s) %s s %s: %s\n", ShipSetName(r.set).c_str(),
-                    proof.ships.empty() ? "ships not here" : proof.ships.c_str(),
-                    ExactSecondsText(r.milliseconds).c_str(),
-                    r.demoFile.empty() ? "(no demo)" : r.demoFile.c_str(), verdict.c_str());
+        ShipSetRecord record = line.record;
+        const RecordProof proof = ProveRecordNow(folder, record, places);
+        const std::string ships = proof.ships.empty() ? "" : " with " + proof.ships;
+        const std::string why = proof.why.empty() ? "" : ": " + proof.why;
+        record.demoFile = record.demoFile.empty() ? "(no demo)" : record.demoFile;
+        std::printf("%s: %s%s%s\n", RecordListing(record).c_str(), VerdictWords(proof.verdict),
+                    ships.c_str(), why.c_str());
         disproved += proof.verdict == ProofVerdict::NotVerified;
         unchecked += proof.verdict == ProofVerdict::NotChecked;
         ++listed;
@@ -117,22 +116,19 @@ const char HelpBeforeColumns[] =
     "The game keeps each ship set's best chase in $XDG_DATA_HOME/starchase/records (by default\n"
     "~/.local/share/starchase/records), a line per set, its words separated by blanks:\n";
 const char HelpAfterColumns[] =
-    ";\nthe demo is kept beside the file as best-HASH-MILLISECONDS.demo (older games named it\n"
-    "best-HASH.demo); a line naming anything else has no demo, is named on standard error and\n"
-    "is not verified, and nothing it names is removed. A ship set is known by a hash of its\n"
-    "alukset.txt and every model and texture file it names, so a changed set never competes\n"
-    "with another.\n"
+    ";\nthe demo is kept beside the file. A ship set is known by a hash of its alukset.txt\n"
+    "and every model and texture file it names, so a changed set never competes with another.\n"
     "\n"
     "Without --add, lists every record and proves it with its own ships, looked for where the\n"
     "game finds ships: in DIR when given, in the folder the game started here would play (the\n"
-    "current folder when it has alukset.txt) and among the installed ships. Each record names the\n"
-    "ships found with its set's hash, and its demo is replayed with no window against their\n"
-    "alukset.txt, which must hold the demo's recorded types and figures; the replay stops once\n"
-    "the chase has lasted longer than the record, however long the demo. \"verified\" when the\n"
-    "chase ends in exactly the recorded time, \"not verified\" and why otherwise, and \"not\n"
-    "checked\" when the set's ships are in none of those places. Exit status 0 when every record\n"
-    "is verified, 1 when one is not verified or the file cannot be read, and else 3 when one\n"
-    "could not be checked.\n"
+    "current folder when it has alukset.txt) and among the installed ships. Each record is\n"
+    "listed by its words, then the verdict and the ships found with its set's hash: its demo is\n"
+    "replayed with no window against their alukset.txt, which must hold the demo's recorded\n"
+    "types and figures; the replay stops once the chase has lasted longer than the record,\n"
+    "however long the demo. \"verified\" when the chase ends in exactly the recorded time, \"not\n"
+    "verified\" and why otherwise, and \"not checked\" when the set's ships are in none of those\n"
+    "places. Exit status 0 when every record is verified, 1 when one is not verified or the file\n"
+    "cannot be read, and else 3 when one could not be checked.\n"
     "\n"
     "With --add, replays the demo FILE (recorded with `starchase --record`, here or elsewhere)\n"
     "against the ships of DIR, or else those the game started here would play (the current\n"
