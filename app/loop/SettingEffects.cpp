@@ -40,7 +40,7 @@ bool Window(Settings& wanted, std::string&) {
 
 bool Ghost(Settings& wanted, std::string& note) {
     if (GhostShown() != wanted.ghost)
-        ToggleGhost(BestDemoPath(), note);
+        ToggleGhost(BestDemoPath, note);
     wanted.ghost = GhostShown(); // not where no best chase is kept
     return true;
 }
