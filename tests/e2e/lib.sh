@@ -140,10 +140,19 @@ wait_game_exit() {
     game_pid=""
 }
 
+# A CHECK for await: the game's window, in $window. A search walking a window that goes away as
+# it looks (a window SDL makes and drops while starting) fails with BadWindow: the next look
+# finds it.
+window_found() {
+    window=$(timeout 30 xdotool search --sync --name '^starchase$' 2>"$work/search.err" |
+        head -n 1)
+    seen=$(tail -n 1 "$work/search.err")
+    [ -n "$window" ]
+}
+
 # Finds the game window, gives it the focus and leaves its id in $window.
 find_window() {
-    window=$(timeout 30 xdotool search --sync --name '^starchase$' | head -n 1) ||
-        fail "no game window"
+    await 30 "the game window" window_found >/dev/null
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     sleep "${1:-1.5}" # let a few frames run
 }
