@@ -40,6 +40,8 @@ const char* NotRegularFileKind(mode_t mode) {
         return "a device";
     if (S_ISSOCK(mode))
         return "a socket";
+    if (S_ISLNK(mode))
+        return "a symbolic link";
     return "something else";
 }
 

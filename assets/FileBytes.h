@@ -29,7 +29,8 @@ struct DataFile {
 };
 
 // What a path that is not a regular file holds, for messages: "a named pipe", "a directory",
-// "a device", "a socket" or "something else".
+// "a device", "a socket", "a symbolic link" (for a path looked at without following it) or
+// "something else".
 const char* NotRegularFileKind(mode_t mode);
 
 // Opens DataFilePath(path) without ever waiting: a named pipe, a device or a directory is refused

@@ -270,3 +270,13 @@ bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& b
         return WriteInPlace(path, named.st_mode, bytes, reason);
     return ReplaceWhole(target, &named, bytes, reason);
 }
+
+bool WriteOwnWholeFile(const std::string& path, const std::vector<unsigned char>& bytes,
+                       std::string& reason) {
+    struct stat found;
+    if (lstat(path.c_str(), &found) != 0)
+        return errno == ENOENT ? ReplaceWhole(path, nullptr, bytes, reason) : SystemFault(reason);
+    if (!S_ISREG(found.st_mode))
+        return RefuseKind(found.st_mode, reason);
+    return ReplaceWhole(path, &found, bytes, reason);
+}

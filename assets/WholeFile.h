@@ -24,3 +24,10 @@
 // only the folder's sync fails, the new file is in place.
 bool WriteWholeFile(const std::string& path, const std::vector<unsigned char>& bytes,
                     std::string& reason);
+
+// As WriteWholeFile for a regular file or a new one, for a file the program names itself (a best
+// demo beside the records): anything else at `path`, a symbolic link above all, is refused ("is
+// a symbolic link, not written") and what it names left as it was. The new file is renamed over
+// `path` itself, so a link put there meanwhile is replaced, never followed.
+bool WriteOwnWholeFile(const std::string& path, const std::vector<unsigned char>& bytes,
+                       std::string& reason);

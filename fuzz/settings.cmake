@@ -3,7 +3,7 @@
 # They are pure (SDL's key codes are a header), so the fuzz build compiles them without the game.
 set(app ${PROJECT_SOURCE_DIR}/app)
 add_executable(fuzz_settings FuzzSettings.cpp ${app}/settings/SettingsText.cpp
-               ${app}/settings/SettingsMerge.cpp
+               ${app}/settings/SettingsMerge.cpp ${app}/settings/SettingValues.cpp
                ${app}/settings/SettingRows.cpp
                ${app}/input/Bindings.cpp ${app}/input/Actions.cpp ${app}/input/KeyLabels.cpp
                ${PROJECT_SOURCE_DIR}/assets/Printable.cpp)

@@ -94,7 +94,7 @@ bool KeepLocked(const std::string& folder, const ShipSetRecord& record,
     SetRecord(now, record);
     std::string text;
     if (!RecordsText(now, text, reason) ||
-        !WriteWholeFile(folder + "/" + record.demoFile, demo, reason))
+        !WriteOwnWholeFile(folder + "/" + record.demoFile, demo, reason))
         return false;
     if (!WriteWholeFile(folder + "/" + RecordsFileName,
                         std::vector<unsigned char>(text.begin(), text.end()), reason)) {

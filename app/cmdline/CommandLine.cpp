@@ -9,6 +9,7 @@
 #include "SdlKeyNames.h"
 #include "SettingsFile.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #ifndef STARCHASE_VERSION
@@ -21,7 +22,9 @@ struct CommandLineOption {
     const char* name;  // with its leading "--"
     const char* value; // the value's name in the usage, or nullptr for an option without one
     const char* help;
-    void (*apply)(CommandLine& commandLine, const char* value);
+    void (*apply)(CommandLine& commandLine, const char* value); // or null for one that `sets`
+    // The settings it sets, as lines of the settings file: "hud = on"; "%s": its value.
+    const char* sets = nullptr;
     // An action whose key the help names, by its label in the actions table, before `keyDoes`:
     // "(H shows or hides it)". Action::Count for none.
     Action key = Action::Count;
@@ -39,28 +42,26 @@ const CommandLineOption CommandLineOptions[] = {
     {"--record", "FILE", "record the game into the demo FILE",
      [](CommandLine& c, const char* file) { c.recordFile = file; }},
     {"--play", "FILE", "play the demo FILE back",
-     [](CommandLine& c, const char* file) { c.playFile = file; }, Action::Count, nullptr, nullptr,
-     "a demo is recorded or played, not both"},
-    {"--hud", nullptr, "show the heads-up display from the start",
-     [](CommandLine& c, const char*) { c.hud = true; }, Action::Display, "shows or hides it"},
-    {"--mute", nullptr, "start with sound off", [](CommandLine& c, const char*) { c.mute = true; },
-     Action::Sound, "turns it on and off"},
-    {"--no-hints", nullptr, "no keys panel at the start",
-     [](CommandLine& c, const char*) { c.hints = false; }, Action::Keys, "shows it while held"},
-    {"--ghost", nullptr, "show the ghost of the best chase from the start",
-     [](CommandLine& c, const char*) { c.ghost = true; }, Action::Ghost, "shows or hides it"},
-    {"--fullscreen", nullptr, "start in %s full screen",
-     [](CommandLine& c, const char*) { c.fullscreen = true; }, Action::FullScreen,
-     "goes there in play", &FullScreenSize},
-    {"--window", "WxH", "start in a window of W by H pixels",
-     [](CommandLine& c, const char* size) { c.window = size; }, Action::Window,
-     "gives a %s window in play", &SmallWindowSize,
+     [](CommandLine& c, const char* file) { c.playFile = file; }, nullptr, Action::Count, nullptr,
+     nullptr, "a demo is recorded or played, not both"},
+    {"--hud", nullptr, "show the heads-up display from the start", nullptr, "hud = on",
+     Action::Display, "shows or hides it"},
+    {"--mute", nullptr, "start with sound off", nullptr, "sound = off", Action::Sound,
+     "turns it on and off"},
+    {"--no-hints", nullptr, "no keys panel at the start", nullptr, "hints = off", Action::Keys,
+     "shows it while held"},
+    {"--ghost", nullptr, "show the ghost of the best chase from the start", nullptr, "ghost = on",
+     Action::Ghost, "shows or hides it"},
+    {"--fullscreen", nullptr, "start in %s full screen", nullptr, "fullscreen = on",
+     Action::FullScreen, "goes there in play", &FullScreenSize},
+    {"--window", "WxH", "start in a window of W by H pixels", nullptr,
+     "fullscreen = off\nwindow = %s", Action::Window, "gives a %s window in play", &SmallWindowSize,
      "the game starts in full screen or in a window, not both"},
-    {"--no-settings", nullptr, "read and write no settings file: every setting as it comes",
+    {"--no-settings", nullptr, "read and write no settings file: every setting its default",
      [](CommandLine& c, const char*) { c.noSettings = true; }},
     {"--help", nullptr, "print this help and exit (also -h)",
-     [](CommandLine& c, const char*) { c.action = PrintHelp; }, Action::Count, nullptr, nullptr,
-     nullptr, "-h"},
+     [](CommandLine& c, const char*) { c.action = PrintHelp; }, nullptr, Action::Count, nullptr,
+     nullptr, nullptr, "-h"},
     {"--version", nullptr, "print the version and exit",
      [](CommandLine& c, const char*) { c.action = PrintVersion; }},
 };
@@ -98,8 +99,37 @@ size_t FindOption(const std::string& name) {
 // An option the game answers without playing: --help, --version.
 bool Answers(const CommandLineOption& option) {
     CommandLine commandLine;
-    option.apply(commandLine, "");
+    if (option.apply)
+        option.apply(commandLine, "");
     return commandLine.action != PlayGame;
+}
+
+// The settings `option` sets, its value at "%s", added to the command line's.
+void AddSettings(const CommandLineOption& option, const char* value, CommandLine& commandLine) {
+    std::string lines = option.sets;
+    const size_t mark = lines.find("%s");
+    if (mark != std::string::npos)
+        lines.replace(mark, 2, value ? value : "");
+    for (size_t at = 0, end; at < lines.size(); at = end + 1) {
+        end = std::min(lines.find('\n', at), lines.size());
+        const std::string line = lines.substr(at, end - at);
+        const size_t equals = line.find(" = ");
+        commandLine.settings.push_back(
+            {line.substr(0, equals), line.substr(equals + 3), option.name});
+    }
+}
+
+// The first setting the command line gives a value that is none of its row's, as its refusal;
+// empty when there is none.
+std::string BadSetting(const CommandLine& commandLine) {
+    for (const CommandLine::Setting& given : commandLine.settings) {
+        const SettingRow& row = SettingNamed(given.name);
+        Settings scratch;
+        if (!ReadSettingValue(row, given.value, {}, scratch))
+            return std::string(given.option) + " takes " + SettingValues(row) + ", not '" +
+                   given.value + "'";
+    }
+    return "";
 }
 
 // The option's text with the window size it names.
@@ -154,17 +184,16 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
                            option.value + ")");
         if (!option.value && value)
             return Refused(std::string("option '") + option.name + "' takes no value");
-        option.apply(commandLine, value);
+        if (option.apply)
+            option.apply(commandLine, value);
+        else
+            AddSettings(option, value, commandLine);
         given[index] = true;
     }
     if (const CommandLineOption* clash = Clash(given))
         return Refused(clash->notWithPrevious);
-    if (!commandLine.window.empty() &&
-        !ReadWindowSize(commandLine.window, commandLine.windowWidth, commandLine.windowHeight))
-        return Refused("--window takes WIDTHxHEIGHT, each from " +
-                       std::to_string(SmallestWindowSide) + " to " +
-                       std::to_string(LargestWindowSide) + ", not '" + commandLine.window + "'");
-    return commandLine;
+    const std::string bad = BadSetting(commandLine);
+    return bad.empty() ? commandLine : Refused(bad);
 }
 
 std::string HelpText(const Bindings& bindings, const std::string& settings) {
@@ -234,17 +263,16 @@ int AnswerWithoutPlaying(const CommandLine& commandLine) {
 }
 
 Settings WithCommandLine(Settings settings, const CommandLine& commandLine) {
-    settings.hud = settings.hud || commandLine.hud;
-    settings.sound = settings.sound && !commandLine.mute;
-    settings.hints = settings.hints && commandLine.hints;
-    if (commandLine.fullscreen)
-        settings.fullscreen = true;
-    if (!commandLine.window.empty()) {
-        settings.fullscreen = false;
-        settings.windowWidth = commandLine.windowWidth;
-        settings.windowHeight = commandLine.windowHeight;
-    }
+    for (const CommandLine::Setting& given : commandLine.settings)
+        ReadSettingValue(SettingNamed(given.name), given.value, {}, settings);
     return settings;
+}
+
+bool SetsWindow(const CommandLine& commandLine) {
+    for (const CommandLine::Setting& given : commandLine.settings)
+        if (given.name == "window")
+            return true;
+    return false;
 }
 
 int AnswerHelp(const CommandLine& commandLine) {

@@ -21,15 +21,14 @@ struct CommandLine {
     std::string dataFolder;  // --data DIR; empty: chosen by where the game starts
     std::string recordFile;  // --record FILE: the demo to write while playing; empty: none
     std::string playFile;    // --play FILE: the demo to play back; empty: none
-    bool hud = false;        // --hud: the heads-up display shown from the start
-    bool mute = false;       // --mute: start with sound off (M turns it on)
-    bool hints = true;       // false for --no-hints: no keys panel at the start
-    bool ghost = false;      // --ghost: the ghost of the best chase shown from the start
-    bool fullscreen = false; // --fullscreen: start in full screen
-    std::string window;      // --window WxH as given; empty: not given
-    int windowWidth = 0, windowHeight = 0; // its size, once read
-    bool noSettings = false;               // --no-settings: no settings file read or written
-    std::string problem; // for BadUsage: one line naming what is wrong, with the usage
+    bool noSettings = false; // --no-settings: no settings file read or written
+    // A setting the command line sets for this run (--hud: hud = on), by the option named.
+    struct Setting {
+        std::string name, value;
+        const char* option;
+    };
+    std::vector<Setting> settings; // in the order given
+    std::string problem;           // for BadUsage: one line naming what is wrong, with the usage
 };
 
 // Reads argv[1] .. argv[argc - 1]. An option's value follows it ("--data DIR") or is joined
@@ -66,3 +65,6 @@ Settings WithCommandLine(Settings settings, const CommandLine& commandLine);
 // standard error and the help with the keys in force and the file's path to standard output;
 // status 0.
 int AnswerHelp(const CommandLine& commandLine);
+
+// Whether the command line gives this run's window size (--window).
+bool SetsWindow(const CommandLine& commandLine);

@@ -60,7 +60,9 @@ static_assert(RowsWellFormed(), "a help's %s has its size, a pad button is one t
 } // namespace
 
 std::string ActionHelp(const ActionRow& row) {
-    return WithSize(row.help, row.size.width != 0 ? &row.size : nullptr);
+    std::string help = WithSize(row.help, row.size.width != 0 ? &row.size : nullptr);
+    const size_t at = help.find("%d");
+    return at == std::string::npos ? help : help.replace(at, 2, std::to_string(VolumeStep));
 }
 
 std::string ActionNote(Action action, const std::string& state) {

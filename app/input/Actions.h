@@ -14,6 +14,10 @@
 #include <cstdint>
 #include <string>
 
+// Percent of full loudness each press of a volume key, and each step of the volume setting in the
+// options, changes the volume by; "%d" in an action's help.
+constexpr int VolumeStep = 10;
+
 enum class Action : uint8_t {
     Thrust,
     Reverse,
@@ -86,9 +90,9 @@ inline constexpr ActionRow Actions[] = {
     {Action::Screenshot, "screenshot", SDLK_F12, -1, 0, "save a screenshot and print its path",
      NoSize, "Screenshot %s"},
     {Action::Sound, "sound", SDLK_m, -1, 0, "sound off, or back on", NoSize, "Sound %s"},
-    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume 10% down", NoSize,
+    {Action::VolumeDown, "volumedown", SDLK_MINUS, -1, 0, "sound volume %d% down", NoSize,
      "Volume %s"},
-    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume 10% up", NoSize, "Volume %s"},
+    {Action::VolumeUp, "volumeup", SDLK_EQUALS, -1, 0, "sound volume %d% up", NoSize, "Volume %s"},
     {Action::FullScreen, "fullscreen", SDLK_F1, -1, 0, "%s full screen", FullScreenSize},
     {Action::Window, "window", SDLK_F2, -1, 0, "a %s window", SmallWindowSize},
     {Action::Restart, "restart", SDLK_r, -1, 0, "a new chase: the ships at their starts, new stars",

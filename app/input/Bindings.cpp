@@ -66,6 +66,10 @@ bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holde
     return FindBound(bindings.keys, key, SDLK_UNKNOWN, size_t(action), holder);
 }
 
+std::string TakenRefusal(const std::string& what, Action holder) {
+    return what + " is " + ActionOf(holder).name + "'s already";
+}
+
 bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder) {
     return FindBound(bindings.padButtons, button, NoPadButton, size_t(action), holder);
 }

@@ -40,6 +40,9 @@ bool PressedPadAction(const Bindings& bindings, int button, Action& action);
 bool KeyTaken(const Bindings& bindings, SDLKey key, Action action, Action& holder);
 bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action& holder);
 
+// The refusal of a key or button, as `what` names it, that `holder` holds: "F is fire's already".
+std::string TakenRefusal(const std::string& what, Action holder);
+
 // Why `bindings` leave `action` short of what its row says it must keep: "quit cannot be left
 // without a key", "options cannot be left without a key or a button"; empty when they do not.
 std::string MissingBinding(const Bindings& bindings, Action action);

@@ -14,6 +14,10 @@
 // the game has no name for. The file takes SDL's names too.
 std::string FileKeyName(SDLKey key, const std::string& sdlName);
 
+// What stands between the pieces of one line of hints, on the screen and in the options:
+// "Up: thrust forward · Space: fire".
+inline const std::string HintSeparator = " \u00b7 ";
+
 // A key as the help texts spell it: its name in the settings file, each word capitalised ("Up",
 // "Left Alt", "F12", "P", "Keypad 6", "Caps Lock"); "key 300" for a key the game has no name for.
 std::string KeyLabel(SDLKey key);

@@ -41,7 +41,7 @@ struct LoopClock {
 
 // The held actions, as SDL saw the keys at the last event poll, and the pad's.
 HeldKeys ReadHeldKeys() {
-    const Bindings& bindings = KeptSettings().bindings;
+    const Bindings& bindings = SettingsInForce().bindings;
     int count = 0;
     const Uint8* state = SDL_GetKeyState(&count);
     return HeldKeys{uint16_t(HeldActionsOfKeys(bindings, state, count).bits |
@@ -65,7 +65,7 @@ double MeasureFrame(LoopClock& clock) {
 
 // The cap the fps setting gives now: the player may change it in play.
 void FollowFrameCap(LoopClock& clock) {
-    const int fps = FrameCap(KeptSettings().fps, clock.refreshHz);
+    const int fps = FrameCap(SettingsInForce().fps, clock.refreshHz);
     if (fps != clock.fps)
         ChangeCap(clock.pace, fps);
     clock.fps = fps;
@@ -157,7 +157,7 @@ LoopState RunFrameLoop(DemoSession& demo) {
     LoopClock clock;
     clock.startTick = clock.previousTick = SDL_GetTicks();
     clock.refreshHz = DisplayRefreshRate();
-    clock.fps = FrameCap(KeptSettings().fps, clock.refreshHz);
+    clock.fps = FrameCap(SettingsInForce().fps, clock.refreshHz);
     clock.pace = StartPace(clock.fps, clock.previousTick);
     const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {

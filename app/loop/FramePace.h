@@ -3,6 +3,8 @@
 // are milliseconds of the SDL tick. Pure: the loop reads the clock and sleeps.
 #pragma once
 
+#include "SettingsText.h" // UnknownRefreshFps, the fps row's
+
 struct FramePace {
     double period = 0; // milliseconds from one frame to the next; 0: no cap
     double capped = 0; // the cap's period, kept while resting
@@ -12,9 +14,6 @@ struct FramePace {
 // Frames a second while resting: the window is left, so the game is paused and its picture
 // still; whatever the cap, it is drawn this often.
 constexpr int RestingFps = 10;
-
-// Frames a second where the frame cap follows the display and its refresh rate cannot be known.
-constexpr int UnknownRefreshFps = 60;
 
 // The cap the `fps` setting gives on a display refreshing `refreshHz` times a second (0 or less:
 // not known): a number from 0 (none) as it is; below 0 (auto) the refresh rate to the nearest

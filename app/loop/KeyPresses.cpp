@@ -1,65 +1,76 @@
 // SPDX-License-Identifier: MIT
-// Pressed actions taking effect.
+// Pressed actions taking effect: the ones that change a setting change it through its effect.
 #include "KeyPresses.h"
 
 #include "Chase.h"
-#include "Ghost.h"
 #include "Hud.h"
 #include "PlayerSettings.h"
-#include "Records.h"
 #include "Screenshot.h"
-#include "Sound.h"
-#include "WindowEvents.h"
+#include "SettingEffects.h"
 
 namespace {
 
-constexpr int VolumeStep = 10; // percent, for each press of a volume key
-
-// The volume keys: the sound's volume `step` percent up or down, kept, and shown for a moment.
-void StepVolume(int step) {
-    SetSoundVolume(SoundVolume() + step);
-    KeptSettings().volume = SoundVolume();
-    ShowHudNote(ActionNote(step > 0 ? Action::VolumeUp : Action::VolumeDown,
-                           std::to_string(SoundVolume()) + "%"));
+// The settings an action changes, from those in force; false for an action that changes none.
+bool WantedBy(Action action, Settings& wanted) {
+    switch (action) {
+    case Action::FullScreen:
+        wanted.fullscreen = true;
+        return true;
+    case Action::Window:
+        wanted.fullscreen = false;
+        wanted.windowWidth = SmallWindowSize.width;
+        wanted.windowHeight = SmallWindowSize.height;
+        return true;
+    case Action::Display:
+        wanted.hud = !wanted.hud;
+        return true;
+    case Action::Sound:
+        wanted.sound = !wanted.sound;
+        return true;
+    case Action::VolumeDown:
+    case Action::VolumeUp:
+        StepSetting(SettingNamed("volume"), wanted, action == Action::VolumeUp);
+        return true;
+    case Action::Ghost:
+        wanted.ghost = !wanted.ghost;
+        return true;
+    default:
+        return false;
+    }
 }
 
-// The switches that say what they did in the display's corner: "Sound off", "Ghost on".
-void ShowSwitched(Action action, bool on, const std::string& whyNot = "") {
-    ShowHudNote(ActionNote(action, (on ? "on" : "off") + (whyNot.empty() ? "" : ": " + whyNot)));
+// What the display's corner says once the action has changed its setting: "Sound off", "Ghost
+// on", "Volume 70%"; nothing for the others.
+void ShowChanged(Action action, const std::string& note) {
+    const Settings& now = SettingsInForce();
+    const auto switched = [&](bool on) {
+        ShowHudNote(ActionNote(action, (on ? "on" : "off") + (note.empty() ? "" : ": " + note)));
+    };
+    if (action == Action::Sound)
+        switched(now.sound);
+    else if (action == Action::Ghost)
+        switched(now.ghost);
+    else if (action == Action::VolumeDown || action == Action::VolumeUp)
+        ShowHudNote(ActionNote(action, std::to_string(now.volume) + "%"));
 }
 
 } // namespace
 
 LoopState PressAction(Action action, bool& modeChanged) {
+    Settings wanted = SettingsInForce();
+    if (WantedBy(action, wanted)) {
+        modeChanged = action == Action::FullScreen || action == Action::Window;
+        std::string note;
+        const LoopState state = ChangeSettings(wanted, note);
+        ShowChanged(action, note);
+        return state;
+    }
     switch (action) {
     case Action::Quit:
         return Quit;
-    case Action::FullScreen:
-        modeChanged = true;
-        return ChangeWindowMode(FullScreenSize, true);
-    case Action::Window:
-        modeChanged = true;
-        return ChangeWindowMode(SmallWindowSize, false);
-    case Action::Display:
-        KeptSettings().hud = ToggleHud();
-        return KeepRunning;
     case Action::Screenshot:
         AskForScreenshot();
         return KeepRunning;
-    case Action::Sound:
-        KeptSettings().sound = !ToggleMute();
-        ShowSwitched(action, KeptSettings().sound);
-        return KeepRunning;
-    case Action::VolumeDown:
-    case Action::VolumeUp:
-        StepVolume(action == Action::VolumeUp ? VolumeStep : -VolumeStep);
-        return KeepRunning;
-    case Action::Ghost: {
-        std::string whyNot;
-        KeptSettings().ghost = ToggleGhost(BestDemoPath(), whyNot);
-        ShowSwitched(action, KeptSettings().ghost, whyNot);
-        return KeepRunning;
-    }
     case Action::Restart:
         AskForNewChase();
         return KeepRunning;

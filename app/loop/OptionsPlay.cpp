@@ -3,15 +3,11 @@
 #include "OptionsPlay.h"
 
 #include "Gamepad.h"
-#include "Ghost.h"
-#include "Hud.h"
 #include "OptionsMenu.h"
 #include "OptionsPanel.h"
 #include "PlayerSettings.h"
 #include "Records.h"
-#include "Sound.h"
-#include "Video.h"
-#include "WindowEvents.h"
+#include "SettingEffects.h"
 
 namespace {
 
@@ -23,76 +19,36 @@ struct OptionsPlay {
 
 OptionsPlay options;
 
-// The settings in force: the kept ones, with what this run shows where the command line may have
-// set it otherwise (--hud, --mute, --ghost, --fullscreen, --window).
-Settings LiveSettings() {
-    Settings live = KeptSettings();
-    live.hud = HudShown();
-    live.sound = !SoundMuted();
-    live.volume = SoundVolume();
-    live.ghost = GhostShown();
-    int width, height;
-    live.fullscreen = !ShownWindow(width, height);
-    if (!live.fullscreen) {
-        live.windowWidth = width;
-        live.windowHeight = height;
-    }
-    return live;
-}
-
-// Brings the game to `wanted` where it differs: the display, sound, volume, ghost, full screen or
-// window. The frame loop follows the kept frame cap by itself.
-LoopState Apply(const Settings& wanted) {
-    if (HudShown() != wanted.hud)
-        ToggleHud();
-    if (SoundMuted() == wanted.sound)
-        ToggleMute();
-    SetSoundVolume(wanted.volume);
-    std::string whyNot; // the ghost's row shows it still off: no best chase is kept
-    if (GhostShown() != wanted.ghost)
-        KeptSettings().ghost = ToggleGhost(BestDemoPath(), whyNot);
-    int width, height;
-    const bool windowed = ShownWindow(width, height);
-    if (wanted.fullscreen && windowed)
-        return ChangeWindowMode(FullScreenSize, true);
-    if (!wanted.fullscreen &&
-        (!windowed || width != wanted.windowWidth || height != wanted.windowHeight))
-        return ChangeWindowMode({wanted.windowWidth, wanted.windowHeight}, false);
-    return KeepRunning;
-}
-
-// What a press came to: the best chase proved, or the change from `before` to `after` kept and
-// applied.
-LoopState Act(const OptionsOutcome& outcome, const Settings& before, const Settings& after) {
+// What a press came to: the best chase proved, or the settings changed to `after`. Where a
+// setting did not take (the ghost with no best chase kept), its row shows it as it is.
+LoopState Act(const OptionsOutcome& outcome, const Settings& after) {
     if (outcome.prove)
         ShowProof(options.menu, ProveBestChase());
-    if (!outcome.changed)
-        return KeepRunning;
-    KeptSettings() = WithChanges(KeptSettings(), before, after, SettingsKeyNames());
-    return Apply(after);
+    std::string note;
+    return outcome.changed ? ChangeSettings(after, note) : KeepRunning;
 }
 
 LoopState Press(OptionsInput input) {
-    const Settings before = LiveSettings();
+    const Settings& before = SettingsInForce();
     Settings after = before;
-    return Act(PressInOptions(options.menu, after, input, options.best), before, after);
+    return Act(PressInOptions(options.menu, after, input, options.best), after);
 }
 
 LoopState TakeKey(SDLKey key) {
-    const Settings before = LiveSettings();
+    const Settings& before = SettingsInForce();
     Settings after = before;
     OptionsInput input;
     if (options.menu.binding && key != SDLK_ESCAPE) // Escape cancels the wait
-        return Act(BindKeyInOptions(options.menu, after, key, SettingsKeyNames()), before, after);
+        return Act(BindKeyInOptions(options.menu, after, key, SettingsKeyNames()), after);
     return OptionsInputOfKey(key, before.bindings, input) ? Press(input) : KeepRunning;
 }
 
 LoopState TakeButton(int button) {
-    const Settings before = LiveSettings();
+    const Settings& before = SettingsInForce();
     Settings after = before;
     OptionsInput input;
     if (options.menu.binding)
-        return Act(BindPadButtonInOptions(options.menu, after, button), before, after);
+        return Act(BindPadButtonInOptions(options.menu, after, button), after);
     return OptionsInputOfPadButton(button, before.bindings, input) ? Press(input) : KeepRunning;
 }
 
@@ -100,6 +56,7 @@ void Open() {
     OpenOptions(options.menu);
     options.best = BestChaseView();
     options.best.known = BestChaseText(options.best.time, options.best.ships);
+    options.best.none = NoBestChase;
 }
 
 } // namespace
@@ -107,7 +64,7 @@ void Open() {
 bool TakeOptionsEvent(const SDL_Event& event, LoopState& state) {
     const bool key = event.type == SDL_KEYDOWN, button = event.type == SDL_JOYBUTTONDOWN;
     if (!options.menu.open) {
-        const Bindings& bindings = KeptSettings().bindings;
+        const Bindings& bindings = SettingsInForce().bindings;
         Action action = Action::Count;
         const bool opens = (key && PressedAction(bindings, event.key.keysym.sym, action)) ||
                            (button && PressedPadAction(bindings, event.jbutton.button, action));
@@ -138,7 +95,7 @@ HeldKeys PauseForOptions(HeldKeys keys) {
 void DrawOptions() {
     if (options.menu.open)
         DrawOptionsPanel(
-            OptionsLines(options.menu, LiveSettings(), options.best, OptionsPanelLines()));
+            OptionsLines(options.menu, SettingsInForce(), options.best, OptionsPanelLines()));
 }
 
 void StopOptions() {

@@ -15,6 +15,7 @@
 #include "PlayerSettings.h"
 #include "Records.h"
 #include "SceneSetUp.h"
+#include "SettingEffects.h"
 #include "Sound.h"
 #include "Video.h"
 #include "WindowEvents.h"
@@ -87,19 +88,19 @@ Started StartWorld(const Settings& settings, const std::string& windowAskedAt, D
     return StartRecording(demo, failure.err) ? GameStarted : WorldLoaded;
 }
 
-// Everything around the world that the frame loop uses, as the settings and command line ask.
-void StartPlay(const Settings& settings, const CommandLine& commandLine, DemoSession& demo) {
+// Everything around the world that the frame loop uses, and the settings in force applied.
+void StartPlay(const Settings& settings, DemoSession& demo) {
     OpenRecords(demo.mode != PlayDemo, demo.demo.starSeed);
-    StartGhost(settings.ghost || commandLine.ghost, BestDemoPath());
-    StartHud(settings.hud);
+    StartGhost(false, BestDemoPath());
+    StartHud(false);
     StartChase(settings.hints, demo.mode != PlayDemo);
-    SetSoundVolume(settings.volume);
     std::string note;
     std::vector<std::string> silent;
     if (!OpenSound(!settings.sound, note, silent))
         std::fprintf(stderr, "starchase: %s; playing without sound\n", note.c_str());
     for (const std::string& line : silent)
         std::fprintf(stderr, "starchase: %s\n", line.c_str());
+    ApplyStartSettings(settings);
 }
 
 // Undoes what start-up did, in reverse. False when the recording could not be ended whole.
@@ -147,10 +148,10 @@ int RunGame(int argc, char** argv) {
     if (CheckBeforeWindow(commandLine, demo, failure) && StartSdl(failure)) {
         const Settings settings =
             WithCommandLine(StartSettings(!commandLine.noSettings), commandLine);
-        const std::string windowAskedAt = commandLine.window.empty() ? WindowAskedAt() : "--window";
+        const std::string windowAskedAt = SetsWindow(commandLine) ? "--window" : WindowAskedAt();
         started = StartWorld(settings, windowAskedAt, demo, failure);
         if (started == GameStarted) {
-            StartPlay(settings, commandLine, demo);
+            StartPlay(settings, demo);
             played = RunFrameLoop(demo) != NoVideoMode;
         }
     }

@@ -31,10 +31,8 @@ LoopState ChangeMode(WindowSize size, Uint32 flags) {
         return NoVideoMode;
     RestoreGraphicsIfLost();
     int width, height;
-    if (ShownWindow(width, height))
-        KeepWindow(width, height);
-    else
-        KeptSettings().fullscreen = true;
+    const bool windowed = ShownWindow(width, height);
+    KeepWindow(!windowed, width, height);
     return KeepRunning;
 }
 
@@ -50,7 +48,7 @@ LoopState HandleEvent(const SDL_Event& event, bool live, bool& modeChanged) {
     LoopState options = KeepRunning;
     if (live && TakeOptionsEvent(event, options))
         return options;
-    const Bindings& bindings = KeptSettings().bindings;
+    const Bindings& bindings = SettingsInForce().bindings;
     Action action;
     if (((event.type == SDL_KEYDOWN && PressedAction(bindings, event.key.keysym.sym, action)) ||
          (event.type == SDL_JOYBUTTONDOWN &&

@@ -6,21 +6,12 @@
 #include "Printable.h"
 
 #include <algorithm>
-#include <climits>
 
 namespace {
 
-// The frame caps Left and Right step through: the display's rate, the rates displays run at,
-// and no cap at all.
-const int FrameCapSteps[] = {AutomaticNumber, 30, 60, 75, 100, 120, 144, 165, 240, 0};
-// The window sizes they step through.
-const WindowSize WindowSteps[] = {{640, 480},   {800, 600},  {1024, 768}, {1280, 720},
-                                  {1280, 1024}, {1600, 900}, {1920, 1080}};
-constexpr int VolumeStep = 10; // percent, as the volume keys step
-
 const char* const Marker = "> "; // before the chosen row
 const char* const Indent = "   ";
-const char* const Separator = " \u00b7 ";
+const std::string& Separator = HintSeparator;
 
 // What an options row is: a fixed setting (its row of SettingRows), an action, or the best chase.
 struct OptionsRow {
@@ -51,76 +42,6 @@ OptionsRow RowAt(size_t index) {
     return row;
 }
 
-// Where a frame cap stands among the steps: auto below every number, no cap above them all.
-long CapRank(int fps) {
-    return fps == AutomaticNumber ? -1 : fps == 0 ? LONG_MAX : fps;
-}
-
-long SizeRank(int width, int height) {
-    return long(width) * height;
-}
-
-// The step nearest `current` among `ranks`, above it (`up`) or below it; -1 when none is.
-int NextStep(const std::vector<long>& ranks, long current, bool up) {
-    int found = -1;
-    for (size_t i = 0; i < ranks.size(); ++i) {
-        const bool beyond = up ? ranks[i] > current : ranks[i] < current;
-        const bool nearer =
-            found < 0 || (up ? ranks[i] < ranks[size_t(found)] : ranks[i] > ranks[size_t(found)]);
-        if (beyond && nearer)
-            found = int(i);
-    }
-    return found;
-}
-
-bool StepFrameCap(int& fps, bool up) {
-    std::vector<long> ranks;
-    for (int step : FrameCapSteps)
-        ranks.push_back(CapRank(step));
-    const int next = NextStep(ranks, CapRank(fps), up);
-    if (next >= 0)
-        fps = FrameCapSteps[next];
-    return next >= 0;
-}
-
-bool StepWindow(int& width, int& height, bool up) {
-    std::vector<long> ranks;
-    for (const WindowSize& size : WindowSteps)
-        ranks.push_back(SizeRank(size.width, size.height));
-    const int next = NextStep(ranks, SizeRank(width, height), up);
-    if (next >= 0) {
-        width = WindowSteps[next].width;
-        height = WindowSteps[next].height;
-    }
-    return next >= 0;
-}
-
-// A whole number one step up or down, within the row's range. False when it stays.
-bool StepNumber(const SettingRow& row, int& number, bool up) {
-    if (row.number == &Settings::fps)
-        return StepFrameCap(number, up);
-    const int step = row.number == &Settings::volume ? VolumeStep : 1;
-    const int next = std::max(row.low, std::min(row.high, number + (up ? step : -step)));
-    const bool moved = next != number;
-    number = next;
-    return moved;
-}
-
-// Left (`up` false) or Right on a fixed setting. False when the value stays.
-bool ChangeSetting(const SettingRow& row, Settings& settings, bool up) {
-    switch (row.kind) {
-    case SwitchSetting:
-        settings.*row.flag = !(settings.*row.flag);
-        return true;
-    case NumberSetting:
-        return StepNumber(row, settings.*row.number, up);
-    case SizeSetting:
-        return StepWindow(settings.*row.number, settings.*row.second, up);
-    default:
-        return false;
-    }
-}
-
 std::string ActionName(Action action) {
     return ActionOf(action).name;
 }
@@ -146,14 +67,14 @@ OptionsOutcome Select(OptionsMenu& menu, Settings& settings, const OptionsRow& r
                       const BestChaseView& best) {
     OptionsOutcome outcome;
     if (row.setting) {
-        outcome.changed = ChangeSetting(*row.setting, settings, true);
+        outcome.changed = StepSetting(*row.setting, settings, true);
     } else if (row.action != Action::Count) {
         menu.binding = true;
         menu.line = "Press a key or pad button for " + ActionName(row.action) + "; Escape cancels";
     } else if (best.known) {
         outcome.prove = true;
     } else {
-        menu.line = "no best chase kept for these ships yet";
+        menu.line = best.none;
     }
     return outcome;
 }
@@ -300,7 +221,7 @@ OptionsOutcome PressInOptions(OptionsMenu& menu, Settings& settings, OptionsInpu
         return {};
     case OptionsInput::Left:
     case OptionsInput::Right:
-        return {row.setting && ChangeSetting(*row.setting, settings, input == OptionsInput::Right),
+        return {row.setting && StepSetting(*row.setting, settings, input == OptionsInput::Right),
                 false};
     case OptionsInput::Select:
         return Select(menu, settings, row, best);
@@ -324,7 +245,7 @@ OptionsOutcome BindKeyInOptions(OptionsMenu& menu, Settings& settings, SDLKey ke
     if (!HasName(names, key))
         refusal = KeyLabel(key) + " has no name the settings file can keep";
     else if (KeyTaken(settings.bindings, key, action, holder))
-        refusal = KeyLabel(key) + " is " + ActionName(holder) + "'s already";
+        refusal = TakenRefusal(KeyLabel(key), holder);
     if (!EndWait(menu, refusal, KeyLabel(key)))
         return {};
     return Bind(settings.bindings.keys[size_t(action)], key);
@@ -337,7 +258,7 @@ OptionsOutcome BindPadButtonInOptions(OptionsMenu& menu, Settings& settings, int
     Action holder = Action::Count;
     std::string refusal;
     if (PadButtonTaken(settings.bindings, button, action, holder))
-        refusal = ButtonText(button) + " is " + ActionName(holder) + "'s already";
+        refusal = TakenRefusal(ButtonText(button), holder);
     if (!EndWait(menu, refusal, ButtonText(button)))
         return {};
     return Bind(settings.bindings.padButtons[size_t(action)], button);

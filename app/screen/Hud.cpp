@@ -269,9 +269,8 @@ void StartHud(bool shown) {
         StartFontSearch();
 }
 
-bool ToggleHud() {
-    hud.shown = !hud.shown && !hud.unusable;
-    return hud.shown;
+void ApplyDisplaySettings(const Settings& settings) {
+    hud.shown = settings.hud && !hud.unusable;
 }
 
 void ShowHud(const ChaseClock& chase) {

@@ -5,6 +5,7 @@
 
 #include "ChaseClock.h"
 #include "HudGL.h"
+#include "SettingsText.h"
 
 #include <string>
 #include <vector>
@@ -14,8 +15,8 @@
 // one line on standard error). The font is loaded when the display is first shown.
 void StartHud(bool shown);
 
-// The H key: shows or hides the display. Gives whether it is shown now.
-bool ToggleHud();
+// The settings the display follows: shown or not (`hud`; never while its font cannot be had).
+void ApplyDisplaySettings(const Settings& settings);
 
 // Shows `note` ("Volume 70%") in the display's corner for a moment, below the display's lines or
 // alone while the display is hidden.

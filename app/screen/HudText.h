@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ChaseClock.h"
+#include "KeyLabels.h" // HintSeparator
 
 #include <cstddef>
 #include <cstdint>
@@ -31,9 +32,6 @@ std::vector<std::string> HudLines(const HudCount& count, const ChaseClock& chase
 
 // "All 12 chasers down in 67.349 s": the chase's time as the records keep it.
 std::string AllDownLine(const ChaseClock& chase);
-
-// What stands between the pieces of one line of hints: "Up: thrust forward · Space: fire".
-inline const std::string HintSeparator = " \u00b7 ";
 
 // A line's width in pixels, in the font it is drawn in.
 using TextWidth = std::function<int(const std::string&)>;

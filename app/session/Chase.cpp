@@ -28,7 +28,7 @@ Chase chase;
 // The action's key as the player bound it, with `does`; nothing for an action without a key or
 // one that does nothing in a played demo.
 void AddHint(std::vector<KeyHint>& hints, Action action, const std::string& does) {
-    const SDLKey key = KeptSettings().bindings.keys[size_t(action)];
+    const SDLKey key = SettingsInForce().bindings.keys[size_t(action)];
     if (key != SDLK_UNKNOWN && (chase.live || InPlayedDemo(ActionOf(action))))
         hints.push_back({KeyLabel(key), does});
 }
@@ -52,7 +52,7 @@ std::vector<KeyHint> BannerOffers() {
 bool KeysAsked() {
     int count = 0;
     const Uint8* state = SDL_GetKeyState(&count);
-    const SDLKey key = KeptSettings().bindings.keys[size_t(Action::Keys)];
+    const SDLKey key = SettingsInForce().bindings.keys[size_t(Action::Keys)];
     return key != SDLK_UNKNOWN && key < count && state[key] != 0;
 }
 

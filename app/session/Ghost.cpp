@@ -6,6 +6,7 @@
 #include "DrawScene.h"
 #include "GhostRun.h"
 #include "HudGL.h"
+#include "Records.h"
 
 #include <cstdio>
 #include <memory>
@@ -31,7 +32,7 @@ Ghost ghost;
 void StartRun(const std::string& bestDemo, std::string& whyNot) {
     ghost.run.reset();
     if (bestDemo.empty()) {
-        whyNot = "no best chase kept for these ships yet";
+        whyNot = NoBestChase;
         std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
         ghost.shown = false;
         return;

@@ -133,7 +133,7 @@ bool BestChaseText(std::string& time, std::string& ships) {
 std::string ProveBestChase() {
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
     if (!best)
-        return "no best chase is kept for these ships";
+        return NoBestChase;
     // The proof replays in the process's world and catalogue and leaves them empty.
     World game = std::move(world);
     world = World();

@@ -33,6 +33,9 @@ void RecordChaseFrame(double elapsed, HeldKeys keys);
 // anything, and says what the records said at start).
 BestTime ChaseEnded(uint64_t milliseconds);
 
+// What the ghost, the options and a proof say where the ship set has no record.
+inline const char* const NoBestChase = "no best chase kept for these ships yet";
+
 // The ship set's best demo, for the ghost; empty when the set has no record.
 std::string BestDemoPath();
 

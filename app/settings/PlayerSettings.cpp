@@ -15,6 +15,7 @@ struct PlayerSettings {
     KeyNames names;
     SettingsFile file;
     Settings kept;
+    Settings inForce;
 };
 
 PlayerSettings player;
@@ -38,18 +39,35 @@ Settings StartSettings(bool readFile) {
     return player.kept;
 }
 
-Settings& KeptSettings() {
+const Settings& KeptSettings() {
     return player.kept;
+}
+
+const Settings& SettingsInForce() {
+    return player.inForce;
+}
+
+void StartInForce(const Settings& start) {
+    player.inForce = start;
+}
+
+void PutInForce(const Settings& now) {
+    player.kept = WithChanges(player.kept, player.inForce, now, player.names);
+    player.inForce = now;
 }
 
 const KeyNames& SettingsKeyNames() {
     return player.names;
 }
 
-void KeepWindow(int width, int height) {
-    player.kept.fullscreen = false;
-    player.kept.windowWidth = std::clamp(width, SmallestWindowSide, LargestWindowSide);
-    player.kept.windowHeight = std::clamp(height, SmallestWindowSide, LargestWindowSide);
+void KeepWindow(bool fullscreen, int width, int height) {
+    Settings now = player.inForce;
+    now.fullscreen = fullscreen;
+    if (!fullscreen) {
+        now.windowWidth = std::clamp(width, SmallestWindowSide, LargestWindowSide);
+        now.windowHeight = std::clamp(height, SmallestWindowSide, LargestWindowSide);
+    }
+    PutInForce(now);
 }
 
 std::string WindowAskedAt() {

@@ -9,16 +9,26 @@
 // problems to standard error, and gives its settings (the defaults without it).
 Settings StartSettings(bool readFile);
 
-// The settings to keep: the file's, with what the player changed in the game, which the frame
-// loop sets as the player does. Its bindings are this run's.
-Settings& KeptSettings();
+// The settings to keep: the file's, with what the player changed in the game.
+const Settings& KeptSettings();
+
+// The settings in force: the game's start (the file's with the command line's over them), then as
+// the player changes them. The game follows them (app/loop/SettingEffects.h applies a change).
+const Settings& SettingsInForce();
+
+// At start-up: `start` in force; nothing of it is the player's change.
+void StartInForce(const Settings& start);
+
+// The player's change: `now` in force, and each setting that differs from those in force before
+// kept for the settings file.
+void PutInForce(const Settings& now);
 
 // SDL's names of the keys, as the settings file spells them (once SDL has started).
 const KeyNames& SettingsKeyNames();
 
-// The player's change of the window: a resizable window of this size (kept within the sizes
-// the file allows).
-void KeepWindow(int width, int height);
+// The player's change of the window: full screen, or a resizable window of this size (kept within
+// the sizes the file allows).
+void KeepWindow(bool fullscreen, int width, int height);
 
 // Where the settings file asked for this run's window size: "FILE:LINE" of its line; "the default
 // window" when it did not.

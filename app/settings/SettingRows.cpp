@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The settings table: every setting's name, kind, range, place in the record and help.
+// The settings table: every setting's name, kind, values and the options' steps, help, and where
+// it takes effect.
 #include "SettingsText.h"
 
 namespace {
@@ -9,28 +10,56 @@ std::string InPlay(Action action) {
     return " (" + KeyLabel(ActionOf(action).key) + ")";
 }
 
+SettingRow Switch(const char* name, bool Settings::*flag, SettingEffect effect, std::string help) {
+    SettingRow row{name, SwitchSetting};
+    row.flag = flag;
+    row.effect = effect;
+    row.help = std::move(help);
+    return row;
+}
+
+SettingRow Number(const char* name, int Settings::*number, int low, int high, SettingEffect effect,
+                  std::string help) {
+    SettingRow row{name, NumberSetting, low, high};
+    row.number = number;
+    row.effect = effect;
+    row.help = std::move(help);
+    return row;
+}
+
 std::vector<SettingRow> MakeRows() {
+    SettingRow volume = Number("volume", &Settings::volume, 0, 100, SettingEffect::Sound,
+                               "the loudness of every sound in percent");
+    volume.step = VolumeStep;
+    SettingRow window{"window", SizeSetting, SmallestWindowSide, LargestWindowSide};
+    window.number = &Settings::windowWidth;
+    window.second = &Settings::windowHeight;
+    window.effect = SettingEffect::Window;
+    window.help = "the window's size in pixels";
+    window.sizes.assign(std::begin(OfferedWindowSizes), std::end(OfferedWindowSizes));
+    // The display's rate, the rates displays run at, and no cap at all.
+    SettingRow fps = Number("fps", &Settings::fps, 0, 1000, SettingEffect::Read,
+                            "the most frames drawn a second: auto follows the display's refresh "
+                            "rate (" +
+                                std::to_string(UnknownRefreshFps) +
+                                " where it cannot be known), 0 draws as many as the machine can");
+    fps.automatic = "auto";
+    fps.choices = {AutomaticNumber, 30, 60, 75, 100, 120, 144, 165, 240, 0};
     std::vector<SettingRow> rows = {
-        {"hud", SwitchSetting, 0, 0, &Settings::hud, nullptr, nullptr, Action::Count,
-         "the heads-up display shown at start" + InPlay(Action::Display)},
-        {"sound", SwitchSetting, 0, 0, &Settings::sound, nullptr, nullptr, Action::Count,
-         "sound on at start" + InPlay(Action::Sound)},
-        {"volume", NumberSetting, 0, 100, nullptr, &Settings::volume, nullptr, Action::Count,
-         "the loudness of every sound in percent"},
-        {"fullscreen", SwitchSetting, 0, 0, &Settings::fullscreen, nullptr, nullptr, Action::Count,
-         "start in " + SizeText(FullScreenSize) + " full screen (" + KeyLabel(ActionOf(Action::FullScreen).key) + "; " +
-             KeyLabel(ActionOf(Action::Window).key) + " for a window)"},
-        {"window", SizeSetting, SmallestWindowSide, LargestWindowSide, nullptr,
-         &Settings::windowWidth, &Settings::windowHeight, Action::Count,
-         "the window's size in pixels"},
-        {"hints", SwitchSetting, 0, 0, &Settings::hints, nullptr, nullptr, Action::Count,
-         "the keys panel at start"},
-        {"fps", NumberSetting, 0, 1000, nullptr, &Settings::fps, nullptr, Action::Count,
-         "the most frames drawn a second: auto follows the display's refresh rate (60 where it "
-         "cannot be known), 0 draws as many as the machine can",
-         "auto"},
-        {"ghost", SwitchSetting, 0, 0, &Settings::ghost, nullptr, nullptr, Action::Count,
-         "the best chase's ghost shown at start" + InPlay(Action::Ghost)},
+        Switch("hud", &Settings::hud, SettingEffect::Display,
+               "the heads-up display shown at start" + InPlay(Action::Display)),
+        Switch("sound", &Settings::sound, SettingEffect::Sound,
+               "sound on at start" + InPlay(Action::Sound)),
+        volume,
+        Switch("fullscreen", &Settings::fullscreen, SettingEffect::Window,
+               "start in " + SizeText(FullScreenSize) + " full screen (" +
+                   KeyLabel(ActionOf(Action::FullScreen).key) + "; " +
+                   KeyLabel(ActionOf(Action::Window).key) + " for a window)"),
+        window,
+        Switch("hints", &Settings::hints, SettingEffect::Read, "the keys panel at start"),
+        fps,
+        Switch("ghost", &Settings::ghost, SettingEffect::Ghost,
+               "the best chase's ghost shown at start" + InPlay(Action::Ghost)),
     };
     for (const ActionRow& action : Actions)
         rows.push_back({std::string("key.") + action.name, KeySetting, 0, 0, nullptr, nullptr,

@@ -5,19 +5,10 @@
 #include "Printable.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 
 namespace {
 
-bool SameLetters(const std::string& a, const std::string& b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower((unsigned char)a[i]) != std::tolower((unsigned char)b[i]))
-            return false;
-    return true;
-}
 
 // A value from the file as a message shows it: made printable, and no more than its first 40
 // bytes.
@@ -25,124 +16,6 @@ std::string Quoted(const std::string& text) {
     return "'" + Printable(text.substr(0, 40)) + (text.size() > 40 ? "...'" : "'");
 }
 
-// A whole number of at most nine digits, no sign.
-bool ReadWholeNumber(const std::string& text, int& number) {
-    if (text.empty() || text.size() > 9)
-        return false;
-    number = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-        number = number * 10 + (c - '0');
-    }
-    return true;
-}
-
-bool ReadNumberIn(const std::string& text, int low, int high, int& number) {
-    return ReadWholeNumber(text, number) && number >= low && number <= high;
-}
-
-bool ReadSize(const std::string& text, int low, int high, int& width, int& height) {
-    size_t x = text.find('x');
-    return x != std::string::npos && ReadNumberIn(text.substr(0, x), low, high, width) &&
-           ReadNumberIn(text.substr(x + 1), low, high, height);
-}
-
-std::string Range(const SettingRow& row) {
-    return std::to_string(row.low) + " to " + std::to_string(row.high);
-}
-
-bool ReadKey(const std::string& text, const KeyNames& names, SDLKey& key) {
-    if (SameLetters(text, "none")) {
-        key = SDLK_UNKNOWN;
-        return true;
-    }
-    for (const KeyName& named : names)
-        if (SameLetters(text, named.name)) {
-            key = named.key;
-            return true;
-        }
-    return false;
-}
-
-// Sets the row's value in `settings` from `text`; false, leaving `settings` as it was, when the
-// text is no value of the row.
-bool ReadValue(const SettingRow& row, const std::string& text, const KeyNames& names,
-               Settings& settings) {
-    int number = 0, second = 0;
-    switch (row.kind) {
-    case SwitchSetting:
-        if (!SameLetters(text, "on") && !SameLetters(text, "off"))
-            return false;
-        settings.*row.flag = SameLetters(text, "on");
-        return true;
-    case NumberSetting:
-        if (row.automatic && SameLetters(text, row.automatic))
-            number = AutomaticNumber;
-        else if (!ReadNumberIn(text, row.low, row.high, number))
-            return false;
-        settings.*row.number = number;
-        return true;
-    case SizeSetting: {
-        if (!ReadSize(text, row.low, row.high, number, second))
-            return false;
-        settings.*row.number = number;
-        settings.*row.second = second;
-        return true;
-    }
-    case KeySetting:
-        return ReadKey(text, names, settings.bindings.keys[size_t(row.action)]);
-    case PadSetting:
-        if (SameLetters(text, "none")) {
-            settings.bindings.padButtons[size_t(row.action)] = NoPadButton;
-            return true;
-        }
-        if (!ReadNumberIn(text, row.low, row.high, number))
-            return false;
-        settings.bindings.padButtons[size_t(row.action)] = number - 1;
-        return true;
-    }
-    return false;
-}
-
-} // namespace
-
-void CopySetting(const SettingRow& row, const Settings& from, Settings& to) {
-    switch (row.kind) {
-    case SwitchSetting:
-        to.*row.flag = from.*row.flag;
-        break;
-    case SizeSetting:
-        to.*row.second = from.*row.second;
-        [[fallthrough]];
-    case NumberSetting:
-        to.*row.number = from.*row.number;
-        break;
-    case KeySetting:
-        to.bindings.keys[size_t(row.action)] = from.bindings.keys[size_t(row.action)];
-        break;
-    case PadSetting:
-        to.bindings.padButtons[size_t(row.action)] = from.bindings.padButtons[size_t(row.action)];
-        break;
-    }
-}
-
-namespace {
-
-std::string KeyNameOf(SDLKey key, const KeyNames& names) {
-    for (const KeyName& named : names)
-        if (named.key == key)
-            return named.name;
-    return "none";
-}
-
-int FindRow(const std::string& name) {
-    const std::vector<SettingRow>& rows = SettingRows();
-    for (size_t i = 0; i < rows.size(); ++i)
-        if (rows[i].name == name)
-            return int(i);
-    return -1;
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -211,13 +84,13 @@ LineVerdict Judge(const LineParts& parts, const KeyNames& names, Settings& scrat
         verdict.problem = "not a 'name = value' line";
         return verdict;
     }
-    verdict.row = FindRow(parts.name);
+    verdict.row = FindSettingRow(parts.name);
     if (verdict.row < 0) {
         verdict.problem = "unknown setting " + Quoted(parts.name);
         return verdict;
     }
     const SettingRow& row = SettingRows()[size_t(verdict.row)];
-    if (HasControlBytes(parts.value) || !ReadValue(row, parts.value, names, scratch))
+    if (HasControlBytes(parts.value) || !ReadSettingValue(row, parts.value, names, scratch))
         verdict.problem =
             row.name + " takes " + SettingValues(row) + ", not " + Quoted(parts.value);
     else if (row.action != Action::Count)
@@ -227,7 +100,7 @@ LineVerdict Judge(const LineParts& parts, const KeyNames& names, Settings& scrat
 
 // Keeps in `line` the setting its name names, good or bad, and where its value lies.
 void NoteNamedSetting(const LineParts& parts, SettingsLine& line) {
-    line.row = FindRow(parts.name);
+    line.row = FindSettingRow(parts.name);
     line.hasValue = parts.hasEquals;
     line.valueStart = parts.valueStart;
     line.valueEnd = parts.valueEnd;
@@ -319,7 +192,7 @@ void TakeBackFreedLines(std::vector<int>& refused, SettingsText& text, Settings&
         Settings tried = settings;
         Action holder;
         if (text.lineOfRow[size_t(line.row)] < 0 &&
-            ReadValue(row, TakeApart(line.text).value, names, tried) &&
+            ReadSettingValue(row, TakeApart(line.text).value, names, tried) &&
             !Holder(row, tried, holder)) {
             settings = tried;
             text.lineOfRow[size_t(line.row)] = refused[i];
@@ -335,7 +208,7 @@ void TakeBackFreedLines(std::vector<int>& refused, SettingsText& text, Settings&
 std::string ConflictProblem(const SettingRow& row, const std::string& value,
                             const Settings& settings, const KeyNames& names) {
     Settings wanted = settings;
-    ReadValue(row, value, names, wanted);
+    ReadSettingValue(row, value, names, wanted);
     const std::string problem = BindingProblem(row, wanted, names);
     return problem.empty() ? Quoted(value) + " cannot be used here" : problem;
 }
@@ -365,48 +238,7 @@ std::string BindingProblem(const SettingRow& row, const Settings& settings, cons
         return missing;
     const std::string shown = SettingValueText(row, settings, names);
     const std::string what = row.kind == KeySetting ? "the key " + Quoted(shown) : "button " + shown;
-    return what + " is " + ActionOf(holder).name + "'s already";
-}
-
-std::string SettingValues(const SettingRow& row) {
-    switch (row.kind) {
-    case SwitchSetting:
-        return "on or off";
-    case NumberSetting:
-        return "a whole number from " + Range(row) +
-               (row.automatic ? std::string(" or ") + row.automatic : "");
-    case SizeSetting:
-        return "WIDTHxHEIGHT, each from " + Range(row);
-    case KeySetting:
-        return "a key's name or none";
-    case PadSetting:
-        return "a button from " + Range(row) + " or none";
-    }
-    return "";
-}
-
-bool ReadWindowSize(const std::string& text, int& width, int& height) {
-    return ReadSize(text, SmallestWindowSide, LargestWindowSide, width, height);
-}
-
-std::string SettingValueText(const SettingRow& row, const Settings& settings,
-                             const KeyNames& names) {
-    switch (row.kind) {
-    case SwitchSetting:
-        return settings.*row.flag ? "on" : "off";
-    case NumberSetting:
-        return row.automatic && settings.*row.number == AutomaticNumber
-                   ? row.automatic : std::to_string(settings.*row.number);
-    case SizeSetting:
-        return std::to_string(settings.*row.number) + "x" + std::to_string(settings.*row.second);
-    case KeySetting:
-        return KeyNameOf(settings.bindings.keys[size_t(row.action)], names);
-    case PadSetting: {
-        int button = settings.bindings.padButtons[size_t(row.action)];
-        return button == NoPadButton ? "none" : std::to_string(button + 1);
-    }
-    }
-    return "";
+    return TakenRefusal(what, holder);
 }
 
 SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fileName,
@@ -431,7 +263,7 @@ SettingsReading ReadSettingsText(const std::string& bytes, const std::string& fi
             verdicts[size_t(inEffect)].problem = rows[size_t(verdicts[i].row)].name +
                                                  " is set again on line " + std::to_string(i + 1);
         inEffect = int(i);
-        ReadValue(rows[size_t(verdicts[i].row)], parts.value, names, reading.settings);
+        ReadSettingValue(rows[size_t(verdicts[i].row)], parts.value, names, reading.settings);
     }
     RefuseMissing(text, reading.settings, verdicts);
     std::vector<int> refused = RefuseConflicts(text, reading.settings);

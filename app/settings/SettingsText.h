@@ -10,11 +10,15 @@
 #include <SDL/SDL_keysym.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 // A number the game chooses for itself, written as its row's word: the frame cap's `auto`.
 constexpr int AutomaticNumber = -1;
+
+// The frame cap `auto` gives where the display's refresh rate cannot be known.
+constexpr int UnknownRefreshFps = 60;
 
 // What the player keeps between games. The defaults are the game as it always was, with the
 // frame cap.
@@ -33,9 +37,6 @@ struct Settings {
 // A window's side in pixels, in the file and on the command line.
 constexpr int SmallestWindowSide = 64, LargestWindowSide = 16384;
 
-// "800x600" as its width and height, each from SmallestWindowSide to LargestWindowSide.
-bool ReadWindowSize(const std::string& text, int& width, int& height);
-
 // A file larger than this (bytes) is no settings file: it is named and left alone.
 constexpr size_t MaxSettingsBytes = 64 * 1024;
 
@@ -47,7 +48,18 @@ enum SettingKind {
     PadSetting,    // a pad button from 1 to PadButtonCount, or none
 };
 
-// One setting: its name in the file, its kind and where its value lives.
+// Where a setting takes effect in play: the one function that brings the game to a changed value,
+// whether a key, the options or the start changed it (app/loop/SettingEffects.cpp calls them).
+enum class SettingEffect : uint8_t {
+    Display, // ApplyDisplaySettings (app/screen/Hud.h)
+    Sound,   // ApplySoundSettings (app/sound/Sound.h)
+    Window,  // the window's mode (app/loop/)
+    Ghost,   // the best chase's ghost (app/loop/)
+    Read,    // none: read where it is used (the frame cap, the keys, the keys panel at start)
+};
+
+// One setting: its name in the file, its kind, where its value lives, its values and the options'
+// steps through them, its help, and where it takes effect.
 struct SettingRow {
     std::string name;
     SettingKind kind;
@@ -56,16 +68,37 @@ struct SettingRow {
     int Settings::*number = nullptr; // a number's, or a size's width
     int Settings::*second = nullptr; // a size's height
     Action action = Action::Count;   // a key's or a pad button's
-    std::string help;                // for the manual: what it sets
+    std::string help;                // for the manual, README and the options: what it sets
     const char* automatic = nullptr; // a number's word for AutomaticNumber ("auto"), if it has one
+    int step = 0;                    // a number's step in the options, when it has no choices
+    std::vector<int> choices;        // a number's values the options step through, in order
+    std::vector<WindowSize> sizes;   // a size's, likewise
+    SettingEffect effect = SettingEffect::Read;
 };
 
 // Every setting: the fixed ones, then key.NAME and pad.NAME for each action of the actions table.
 const std::vector<SettingRow>& SettingRows();
 
+// The row of the setting called `name` in the file; -1 when none is.
+int FindSettingRow(const std::string& name);
+
+// The row called `name`, which the game's own code names: it exists (a test holds every name).
+const SettingRow& SettingNamed(const std::string& name);
+
 // What a value of the row may be, for messages and the manual: "on or off", "a whole number
 // from 0 to 100".
 std::string SettingValues(const SettingRow& row);
+
+// Sets the row's value in `settings` from `text`; false, leaving `settings` as it was, when the
+// text is no value of the row.
+bool ReadSettingValue(const SettingRow& row, const std::string& text, const KeyNames& names,
+                      Settings& settings);
+
+// Left (`up` false) or Right in the options on a fixed setting: a switch turned over, a number
+// `step` along its range or to the next of its choices, a size to the next of its sizes; the
+// choices are in order, and a value between two goes to the nearer one that way. False when the
+// value stays.
+bool StepSetting(const SettingRow& row, Settings& settings, bool up);
 
 // The value of `row` in `settings` as the file spells it: "on", "70", "800x600", "space", "1".
 std::string SettingValueText(const SettingRow& row, const Settings& settings,

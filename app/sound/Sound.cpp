@@ -135,6 +135,12 @@ bool ToggleMute() {
     return sound.muted;
 }
 
+void ApplySoundSettings(const Settings& settings) {
+    if (sound.muted == settings.sound)
+        ToggleMute();
+    SetSoundVolume(settings.volume);
+}
+
 bool SoundMuted() {
     return sound.muted;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "HeldKeys.h"
+#include "SettingsText.h"
 #include "StepEvents.h"
 #include "World.h"
 
@@ -23,6 +24,9 @@ void CloseSound();
 
 // Turns sound off (every playing sound stops) or back on: the M key. Gives whether it is off now.
 bool ToggleMute();
+
+// The settings the sound follows: on or off, and its volume.
+void ApplySoundSettings(const Settings& settings);
 
 // Whether sound is off now.
 bool SoundMuted();

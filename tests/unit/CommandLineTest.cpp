@@ -55,6 +55,35 @@ TEST(CommandLine, ParseTable) {
     }
 }
 
+// The options that set a setting lay it over the settings file's, whatever the file says; the
+// rest leave the file's as it is.
+TEST(CommandLine, SettingsOverTheFile) {
+    Settings file;
+    file.hud = false, file.sound = true, file.hints = true, file.ghost = false;
+    file.fullscreen = true, file.volume = 40;
+    const struct {
+        std::vector<const char*> args;
+        void (*expect)(Settings&); // the file's settings changed as the command line asks
+    } rows[] = {
+        {{"--data", "ships"}, [](Settings&) {}},
+        {{"--hud", "--mute", "--no-hints", "--ghost"},
+         [](Settings& s) { s.hud = true, s.sound = false, s.hints = false, s.ghost = true; }},
+        {{"--window=800x600"},
+         [](Settings& s) { s.fullscreen = false, s.windowWidth = 800, s.windowHeight = 600; }},
+    };
+    for (const auto& row : rows) {
+        std::vector<const char*> argv = {"starchase"};
+        argv.insert(argv.end(), row.args.begin(), row.args.end());
+        const CommandLine commandLine = ParseCommandLine(int(argv.size()), argv.data());
+        Settings expected = file;
+        row.expect(expected);
+        EXPECT_FALSE(SettingsDiffer(WithCommandLine(file, commandLine), expected, {}))
+            << row.args[0];
+        EXPECT_EQ(SetsWindow(commandLine), std::string(row.args[0]).rfind("--window", 0) == 0)
+            << row.args[0];
+    }
+}
+
 // The help's line on the settings file, which says whose keys the help lists.
 TEST(CommandLine, SettingsFileLine) {
     const std::string path = "/home/pat/.config/starchase/settings";

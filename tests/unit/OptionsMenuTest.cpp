@@ -197,7 +197,7 @@ TEST(OptionsMenu, Lines) {
           "Enter: prove \u00b7 Escape: close"}},
         {"no best chase yet",
          "up enter",
-         {},
+         {false, "", "", "no best chase kept for these ships yet"},
          2,
          {Title("best"), "> best chase: none yet for these ships",
           "Enter replays its demo to prove it, as shipyard records does",
@@ -218,7 +218,7 @@ TEST(OptionsMenu, Lines) {
     const std::vector<std::string> all = OptionsLines(menu, settings, Best, 0);
     ASSERT_EQ(all.size(), 1 + OptionsRowCount() + 4);
     EXPECT_EQ(all[1], "> hud: off");
-    EXPECT_EQ(all[7], "   fps: auto");
+    EXPECT_EQ(all[1 + RowNamed("fps")], "   fps: auto");
     EXPECT_EQ(all[OptionsRowCount()], "   best chase: 49.000 s, ships of /home/pat/ships");
     EXPECT_EQ(all[all.size() - 3], "not verified: the demo's chase ends in 68.100 s");
     EXPECT_EQ(all.back(), std::string(10, 'y'));

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <functional>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -52,94 +51,55 @@ std::string Names(const std::string& folder) {
     return listing;
 }
 
-// Each row's folder holds last.demo ("L", 20 s old) beside the files it puts there; a row's notes
-// name the folder as "@".
+// What killed games left beside last.demo ("L", 20 s old), taken in at once: the newest whole
+// chase becomes last.demo; the older one, an empty file and a cut header go (the header named);
+// a held file stays without a word; a link, a folder and an unreadable file stay, named. Root
+// reads every file, so it takes them in as another user.
 TEST(RunningChase, TheNextStartTakesInWhatKilledGamesLeft) {
-    const std::string other = Header + "other bytes";
-    int held = -1;
-    const struct {
-        const char* what;
-        std::function<void(const std::string&)> put;
-        std::string last, left;
-        std::vector<std::string> notes;
-    } cases[] = {
-        {"a newer whole chase becomes last.demo, an older one goes",
-         [&](const std::string& f) {
-             Put(f + "/running-1.demo", Header + "O", 30);
-             Put(f + "/running-2.demo", Header + "N", 10);
-         },
-         Header + "N", "last.demo", {}},
-        {"a file without a whole header goes, named when it held bytes, and never replaces last",
-         [&](const std::string& f) {
-             Put(f + "/running-1.demo", "", 0);
-             Put(f + "/running-2.demo", Header.substr(0, 20), 0);
-         },
-         "L", "last.demo",
-         {"@/running-2.demo holds no whole header (file ends inside the header: the star seed "
-          "needs 2496 bytes, 8 left); removed"}},
-        {"a file another game holds is left alone, without a word",
-         [&](const std::string& f) {
-             Put(f + "/running-1.demo", Header + "N", 0);
-             held = open((f + "/running-1.demo").c_str(), O_RDONLY);
-             flock(held, LOCK_EX);
-         },
-         "L", "last.demo running-1.demo", {}},
-        {"with last.demo a folder, each chase is named and left",
-         [&](const std::string& f) {
-             fs::remove(f + "/last.demo");
-             fs::create_directory(f + "/last.demo");
-             Put(f + "/running-1.demo", Header + "O", 30);
-             Put(f + "/running-2.demo", Header + "N", -10);
-         },
-         "", "last.demo running-1.demo running-2.demo",
-         {"@/running-1.demo cannot become last.demo: @/last.demo: Is a directory; left as it is",
-          "@/running-2.demo cannot become last.demo: @/last.demo: Is a directory; left as it is"}},
-        {"a link and a folder under a running name are named and left, the link's target as it was",
-         [&](const std::string& f) {
-             Put(f + "/target", other, 0);
-             fs::create_symlink("target", f + "/running-1.demo");
-             fs::create_directory(f + "/running-2.demo");
-         },
-         "L", "last.demo running-1.demo running-2.demo target",
-         {"@/running-1.demo is a symbolic link, not a chase this game recorded; left as it is",
-          "@/running-2.demo is a directory, not a chase this game recorded; left as it is"}},
-        {"a file that cannot be read is named and left",
-         [&](const std::string& f) {
-             Put(f + "/running-1.demo", Header + "N", 0);
-             chmod((f + "/running-1.demo").c_str(), 0);
-             chmod(f.c_str(), 0777);
-         },
-         "L", "last.demo running-1.demo",
-         {"@/running-1.demo cannot be read: Permission denied; left as it is"}},
-    };
-    for (const auto& c : cases) {
-        const std::string folder = EmptyFolder("running-left");
-        Put(folder + "/last.demo", "L", 20);
-        c.put(folder);
-        // Root reads every file: the unreadable row is read as another user.
-        const bool asOther = geteuid() == 0 && c.notes.size() == 1 &&
-                             c.notes[0].find("Permission") != std::string::npos;
-        ASSERT_EQ(asOther ? seteuid(65534) : 0, 0) << c.what;
-        const std::vector<std::string> notes = TakeInLeftChases(folder);
-        ASSERT_EQ(asOther ? seteuid(0) : 0, 0) << c.what;
-        std::vector<std::string> expected;
-        for (std::string note : c.notes) {
-            for (size_t at; (at = note.find('@')) != std::string::npos;)
-                note.replace(at, 1, folder);
-            expected.push_back(note);
-        }
-        EXPECT_EQ(notes, expected) << c.what;
-        EXPECT_EQ(Names(folder), c.left) << c.what;
-        if (!c.last.empty()) {
-            EXPECT_EQ(ReadWholeFile(folder + "/last.demo"), c.last) << c.what;
-        }
-        if (fs::exists(folder + "/target")) {
-            EXPECT_EQ(ReadWholeFile(folder + "/target"), other) << c.what;
-        }
-        if (held >= 0)
-            close(held);
-        held = -1;
-    }
+    const std::string f = EmptyFolder("running-left");
+    Put(f + "/last.demo", "L", 20);
+    Put(f + "/running-1.demo", Header + "O", 30);
+    Put(f + "/running-2.demo", Header + "N", 10);
+    Put(f + "/running-3.demo", "", 0);
+    Put(f + "/running-4.demo", Header.substr(0, 20), 0);
+    Put(f + "/running-5.demo", Header + "H", 0);
+    const int held = open((f + "/running-5.demo").c_str(), O_RDONLY);
+    flock(held, LOCK_EX);
+    Put(f + "/target", "T", 0);
+    fs::create_symlink("target", f + "/running-6.demo");
+    fs::create_directory(f + "/running-7.demo");
+    Put(f + "/running-8.demo", Header + "U", 0);
+    chmod((f + "/running-8.demo").c_str(), 0);
+    chmod(f.c_str(), 0777);
+    ASSERT_EQ(geteuid() == 0 ? seteuid(65534) : 0, 0);
+    const std::vector<std::string> notes = TakeInLeftChases(f);
+    ASSERT_EQ(getuid() == 0 ? seteuid(0) : 0, 0);
+    close(held);
+    EXPECT_EQ(notes, (std::vector<std::string>{
+                         f + "/running-6.demo is a symbolic link, not a chase this game "
+                             "recorded; left as it is",
+                         f + "/running-7.demo is a directory, not a chase this game recorded; "
+                             "left as it is",
+                         f + "/running-8.demo cannot be read: Permission denied; left as it is",
+                         f + "/running-4.demo holds no whole header (file ends inside the "
+                             "header: the star seed needs 2496 bytes, 8 left); removed"}));
+    EXPECT_EQ(ReadWholeFile(f + "/last.demo"), Header + "N");
+    EXPECT_EQ(ReadWholeFile(f + "/target"), "T");
+    EXPECT_EQ(Names(f), "last.demo running-5.demo running-6.demo running-7.demo running-8.demo "
+                        "target");
+
+    // With last.demo a folder, each chase, newer or older, is left and named once.
+    fs::remove_all(f);
+    fs::create_directories(f + "/last.demo");
+    Put(f + "/running-1.demo", Header + "O", 30);
+    Put(f + "/running-2.demo", Header + "N", -10);
+    EXPECT_EQ(TakeInLeftChases(f),
+              (std::vector<std::string>{
+                  f + "/running-1.demo cannot become last.demo: " + f +
+                      "/last.demo: Is a directory; left as it is",
+                  f + "/running-2.demo cannot become last.demo: " + f +
+                      "/last.demo: Is a directory; left as it is"}));
+    EXPECT_EQ(Names(f), "last.demo running-1.demo running-2.demo");
 }
 
 // The game's own file: locked and whole under its name from the start, never taken in by another
@@ -162,7 +122,6 @@ TEST(RunningChase, TheGamesOwnFileBecomesLastDemo) {
     AppendDemoEnd(expected);
     ASSERT_TRUE(RunningChaseSoFar(chase, soFar, reason)) << reason;
     EXPECT_EQ(soFar, expected);
-    const std::string held = chase.path;
     ASSERT_TRUE(EndRunningChase(chase, reason)) << reason;
     EXPECT_EQ(ReadWholeFile(folder + "/last.demo"), std::string(expected.begin(), expected.end()));
     EXPECT_EQ(Names(folder), "last.demo");

@@ -342,6 +342,69 @@ TEST(SettingsText, MergeIntoTheFileAsItIsNow) {
 
 // README's settings table is written by hand and the manual page by the build; both carry every
 // fixed setting with its values and default.
+// Every fixed setting carries what the file, the options and the game need of it: help, its
+// values, the options' steps within them; and the names the game's own code asks for are rows.
+TEST(SettingsText, EveryRowCarriesItsColumns) {
+    for (const SettingRow& row : SettingRows()) {
+        if (row.kind == KeySetting || row.kind == PadSetting)
+            continue;
+        EXPECT_FALSE(row.help.empty()) << row.name;
+        EXPECT_EQ(FindSettingRow(row.name), &row - SettingRows().data()) << row.name;
+        if (row.kind == SwitchSetting)
+            EXPECT_TRUE(row.flag) << row.name;
+        if (row.kind == NumberSetting) {
+            EXPECT_TRUE(row.number) << row.name;
+            EXPECT_NE(row.step > 0, !row.choices.empty()) << row.name << ": a step or choices";
+            for (int choice : row.choices)
+                EXPECT_TRUE((choice >= row.low && choice <= row.high) ||
+                            (row.automatic && choice == AutomaticNumber))
+                    << row.name << " " << choice;
+        }
+        if (row.kind == SizeSetting) {
+            EXPECT_TRUE(row.number && row.second) << row.name;
+            ASSERT_FALSE(row.sizes.empty()) << row.name;
+            for (size_t i = 0; i < row.sizes.size(); ++i) {
+                EXPECT_TRUE(row.sizes[i].width >= row.low && row.sizes[i].height <= row.high);
+                EXPECT_TRUE(i == 0 || long(row.sizes[i].width) * row.sizes[i].height >
+                                          long(row.sizes[i - 1].width) * row.sizes[i - 1].height)
+                    << row.name << ": smallest first";
+            }
+        }
+    }
+    for (const char* name : {"volume", "window"})
+        EXPECT_EQ(SettingNamed(name).name, name);
+    EXPECT_EQ(FindSettingRow("key"), -1);
+}
+
+// The steps the options and the volume keys take: a number by its step within its range, or to
+// the next of its choices in their order, from between two to the nearer one that way.
+TEST(SettingsText, Steps) {
+    const struct {
+        const char* name;
+        int from, fromSecond; // a size's height
+        bool up, moves;
+        int to, toSecond;
+    } rows[] = {
+        {"volume", 95, 0, true, true, 100, 0},    {"volume", 100, 0, true, false, 100, 0},
+        {"volume", 5, 0, false, true, 0, 0},      {"fps", AutomaticNumber, 0, false, false, -1, 0},
+        {"fps", AutomaticNumber, 0, true, true, 30, 0}, {"fps", 10, 0, false, true, -1, 0},
+        {"fps", 500, 0, true, true, 0, 0},        {"fps", 500, 0, false, true, 240, 0},
+        {"fps", 0, 0, true, false, 0, 0},         {"window", 640, 480, false, false, 640, 480},
+        {"window", 700, 700, true, true, 1024, 768}, {"window", 16384, 16384, true, false, 16384, 16384},
+    };
+    for (const auto& row : rows) {
+        const SettingRow& setting = SettingNamed(row.name);
+        Settings settings;
+        settings.*setting.number = row.from;
+        if (setting.second)
+            settings.*setting.second = row.fromSecond;
+        EXPECT_EQ(StepSetting(setting, settings, row.up), row.moves) << row.name << row.from;
+        EXPECT_EQ(settings.*setting.number, row.to) << row.name << " " << row.from;
+        if (setting.second)
+            EXPECT_EQ(settings.*setting.second, row.toSecond) << row.name << " " << row.from;
+    }
+}
+
 TEST(SettingsText, DocumentedInReadmeAndManual) {
     std::ostringstream readme, page;
     readme << std::ifstream("../README.md").rdbuf();

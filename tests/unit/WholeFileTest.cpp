@@ -261,6 +261,21 @@ TEST(WholeFile, WhatThePathHolds) {
     }
 }
 
+// A file the program names itself is written as a new one, and never through a link put there.
+TEST(WholeFile, AFileOfTheProgramsOwnNeverFollowsALink) {
+    const std::string folder = ScratchFolder("own_file");
+    Put(folder + "/target", "old");
+    fs::create_symlink("target", folder + "/own");
+    std::string reason;
+    EXPECT_FALSE(WriteOwnWholeFile(folder + "/own", NewBytes, reason));
+    EXPECT_EQ(reason, "is a symbolic link, not written");
+    EXPECT_EQ(ReadWholeFile(folder + "/target"), "old");
+    EXPECT_TRUE(WriteOwnWholeFile(folder + "/new", NewBytes, reason)) << reason;
+    EXPECT_EQ(ReadWholeFile(folder + "/new"), "new");
+    EXPECT_EQ(TemporaryFiles(folder), 0);
+    fs::remove_all(folder);
+}
+
 // A program stopped by a signal while it writes leaves no temporary file: the signal arrives as
 // soon as the temporary file appears, while 64 MB are still to be written.
 TEST(WholeFile, StoppedBySignalLeavesNothingBeside) {

@@ -16,6 +16,11 @@ inline constexpr WindowSize SmallWindowSize = {640, 480};
 // The window the game opens when nothing says otherwise.
 inline constexpr WindowSize DefaultWindowSize = {1024, 768};
 
+// The window sizes the options step through, smallest first.
+inline constexpr WindowSize OfferedWindowSizes[] = {
+    SmallWindowSize, {800, 600},  DefaultWindowSize, {1280, 720},
+    {1280, 1024},    {1600, 900}, {1920, 1080}};
+
 // "1024x768", as the help, the settings file and the messages spell a size.
 inline std::string SizeText(WindowSize size) {
     return std::to_string(size.width) + "x" + std::to_string(size.height);
