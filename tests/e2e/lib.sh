@@ -175,16 +175,12 @@ game_gone() {
 # The text in a part of a screenshot, as tesseract reads it (white text, read as dark on light);
 # a small window's picture is enlarged first, as tesseract reads its text only then.
 read_text() { # IMAGE X0 Y0 X1 Y1 (fractions of the picture, origin top left)
-    local w h scale=100%
+    local w h crop scale=100%
     read -r w h < <(identify -format '%w %h' "$1")
     [ "$w" -lt 1000 ] && scale=300%
-    python3 -c "
-import sys
-w, h, x0, y0, x1, y1 = int(sys.argv[1]), int(sys.argv[2]), *map(float, sys.argv[3:])
-print(f'{int((x1 - x0) * w)}x{int((y1 - y0) * h)}+{int(x0 * w)}+{int(y0 * h)}')" \
-        "$w" "$h" "$2" "$3" "$4" "$5" >"$work/crop"
-    /usr/bin/convert "$1" -crop "$(cat "$work/crop")" -scale "$scale" -negate "$1.text.png" ||
-        fail "crop $1"
+    crop=$(awk -v w="$w" -v h="$h" -v x0="$2" -v y0="$3" -v x1="$4" -v y1="$5" 'BEGIN {
+        printf "%dx%d+%d+%d", int((x1 - x0) * w), int((y1 - y0) * h), int(x0 * w), int(y0 * h) }')
+    /usr/bin/convert "$1" -crop "$crop" -scale "$scale" -negate "$1.text.png" || fail "crop $1"
     tesseract "$1.text.png" stdout 2>/dev/null
 }
 
