@@ -45,10 +45,8 @@ time_read() { # SHOT-NAME LESS-OR-MORE SECONDS
     [ -n "$time" ] || return 1
     if [ "$2" = less ]; then ! at_least "$time" "$3"; else ! at_least "$3" "$time"; fi
 }
-before=$(corner_text before)
-echo "before R: $before"
-[ -n "$(seconds "$before")" ] || fail "no time read before R: [$before]"
-at_least "$(seconds "$before")" 1.5 || fail "the time before R did not run"
+await 30 "the time running before R" time_read before more 1.5
+before=$seen
 xdotool key r
 await 30 "the time started again with R" time_read after less "$(seconds "$before")"
 grep -q "12 chasers left" <<<"$seen" || fail "not twelve chasers after R"

@@ -193,6 +193,48 @@ corner_reads() { # SHOT-NAME TEXT
     [[ $seen == *"$2"* ]]
 }
 
+# Pictures of the window, NAME-1.png, NAME-2.png and on, about three a second for SECONDS: run in
+# the background, they hold a note that shows for a moment even when judging a
+# picture takes longer than the note stays.
+burst() { # NAME SECONDS
+    local until=$((SECONDS + $2)) i=0
+    while [ "$SECONDS" -lt "$until" ]; do
+        i=$((i + 1))
+        import -window "$window" "$work/$1-$i.part.png" 2>/dev/null &&
+            mv "$work/$1-$i.part.png" "$work/$1-$i.png"
+        sleep 0.3 # a note shows for 1.5 s
+    done
+}
+
+# A CHECK for await: of the pictures burst NAME has taken since the last look, one whose corner
+# is lit more than LIT (the corner's share before the note) reads TEXT.
+burst_reads() { # NAME LIT TEXT
+    local picture lit
+    while [ -f "$work/$1-$((burst_judged + 1)).png" ]; do
+        burst_judged=$((burst_judged + 1))
+        picture="$work/$1-$burst_judged.png"
+        read -r lit < <(measure "$picture" "lit:0,0,0.3,0.15")
+        seen="picture $burst_judged: corner $lit lit, $2 before"
+        at_least "$lit" "$(awk -v lit="$2" 'BEGIN { print lit + 0.01 }')" || continue
+        seen+=": $(read_text "$picture" 0 0 0.4 0.15 | tr -s ' \n' ' ')"
+        [[ $seen == *"$3"* ]] && return 0
+    done
+    return 1
+}
+
+# Presses KEY and awaits its note: the corner, lit LIT before, reading TEXT in a picture taken
+# within 20 s.
+expect_note() { # KEY LIT TEXT
+    local taker
+    burst "note-$1" 20 &
+    taker=$!
+    xdotool key "$1"
+    burst_judged=0
+    await 40 "the note $3 after $1" burst_reads "note-$1" "$2" "$3"
+    kill "$taker" 2>/dev/null || true
+    wait "$taker" 2>/dev/null || true
+}
+
 # Holds P until the game shows it has taken it: the scene stands still from the frame that says
 # "Paused" in the corner.
 hold_pause() {
