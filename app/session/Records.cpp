@@ -4,6 +4,7 @@
 // its demo.
 #include "Records.h"
 
+#include "ChildVerdict.h"
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "FileBytes.h"
@@ -15,7 +16,6 @@
 #include "RunningChase.h"
 #include "ShipCatalogue.h"
 #include "ShipSetHash.h"
-#include "World.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -29,6 +29,7 @@ struct GameRecords {
     uint64_t set = 0;
     Records records; // as last read or kept
     RunningChase running;
+    ChildVerdict proof; // the best chase's, while it is under way
 };
 
 GameRecords kept;
@@ -53,7 +54,19 @@ bool ReadRecords() {
         Note(path + ": " + reason + "; playing without records, the file left as it is");
         return false;
     }
+    for (const std::string& line : RecordsWithNoDemo(kept.records))
+        Note(path + ": " + line);
     return true;
+}
+
+// The records as the file has them now: another game or `shipyard records --add` may have kept a
+// better chase, and removed the demo the records read before named. Left as they were when the
+// file cannot be read now.
+void ReadRecordsAgain() {
+    Records now;
+    std::string reason;
+    if (kept.readable && LoadRecords(kept.folder + "/" + RecordsFileName, now, reason))
+        kept.records = std::move(now);
 }
 
 void NoteNewBest(uint64_t milliseconds) {
@@ -116,8 +129,9 @@ BestTime ChaseEnded(uint64_t milliseconds) {
 }
 
 std::string BestDemoPath() {
+    ReadRecordsAgain();
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    return best ? kept.folder + "/" + best->demoFile : "";
+    return best && !best->demoFile.empty() ? kept.folder + "/" + best->demoFile : "";
 }
 
 bool BestChaseText(std::string& time, std::string& ships) {
@@ -130,24 +144,35 @@ bool BestChaseText(std::string& time, std::string& ships) {
     return true;
 }
 
-std::string ProveBestChase() {
+bool StartBestChaseProof(std::string& why) {
+    ReadRecordsAgain();
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    if (!best)
-        return NoBestChase;
-    // The proof replays in the process's world and catalogue and leaves them empty.
-    World game = std::move(world);
-    world = World();
-    ShipCatalogue ships;
-    ships.entries.swap(shipCatalogue.entries);
-    std::error_code error;
-    const RecordProof proof =
-        ProveRecord(kept.folder, *best,
-                    FindShipSets(std::filesystem::current_path(error).string(), ""));
-    const std::string why = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
-    world = std::move(game);
-    shipCatalogue.Clear();
-    shipCatalogue.entries.swap(ships.entries);
-    return why;
+    if (!best) {
+        why = NoBestChase;
+        return false;
+    }
+    if (kept.proof.child > 0)
+        return true;
+    // The proof replays in the process's world and catalogue, and empties them: the child's own.
+    auto prove = [best]() -> std::string {
+        std::error_code error;
+        ShipSetRecord record = *best;
+        const RecordProof proof = ProveRecordNow(
+            kept.folder, record, FindShipSets(std::filesystem::current_path(error).string(), ""));
+        return proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+    };
+    return StartChildVerdict(kept.proof, prove, why);
+}
+
+bool TakeBestChaseProof(std::string& why) {
+    if (!TakeChildVerdict(kept.proof, why))
+        return false;
+    ReadRecordsAgain(); // a keep during the proof: the record proved may be newer than the one read
+    return true;
+}
+
+void StopBestChaseProof() {
+    StopChildVerdict(kept.proof);
 }
 
 void CloseRecords() {

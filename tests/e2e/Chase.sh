@@ -117,6 +117,6 @@ grep -q "^All 12 chasers down in $over s$" <<<"$banner" || fail "the banner's ti
 "$SHIPYARD" records --data "$data" >"$work/records.out" ||
     fail "records: [$(cat "$work/records.out")]"
 cat "$work/records.out"
-grep -Eq "^[0-9a-f]{16} \(the ships in $data\) [0-9.]+ s best-[0-9a-f]{16}-[0-9]+\.demo: verified$" \
+grep -Eq "^[0-9a-f]{16} [0-9.]+ s best-[0-9a-f]{16}-[0-9]+\.demo: verified with the ships in $data$" \
     "$work/records.out" ||
     fail "the record is not verified"

@@ -69,9 +69,10 @@ default_data() {
 }
 
 # Sets the thrust of every ship type in DIR's catalogue but the player's to 0 (a catalogue as
-# shipyard generate writes it: four lines a record, no empty lines).
+# shipyard generate writes it: a field a line, each number with a comment naming its field, the
+# name two lines above the thrust).
 still_chasers() { # DIR
-    awk 'NR % 4 == 1 { name = $0 } NR % 4 == 3 && name != "brightfin" { $0 = "0" } { print }' \
+    awk '/^[^;]*; thrust,/ && name != "brightfin" { $0 = "0" } { name = model; model = $0; print }' \
         "$1/alukset.txt" >"$1/still.txt" && mv "$1/still.txt" "$1/alukset.txt"
 }
 
