@@ -3,6 +3,7 @@
 #include "Replay.h"
 
 #include "Formatted.h"
+#include "PausedFrames.h"
 #include "Printable.h"
 #include "SetUpWorld.h"
 #include "ShipCatalogue.h"
@@ -199,9 +200,11 @@ bool ReplayFirstChase(DemoReader& reader, uint64_t mostMilliseconds, DemoResult&
     if (!SetUpWorld(&reader.demo.starSeed))
         return false;
     ChaseReplay replay;
+    PausedFrames paused;
     DemoFrame frame;
     while (!replay.chase.over && replay.chase.milliseconds <= mostMilliseconds &&
-           ReadDemoFrame(reader, frame, reason) && !reader.restarted)
+           ReadDemoFrame(reader, frame, reason) && !reader.restarted &&
+           CountPausedFrame(paused, frame, reason))
         ReplayFrame(replay, world, frame);
     first = SumUpReplay(world, replay);
     return reason.empty();

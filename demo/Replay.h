@@ -81,6 +81,8 @@ bool ReplayDemo(DemoReader& reader, std::vector<DemoResult>& chases, std::string
 // Sets up `world` (which must be empty) as ReplayDemo does and plays the demo's first chase until
 // it is over, its game time passes `mostMilliseconds`, or its frames run out (at a restart, or at
 // the end); no frame is read after the one that stopped it (at a restart, the next chase's
-// first). `first` sums the chase up where it stopped. False as ReplayDemo is.
+// first). `first` sums the chase up where it stopped. False as ReplayDemo is, and, with `reason`,
+// once the chase holds more paused frames than a best demo may (CountPausedFrame): what it costs
+// follows the chase's own frames.
 bool ReplayFirstChase(DemoReader& reader, uint64_t mostMilliseconds, DemoResult& first,
                       std::string& reason);

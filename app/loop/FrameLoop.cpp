@@ -49,7 +49,8 @@ HeldKeys ReadHeldKeys() {
 }
 
 // Sleeps until the frame cap lets the next frame start, then waits for the millisecond clock to
-// move on (a frame lasts at least until it does) and gives the frame's length.
+// move on (a frame lasts at least until it does) and gives the frame's length, at most
+// LongestFrameMilliseconds.
 double MeasureFrame(LoopClock& clock) {
     if (unsigned sleep = MillisecondsToSleep(clock.pace, SDL_GetTicks()))
         SDL_Delay(sleep);
@@ -58,9 +59,9 @@ double MeasureFrame(LoopClock& clock) {
         tick = SDL_GetTicks();
     while (tick == clock.previousTick);
     FrameStarted(clock.pace, tick);
-    double elapsed = tick - clock.previousTick;
+    const double elapsed = tick - clock.previousTick;
     clock.previousTick = tick;
-    return elapsed;
+    return std::min(elapsed, LongestFrameMilliseconds);
 }
 
 // The cap the fps setting gives now: the player may change it in play.
@@ -162,8 +163,10 @@ LoopState RunFrameLoop(DemoSession& demo) {
     const bool live = demo.mode != PlayDemo;
     while (state == KeepRunning) {
         TakeEvents(state, live);
-        if (live)
+        if (live) {
             TakeOptionsPad(state);
+            TakeOptionsProof();
+        }
         if (TakeAskedNewChase()) // never in a played demo: its chases are the demo's
             NewChase(demo, clock);
         double elapsed;

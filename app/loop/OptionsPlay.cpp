@@ -22,8 +22,11 @@ OptionsPlay options;
 // What a press came to: the best chase proved, or the settings changed to `after`. Where a
 // setting did not take (the ghost with no best chase kept), its row shows it as it is.
 LoopState Act(const OptionsOutcome& outcome, const Settings& after) {
-    if (outcome.prove)
-        ShowProof(options.menu, ProveBestChase());
+    std::string why;
+    if (outcome.prove && StartBestChaseProof(why))
+        options.menu.line = "proving: replaying the best chase's demo";
+    else if (outcome.prove)
+        ShowProof(options.menu, why);
     std::string note;
     return outcome.changed ? ChangeSettings(after, note) : KeepRunning;
 }
@@ -56,6 +59,7 @@ void Open() {
     OpenOptions(options.menu);
     options.best = BestChaseView();
     options.best.known = BestChaseText(options.best.time, options.best.ships);
+    options.best.none = NoBestChase;
 }
 
 } // namespace
@@ -87,6 +91,12 @@ void TakeOptionsPad(LoopState& state) {
         state = Press(input);
 }
 
+void TakeOptionsProof() {
+    std::string why;
+    if (TakeBestChaseProof(why))
+        ShowProof(options.menu, why);
+}
+
 HeldKeys PauseForOptions(HeldKeys keys) {
     return options.menu.open ? HeldKeys{ActionPause} : keys;
 }
@@ -98,6 +108,7 @@ void DrawOptions() {
 }
 
 void StopOptions() {
+    StopBestChaseProof();
     FreeOptionsPanel();
     options = OptionsPlay();
 }

@@ -74,7 +74,7 @@ OptionsOutcome Select(OptionsMenu& menu, Settings& settings, const OptionsRow& r
     } else if (best.known) {
         outcome.prove = true;
     } else {
-        menu.line = "no best chase kept for these ships yet";
+        menu.line = best.none;
     }
     return outcome;
 }

@@ -28,6 +28,7 @@ struct BestChaseView {
     bool known = false; // the ship set has a record
     std::string time;   // as the records keep it: "49.000"
     std::string ships;  // the data folder it was flown with
+    std::string none;   // where it is not known: why, as Enter on it says
 };
 
 struct OptionsMenu {

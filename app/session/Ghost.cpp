@@ -6,6 +6,7 @@
 #include "DrawScene.h"
 #include "GhostRun.h"
 #include "HudGL.h"
+#include "Records.h"
 
 #include <cstdio>
 #include <memory>
@@ -19,6 +20,11 @@ constexpr float GhostOpacity = 0.35f;
 constexpr float MarkSize = 18, MarkOpacity = 0.7f;
 constexpr int MarkInset = 6;
 
+// The recorded frames the ghost reads at most in one frame of the game: a few milliseconds of
+// stepping at worst, so that the ghost never lengthens a frame of the live chase; one it has
+// fallen behind (a long pause held as many frames) catches up over the next frames.
+constexpr size_t GhostFramesPerFrame = 2000;
+
 struct Ghost {
     bool shown = false;
     std::unique_ptr<GhostRun> run; // while shown and started
@@ -31,7 +37,7 @@ Ghost ghost;
 void StartRun(const std::string& bestDemo, std::string& whyNot) {
     ghost.run.reset();
     if (bestDemo.empty()) {
-        whyNot = "no best chase kept for these ships yet";
+        whyNot = NoBestChase;
         std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
         ghost.shown = false;
         return;
@@ -74,8 +80,14 @@ void RestartGhost(const std::string& bestDemo) {
 }
 
 void FlyGhost(const ChaseClock& chase) {
-    if (ghost.run)
-        CatchUpGhost(*ghost.run, chase.milliseconds);
+    if (!ghost.run)
+        return;
+    CatchUpGhost(*ghost.run, chase.milliseconds, GhostFramesPerFrame);
+    if (!ghost.run->reader && !ghost.run->stopped.empty()) {
+        std::fprintf(stderr, "starchase: the ghost stops where it stands: %s\n",
+                     ghost.run->stopped.c_str());
+        ghost.run->stopped.clear();
+    }
 }
 
 void DrawGhost() {

@@ -4,6 +4,7 @@
 // its demo.
 #include "Records.h"
 
+#include "ChildVerdict.h"
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "FileBytes.h"
@@ -15,7 +16,6 @@
 #include "RunningChase.h"
 #include "ShipCatalogue.h"
 #include "ShipSetHash.h"
-#include "World.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -29,6 +29,7 @@ struct GameRecords {
     uint64_t set = 0;
     Records records; // as last read or kept
     RunningChase running;
+    ChildVerdict proof; // the best chase's, while it is under way
 };
 
 GameRecords kept;
@@ -130,24 +131,30 @@ bool BestChaseText(std::string& time, std::string& ships) {
     return true;
 }
 
-std::string ProveBestChase() {
+bool StartBestChaseProof(std::string& why) {
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    if (!best)
-        return "no best chase is kept for these ships";
-    // The proof replays in the process's world and catalogue and leaves them empty.
-    World game = std::move(world);
-    world = World();
-    ShipCatalogue ships;
-    ships.entries.swap(shipCatalogue.entries);
-    std::error_code error;
-    const RecordProof proof =
-        ProveRecord(kept.folder, *best,
-                    FindShipSets(std::filesystem::current_path(error).string(), ""));
-    const std::string why = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
-    world = std::move(game);
-    shipCatalogue.Clear();
-    shipCatalogue.entries.swap(ships.entries);
-    return why;
+    if (!best) {
+        why = NoBestChase;
+        return false;
+    }
+    if (kept.proof.child > 0)
+        return true;
+    // The proof replays in the process's world and catalogue, and empties them: the child's own.
+    auto prove = [best]() -> std::string {
+        std::error_code error;
+        const RecordProof proof = ProveRecord(
+            kept.folder, *best, FindShipSets(std::filesystem::current_path(error).string(), ""));
+        return proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+    };
+    return StartChildVerdict(kept.proof, prove, why);
+}
+
+bool TakeBestChaseProof(std::string& why) {
+    return TakeChildVerdict(kept.proof, why);
+}
+
+void StopBestChaseProof() {
+    StopChildVerdict(kept.proof);
 }
 
 void CloseRecords() {

@@ -33,6 +33,9 @@ void RecordChaseFrame(double elapsed, HeldKeys keys);
 // anything, and says what the records said at start).
 BestTime ChaseEnded(uint64_t milliseconds);
 
+// What the ghost, the options and a proof say where the ship set has no record.
+inline const char* const NoBestChase = "no best chase kept for these ships yet";
+
 // The ship set's best demo, for the ghost; empty when the set has no record.
 std::string BestDemoPath();
 
@@ -40,10 +43,18 @@ std::string BestDemoPath();
 // data folder of the ships it was flown with. False when the set has no record.
 bool BestChaseText(std::string& time, std::string& ships);
 
-// Proves the set's best chase as `shipyard records` does, by replaying its demo to its recorded
-// time; the game's world and ships are put aside meanwhile and back as they were. Empty when it
-// is proved, else why not.
-std::string ProveBestChase();
+// Begins proving the set's best chase as `shipyard records` does, by replaying its demo to its
+// recorded time, in a child process of its own: the game's world and frames go on meanwhile.
+// False, with why not in `why`, when there is no best chase or no child can be made; a proof
+// already under way goes on.
+bool StartBestChaseProof(std::string& why);
+
+// Once a frame: true once the proof begun has ended, with `why` empty when it proved the record,
+// else why not. Never waits.
+bool TakeBestChaseProof(std::string& why);
+
+// Ends a proof still under way, before the game ends.
+void StopBestChaseProof();
 
 // After the loop: closes the running chase's demo with its end mark and makes it last.demo.
 void CloseRecords();

@@ -197,7 +197,7 @@ TEST(OptionsMenu, Lines) {
           "Enter: prove \u00b7 Escape: close"}},
         {"no best chase yet",
          "up enter",
-         {},
+         {false, "", "", "no best chase kept for these ships yet"},
          2,
          {Title("best"), "> best chase: none yet for these ships",
           "Enter replays its demo to prove it, as shipyard records does",

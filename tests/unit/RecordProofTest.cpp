@@ -3,8 +3,10 @@
 // replayed against them, proves it only with their figures and at exactly the recorded time.
 #include "RecordProof.h"
 
+#include "ByteReader.h"
 #include "DefaultCatalogue.h"
 #include "Formatted.h"
+#include "PausedFrames.h"
 #include "ReplayFile.h"
 #include "TestFiles.h"
 
@@ -48,6 +50,21 @@ std::vector<unsigned char> IdleDemo(size_t frames, DemoFrame last) {
     return bytes;
 }
 
+// The bytes of `demo` with a pause of `frames` frames of 1 ms after its 10th frame.
+std::vector<unsigned char> WithPause(const std::string& demo, size_t frames) {
+    std::vector<unsigned char> bytes = Bytes(demo);
+    ByteCursor in = ByteCursor::Over(bytes.data(), bytes.size());
+    Demo header;
+    std::string reason;
+    EXPECT_TRUE(ParseDemoHeader(in, header, reason)) << reason;
+    std::vector<unsigned char> pause;
+    for (size_t i = 0; i < frames; ++i)
+        AppendDemoFrame(pause, DemoFrame{1, ActionPause});
+    bytes.insert(bytes.begin() + std::ptrdiff_t(in.at + 10 * DemoFrameBytes), pause.begin(),
+                 pause.end());
+    return bytes;
+}
+
 TEST(RecordProof, TheVerdictNeedsTheSetsShipsTheirFiguresAndTheRecordedTime) {
     // The pilot's whole chase (tests/data), its time as its own recorded figures replay it.
     const std::string pilot = ReadWholeFile("data/pilot.demo");
@@ -61,6 +78,9 @@ TEST(RecordProof, TheVerdictNeedsTheSetsShipsTheirFiguresAndTheRecordedTime) {
     // 250 frames (1.992 s of chase: the first never steps), then a frame no game plays.
     WriteScratchFile("proof-records/endless.demo", IdleDemo(250, DemoFrame{8, 0x8000}));
     WriteScratchFile("proof-records/short.demo", IdleDemo(100, DemoFrame()));
+    // A pause of as many paused frames after its first as a best demo may hold, and one more.
+    WriteScratchFile("proof-records/paused.demo", WithPause(pilot, MostHeldPausedFrames + 1));
+    WriteScratchFile("proof-records/held.demo", WithPause(pilot, MostHeldPausedFrames + 2));
     const ShipSetPlace own = FindShipSets(WriteShips("proof-own"), "")[0];
     const ShipSetPlace other = FindShipSets(WriteShips("proof-other", 20), "")[0];
     ASSERT_TRUE(own.found && other.found && own.set != other.set);
@@ -77,7 +97,9 @@ TEST(RecordProof, TheVerdictNeedsTheSetsShipsTheirFiguresAndTheRecordedTime) {
                       late = "the demo's chase does not end by 1.000 s: 12 chasers left after "
                              "1.008 s",
                       fault = "frame 251 holds unknown key bits 0x8000",
-                      runOut = "the demo's chase does not end: 12 chasers left after 100 frames";
+                      runOut = "the demo's chase does not end: 12 chasers left after 100 frames",
+                      held = "the demo holds more than 1000000 paused frames after the first of "
+                             "their pause; a best demo holds a pause as one frame";
     auto endless = [&](uint64_t ms) { return mine(ms, "endless.demo"); };
     const struct {
         const char* what;
@@ -96,6 +118,12 @@ TEST(RecordProof, TheVerdictNeedsTheSetsShipsTheirFiguresAndTheRecordedTime) {
         {"never ending: a fault before the record", {own}, endless(9000), no, fault},
         {"frames running out", {own}, mine(9000, "short.demo"), no, runOut},
         {"no demo", {own}, mine(time, "gone.demo"), no, "No such file or directory"},
+        {"a long pause, as many frames as a best demo holds",
+         {own},
+         mine(time, "paused.demo"),
+         yes,
+         ""},
+        {"a pause one frame longer", {own}, mine(time, "held.demo"), no, held},
     };
     for (const auto& c : cases) {
         const RecordProof proof = ProveRecord(records, c.record, c.places);

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// Forking the child, reading its verdict a piece at a time, and reaping it.
+#include "ChildVerdict.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+// The verdict as the child writes it: this mark, then the text. Nothing at all means the child
+// died first.
+constexpr char GivenMark = 'V';
+
+void WriteAll(int fd, const std::string& text) {
+    for (size_t at = 0; at < text.size();) {
+        const ssize_t written = write(fd, text.data() + at, text.size() - at);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return;
+        at += size_t(written);
+    }
+}
+
+void Close(ChildVerdict& verdict) {
+    if (verdict.pipe >= 0)
+        close(verdict.pipe);
+    verdict = ChildVerdict();
+}
+
+std::string HowItEnded(int status) {
+    if (WIFSIGNALED(status))
+        return std::string("the proof was ended by signal ") + strsignal(WTERMSIG(status));
+    return "the proof ended without a verdict (status " + std::to_string(WEXITSTATUS(status)) + ")";
+}
+
+} // namespace
+
+bool StartChildVerdict(ChildVerdict& verdict, const std::function<std::string()>& judge,
+                       std::string& why) {
+    int ends[2];
+    if (pipe2(ends, O_CLOEXEC) != 0) {
+        why = std::string("no pipe for the proof: ") + std::strerror(errno);
+        return false;
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ends[0]);
+        WriteAll(ends[1], GivenMark + judge());
+        _exit(0);
+    }
+    close(ends[1]);
+    if (child < 0) {
+        why = std::string("no process for the proof: ") + std::strerror(errno);
+        close(ends[0]);
+        return false;
+    }
+    fcntl(ends[0], F_SETFL, fcntl(ends[0], F_GETFL) | O_NONBLOCK);
+    verdict = ChildVerdict{child, ends[0], ""};
+    return true;
+}
+
+bool TakeChildVerdict(ChildVerdict& verdict, std::string& why) {
+    if (verdict.child <= 0)
+        return false;
+    char piece[4096];
+    ssize_t got;
+    while ((got = read(verdict.pipe, piece, sizeof piece)) > 0)
+        verdict.read.append(piece, size_t(got));
+    if (got < 0 && (errno == EAGAIN || errno == EINTR))
+        return false;
+    int status = 0;
+    while (waitpid(verdict.child, &status, 0) < 0 && errno == EINTR) {
+    }
+    why = !verdict.read.empty() && verdict.read[0] == GivenMark ? verdict.read.substr(1)
+                                                                : HowItEnded(status);
+    Close(verdict);
+    return true;
+}
+
+void StopChildVerdict(ChildVerdict& verdict) {
+    if (verdict.child <= 0)
+        return;
+    kill(verdict.child, SIGKILL);
+    while (waitpid(verdict.child, nullptr, 0) < 0 && errno == EINTR) {
+    }
+    Close(verdict);
+}
