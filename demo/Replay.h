@@ -14,6 +14,7 @@
 #include <vector>
 
 struct ShipCatalogue;
+struct ShipType;
 
 // When the frame loop runs the update pass: once the frames before have lasted more than 1 ms
 // in all. The first frame, with no earlier frame to time, never does.
@@ -24,11 +25,16 @@ struct FrameClock {
 // True when a frame of `elapsed` milliseconds runs the update pass; counts the frame in.
 bool FrameUpdates(FrameClock& clock, double elapsed);
 
+// The type `name` of the catalogue with its figures, as a demo records it; and back, a ship type
+// with the recorded figures and no model.
+DemoShipType RecordedShipType(const std::string& name, const ShipType& type);
+ShipType PlayedShipType(const DemoShipType& recorded);
+
 // The catalogue's types and figures, in name order, as a demo records them.
 std::vector<DemoShipType> RecordedShipTypes(const ShipCatalogue& catalogue);
 
-// Empty when the catalogue holds exactly the recorded types with the recorded thrust and turn
-// rate (bit for bit), else its first difference in name order, in words.
+// Empty when the catalogue holds exactly the recorded types with the recorded figures (bit for
+// bit), else its first difference in name order, in words.
 std::string CatalogueDifference(const std::vector<DemoShipType>& recorded,
                                 const ShipCatalogue& catalogue);
 

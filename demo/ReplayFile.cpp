@@ -13,12 +13,8 @@ namespace {
 std::string CatalogueProblem(const Demo& demo, const std::string& cataloguePath) {
     std::string reason;
     if (cataloguePath.empty()) {
-        for (const DemoShipType& recorded : demo.shipTypes) {
-            ShipType type;
-            type.thrust = recorded.thrust;
-            type.turnRate = recorded.turnRate;
-            shipCatalogue.Insert(recorded.name, type);
-        }
+        for (const DemoShipType& recorded : demo.shipTypes)
+            shipCatalogue.Insert(recorded.name, PlayedShipType(recorded));
     } else if (!ReadShipTypes(cataloguePath, reason))
         return cataloguePath + " cannot be read to check the recorded ship types: " + reason;
     std::string difference = CatalogueDifference(demo.shipTypes, shipCatalogue);

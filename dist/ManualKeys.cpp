@@ -4,9 +4,11 @@
 // a demo plays (`demokeys`) or the pad's buttons (`pad`) from the actions table, the
 // settings (`settings`), every name the settings file takes for a key, asked of SDL
 // (`keynames`), the sound files with what each is heard for (`sounds`) or their names alone
-// (`soundfiles`), the records file's columns (`records`). A part that comes out empty fails.
+// (`soundfiles`), the records file's columns (`records`), the catalogue's example record from its
+// fields (`catalogue`). A part that comes out empty fails.
 #include "Actions.h"
 #include "Bindings.h"
+#include "CatalogueFile.h"
 #include "CommandLine.h"
 #include "Printable.h"
 #include "RecordsColumns.h"
@@ -35,6 +37,7 @@ constexpr ManualPart ManualParts[] = {
     {"sounds", SoundFilesManual},
     {"soundfiles", SoundFileNamesManual},
     {"records", RecordsColumnsManual},
+    {"catalogue", [] { return RoffText(CatalogueExample()); }},
 };
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "PlayerSettings.h"
 #include "Records.h"
 #include "SettingEffects.h"
+#include "Video.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ LoopState TakeButton(int button) {
 
 void Open() {
     OpenOptions(options.menu);
+    options.menu.display = DisplaySize();
     options.best = BestChaseView();
     options.best.known = BestChaseText(options.best.time, options.best.ships);
     options.best.none = NoBestChase;
@@ -93,8 +95,10 @@ void TakeOptionsPad(LoopState& state) {
 
 void TakeOptionsProof() {
     std::string why;
-    if (TakeBestChaseProof(why))
+    if (TakeBestChaseProof(why)) {
         ShowProof(options.menu, why);
+        options.best.known = BestChaseText(options.best.time, options.best.ships);
+    }
 }
 
 HeldKeys PauseForOptions(HeldKeys keys) {

@@ -4,6 +4,7 @@
 // the lines they are drawn as. Pure: the loop applies the changes and draws the lines.
 #pragma once
 
+#include "OptionsRows.h"
 #include "SettingsText.h"
 
 #include <cstddef>
@@ -33,9 +34,10 @@ struct BestChaseView {
 
 struct OptionsMenu {
     bool open = false;
-    size_t row = 0;       // the chosen row
+    size_t row = 0;       // the chosen row, kept from one opening to the next
     bool binding = false; // the chosen action waits for the next key or pad button
     std::string line;     // what the last press came to: a refusal, a binding, the proof's verdict
+    WindowSize display = {0, 0}; // the display's size: larger windows are not offered (0: unknown)
 };
 
 // What a press in the options asks the loop for.
@@ -47,10 +49,7 @@ struct OptionsOutcome {
 // Characters a line of the options holds at most: the panel fits a 640-pixel window.
 constexpr size_t OptionsWidth = 60;
 
-// Every row: the fixed settings, then the actions, then the best chase.
-size_t OptionsRowCount();
-
-// Opens the options on their first row.
+// Opens the options on the row chosen when they were last open (the first at the first opening).
 void OpenOptions(OptionsMenu& menu);
 
 // Acts on `input` over `settings`, the settings in force; while an action waits for its key, any
@@ -81,8 +80,9 @@ bool OptionsInputOfPadButton(int button, const Bindings& bindings, OptionsInput&
 // and right change; the first of up, down, left, right when several.
 bool OptionsInputOfPadLean(uint8_t newlyLeaning, OptionsInput& input);
 
-// The options as lines of at most OptionsWidth characters: a title, the rows around the chosen
-// one (marked) as many as fit in `mostLines` with the rest (0: every row), then what the chosen
-// row does and the keys it takes, or the last press's line.
+// The options as lines of at most OptionsWidth characters (in OptionsLines.cpp): a title, the
+// rows under their sections' headings around the chosen one (marked), as many as fit in
+// `mostLines` with the rest (0: every row), then what the chosen row does and every key the
+// options answer there, or the last press's line. Their number stays the same from row to row.
 std::vector<std::string> OptionsLines(const OptionsMenu& menu, const Settings& settings,
                                       const BestChaseView& best, size_t mostLines);

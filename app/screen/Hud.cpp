@@ -175,8 +175,11 @@ bool RenderLines(const std::vector<std::string>& lines, int pad, float backdrop,
     std::vector<SDL_Surface*> surfaces;
     const SDL_Color white = {255, 255, 255, 0};
     int skip = TTF_FontLineSkip(hud.font);
-    width = 0;
     for (const std::string& line : lines) {
+        if (line.empty()) { // a blank line: SDL_ttf draws no empty text
+            surfaces.push_back(nullptr);
+            continue;
+        }
         SDL_Surface* surface = TTF_RenderUTF8_Blended(hud.font, line.c_str(), white);
         if (!surface || surface->format->BytesPerPixel != 4) {
             reason = surface ? "not 32-bit text" : TTF_GetError();
@@ -194,6 +197,8 @@ bool RenderLines(const std::vector<std::string>& lines, int pad, float backdrop,
         text.assign(size_t(width) * size_t(height), 0);
         shadow = text;
         for (size_t i = 0; i < surfaces.size(); ++i) {
+            if (!surfaces[i])
+                continue;
             const int top = pad + int(i) * skip;
             PutCoverage(surfaces[i], text, width, height, pad, top);
             PutCoverage(surfaces[i], shadow, width, height, pad + 1, top + 1);
@@ -244,8 +249,9 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
         // The text, its shadow's pixel and the margins on both sides within the viewport.
         const int room = viewportWidth - 2 * place.margin - 1;
         std::vector<unsigned char> rgba;
-        if (!RenderLines(FitLines(lines, room, MeasureText), pad, backdrop, block.width,
-                         block.height, rgba, reason))
+        block.width = block.leastWidth + 1; // the text's shadow takes a pixel more
+        if (!RenderLines(block.wrap ? FitLines(lines, room, MeasureText) : lines, pad, backdrop,
+                         block.width, block.height, rgba, reason))
             return GiveUp(reason);
         block.texture = UploadHudTexture(block.texture, block.width, block.height, rgba);
         if (block.texture == 0)
@@ -253,7 +259,10 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
         block.lines = lines;
         block.fittedTo = viewportWidth;
     }
-    place.margin -= pad;
+    // Too large for the viewport within the margins: drawn smaller to fit it whole.
+    place.scale = FitScale(block.width - 2 * pad, block.height - 2 * pad, viewportWidth,
+                           viewportHeight, place.margin);
+    place.margin -= int(float(pad) * place.scale);
     DrawHudTexture(block.texture, block.width, block.height, place);
     return true;
 }
@@ -313,4 +322,8 @@ bool HudShown() {
 
 int HudLineSkip() {
     return hud.font ? TTF_FontLineSkip(hud.font) : 0;
+}
+
+int HudTextWidth(const std::string& line) {
+    return hud.font ? MeasureText(line) : 0;
 }

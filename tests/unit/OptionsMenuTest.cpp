@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -101,29 +102,29 @@ TEST(OptionsMenu, EditsRefusalsAndWhatIsWritten) {
         {"a window between sizes steps to the next", [](Settings& s) { s.windowWidth = 1000; },
          "to:window left", "window = 800x600\n", ""},
         {"Enter on an action waits for its key, which binds it", nullptr, "to:fire enter key:f",
-         "key.fire = f\n", "fire: F"},
+         "key.fire = f\n", "Fire: F"},
         {"a key another action holds is refused, naming it", nullptr, "to:fire enter key:up", "",
-         "Up is thrust's already"},
+         "Up is taken by Thrust"},
         {"the options' own key is held too", nullptr, "to:fire enter key:o", "",
-         "O is options's already"},
+         "O is taken by Options"},
         {"a key the file has no name for is refused", nullptr, "to:fire enter key:#160", "",
          "World 0 has no name the settings file can keep"},
         {"the key the action has already changes nothing", nullptr, "to:fire enter key:space", "",
-         "fire: Space"},
+         "Fire: Space"},
         {"Escape while waiting cancels, and the options stay", nullptr, "to:fire enter esc", "",
          ""},
         {"Left and Right leave an action alone", nullptr, "to:fire left right", "", ""},
         {"Delete takes an action's key and button", nullptr, "to:fire del",
-         "key.fire = none\npad.fire = none\n", "fire has no key or button now"},
+         "key.fire = none\npad.fire = none\n", "Fire has no key or button now"},
         {"a key freed by Delete can be taken", nullptr, "to:fire del up to:thrust enter key:space",
-         "key.thrust = space\nkey.fire = none\npad.fire = none\n", "thrust: Space"},
-        {"quit keeps its key", nullptr, "to:quit del", "", "quit cannot be left without a key"},
+         "key.thrust = space\nkey.fire = none\npad.fire = none\n", "Thrust: Space"},
+        {"quit keeps its key", nullptr, "to:quit del", "", "Quit cannot be left without a key"},
         {"the options keep a key or a button", nullptr, "to:options del", "",
-         "options cannot be left without a key or a button"},
+         "Options cannot be left without a key or a button"},
         {"a pad button another action holds is refused", nullptr, "to:pause enter pad:1", "",
-         "button 1 is fire's already"},
+         "button 1 is taken by Fire"},
         {"a free pad button binds", nullptr, "to:pause enter pad:1 enter pad:10",
-         "pad.pause = 10\n", "pause: button 10"},
+         "pad.pause = 10\n", "Pause: button 10"},
         {"Up from the first row is the best chase; Enter proves it", nullptr, "up enter", "", "",
          true, true},
         {"Escape closes and changes nothing", nullptr, "down esc", "", "", false},
@@ -166,6 +167,7 @@ TEST(OptionsMenu, InputsOfKeysAndThePad) {
 
 TEST(OptionsMenu, Lines) {
     const std::string longShips = "/home/pat/" + std::string(60, 'x') + "/ships-\u00e9t\u00e9";
+    const std::string actionKeys = "Up, Down: choose \u00b7 Enter: bind \u00b7 Delete, Backspace: unbind";
     const struct {
         const char* what;
         const char* steps;
@@ -173,35 +175,37 @@ TEST(OptionsMenu, Lines) {
         size_t mostLines;
         std::vector<std::string> lines;
     } rows[] = {
-        {"the rows around the chosen one, with what it does and its keys",
+        {"the rows around the chosen one, labelled, with what it does and every key it takes",
          "to:fire",
          Best,
-         8,
-         {Title("fire"), "   strafe: Left Alt, button 3",
-          "   boost: Left Ctrl, button 2", "> fire: Space, button 1", "   pause: P, button 4",
-          "   redlight: T", "fire", "Enter: bind \u00b7 Delete: unbind \u00b7 Escape: close"}},
+         12,
+         {Title("fire"), "   Turn right: Right", "   Strafe: Left Alt, button 3",
+          "   Boost: Left Ctrl, button 2", "> Fire: Space, button 1", "   Pause: P, button 4",
+          "   Red light: T", "fire", "", "", actionKeys, "O, Escape: close"}},
+        {"a section's heading above its first row", "to:thrust", Best, 9,
+         {Title("thrust"), "Keys", "> Thrust: Up", "   Reverse: Down", "thrust forward", "", "",
+          actionKeys, "O, Escape: close"}},
         {"waiting for a key, with room for the chosen row alone",
          "to:quit enter",
          Best,
-         4,
-         {Title("quit"), "> quit: press a key or a pad button",
-          "quit (closing the window quits too)",
-          "Press a key or pad button for quit; Escape cancels"}},
-        {"a long folder keeps its end",
+         7,
+         {Title("quit"), "> Quit: press a key or a pad button",
+          "quit (closing the window quits too)", "", "",
+          "Press a key or pad button for Quit; Escape cancels", ""}},
+        {"a long folder shortened at a separator",
          "up",
          {true, "49.000", longShips},
-         4,
-         {Title("best"),
-          "> best chase: 49.000 s, ships of ...xxxxxxxxxxxxxx/ships-\u00e9t\u00e9",
-          "Enter replays its demo to prove it, as shipyard records does",
-          "Enter: prove \u00b7 Escape: close"}},
+         7,
+         {Title("best"), "> Best chase: 49.000 s, ships of .../ships-\u00e9t\u00e9",
+          "Enter replays its demo to prove it, as shipyard records does", "", "",
+          "Up, Down: choose \u00b7 Enter: prove \u00b7 O, Escape: close", ""}},
         {"no best chase yet",
          "up enter",
          {false, "", "", "no best chase kept for these ships yet"},
-         2,
-         {Title("best"), "> best chase: none yet for these ships",
-          "Enter replays its demo to prove it, as shipyard records does",
-          "no best chase kept for these ships yet"}},
+         7,
+         {Title("best"), "> Best chase: none yet for these ships",
+          "Enter replays its demo to prove it, as shipyard records does", "", "",
+          "no best chase kept for these ships yet", ""}},
     };
     for (const auto& row : rows) {
         Settings settings;
@@ -210,16 +214,90 @@ TEST(OptionsMenu, Lines) {
         Play(menu, settings, row.steps, row.best);
         EXPECT_EQ(OptionsLines(menu, settings, row.best, row.mostLines), row.lines) << row.what;
     }
-    // Every row shown when there is room, the first chosen; a verdict too long for a line wraps.
+    // Every row shown under its heading when there is room, the first chosen; a verdict too long
+    // for a line wraps.
     Settings settings;
     OptionsMenu menu;
     OpenOptions(menu);
     ShowProof(menu, "the demo's chase ends in 68.100 s " + std::string(70, 'y'));
     const std::vector<std::string> all = OptionsLines(menu, settings, Best, 0);
-    ASSERT_EQ(all.size(), 1 + OptionsRowCount() + 4);
-    EXPECT_EQ(all[1], "> hud: off");
-    EXPECT_EQ(all[1 + RowNamed("fps")], "   fps: auto");
-    EXPECT_EQ(all[OptionsRowCount()], "   best chase: 49.000 s, ships of /home/pat/ships");
+    const auto at = [&all](const std::string& line) {
+        return std::find(all.begin(), all.end(), line) - all.begin();
+    };
+    EXPECT_EQ(all.size(), 1 + 3 + OptionsRowCount() + 3 + 3);
+    EXPECT_EQ(at("Settings"), 1);
+    EXPECT_EQ(at("> Heads-up display: off"), 2);
+    EXPECT_LT(at("   Frame cap: auto"), at("Keys"));
+    EXPECT_LT(at("Keys"), at("   Red light: T"));
+    EXPECT_LT(at("   Quit: Escape"), at("Records"));
+    EXPECT_EQ(at("Records") + 1, at("   Best chase: 49.000 s, ships of /home/pat/ships"));
     EXPECT_EQ(all[all.size() - 3], "not verified: the demo's chase ends in 68.100 s");
     EXPECT_EQ(all.back(), std::string(10, 'y'));
+}
+
+// The block stays put: as many lines, and none wider than the options', on every row.
+TEST(OptionsMenu, LinesKeepTheirPlace) {
+    Settings settings;
+    OptionsMenu menu;
+    OpenOptions(menu);
+    const size_t lines = OptionsLines(menu, settings, Best, 14).size();
+    for (size_t i = 0; i < OptionsRowCount(); ++i) {
+        const std::vector<std::string> shown = OptionsLines(menu, settings, Best, 14);
+        EXPECT_EQ(shown.size(), lines) << "row " << i;
+        for (const std::string& line : shown)
+            EXPECT_LE(line.size(), OptionsWidth + 8) << line; // a few UTF-8 bytes more at most
+        PressInOptions(menu, settings, OptionsInput::Down, Best);
+    }
+}
+
+// Every row has a label in the player's words, none of them the settings file's name.
+TEST(OptionsMenu, EveryRowLabelled) {
+    for (size_t i = 0; i < OptionsRowCount(); ++i) {
+        const OptionsRow row = OptionsRowAt(i);
+        const std::string label = OptionsLabel(row);
+        EXPECT_FALSE(label.empty()) << "row " << i;
+        const char* name = row.setting ? row.setting->name.c_str()
+                           : row.action != Action::Count ? ActionOf(row.action).name
+                                                         : "";
+        if (std::string(name).size() > 6) // thrust, fire, quit... are already words
+            EXPECT_NE(label, name) << "row " << i;
+    }
+    EXPECT_EQ(OptionsLabel(Action::Display), "Heads-up display");
+    EXPECT_EQ(OptionsLabel(Action::VolumeDown), "Volume down");
+}
+
+TEST(OptionsMenu, ReopenedOnTheRowLastChosen) {
+    Settings settings;
+    OptionsMenu menu;
+    OpenOptions(menu);
+    Play(menu, settings, "to:fire enter esc esc", Best);
+    EXPECT_FALSE(menu.open);
+    OpenOptions(menu);
+    EXPECT_EQ(menu.row, RowNamed("fire"));
+    EXPECT_FALSE(menu.binding);
+}
+
+// The window sizes offered are those the display can show: 1920x1080 is not offered on a
+// 1280x1024 screen, nor 1600x900, which is wider.
+TEST(OptionsMenu, WindowSizesTheDisplayShows) {
+    const struct {
+        int width, height;
+        const char* steps;
+        const char* written;
+    } rows[] = {
+        {1280, 720, "right right", "window = 1280x1024\n"},
+        {1920, 1080, "left", "window = 1280x1024\n"},
+        {640, 480, "left", ""},
+    };
+    for (const auto& row : rows) {
+        Settings start;
+        start.windowWidth = row.width, start.windowHeight = row.height;
+        Settings settings = start;
+        OptionsMenu menu;
+        menu.display = {1280, 1024};
+        OpenOptions(menu);
+        Play(menu, settings, std::string("to:window ") + row.steps, Best);
+        EXPECT_EQ(WriteSettingsText(SettingsText{}, start, settings, Names), row.written)
+            << row.width << "x" << row.height << " " << row.steps;
+    }
 }
