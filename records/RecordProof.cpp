@@ -14,6 +14,10 @@
 
 namespace {
 
+// How many records of a set one proof tries: a keep that replaces the record while it is proved
+// removes the demo it read, so the record is read again and the new one proved.
+constexpr int ProofTries = 8;
+
 // Replays a demo in a fresh world and an empty catalogue, leaving both empty again.
 bool Replay(const std::string& path, const std::string& cataloguePath,
             std::vector<DemoResult>& chases, std::string& reason) {
@@ -114,15 +118,38 @@ RecordProof ProveRecord(const std::string& recordsFolder, const ShipSetRecord& r
                         const std::vector<ShipSetPlace>& places) {
     RecordProof proof;
     const ShipSetPlace* place = PlaceOf(places, record.set);
+    proof.ships = place ? place->words : "";
+    if (record.demoFile.empty()) {
+        proof.verdict = ProofVerdict::NotVerified;
+        proof.why = "its line names no best demo";
+        return proof;
+    }
     if (!place) {
         proof.why =
             "the ships of set " + ShipSetName(record.set) + " are not here (give --data DIR)";
         return proof;
     }
-    proof.ships = place->words;
     proof.why = DisproveChase(recordsFolder + "/" + record.demoFile,
                               InFolder(place->folder, CatalogueFileName), record.milliseconds);
     proof.verdict = proof.why.empty() ? ProofVerdict::Verified : ProofVerdict::NotVerified;
+    return proof;
+}
+
+RecordProof ProveRecordNow(const std::string& recordsFolder, ShipSetRecord& record,
+                           const std::vector<ShipSetPlace>& places) {
+    RecordProof proof = ProveRecord(recordsFolder, record, places);
+    for (int tries = 1; proof.verdict == ProofVerdict::NotVerified && tries < ProofTries; ++tries) {
+        Records now;
+        std::string reason;
+        const ShipSetRecord* again = LoadRecords(recordsFolder + "/" + RecordsFileName, now, reason)
+                                         ? FindRecord(now, record.set)
+                                         : nullptr;
+        if (!again ||
+            (again->milliseconds == record.milliseconds && again->demoFile == record.demoFile))
+            break; // the record proved is the record still: its verdict stands
+        record = *again;
+        proof = ProveRecord(recordsFolder, record, places);
+    }
     return proof;
 }
 
@@ -130,9 +157,15 @@ bool AddDemo(const std::string& demoPath, const std::string& dataFolder,
              const std::string& recordsFolder, AddedDemo& added, std::string& reason) {
     std::vector<DemoResult> chases;
     uint64_t set = 0;
-    if (!Replay(demoPath, InFolder(dataFolder, CatalogueFileName), chases, reason) ||
-        !HashShipSet(dataFolder, set, reason))
+    const std::string catalogue = InFolder(dataFolder, CatalogueFileName);
+    if (!Replay(demoPath, catalogue, chases, reason)) {
+        reason = demoPath + ": " + reason;
         return false;
+    }
+    if (!HashShipSet(dataFolder, set, reason)) {
+        reason = catalogue + ": " + reason;
+        return false;
+    }
     size_t index = 0;
     const DemoResult* fastest = Fastest(chases, index);
     if (!fastest) {
@@ -144,10 +177,14 @@ bool AddDemo(const std::string& demoPath, const std::string& dataFolder,
     std::vector<unsigned char> demo;
     Records records;
     KeptChase outcome;
-    if (!CutChaseDemo(demoPath, index, fastest->endFrame, demo, reason) ||
-        !KeepBestChase(recordsFolder, set, milliseconds, demo, records, outcome, reason))
+    if (!CutChaseDemo(demoPath, index, fastest->endFrame, demo, reason)) {
+        reason = demoPath + ": " + reason;
+        return false;
+    }
+    if (!KeepBestChase(recordsFolder, set, milliseconds, demo, records, outcome, reason))
         return false;
     added.previous = outcome.previous;
+    added.noDemo = outcome.noDemo;
     if (!outcome.kept) {
         added.why = "its fastest chase, " + ExactSecondsText(milliseconds) +
                     " s, does not beat the record of " + ExactSecondsText(outcome.previous) + " s";

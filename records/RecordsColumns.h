@@ -7,14 +7,13 @@
 #include <cstdint>
 #include <string>
 
-constexpr size_t MaxDemoFileName = 255;
 // Longer than any chase anyone plays: a million seconds.
 constexpr uint64_t MaxChaseMilliseconds = uint64_t(1000000) * 1000;
 
 struct ShipSetRecord {
     uint64_t set = 0;          // the ship set's hash (ShipSetHash)
     uint64_t milliseconds = 0; // the best chase's game time
-    std::string demoFile;      // its demo: a plain file name in the records' folder
+    std::string demoFile;      // its best demo's file name in the records' folder; empty for none
 };
 
 // A record line's columns in file order. A new column is a name here, its field above and its row
@@ -67,7 +66,3 @@ std::string RecordListing(const ShipSetRecord& record);
 
 // "5f1c0e2a93d4b517": the set's hash as records show it.
 std::string ShipSetName(uint64_t set);
-
-// Whether `name` may name a demo in the records' folder: printable ASCII, no slash, not starting
-// with a dot, at most MaxDemoFileName characters.
-bool IsDemoFileName(const std::string& name);

@@ -50,11 +50,16 @@ std::string ReadRecord(const std::string& line, unsigned version, ShipSetRecord&
         if (!row.read(word, record, wrong))
             return "the " + std::string(row.name) + Shown(word) + " " + wrong;
     }
+    if (!IsBestDemoName(record.set, record.demoFile))
+        record.demoFile.clear();
     return "";
 }
 
-// A record's line: its columns' words in file order, separated by blanks.
-std::string RecordLine(const ShipSetRecord& record) {
+// A record's line: its columns' words in file order, separated by blanks; a record with no demo
+// keeps the word it was read with.
+std::string RecordLine(const RecordsLine& recordLine) {
+    ShipSetRecord record = recordLine.record;
+    record.demoFile = DemoWord(recordLine);
     std::string line;
     for (const RecordsColumnRow& row : RecordsColumns)
         line += (row.column == 0 ? "" : " ") + row.write(record);
@@ -149,7 +154,7 @@ bool ParseRecords(const std::string& text, Records& records, std::string& reason
 bool RecordsText(const Records& records, std::string& text, std::string& reason) {
     std::string written = VersionWord + std::to_string(RecordsFileVersion) + "\n";
     for (const RecordsLine& line : records.lines)
-        written += (line.isRecord ? RecordLine(line.record) : line.text) + "\n";
+        written += (line.isRecord ? RecordLine(line) : line.text) + "\n";
     if (written.size() > MaxRecordsFileBytes) {
         reason = "the records would take " + std::to_string(written.size()) +
                  " bytes, more than the " + std::to_string(MaxRecordsFileBytes) +
@@ -177,6 +182,27 @@ bool BeatsRecord(const Records& records, uint64_t set, uint64_t milliseconds) {
     return !best || milliseconds < best->milliseconds;
 }
 
+std::vector<std::string> RecordsWithNoDemo(const Records& records) {
+    std::vector<std::string> notes;
+    for (size_t i = 0; i < records.lines.size(); ++i) {
+        const RecordsLine& line = records.lines[i];
+        if (!line.isRecord || !line.record.demoFile.empty())
+            continue;
+        const std::string set = ShipSetName(line.record.set);
+        notes.push_back("line " + std::to_string(i + 2) + ": the demo" + Shown(DemoWord(line)) +
+                        " is not a best demo of ship set " + set + " (best-" + set +
+                        "-MILLISECONDS.demo); read as a record with no demo");
+    }
+    return notes;
+}
+
+std::string DemoWord(const RecordsLine& line) {
+    if (!line.isRecord || !line.record.demoFile.empty())
+        return line.record.demoFile;
+    const std::vector<std::string> words = Words(line.text);
+    return words.size() > DemoColumn ? words[DemoColumn] : ""; // in every version's lines
+}
+
 void SetRecord(Records& records, const ShipSetRecord& record) {
     for (RecordsLine& line : records.lines) {
         if (line.isRecord && line.record.set == record.set) {
@@ -192,4 +218,17 @@ void SetRecord(Records& records, const ShipSetRecord& record) {
 
 std::string BestDemoName(uint64_t set, uint64_t milliseconds) {
     return "best-" + ShipSetName(set) + "-" + std::to_string(milliseconds) + ".demo";
+}
+
+bool IsBestDemoName(uint64_t set, const std::string& name) {
+    const std::string named = "best-" + ShipSetName(set);
+    if (name == named + ".demo")
+        return true;
+    // The digits after "best-SET-", as many as the longest chase's time has.
+    uint64_t milliseconds = 0;
+    for (size_t i = named.size() + 1;
+         i < name.size() && i <= named.size() + 10 && name[i] >= '0' && name[i] <= '9'; ++i)
+        milliseconds = milliseconds * 10 + uint64_t(name[i] - '0');
+    return milliseconds >= 1 && milliseconds <= MaxChaseMilliseconds &&
+           name == BestDemoName(set, milliseconds);
 }

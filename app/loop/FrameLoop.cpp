@@ -98,7 +98,7 @@ void NewChase(DemoSession& demo, LoopClock& clock) {
     const RandomSeed& stars = RestartChase(demo, CurrentChase());
     StartChaseDemo(stars);
     StartNewChase(stars);
-    RestartGhost(BestDemoPath());
+    RestartGhost(BestDemoPath);
     clock.frames = FrameClock{};
 }
 

@@ -95,8 +95,10 @@ void TakeOptionsPad(LoopState& state) {
 
 void TakeOptionsProof() {
     std::string why;
-    if (TakeBestChaseProof(why))
+    if (TakeBestChaseProof(why)) {
         ShowProof(options.menu, why);
+        options.best.known = BestChaseText(options.best.time, options.best.ships);
+    }
 }
 
 HeldKeys PauseForOptions(HeldKeys keys) {

@@ -25,6 +25,9 @@ constexpr int MarkInset = 6;
 // fallen behind (a long pause held as many frames) catches up over the next frames.
 constexpr size_t GhostFramesPerFrame = 2000;
 
+// How many best demos one start of the ghost tries, each after a keep replaced the one before.
+constexpr int DemoTries = 8;
+
 struct Ghost {
     bool shown = false;
     std::unique_ptr<GhostRun> run; // while shown and started
@@ -33,34 +36,36 @@ struct Ghost {
 Ghost ghost;
 
 // Starts the best demo's run, or says once why there is no ghost: a line on standard error and
-// its gist in `whyNot`.
-void StartRun(const std::string& bestDemo, std::string& whyNot) {
+// its gist in `whyNot`. A demo that cannot be read is given up only when the records still name
+// it: a keep meanwhile names another and removes it.
+void StartRun(BestDemoFinder bestDemo, std::string& whyNot) {
     ghost.run.reset();
-    if (bestDemo.empty()) {
-        whyNot = NoBestChase;
-        std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
-        ghost.shown = false;
-        return;
-    }
     auto run = std::make_unique<GhostRun>();
-    std::string reason;
-    if (!StartGhostRun(*run, bestDemo, reason)) {
-        whyNot = "the best chase cannot be played";
-        std::fprintf(stderr, "starchase: no ghost: %s: %s\n", bestDemo.c_str(), reason.c_str());
-        ghost.shown = false;
-        return;
+    std::string path = bestDemo(), tried, reason;
+    for (int tries = 0; tries < DemoTries && !path.empty() && path != tried; ++tries) {
+        if (StartGhostRun(*run, path, reason)) {
+            ghost.run = std::move(run);
+            return;
+        }
+        tried = path;
+        path = bestDemo();
     }
-    ghost.run = std::move(run);
+    ghost.shown = false;
+    whyNot = path.empty() ? NoBestChase : "the best chase cannot be played";
+    if (path.empty())
+        std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
+    else
+        std::fprintf(stderr, "starchase: no ghost: %s: %s\n", tried.c_str(), reason.c_str());
 }
 
 } // namespace
 
-void StartGhost(bool shown, const std::string& bestDemo) {
+void StartGhost(bool shown, BestDemoFinder bestDemo) {
     ghost.shown = shown;
     RestartGhost(bestDemo);
 }
 
-bool ToggleGhost(const std::string& bestDemo, std::string& whyNot) {
+bool ToggleGhost(BestDemoFinder bestDemo, std::string& whyNot) {
     ghost.shown = !ghost.shown;
     if (!ghost.shown)
         ghost.run.reset();
@@ -73,7 +78,7 @@ bool GhostShown() {
     return ghost.shown;
 }
 
-void RestartGhost(const std::string& bestDemo) {
+void RestartGhost(BestDemoFinder bestDemo) {
     std::string whyNot; // at a start or a new chase the line on standard error says it
     if (ghost.shown)
         StartRun(bestDemo, whyNot);

@@ -54,7 +54,19 @@ bool ReadRecords() {
         Note(path + ": " + reason + "; playing without records, the file left as it is");
         return false;
     }
+    for (const std::string& line : RecordsWithNoDemo(kept.records))
+        Note(path + ": " + line);
     return true;
+}
+
+// The records as the file has them now: another game or `shipyard records --add` may have kept a
+// better chase, and removed the demo the records read before named. Left as they were when the
+// file cannot be read now.
+void ReadRecordsAgain() {
+    Records now;
+    std::string reason;
+    if (kept.readable && LoadRecords(kept.folder + "/" + RecordsFileName, now, reason))
+        kept.records = std::move(now);
 }
 
 void NoteNewBest(uint64_t milliseconds) {
@@ -117,8 +129,9 @@ BestTime ChaseEnded(uint64_t milliseconds) {
 }
 
 std::string BestDemoPath() {
+    ReadRecordsAgain();
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    return best ? kept.folder + "/" + best->demoFile : "";
+    return best && !best->demoFile.empty() ? kept.folder + "/" + best->demoFile : "";
 }
 
 bool BestChaseText(std::string& time, std::string& ships) {
@@ -132,6 +145,7 @@ bool BestChaseText(std::string& time, std::string& ships) {
 }
 
 bool StartBestChaseProof(std::string& why) {
+    ReadRecordsAgain();
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
     if (!best) {
         why = NoBestChase;
@@ -142,15 +156,19 @@ bool StartBestChaseProof(std::string& why) {
     // The proof replays in the process's world and catalogue, and empties them: the child's own.
     auto prove = [best]() -> std::string {
         std::error_code error;
-        const RecordProof proof = ProveRecord(
-            kept.folder, *best, FindShipSets(std::filesystem::current_path(error).string(), ""));
+        ShipSetRecord record = *best;
+        const RecordProof proof = ProveRecordNow(
+            kept.folder, record, FindShipSets(std::filesystem::current_path(error).string(), ""));
         return proof.verdict == ProofVerdict::Verified ? "" : proof.why;
     };
     return StartChildVerdict(kept.proof, prove, why);
 }
 
 bool TakeBestChaseProof(std::string& why) {
-    return TakeChildVerdict(kept.proof, why);
+    if (!TakeChildVerdict(kept.proof, why))
+        return false;
+    ReadRecordsAgain(); // a keep during the proof: the record proved may be newer than the one read
+    return true;
 }
 
 void StopBestChaseProof() {

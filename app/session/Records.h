@@ -36,21 +36,23 @@ BestTime ChaseEnded(uint64_t milliseconds);
 // What the ghost, the options and a proof say where the ship set has no record.
 inline const char* const NoBestChase = "no best chase kept for these ships yet";
 
-// The ship set's best demo, for the ghost; empty when the set has no record.
+// The ship set's best demo as the records file names it now, for the ghost; empty when the set
+// has no record, or a record with no demo.
 std::string BestDemoPath();
 
 // The ship set's best chase for the options: its time as the records keep it ("49.000") and the
 // data folder of the ships it was flown with. False when the set has no record.
 bool BestChaseText(std::string& time, std::string& ships);
 
-// Begins proving the set's best chase as `shipyard records` does, by replaying its demo to its
-// recorded time, in a child process of its own: the game's world and frames go on meanwhile.
+// Begins proving the set's best chase as the records file has it now, as `shipyard records` does,
+// by replaying its demo to its recorded time (ProveRecordNow: a record replaced meanwhile is read
+// again and proved), in a child process of its own: the game's world and frames go on meanwhile.
 // False, with why not in `why`, when there is no best chase or no child can be made; a proof
 // already under way goes on.
 bool StartBestChaseProof(std::string& why);
 
 // Once a frame: true once the proof begun has ended, with `why` empty when it proved the record,
-// else why not. Never waits.
+// else why not; the records are then read again, for BestChaseText. Never waits.
 bool TakeBestChaseProof(std::string& why);
 
 // Ends a proof still under way, before the game ends.

@@ -7,12 +7,18 @@
 #include "DefaultCatalogue.h"
 #include "Formatted.h"
 #include "PausedFrames.h"
+#include "RecordsStore.h"
 #include "ReplayFile.h"
 #include "TestFiles.h"
+#include "WholeFile.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <filesystem>
+
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -135,6 +141,104 @@ TEST(RecordProof, TheVerdictNeedsTheSetsShipsTheirFiguresAndTheRecordedTime) {
             << c.what;
         EXPECT_TRUE(shipCatalogue.entries.empty() && world.ships.empty()) << c.what;
     }
+}
+
+// The pilot's chase as a keep leaves it in `folder`: its demo under `demo`, then the records file
+// naming it, then the demo `beaten` removed.
+void KeepPilot(const std::string& folder, uint64_t set, uint64_t time, const std::string& demo,
+               const std::string& beaten) {
+    static const std::string pilot = ReadWholeFile("data/pilot.demo");
+    const std::string records = "starchase records 1\n" + ShipSetName(set) + " " +
+                                ExactSecondsText(time) + " " + demo + "\n";
+    std::string reason;
+    WriteWholeFile(folder + "/" + demo, Bytes(pilot), reason);
+    WriteWholeFile(folder + "/records", Bytes(records), reason);
+    unlink((folder + "/" + beaten).c_str());
+}
+
+// A record read before a keep replaced it, its demo removed since: the record the file has now is
+// proved instead, while it is another one.
+TEST(RecordProof, ARecordReplacedMeanwhileIsProvedAsItIsNow) {
+    std::vector<DemoResult> chases;
+    std::string note, reason;
+    ASSERT_TRUE(ReplayDemoFile("data/pilot.demo", "", chases, note, reason)) << reason;
+    const uint64_t time = chases[0].chase.milliseconds;
+    const ShipSetPlace own = FindShipSets(WriteShips("replaced-own"), "")[0];
+    const std::string folder = testing::TempDir() + "replaced";
+    const std::string kept = BestDemoName(own.set, time), older = "best-" + ShipSetName(own.set) +
+                                                                      ".demo";
+    const ShipSetRecord read{own.set, time + 1000, BestDemoName(own.set, time + 1000)};
+    const struct {
+        const char* what;
+        std::string records; // the file as it is when proved
+        ProofVerdict verdict;
+        ShipSetRecord proved;
+        std::string why;
+    } cases[] = {
+        {"a better chase kept", ShipSetName(own.set) + " " + ExactSecondsText(time) + " " + kept,
+         ProofVerdict::Verified, {own.set, time, kept}, ""},
+        {"kept with a demo that does not prove it",
+         ShipSetName(own.set) + " " + ExactSecondsText(time - 1) + " " + older,
+         ProofVerdict::NotVerified, {own.set, time - 1, older},
+         "the demo's chase ends in " + ExactSecondsText(time) + " s"},
+        {"the record as it was", ShipSetName(own.set) + " " + ExactSecondsText(time + 1000) + " " +
+                                     read.demoFile,
+         ProofVerdict::NotVerified, read, "No such file or directory"},
+        {"no record for the set now", "", ProofVerdict::NotVerified, read,
+         "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(folder);
+        mkdir(folder.c_str(), 0777);
+        WriteScratchFile("replaced/records", Bytes("starchase records 1\n" + c.records + "\n"));
+        WriteScratchFile("replaced/" + kept, Bytes(ReadWholeFile("data/pilot.demo")));
+        WriteScratchFile("replaced/" + older, Bytes(ReadWholeFile("data/pilot.demo")));
+        ShipSetRecord record = read;
+        const RecordProof proof = ProveRecordNow(folder, record, {own});
+        EXPECT_EQ(proof.verdict, c.verdict) << c.what;
+        EXPECT_EQ(proof.why, c.why) << c.what;
+        EXPECT_EQ(record.milliseconds, c.proved.milliseconds) << c.what;
+        EXPECT_EQ(record.demoFile, c.proved.demoFile) << c.what;
+    }
+}
+
+// Another process keeps the pilot's chase again and again, each keep under a new name and the
+// last one removed, while records read before the last keep are proved (as `shipyard records`
+// proves its last record after the others, and the game the record it read at start): no proof
+// fails.
+TEST(RecordProof, KeepsInProgressNeverFailAProof) {
+    std::vector<DemoResult> chases;
+    std::string note, reason;
+    ASSERT_TRUE(ReplayDemoFile("data/pilot.demo", "", chases, note, reason)) << reason;
+    const uint64_t time = chases[0].chase.milliseconds;
+    const ShipSetPlace own = FindShipSets(WriteShips("racing-own"), "")[0];
+    const std::string folder = testing::TempDir() + "racing";
+    std::filesystem::remove_all(folder);
+    mkdir(folder.c_str(), 0777);
+    const std::string names[2] = {BestDemoName(own.set, time),
+                                  "best-" + ShipSetName(own.set) + ".demo"};
+    KeepPilot(folder, own.set, time, names[0], names[1]);
+    const pid_t keeper = fork();
+    if (keeper == 0)
+        for (int next = 1;; next ^= 1)
+            KeepPilot(folder, own.set, time, names[next], names[next ^ 1]);
+    int verified = 0;
+    std::string why;
+    for (int proof = 0; proof < 40; ++proof) {
+        Records records;
+        ASSERT_TRUE(LoadRecords(folder + "/records", records, reason)) << reason;
+        ShipSetRecord record = *FindRecord(records, own.set);
+        for (int wait = 0; wait < 1000 && ReadWholeFile(folder + "/records").find(record.demoFile) !=
+                                              std::string::npos;
+             ++wait)
+            usleep(1000); // until a keep replaced the record read
+        const RecordProof proved = ProveRecordNow(folder, record, {own});
+        verified += proved.verdict == ProofVerdict::Verified;
+        why = proved.verdict == ProofVerdict::Verified ? why : proved.why;
+    }
+    kill(keeper, SIGKILL);
+    waitpid(keeper, nullptr, 0);
+    EXPECT_EQ(verified, 40) << why;
 }
 
 TEST(RecordProof, ShipsAreLookedForWhereTheGameFindsThemEachFolderOnce) {

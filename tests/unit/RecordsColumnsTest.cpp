@@ -45,7 +45,7 @@ std::string IndentedBlock(const std::string& markdown, const std::string& first)
 TEST(RecordsColumns, EachColumnReadsBackWhatItWritesAtItsLimits) {
     const ShipSetRecord records[] = {
         {0, 1, "a"},
-        {~uint64_t(0), MaxChaseMilliseconds, std::string(MaxDemoFileName, '~')},
+        {~uint64_t(0), MaxChaseMilliseconds, std::string(1000, '~')},
         {0x5f1c0e2a93d4b517, 67400, "best-5f1c0e2a93d4b517.demo"},
     };
     for (const ShipSetRecord& record : records) {

@@ -31,12 +31,19 @@ const char* VerdictWords(ProofVerdict verdict) {
     return "not checked";
 }
 
+// Each record of the file at `path` read with no demo, on standard error.
+void NoteNoDemo(const std::string& path, const std::vector<std::string>& notes) {
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "shipyard: %s: %s\n", path.c_str(), note.c_str());
+}
+
 int ListRecords(const std::string& folder, const std::string& dataFolder) {
     const std::string path = folder + "/" + RecordsFileName;
     Records records;
     std::string reason;
     if (!LoadRecords(path, records, reason))
         return Refuse(path, reason);
+    NoteNoDemo(path, RecordsWithNoDemo(records));
     const std::vector<ShipSetPlace> places = FindShipSets(dataFolder, InstalledDataFolder());
     if (!dataFolder.empty() && !places.front().found)
         std::fprintf(stderr, "shipyard: %s\n", places.front().problem.c_str());
@@ -44,10 +51,12 @@ int ListRecords(const std::string& folder, const std::string& dataFolder) {
     for (const RecordsLine& line : records.lines) {
         if (!line.isRecord)
             continue;
-        const RecordProof proof = ProveRecord(folder, line.record, places);
+        ShipSetRecord record = line.record;
+        const RecordProof proof = ProveRecordNow(folder, record, places);
         const std::string ships = proof.ships.empty() ? "" : " with " + proof.ships;
         const std::string why = proof.why.empty() ? "" : ": " + proof.why;
-        std::printf("%s: %s%s%s\n", RecordListing(line.record).c_str(), VerdictWords(proof.verdict),
+        record.demoFile = record.demoFile.empty() ? "(no demo)" : record.demoFile;
+        std::printf("%s: %s%s%s\n", RecordListing(record).c_str(), VerdictWords(proof.verdict),
                     ships.c_str(), why.c_str());
         disproved += proof.verdict == ProofVerdict::NotVerified;
         unchecked += proof.verdict == ProofVerdict::NotChecked;
@@ -63,8 +72,11 @@ int ListRecords(const std::string& folder, const std::string& dataFolder) {
 int Add(const std::string& demo, const std::string& dataFolder, const std::string& folder) {
     AddedDemo added;
     std::string reason;
-    if (!AddDemo(demo, dataFolder, folder, added, reason))
-        return Refuse(demo, reason);
+    if (!AddDemo(demo, dataFolder, folder, added, reason)) {
+        std::fprintf(stderr, "shipyard: %s\n", reason.c_str()); // the reason names its file
+        return 1;
+    }
+    NoteNoDemo(folder + "/" + RecordsFileName, added.noDemo);
     if (!added.kept) {
         std::printf("not kept: %s: %s\n", demo.c_str(), added.why.c_str());
         return 1;
