@@ -43,12 +43,16 @@ find_window 1
 xdotool key o
 sleep 0.3
 xdotool key Up Return # the best chase is the row above the first
-verdict=""
-for i in $(seq 60); do
-    verdict=$(options_text "proof-$i" | grep -Ew "verified|not verified:.*|proving:.*" | tail -n 1 || true)
-    [ -n "$verdict" ] && [ "${verdict#proving}" = "$verdict" ] && break
-    sleep 0.5
-done
+# A CHECK for await: the options show the proof's verdict, not "proving: ..." any more.
+looked=0
+proof_settled() {
+    looked=$((looked + 1))
+    seen=$(options_text "proof-$looked" | grep -Ew "verified|not verified:.*|proving:.*" |
+        tail -n 1 || true)
+    [ -n "$seen" ] && [ "${seen#proving}" = "$seen" ]
+}
+await 60 "the best chase's verdict" proof_settled
+verdict=$seen
 echo "the options say: [$verdict]"
 [ "$verdict" = "verified" ] || fail "the best chase was not verified in the options"
 xdotool key Escape
