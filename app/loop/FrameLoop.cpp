@@ -98,7 +98,7 @@ void NewChase(DemoSession& demo, LoopClock& clock) {
     const RandomSeed& stars = RestartChase(demo, CurrentChase());
     StartChaseDemo(stars);
     StartNewChase(stars);
-    RestartGhost(BestDemoPath);
+    RestartGhost();
     clock.frames = FrameClock{};
 }
 
@@ -136,6 +136,7 @@ void UpdateChase(LoopClock& clock, double elapsed, HeldKeys keys) {
         UpdateFrame(keys, elapsed * 0.001);
     if (CountChase(keys, uint32_t(elapsed), updates))
         ShowChaseBest();
+    TakeGhostProof(CurrentChase());
     FlyGhost(CurrentChase());
 }
 
