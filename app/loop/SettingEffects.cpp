@@ -24,12 +24,16 @@ bool Sound(Settings& wanted, std::string&) {
 }
 
 bool Window(Settings& wanted, std::string&) {
+    if (wanted.fullscreen && SettingsInForce().fullscreen)
+        return true; // a new window size waits for the window
     const bool worked = ChangeWindowMode({wanted.windowWidth, wanted.windowHeight},
                                          wanted.fullscreen) != NoVideoMode;
     const Settings& shown = SettingsInForce(); // as the screen took it
     wanted.fullscreen = shown.fullscreen;
-    wanted.windowWidth = shown.windowWidth;
-    wanted.windowHeight = shown.windowHeight;
+    if (!shown.fullscreen) {
+        wanted.windowWidth = shown.windowWidth;
+        wanted.windowHeight = shown.windowHeight;
+    }
     return worked;
 }
 

@@ -64,7 +64,7 @@ enum class SettingEffect : uint8_t {
 };
 
 // One setting: its name in the file, its kind, where its value lives, its values and the options'
-// steps through them, its help, and where it takes effect.
+// steps through them, its help, the options' label, and where it takes effect.
 struct SettingRow {
     std::string name;
     SettingKind kind;
@@ -74,6 +74,7 @@ struct SettingRow {
     int Settings::*second = nullptr; // a size's height
     Action action = Action::Count;   // a key's or a pad button's
     std::string help;                // for the manual, README and the options: what it sets
+    std::string label;               // the options' name for it, in the player's words
     const char* automatic = nullptr; // a number's word for AutomaticNumber ("auto"), if it has one
     int step = 0;                    // a number's step in the options, when it has no choices
     std::vector<int> choices;        // a number's values the options step through, in order

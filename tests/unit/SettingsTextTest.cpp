@@ -356,6 +356,7 @@ TEST(SettingsText, EveryRowCarriesItsColumns) {
         if (row.kind == KeySetting || row.kind == PadSetting)
             continue;
         EXPECT_FALSE(row.help.empty()) << row.name;
+        EXPECT_FALSE(row.label.empty()) << row.name;
         EXPECT_EQ(FindSettingRow(row.name), &row - SettingRows().data()) << row.name;
         if (row.kind == SwitchSetting)
             EXPECT_TRUE(row.flag) << row.name;
