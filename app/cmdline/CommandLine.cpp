@@ -12,12 +12,23 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <filesystem>
 
 #ifndef STARCHASE_VERSION
 #define STARCHASE_VERSION "unknown"
 #endif
 
 namespace {
+
+// --ghost FILE as the ghost setting: the words best and off as they are, a file by its path from
+// the folder the game was started in (the game plays in its data folder).
+CommandLine::Setting GhostFileSetting(const std::string& file) {
+    std::error_code error;
+    std::string path = file;
+    if (file != GhostBest && file != GhostOff && !file.empty() && file[0] != '/')
+        path = (std::filesystem::current_path(error) / file).string();
+    return {"ghost", path, "--ghost"};
+}
 
 struct CommandLineOption {
     const char* name;  // with its leading "--"
@@ -44,8 +55,7 @@ const CommandLineOption CommandLineOptions[] = {
     {"--data", "DIR", "play the ships of the catalogue alukset.txt in DIR",
      "Play the catalogue\n.I alukset.txt\nin\n.IR DIR ,\nwhatever folder the game is started in.\n"
      ".I DIR\nmay also be given as\n.BI \\-\\-data= DIR\\c\n\\&.\nA\n.I DIR\nthat does not exist, "
-     "is "
-     "not a folder or cannot be read is reported on\nstandard error, with status 1, before any "
+     "is not a folder or cannot be read is reported on\nstandard error, with status 1, before any "
      "window opens.",
      [](CommandLine& c, const char* dir) { c.dataFolder = dir; }},
     {"--record", "FILE", "record the game into the demo FILE",
@@ -82,8 +92,12 @@ const CommandLineOption CommandLineOptions[] = {
      "turns it on and off"},
     {"--no-hints", nullptr, "no keys panel at the start", nullptr, nullptr, "hints = off",
      Action::Keys, "shows it while held"},
-    {"--ghost", nullptr, "show the ghost of the best chase from the start", nullptr, nullptr,
-     "ghost = on", Action::Ghost, "shows or hides it"},
+    {"--ghost", "FILE",
+     "race the first chase of the demo FILE as the ghost, once it is proved on these ships (best: "
+     "the best chase kept for them)",
+     nullptr,
+     [](CommandLine& c, const char* file) { c.settings.push_back(GhostFileSetting(file)); },
+     nullptr, Action::Ghost, "shows or hides it"},
     {"--fullscreen", nullptr, "start in %s full screen", nullptr, nullptr, "fullscreen = on",
      Action::FullScreen, "goes there in play", &FullScreenSize},
     {"--window", "WxH", "start in a window of W by H pixels", nullptr, nullptr,

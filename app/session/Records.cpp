@@ -154,18 +154,20 @@ bool StartBestChaseProof(std::string& why) {
     if (kept.proof.child > 0)
         return true;
     // The proof replays in the process's world and catalogue, and empties them: the child's own.
-    auto prove = [best]() -> std::string {
+    auto prove = [best](std::string& said) {
         std::error_code error;
         ShipSetRecord record = *best;
         const RecordProof proof = ProveRecordNow(
             kept.folder, record, FindShipSets(std::filesystem::current_path(error).string(), ""));
-        return proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+        said = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+        return said.empty();
     };
     return StartChildVerdict(kept.proof, prove, why);
 }
 
 bool TakeBestChaseProof(std::string& why) {
-    if (!TakeChildVerdict(kept.proof, why))
+    bool proved = false;
+    if (!TakeChildVerdict(kept.proof, proved, why))
         return false;
     ReadRecordsAgain(); // a keep during the proof: the record proved may be newer than the one read
     return true;

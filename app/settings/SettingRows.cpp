@@ -49,6 +49,13 @@ std::vector<SettingRow> MakeRows() {
                                 " where it cannot be known), 0 draws as many as the machine can");
     fps.automatic = "auto";
     fps.choices = {AutomaticNumber, 30, 60, 75, 100, 120, 144, 165, 240, 0};
+    SettingRow ghost{"ghost", GhostSetting};
+    ghost.text = &Settings::ghost;
+    ghost.effect = SettingEffect::Ghost;
+    ghost.label = "Ghost";
+    ghost.help = "the ghost raced from the start: off, best (the best chase kept for these ships), "
+                 "or a demo's first chase" +
+                 InPlay(Action::Ghost);
     std::vector<SettingRow> rows = {
         Switch("hud", "Heads-up display", &Settings::hud, SettingEffect::Display,
                "the heads-up display shown at start" + InPlay(Action::Display)),
@@ -63,8 +70,7 @@ std::vector<SettingRow> MakeRows() {
         Switch("hints", "Keys panel at start", &Settings::hints, SettingEffect::Read,
                "the keys panel at start"),
         fps,
-        Switch("ghost", "Ghost of the best chase", &Settings::ghost, SettingEffect::Ghost,
-               "the best chase's ghost shown at start" + InPlay(Action::Ghost)),
+        ghost,
     };
     for (const ActionRow& action : Actions)
         rows.push_back({std::string("key.") + action.name, KeySetting, 0, 0, nullptr, nullptr,
