@@ -54,8 +54,8 @@ const std::vector<const SettingRow*>& FixedRows() {
 
 } // namespace
 
-size_t OptionsRowCount() {
-    return FixedRows().size() + ActionCount + 1;
+size_t OptionsRowCount(size_t records) {
+    return FixedRows().size() + ActionCount + records;
 }
 
 OptionsRow OptionsRowAt(size_t index) {
@@ -65,6 +65,8 @@ OptionsRow OptionsRowAt(size_t index) {
         row.setting = FixedRows()[index];
     else if (index < fixed + ActionCount)
         row.action = Action(index - fixed);
+    else
+        row.record = index - fixed - ActionCount;
     return row;
 }
 
@@ -82,7 +84,7 @@ std::string SectionHeading(OptionsSection section) {
 std::string OptionsLabel(const OptionsRow& row) {
     if (row.setting)
         return Find(SettingLabels, row.setting->name);
-    return row.action != Action::Count ? OptionsLabel(row.action) : "Best chase";
+    return row.action != Action::Count ? OptionsLabel(row.action) : "Record";
 }
 
 std::string OptionsLabel(Action action) {
