@@ -238,10 +238,16 @@ bool ReplayFirstChase(DemoReader& reader, uint64_t mostMilliseconds, DemoResult&
     ChaseReplay replay;
     PausedFrames paused;
     DemoFrame frame;
+    std::vector<uint64_t> breakUps;
+    size_t chasers = ChasersLeft(world);
     while (!replay.chase.over && replay.chase.milliseconds <= mostMilliseconds &&
            ReadDemoFrame(reader, frame, reason) && !reader.restarted &&
-           CountPausedFrame(paused, frame, reason))
+           CountPausedFrame(paused, frame, reason)) {
         ReplayFrame(replay, world, frame);
+        for (const size_t left = ChasersLeft(world); chasers > left; --chasers)
+            breakUps.push_back(replay.chase.milliseconds);
+    }
     first = SumUpReplay(world, replay);
+    first.breakUps = std::move(breakUps);
     return reason.empty();
 }

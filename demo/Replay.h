@@ -52,6 +52,9 @@ struct DemoResult {
     uint64_t hash = 0;   // WorldHash
     ChaseClock chase;    // its game time, and whether every chaser broke up
     size_t endFrame = 0; // when it is over: the frame it ended on, counted from 1 in the chase
+    // ReplayFirstChase's: the chase's game time at each chaser's break-up, in order (two in one
+    // frame share its time).
+    std::vector<uint64_t> breakUps;
 };
 
 DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds, const ChaseClock& chase);
@@ -87,7 +90,7 @@ bool ReplayDemo(DemoReader& reader, std::vector<DemoResult>& chases, std::string
 // Sets up `world` (which must be empty) as ReplayDemo does and plays the demo's first chase until
 // it is over, its game time passes `mostMilliseconds`, or its frames run out (at a restart, or at
 // the end); no frame is read after the one that stopped it (at a restart, the next chase's
-// first). `first` sums the chase up where it stopped. False as ReplayDemo is, and, with `reason`,
+// first). `first` sums the chase up where it stopped, with its break-ups' times. False as ReplayDemo is, and, with `reason`,
 // once the chase holds more paused frames than a best demo may (CountPausedFrame): what it costs
 // follows the chase's own frames.
 bool ReplayFirstChase(DemoReader& reader, uint64_t mostMilliseconds, DemoResult& first,

@@ -77,6 +77,13 @@ const ShipSetPlace* PlaceOf(const std::vector<ShipSetPlace>& places, uint64_t se
     return nullptr;
 }
 
+// Why a first chase replayed to `first` did not end: "... does not end: 3 chasers left after 900
+// frames".
+std::string NotEnded(const DemoResult& first) {
+    return "the demo's chase does not end: " + std::to_string(first.chasersLeft) +
+           " chasers left after " + std::to_string(first.frames) + " frames";
+}
+
 // Empty when the demo at `demoPath`, replayed against the catalogue at `cataloguePath`, has a
 // first chase that ends in exactly `milliseconds`; else why not ("the demo's chase ends in
 // 68.100 s"). The replay stops once the chase has lasted longer.
@@ -99,7 +106,16 @@ std::string DisproveChase(const std::string& demoPath, const std::string& catalo
     if (first.chase.milliseconds > milliseconds)
         return "the demo's chase does not end by " + ExactSecondsText(milliseconds) + " s: " + left +
                ExactSecondsText(first.chase.milliseconds) + " s";
-    return "the demo's chase does not end: " + left + std::to_string(first.frames) + " frames";
+    return NotEnded(first);
+}
+
+// A whole number of milliseconds, digits only, at most 19 of them.
+bool ReadMilliseconds(const std::string& text, size_t& at, uint64_t& number) {
+    const size_t start = at;
+    number = 0;
+    for (; at < text.size() && text[at] >= '0' && text[at] <= '9' && at - start < 19; ++at)
+        number = number * 10 + uint64_t(text[at] - '0');
+    return at > start && (at == text.size() || text[at] == ' ');
 }
 
 } // namespace
@@ -151,6 +167,53 @@ RecordProof ProveRecordNow(const std::string& recordsFolder, ShipSetRecord& reco
         proof = ProveRecord(recordsFolder, record, places);
     }
     return proof;
+}
+
+GhostProof ProveGhostDemo(const std::string& demoPath, const std::string& cataloguePath) {
+    world = World();
+    shipCatalogue.Clear();
+    DemoResult first;
+    GhostProof proof;
+    const bool replayed =
+        ReplayChaseFile(demoPath, cataloguePath, UINT64_MAX, first, proof.why);
+    world = World();
+    shipCatalogue.Clear();
+    if (replayed && !first.chase.over)
+        proof.why = NotEnded(first);
+    proof.proved = replayed && first.chase.over;
+    if (proof.proved) {
+        proof.milliseconds = first.chase.milliseconds;
+        proof.breakUps = first.breakUps;
+    }
+    return proof;
+}
+
+std::string GhostProofText(const GhostProof& proof) {
+    std::string text = std::to_string(proof.milliseconds);
+    for (uint64_t breakUp : proof.breakUps)
+        text += " " + std::to_string(breakUp);
+    return text;
+}
+
+bool ReadGhostProofText(const std::string& text, GhostProof& proof, std::string& reason) {
+    GhostProof read;
+    size_t at = 0;
+    if (!ReadMilliseconds(text, at, read.milliseconds)) {
+        reason = "no chase time";
+        return false;
+    }
+    for (uint64_t breakUp = 0; at < text.size(); read.breakUps.push_back(breakUp)) {
+        ++at;
+        const uint64_t before = read.breakUps.empty() ? 0 : read.breakUps.back();
+        if (!ReadMilliseconds(text, at, breakUp) || breakUp < before ||
+            breakUp > read.milliseconds) {
+            reason = "break-up " + std::to_string(read.breakUps.size() + 1) + " is no time in order";
+            return false;
+        }
+    }
+    read.proved = true;
+    proof = std::move(read);
+    return true;
 }
 
 bool AddDemo(const std::string& demoPath, const std::string& dataFolder,

@@ -51,6 +51,25 @@ RecordProof ProveRecord(const std::string& recordsFolder, const ShipSetRecord& r
 RecordProof ProveRecordNow(const std::string& recordsFolder, ShipSetRecord& record,
                            const std::vector<ShipSetPlace>& places);
 
+// A demo raced as a ghost, proved as a record is against the ships being played.
+struct GhostProof {
+    bool proved = false;
+    uint64_t milliseconds = 0;      // proved: when its first chase ends
+    std::vector<uint64_t> breakUps; // proved: its chase's time at each break-up, in order
+    std::string why;                // not proved: why not, in words
+};
+
+// Replays the first chase of the demo at `demoPath` against the catalogue at `cataloguePath`,
+// whose types and figures must be the demo's recorded ones, to its end: it is proved when the
+// chase ends (every chaser down) before its frames run out. Reads the demo and the catalogue; the
+// world and the catalogue are left empty.
+GhostProof ProveGhostDemo(const std::string& demoPath, const std::string& cataloguePath);
+
+// A proved ghost as one line of text, "MILLISECONDS BREAKUP...", and read back: false, with
+// `reason`, for text that is no such line (its break-ups in order, none after the end).
+std::string GhostProofText(const GhostProof& proof);
+bool ReadGhostProofText(const std::string& text, GhostProof& proof, std::string& reason);
+
 // What adding a demo came to.
 struct AddedDemo {
     bool kept = false;

@@ -194,9 +194,8 @@ std::vector<LeftChase> HoldLeftChases(const std::string& folder, std::vector<std
         else if (!note.empty())
             notes.push_back(note);
     }
-    std::stable_sort(left.begin(), left.end(), [](const LeftChase& a, const LeftChase& b) {
-        return a.changed < b.changed;
-    });
+    std::stable_sort(left.begin(), left.end(),
+                     [](const LeftChase& a, const LeftChase& b) { return a.changed < b.changed; });
     return left;
 }
 
@@ -208,8 +207,8 @@ bool StartRunningChase(RunningChase& chase, const std::string& folder, const Dem
     AppendDemoHeader(bytes, header);
     chase.headerBytes = bytes.size();
     if (chase.file < 0)
-        return chase.recording = MakeFolders(folder, reason) &&
-                                 MakeRunningFile(chase, folder, header, reason);
+        return chase.recording =
+                   MakeFolders(folder, reason) && MakeRunningFile(chase, folder, header, reason);
     chase.recording = BeginChase(chase, header, reason);
     if (!chase.recording)
         reason = chase.path + ": " + reason;

@@ -90,12 +90,12 @@ void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement&
     const int drawnWidth = int(float(width) * place.scale + 0.5f);
     const int drawnHeight = int(float(height) * place.scale + 0.5f);
     float x0 = float(Edge(place.alignX, viewport[0], drawnWidth, place.margin));
-    float y0 = float(Edge(place.alignY, viewport[1], drawnHeight, place.margin));
+    float y0 = float(Edge(place.alignY, viewport[1], drawnHeight, place.margin) + place.down);
     float x1 = x0 + float(drawnWidth), y1 = y0 + float(drawnHeight);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glColor4f(1, 1, 1, 1);
+    glColor4f(place.red, place.green, place.blue, 1);
     DrawQuad(x0, y0, x1, y1);
     EndWindowPixels();
 }

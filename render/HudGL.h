@@ -18,6 +18,8 @@ struct HudPlacement {
     float alignX = 0, alignY = 0;
     int margin = 8; // kept at least this far in from the viewport's edges
     float scale = 1; // below 1: drawn that much smaller, smoothed
+    int down = 0;    // pixels further down than the alignment puts it
+    float red = 1, green = 1, blue = 1; // the text's colour: white unless tinted
 };
 
 // Draws the texture's width x height pixels, one texel a pixel (times `place.scale`), at `place`,

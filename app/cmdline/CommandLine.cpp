@@ -11,12 +11,23 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #ifndef STARCHASE_VERSION
 #define STARCHASE_VERSION "unknown"
 #endif
 
 namespace {
+
+// --ghost FILE as the ghost setting: the words best and off as they are, a file by its path from
+// the folder the game was started in (the game plays in its data folder).
+CommandLine::Setting GhostFileSetting(const std::string& file) {
+    std::error_code error;
+    std::string path = file;
+    if (file != GhostBest && file != GhostOff && !file.empty() && file[0] != '/')
+        path = (std::filesystem::current_path(error) / file).string();
+    return {"ghost", path, "--ghost"};
+}
 
 struct CommandLineOption {
     const char* name;  // with its leading "--"
@@ -50,8 +61,11 @@ const CommandLineOption CommandLineOptions[] = {
      "turns it on and off"},
     {"--no-hints", nullptr, "no keys panel at the start", nullptr, "hints = off", Action::Keys,
      "shows it while held"},
-    {"--ghost", nullptr, "show the ghost of the best chase from the start", nullptr, "ghost = on",
-     Action::Ghost, "shows or hides it"},
+    {"--ghost", "FILE",
+     "race the first chase of the demo FILE as the ghost, once it is proved on these ships (best: "
+     "the best chase kept for them)",
+     [](CommandLine& c, const char* file) { c.settings.push_back(GhostFileSetting(file)); },
+     nullptr, Action::Ghost, "shows or hides it"},
     {"--fullscreen", nullptr, "start in %s full screen", nullptr, "fullscreen = on",
      Action::FullScreen, "goes there in play", &FullScreenSize},
     {"--window", "WxH", "start in a window of W by H pixels", nullptr,

@@ -49,8 +49,8 @@ HeldKeys ReadHeldKeys() {
 }
 
 // Sleeps until the frame cap lets the next frame start, then waits for the millisecond clock to
-// move on (a frame lasts at least until it does) and gives the frame's length, at most
-// LongestFrameMilliseconds.
+// move on (a frame lasts at least until it does) and gives the frame's length as it was: the step
+// takes the frame time unclamped, so nothing slow may run inside a frame.
 double MeasureFrame(LoopClock& clock) {
     if (unsigned sleep = MillisecondsToSleep(clock.pace, SDL_GetTicks()))
         SDL_Delay(sleep);
@@ -61,7 +61,7 @@ double MeasureFrame(LoopClock& clock) {
     FrameStarted(clock.pace, tick);
     const double elapsed = tick - clock.previousTick;
     clock.previousTick = tick;
-    return std::min(elapsed, LongestFrameMilliseconds);
+    return elapsed;
 }
 
 // The cap the fps setting gives now: the player may change it in play.
@@ -98,7 +98,7 @@ void NewChase(DemoSession& demo, LoopClock& clock) {
     const RandomSeed& stars = RestartChase(demo, CurrentChase());
     StartChaseDemo(stars);
     StartNewChase(stars);
-    RestartGhost(BestDemoPath);
+    RestartGhost();
     clock.frames = FrameClock{};
 }
 
@@ -136,6 +136,7 @@ void UpdateChase(LoopClock& clock, double elapsed, HeldKeys keys) {
         UpdateFrame(keys, elapsed * 0.001);
     if (CountChase(keys, uint32_t(elapsed), updates))
         ShowChaseBest();
+    TakeGhostProof(CurrentChase());
     FlyGhost(CurrentChase());
 }
 

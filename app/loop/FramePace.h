@@ -15,11 +15,6 @@ struct FramePace {
 // still; whatever the cap, it is drawn this often.
 constexpr int RestingFps = 10;
 
-// The longest a live frame counts as: a frame that lasted longer (the machine stalled, or the
-// game was stopped) steps the world, runs the chase's clock and is recorded as this long, so that
-// nothing jumps across the world and no time counts in which nobody could fly.
-constexpr double LongestFrameMilliseconds = 250;
-
 // The cap the `fps` setting gives on a display refreshing `refreshHz` times a second (0 or less:
 // not known): a number from 0 (none) as it is; below 0 (auto) the refresh rate to the nearest
 // whole number, or UnknownRefreshFps.

@@ -3,6 +3,7 @@
 #include "KeyPresses.h"
 
 #include "Chase.h"
+#include "Ghost.h"
 #include "Hud.h"
 #include "PlayerSettings.h"
 #include "Screenshot.h"
@@ -32,7 +33,7 @@ bool WantedBy(Action action, Settings& wanted) {
         StepSetting(SettingNamed("volume"), wanted, action == Action::VolumeUp);
         return true;
     case Action::Ghost:
-        wanted.ghost = !wanted.ghost;
+        wanted.ghost = wanted.ghost == GhostOff ? GhostToRace() : GhostOff;
         return true;
     default:
         return false;
@@ -49,7 +50,7 @@ void ShowChanged(Action action, const std::string& note) {
     if (action == Action::Sound)
         switched(now.sound);
     else if (action == Action::Ghost)
-        switched(now.ghost);
+        ShowHudNote(ActionNote(action, now.ghost + (note.empty() ? "" : ": " + note)));
     else if (action == Action::VolumeDown || action == Action::VolumeUp)
         ShowHudNote(ActionNote(action, std::to_string(now.volume) + "%"));
 }

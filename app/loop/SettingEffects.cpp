@@ -5,7 +5,6 @@
 #include "Ghost.h"
 #include "Hud.h"
 #include "PlayerSettings.h"
-#include "Records.h"
 #include "Sound.h"
 #include "Video.h"
 #include "WindowEvents.h"
@@ -39,9 +38,8 @@ bool Window(Settings& wanted, std::string&) {
 }
 
 bool Ghost(Settings& wanted, std::string& note) {
-    if (GhostShown() != wanted.ghost)
-        ToggleGhost(BestDemoPath, note);
-    wanted.ghost = GhostShown(); // not where no best chase is kept
+    if (!ChooseGhost(wanted.ghost, note))
+        wanted.ghost = GhostOff; // no best chase kept
     return true;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The options' rows and sections, and their labels: one a fixed setting, one an action.
+// The options' rows and sections, and their labels: a fixed setting's from its row, an action's
+// here.
 #include "OptionsRows.h"
 
 #include <vector>
@@ -9,13 +10,6 @@ namespace {
 struct Label {
     const char* name; // as the settings file spells it: `hud`, `redlight`
     const char* label;
-};
-
-const Label SettingLabels[] = {
-    {"hud", "Heads-up display"}, {"sound", "Sound"},
-    {"volume", "Volume"},        {"fullscreen", "Full screen"},
-    {"window", "Window size"},   {"hints", "Keys panel at start"},
-    {"fps", "Frame cap"},        {"ghost", "Ghost of the best chase"},
 };
 
 const Label ActionLabels[] = {
@@ -83,7 +77,7 @@ std::string SectionHeading(OptionsSection section) {
 
 std::string OptionsLabel(const OptionsRow& row) {
     if (row.setting)
-        return Find(SettingLabels, row.setting->name);
+        return row.setting->label;
     return row.action != Action::Count ? OptionsLabel(row.action) : "Record";
 }
 

@@ -30,6 +30,7 @@ const char* const FontPattern = "DejaVu Sans:style=Bold";
 const int FontPoints = 16;
 const off_t LargestFont = 64 << 20;     // bytes
 const uint32_t NoteMilliseconds = 1500; // how long a note stays, in SDL ticks
+const uint32_t SplitMilliseconds = 4000; // how long a split's note stays
 const std::chrono::seconds FontWait(2); // from start-up, for fontconfig to name the font
 // At the end, for a look-up still under way to finish so that it is joined, not left running.
 const std::chrono::milliseconds FontEndWait(1000);
@@ -58,6 +59,10 @@ struct Hud {
     std::string note;           // shown below the lines, or alone while the display is hidden
     uint32_t noteUntilTick = 0; // SDL's tick at which the note goes
     std::string heldNote;       // for the next frame only
+    HudBlock split;             // the last split's note, below the corner, tinted
+    std::string splitNote;
+    int splitSign = 0; // below 0: ahead of the pace; above: behind
+    uint32_t splitUntilTick = 0;
 };
 
 Hud hud;
@@ -221,6 +226,17 @@ int MeasureText(const std::string& line) {
     return TTF_SizeUTF8(hud.font, line.c_str(), &width, &height) == 0 ? width : INT_MAX;
 }
 
+// The split's note below the corner's `above` pixels of lines, in its side's colour.
+void DrawSplit(int above) {
+    HudPlacement place;
+    place.down = above;
+    if (hud.splitSign < 0)
+        place.red = 0.4f, place.blue = 0.4f;
+    else if (hud.splitSign > 0)
+        place.green = 0.45f, place.blue = 0.4f;
+    DrawHudBlock(hud.split, {hud.splitNote}, place);
+}
+
 bool GiveUp(const std::string& reason) {
     std::fprintf(stderr, "starchase: no heads-up display: %s\n", reason.c_str());
     hud.unusable = true;
@@ -295,6 +311,14 @@ void ShowHud(const ChaseClock& chase) {
     hud.heldNote.clear();
     if (!lines.empty())
         DrawHudBlock(hud.corner, lines, HudPlacement{});
+    if (!hud.splitNote.empty() && int32_t(hud.splitUntilTick - SDL_GetTicks()) > 0)
+        DrawSplit(lines.empty() ? 0 : hud.corner.height);
+}
+
+void ShowHudSplit(const std::string& note, int sign) {
+    hud.splitNote = note;
+    hud.splitSign = sign;
+    hud.splitUntilTick = SDL_GetTicks() + SplitMilliseconds;
 }
 
 void ShowHudNote(const std::string& note) {
@@ -308,6 +332,7 @@ void HoldHudNote(const std::string& note) {
 
 void StopHud() {
     FreeHudBlock(hud.corner);
+    FreeHudBlock(hud.split);
     if (hud.font)
         TTF_CloseFont(hud.font);
     if (TTF_WasInit())

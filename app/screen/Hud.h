@@ -22,6 +22,10 @@ void ApplyDisplaySettings(const Settings& settings);
 // alone while the display is hidden.
 void ShowHudNote(const std::string& note);
 
+// Shows a split's note ("3 down 12.345 s, -0.812") for a few seconds below the corner's lines,
+// green ahead of the pace (`sign` below 0), red behind it (above 0), white level (0).
+void ShowHudSplit(const std::string& note, int sign);
+
 // Shows `note` ("Paused") below the display's lines and the note of the moment, in the next
 // frame only: a state that lasts is held frame by frame.
 void HoldHudNote(const std::string& note);

@@ -10,8 +10,8 @@ namespace {
 
 constexpr int Margin = 12;        // pixels from the window's edges to the text
 constexpr float Backdrop = 0.75f; // how opaque the panel's black backdrop is
-// Lines at the window's top the panel leaves to the display's corner: its lines and a note.
-constexpr int CornerLines = 5;
+// Lines at the window's top the panel leaves to the display's corner: its lines, a note and a gap.
+constexpr int CornerLines = 6;
 // Characters of the widest line the panel is laid out for (the options' OptionsWidth).
 constexpr size_t WidestLine = 60;
 

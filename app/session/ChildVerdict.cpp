@@ -12,9 +12,9 @@
 
 namespace {
 
-// The verdict as the child writes it: this mark, then the text. Nothing at all means the child
-// died first.
-constexpr char GivenMark = 'V';
+// The verdict as the child writes it: one of these marks, then what it said. Nothing at all means
+// the child died first.
+constexpr char YesMark = 'Y', NoMark = 'V';
 
 void WriteAll(int fd, const std::string& text) {
     for (size_t at = 0; at < text.size();) {
@@ -41,7 +41,7 @@ std::string HowItEnded(int status) {
 
 } // namespace
 
-bool StartChildVerdict(ChildVerdict& verdict, const std::function<std::string()>& judge,
+bool StartChildVerdict(ChildVerdict& verdict, const std::function<bool(std::string& said)>& judge,
                        std::string& why) {
     int ends[2];
     if (pipe2(ends, O_CLOEXEC) != 0) {
@@ -51,7 +51,9 @@ bool StartChildVerdict(ChildVerdict& verdict, const std::function<std::string()>
     const pid_t child = fork();
     if (child == 0) {
         close(ends[0]);
-        WriteAll(ends[1], GivenMark + judge());
+        std::string said;
+        const bool yes = judge(said);
+        WriteAll(ends[1], (yes ? YesMark : NoMark) + said);
         _exit(0);
     }
     close(ends[1]);
@@ -65,7 +67,7 @@ bool StartChildVerdict(ChildVerdict& verdict, const std::function<std::string()>
     return true;
 }
 
-bool TakeChildVerdict(ChildVerdict& verdict, std::string& why) {
+bool TakeChildVerdict(ChildVerdict& verdict, bool& yes, std::string& said) {
     if (verdict.child <= 0)
         return false;
     char piece[4096];
@@ -77,8 +79,9 @@ bool TakeChildVerdict(ChildVerdict& verdict, std::string& why) {
     int status = 0;
     while (waitpid(verdict.child, &status, 0) < 0 && errno == EINTR) {
     }
-    why = !verdict.read.empty() && verdict.read[0] == GivenMark ? verdict.read.substr(1)
-                                                                : HowItEnded(status);
+    const char mark = verdict.read.empty() ? 0 : verdict.read[0];
+    yes = mark == YesMark;
+    said = mark == YesMark || mark == NoMark ? verdict.read.substr(1) : HowItEnded(status);
     Close(verdict);
     return true;
 }

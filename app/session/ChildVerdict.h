@@ -15,15 +15,15 @@ struct ChildVerdict {
     std::string read; // of it so far
 };
 
-// Forks a child that gives `judge`'s verdict (empty for "yes", else why not) and ends without
-// touching anything the game holds (no exit handlers, no buffered output). False, with `why`,
-// when the child cannot be made.
-bool StartChildVerdict(ChildVerdict& verdict, const std::function<std::string()>& judge,
+// Forks a child that gives `judge`'s verdict (true for "yes", with what it found in `said`; false
+// with why not in `said`) and ends without touching anything the game holds (no exit handlers, no
+// buffered output). False, with `why`, when the child cannot be made.
+bool StartChildVerdict(ChildVerdict& verdict, const std::function<bool(std::string& said)>& judge,
                        std::string& why);
 
-// True once the child has ended, with its verdict in `why`, or what ended it before it gave one;
-// false while it works on, or when none was started.
-bool TakeChildVerdict(ChildVerdict& verdict, std::string& why);
+// True once the child has ended, with its verdict in `yes` and what it said in `said`, or (`yes`
+// false) what ended it before it gave one; false while it works on, or when none was started.
+bool TakeChildVerdict(ChildVerdict& verdict, bool& yes, std::string& said);
 
 // Ends a child still working and waits for it.
 void StopChildVerdict(ChildVerdict& verdict);

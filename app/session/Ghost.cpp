@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The ghost's run of the best demo, kept only while it is shown.
+// The ghost's demo proved in a child, its run kept while it is shown, and the pace it sets.
 #include "Ghost.h"
 
 #include "Camera.h"
+#include "Chase.h"
+#include "ChildVerdict.h"
 #include "DrawScene.h"
 #include "GhostRun.h"
+#include "Hud.h"
 #include "HudGL.h"
+#include "LoadShipCatalogue.h"
+#include "PlayerFolders.h"
+#include "RecordProof.h"
 #include "Records.h"
+#include "SettingsText.h"
 
 #include <cstdio>
 #include <memory>
@@ -25,63 +32,130 @@ constexpr int MarkInset = 6;
 // fallen behind (a long pause held as many frames) catches up over the next frames.
 constexpr size_t GhostFramesPerFrame = 2000;
 
-// How many best demos one start of the ghost tries, each after a keep replaced the one before.
-constexpr int DemoTries = 8;
-
 struct Ghost {
-    bool shown = false;
+    std::string choice = GhostOff;
+    std::string raced = GhostBest; // the last choice that raced one, for the ghost action
+    std::string path;    // the demo proved, or under proof: the ghost's, or the best's for the pace
+    bool proved = false; // `path` was proved
+    GhostProof proof;    // proved: its chase
+    ChildVerdict child;  // while a proof is under way
     std::unique_ptr<GhostRun> run; // while shown and started
 };
 
 Ghost ghost;
 
-// Starts the best demo's run, or says once why there is no ghost: a line on standard error and
-// its gist in `whyNot`. A demo that cannot be read is given up only when the records still name
-// it: a keep meanwhile names another and removes it.
-void StartRun(BestDemoFinder bestDemo, std::string& whyNot) {
+bool Raced() {
+    return ghost.choice != GhostOff;
+}
+
+void Refuse(const std::string& path, const std::string& why) {
+    std::fprintf(stderr, "starchase: no ghost: %s: %s\n", path.c_str(), why.c_str());
+    ShowHudNote("No ghost: " + why);
+}
+
+// Starts the proved demo's run at the chase's time: its header alone is read here.
+void StartRun(const ChaseClock& chase) {
     ghost.run.reset();
     auto run = std::make_unique<GhostRun>();
-    std::string path = bestDemo(), tried, reason;
-    for (int tries = 0; tries < DemoTries && !path.empty() && path != tried; ++tries) {
-        if (StartGhostRun(*run, path, reason)) {
-            ghost.run = std::move(run);
-            return;
-        }
-        tried = path;
-        path = bestDemo();
+    std::string reason;
+    if (!StartGhostRun(*run, ghost.path, reason)) {
+        Refuse(ghost.path, reason); // changed on disk since its proof
+        return;
     }
-    ghost.shown = false;
-    whyNot = path.empty() ? NoBestChase : "the best chase cannot be played";
+    CatchUpGhost(*run, chase.milliseconds, GhostFramesPerFrame);
+    ghost.run = std::move(run);
+}
+
+// Proves the demo at `path` in a child, unless it is the one proved or under proof already.
+void Prove(const std::string& path) {
+    if (path == ghost.path && (ghost.proved || ghost.child.child > 0))
+        return;
+    StopChildVerdict(ghost.child);
+    ghost.path = path;
+    ghost.proved = false;
+    ghost.run.reset();
+    SetChasePace({}, "");
     if (path.empty())
-        std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
-    else
-        std::fprintf(stderr, "starchase: no ghost: %s: %s\n", tried.c_str(), reason.c_str());
+        return;
+    // The replay empties the world and the catalogue: the child's own.
+    auto prove = [path](std::string& said) {
+        const GhostProof proof = ProveGhostDemo(path, CatalogueFileName);
+        said = proof.proved ? GhostProofText(proof) : proof.why;
+        return proof.proved;
+    };
+    std::string why;
+    if (!StartChildVerdict(ghost.child, prove, why))
+        Refuse(path, why);
 }
 
 } // namespace
 
-void StartGhost(bool shown, BestDemoFinder bestDemo) {
-    ghost.shown = shown;
-    RestartGhost(bestDemo);
+std::string GhostDemoPath(const std::string& choice) {
+    if (choice == GhostOff)
+        return "";
+    if (choice == GhostBest)
+        return BestDemoPath();
+    if (choice.find('/') != std::string::npos)
+        return choice;
+    return PlayerDataFolder() + "/" + GhostsFolderName + "/" + choice;
 }
 
-bool ToggleGhost(BestDemoFinder bestDemo, std::string& whyNot) {
-    ghost.shown = !ghost.shown;
-    if (!ghost.shown)
+std::string GhostToRace() {
+    return ghost.raced;
+}
+
+bool ChooseGhost(const std::string& choice, std::string& whyNot) {
+    ghost.choice = choice;
+    const std::string path = GhostDemoPath(Raced() ? choice : GhostBest);
+    if (Raced() && path.empty()) {
+        whyNot = NoBestChase;
+        std::fprintf(stderr, "starchase: no ghost: %s\n", whyNot.c_str());
+        ghost.choice = GhostOff;
+    }
+    if (Raced())
+        ghost.raced = choice;
+    Prove(path);
+    if (!Raced())
         ghost.run.reset();
-    else
-        StartRun(bestDemo, whyNot);
-    return ghost.shown;
+    if (ghost.proved)
+        SetChasePace(ghost.proof.breakUps, Raced() ? "the ghost" : "the best chase");
+    if (ghost.proved && Raced() && !ghost.run)
+        StartRun(CurrentChase());
+    return whyNot.empty();
+}
+
+void TakeGhostProof(const ChaseClock& chase) {
+    bool yes = false;
+    std::string said, reason;
+    if (!TakeChildVerdict(ghost.child, yes, said))
+        return;
+    if (yes && !ReadGhostProofText(said, ghost.proof, reason))
+        said = "the proof's answer cannot be read: " + reason;
+    ghost.proved = yes && reason.empty();
+    if (!ghost.proved) {
+        if (Raced())
+            Refuse(ghost.path, said);
+        else // the best chase gives no pace: no ghost was asked for
+            std::fprintf(stderr, "starchase: no splits: %s: %s\n", ghost.path.c_str(), said.c_str());
+        return;
+    }
+    SetChasePace(ghost.proof.breakUps, Raced() ? "the ghost" : "the best chase");
+    if (Raced())
+        StartRun(chase);
 }
 
 bool GhostShown() {
-    return ghost.shown;
+    return Raced() && !ghost.path.empty();
 }
 
-void RestartGhost(BestDemoFinder bestDemo) {
-    std::string whyNot; // at a start or a new chase the line on standard error says it
-    if (ghost.shown)
-        StartRun(bestDemo, whyNot);
+void RestartGhost() {
+    if (ghost.choice == GhostBest || !Raced()) {
+        const std::string path = BestDemoPath();
+        if (path != ghost.path && !path.empty())
+            Prove(path);
+    }
+    if (Raced() && ghost.proved)
+        StartRun(ChaseClock{});
 }
 
 void FlyGhost(const ChaseClock& chase) {
@@ -110,5 +184,7 @@ void DrawGhost() {
 }
 
 void StopGhost() {
+    StopChildVerdict(ghost.child);
     ghost = Ghost{};
+    ghost.raced = GhostBest;
 }

@@ -148,21 +148,23 @@ bool StartRecordProof(uint64_t set, std::string& why) {
     if (kept.proof.child > 0)
         return kept.proving == set;
     // The proof replays in the process's world and catalogue, and empties them: the child's own.
-    auto prove = [record]() -> std::string {
+    auto prove = [record](std::string& said) {
         std::error_code error;
         ShipSetRecord proved = *record;
         const RecordProof proof =
             ProveRecordNow(kept.folder, proved,
                            FindShipSets(std::filesystem::current_path(error).string(),
                                         InstalledDataFolder()));
-        return proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+        said = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+        return said.empty();
     };
     kept.proving = set;
     return StartChildVerdict(kept.proof, prove, why);
 }
 
 bool TakeRecordProof(uint64_t& set, std::string& why) {
-    if (!TakeChildVerdict(kept.proof, why))
+    bool proved = false;
+    if (!TakeChildVerdict(kept.proof, proved, why))
         return false;
     set = kept.proving;
     ReadRecordsAgain(); // a keep during the proof: the record proved may be newer than the one read

@@ -14,9 +14,9 @@
 namespace {
 
 // Asks for the verdict until it comes, a millisecond apart; false after 10 s.
-bool Await(ChildVerdict& verdict, std::string& why) {
+bool Await(ChildVerdict& verdict, bool& yes, std::string& why) {
     for (int tries = 0; tries < 10000; ++tries) {
-        if (TakeChildVerdict(verdict, why))
+        if (TakeChildVerdict(verdict, yes, why))
             return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
@@ -30,47 +30,65 @@ TEST(ChildVerdict, ComesBackFromTheChildAndNeverKeepsTheParentWaiting) {
     const std::string long_(100000, 'x'); // more than a pipe holds at once
     const struct {
         const char* what;
-        std::function<std::string()> judge;
+        std::function<bool(std::string&)> judge;
+        bool yes;
         std::string why;
     } cases[] = {
-        {"yes", [] { return std::string(); }, ""},
-        {"a reason longer than the pipe", [&] { return long_; }, long_},
+        {"yes", [](std::string&) { return true; }, true, ""},
+        {"yes, with what it found",
+         [](std::string& said) {
+             said = "1 2 3";
+             return true;
+         },
+         true, "1 2 3"},
+        {"an empty no", [](std::string&) { return false; }, false, ""},
+        {"a reason longer than the pipe",
+         [&](std::string& said) {
+             said = long_;
+             return false;
+         },
+         false, long_},
         {"the child's own copy changed",
-         [&] {
+         [&](std::string& said) {
              inParent = 2;
-             return std::to_string(inParent);
+             said = std::to_string(inParent);
+             return false;
          },
-         "2"},
+         false, "2"},
         {"dead before its verdict",
-         [] {
+         [](std::string& said) {
              raise(SIGKILL);
-             return std::string("never");
+             said = "never";
+             return true;
          },
-         "the proof was ended by signal Killed"},
+         false, "the proof was ended by signal Killed"},
     };
     for (const auto& c : cases) {
         ChildVerdict verdict;
         std::string why = "unchanged";
+        bool yes = !c.yes;
         ASSERT_TRUE(StartChildVerdict(verdict, c.judge, why)) << why;
         EXPECT_EQ(why, "unchanged") << c.what;
-        ASSERT_TRUE(Await(verdict, why)) << c.what;
+        ASSERT_TRUE(Await(verdict, yes, why)) << c.what;
+        EXPECT_EQ(yes, c.yes) << c.what;
         EXPECT_EQ(why, c.why) << c.what;
         EXPECT_EQ(verdict.child, -1) << c.what;
-        EXPECT_FALSE(TakeChildVerdict(verdict, why)) << c.what << ": taken twice";
+        EXPECT_FALSE(TakeChildVerdict(verdict, yes, why)) << c.what << ": taken twice";
     }
     EXPECT_EQ(inParent, 1);
 
     // A child that works on: not waited for, and ended when asked.
     ChildVerdict verdict;
     std::string why;
+    bool yes = false;
     ASSERT_TRUE(StartChildVerdict(
         verdict,
-        [] {
+        [](std::string&) {
             sleep(60);
-            return std::string("late");
+            return true;
         },
         why));
-    EXPECT_FALSE(TakeChildVerdict(verdict, why));
+    EXPECT_FALSE(TakeChildVerdict(verdict, yes, why));
     const pid_t child = verdict.child;
     StopChildVerdict(verdict);
     EXPECT_EQ(verdict.child, -1);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sstream>
 #include <vector>
 
@@ -59,15 +61,19 @@ TEST(CommandLine, ParseTable) {
 // rest leave the file's as it is.
 TEST(CommandLine, SettingsOverTheFile) {
     Settings file;
-    file.hud = false, file.sound = true, file.hints = true, file.ghost = false;
+    file.hud = false, file.sound = true, file.hints = true, file.ghost = GhostOff;
     file.fullscreen = true, file.volume = 40;
     const struct {
         std::vector<const char*> args;
         void (*expect)(Settings&); // the file's settings changed as the command line asks
     } rows[] = {
         {{"--data", "ships"}, [](Settings&) {}},
-        {{"--hud", "--mute", "--no-hints", "--ghost"},
-         [](Settings& s) { s.hud = true, s.sound = false, s.hints = false, s.ghost = true; }},
+        {{"--hud", "--mute", "--no-hints", "--ghost", "best"},
+         [](Settings& s) { s.hud = true, s.sound = false, s.hints = false, s.ghost = GhostBest; }},
+        {{"--ghost", "/demos/pat.demo"}, [](Settings& s) { s.ghost = "/demos/pat.demo"; }},
+        // A file is named from the folder the game starts in: it plays in its data folder.
+        {{"--ghost=pat.demo"},
+         [](Settings& s) { s.ghost = (std::filesystem::current_path() / "pat.demo").string(); }},
         {{"--window=800x600"},
          [](Settings& s) { s.fullscreen = false, s.windowWidth = 800, s.windowHeight = 600; }},
     };

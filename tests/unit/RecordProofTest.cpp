@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 
@@ -274,3 +275,83 @@ TEST(RecordProof, ShipsAreLookedForWhereTheGameFindsThemEachFolderOnce) {
 }
 
 } // namespace
+
+// A demo chosen as the ghost, proved against the ships being played: its first chase must end
+// with them, and its break-ups come back in order, the last at the chase's end.
+TEST(RecordProof, AGhostIsProvedOnTheShipsPlayedAndGivesItsBreakUps) {
+    std::vector<DemoResult> chases;
+    std::string note, reason;
+    ASSERT_TRUE(ReplayDemoFile("data/pilot.demo", "", chases, note, reason)) << reason;
+    const uint64_t time = chases[0].chase.milliseconds;
+    const std::string own = WriteShips("ghost-own") + "/alukset.txt",
+                      other = WriteShips("ghost-other", 20) + "/alukset.txt";
+    const std::string folder = testing::TempDir() + "ghost-demos/";
+    mkdir(folder.c_str(), 0777);
+    std::vector<unsigned char> best;
+    ASSERT_TRUE(CutChaseDemo("data/pilot.demo", 0, chases[0].endFrame, best, reason)) << reason;
+    WriteScratchFile("ghost-demos/best.demo", best);
+    WriteScratchFile("ghost-demos/idle.demo", IdleDemo(100, DemoFrame()));
+    const std::string pilot = ReadWholeFile("data/pilot.demo");
+    WriteScratchFile("ghost-demos/cut.demo", Bytes(pilot.substr(0, 20)));
+    const struct {
+        const char* what;
+        std::string demo, ships;
+        std::string why; // empty: proved
+    } cases[] = {
+        {"the player's own best, as a keep cut it", folder + "best.demo", own, ""},
+        {"a demo of these ships", "data/pilot.demo", own, ""},
+        {"a demo of other ships", "data/pilot.demo", other,
+         "alukset.txt differs from the recording: Maradyne has thrust 20, recorded 13"},
+        {"a chase that never ends", folder + "idle.demo", own,
+         "the demo's chase does not end: 12 chasers left after 100 frames"},
+        {"a corrupt demo", folder + "cut.demo", own, "file ends inside the header"},
+        {"no file", folder + "gone.demo", own, "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        const GhostProof proof = ProveGhostDemo(c.demo, c.ships);
+        EXPECT_EQ(proof.proved, c.why.empty()) << c.what << ": " << proof.why;
+        if (c.why.empty()) {
+            EXPECT_EQ(proof.milliseconds, time) << c.what;
+            ASSERT_EQ(proof.breakUps.size(), 12u) << c.what;
+            EXPECT_TRUE(std::is_sorted(proof.breakUps.begin(), proof.breakUps.end())) << c.what;
+            EXPECT_GT(proof.breakUps.front(), 0u) << c.what;
+            EXPECT_EQ(proof.breakUps.back(), time) << c.what;
+        } else {
+            EXPECT_NE(proof.why.find(c.why), std::string::npos) << c.what << ": " << proof.why;
+        }
+        EXPECT_TRUE(shipCatalogue.entries.empty() && world.ships.empty()) << c.what;
+    }
+}
+
+// The proved ghost as the child process hands it back: written and read again, and text that is
+// no such line refused.
+TEST(RecordProof, AGhostsProofAsText) {
+    GhostProof proof;
+    proof.milliseconds = 61299;
+    proof.breakUps = {1000, 1000, 20500, 61299};
+    EXPECT_EQ(GhostProofText(proof), "61299 1000 1000 20500 61299");
+    GhostProof read;
+    std::string reason;
+    ASSERT_TRUE(ReadGhostProofText("61299 1000 1000 20500 61299", read, reason)) << reason;
+    EXPECT_TRUE(read.proved);
+    EXPECT_EQ(read.milliseconds, 61299u);
+    EXPECT_EQ(read.breakUps, proof.breakUps);
+    const struct {
+        const char* text;
+        const char* why;
+    } bad[] = {
+        {"", "no chase time"},
+        {"x", "no chase time"},
+        {"100 50 20", "break-up 2 is no time in order"},
+        {"100 150", "break-up 1 is no time in order"},
+        {"100 50 ", "break-up 2 is no time in order"},
+        {"100 5x", "break-up 1 is no time in order"},
+        {"99999999999999999999", "no chase time"},
+    };
+    for (const auto& b : bad) {
+        read = proof;
+        EXPECT_FALSE(ReadGhostProofText(b.text, read, reason)) << b.text;
+        EXPECT_EQ(reason, b.why) << b.text;
+        EXPECT_EQ(read.breakUps, proof.breakUps) << b.text << ": left as it was";
+    }
+}

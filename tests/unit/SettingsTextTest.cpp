@@ -91,8 +91,15 @@ TEST(SettingsText, Lines) {
           {"window", "800x600"},
           {"fps", "0"},
           {"sound", "off"},
-          {"ghost", "on"}},
+          {"ghost", "best"}},
          {}},
+        {"the ghost's words in any case: on, in older files, is best",
+         "ghost = OFF\nghost = Best\n",
+         {{"ghost", "best"}}, {"1: ghost is set again on line 2; using best"}},
+        {"a demo named as the ghost, as it is written", "ghost = Pat's 61.2.demo\n",
+         {{"ghost", "Pat's 61.2.demo"}}, {}},
+        {"a path as the ghost", "ghost = /home/pat/demos/fast.demo\n",
+         {{"ghost", "/home/pat/demos/fast.demo"}}, {}},
         {"the ends of every range",
          "volume = 0\nwindow = 64x16384\nfps = 1000\npad.pause = 32\n",
          {{"volume", "0"}, {"window", "64x16384"}, {"fps", "1000"}, {"pad.pause", "32"}},
@@ -349,6 +356,7 @@ TEST(SettingsText, EveryRowCarriesItsColumns) {
         if (row.kind == KeySetting || row.kind == PadSetting)
             continue;
         EXPECT_FALSE(row.help.empty()) << row.name;
+        EXPECT_FALSE(row.label.empty()) << row.name;
         EXPECT_EQ(FindSettingRow(row.name), &row - SettingRows().data()) << row.name;
         if (row.kind == SwitchSetting)
             EXPECT_TRUE(row.flag) << row.name;
