@@ -100,7 +100,7 @@ inline constexpr ActionRow Actions[] = {
     {Action::Keys, "keys", SDLK_TAB, -1, 0, "the keys panel, while held"},
     {Action::Ghost, "ghost", SDLK_g, -1, 0, "show or hide the ghost of the best chase", NoSize,
      "Ghost %s"},
-    {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the best chase",
+    {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the records",
      NoSize, nullptr, true, MustKeep::KeyOrButton},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)", NoSize,
      nullptr, false, MustKeep::Key},

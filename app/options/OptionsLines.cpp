@@ -41,10 +41,35 @@ std::string KeyText(SDLKey key) {
     return key == SDLK_UNKNOWN ? "no key" : KeyLabel(key);
 }
 
+const char* CheckWords(RecordCheck check) {
+    const char* const words[] = {"not proved", "proving", "verified", "not verified"};
+    return words[size_t(check)];
+}
+
+std::string Capital(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z')
+        text[0] = char(text[0] - 'a' + 'A');
+    return text;
+}
+
+// A records row: its ships, shortened to leave room for the rest, then its time, its demo's date
+// and its proof: "The installed ships: 49.000 s, 2025-03-01, not proved".
+std::string RecordText(const std::string& marker, const RecordShown& record) {
+    const std::string date = !record.date.empty()       ? record.date
+                             : record.demoFile.empty() ? "no demo"
+                                                       : "demo missing";
+    const std::string rest = !record.known ? ": none yet"
+                                           : ": " + record.time + " s, " + date + ", " +
+                                                 CheckWords(record.check);
+    const size_t room = OptionsWidth - std::min(OptionsWidth - 8, Characters(marker + rest));
+    return marker + Capital(KeepEnd(Printable(record.name), room)) + rest;
+}
+
 std::string RowText(const OptionsMenu& menu, size_t index, const Settings& settings,
-                    const BestChaseView& best) {
+                    const std::vector<RecordShown>& records) {
     const OptionsRow row = OptionsRowAt(index);
-    const std::string head = (index == menu.row ? Marker : Indent) + OptionsLabel(row) + ": ";
+    const std::string marker = index == menu.row ? Marker : Indent;
+    const std::string head = marker + OptionsLabel(row) + ": ";
     if (row.setting)
         return head + SettingValueText(*row.setting, settings, {});
     if (row.action != Action::Count) {
@@ -54,10 +79,7 @@ std::string RowText(const OptionsMenu& menu, size_t index, const Settings& setti
         return head + KeyText(settings.bindings.keys[size_t(row.action)]) +
                (button == NoPadButton ? "" : ", " + PadButtonText(button));
     }
-    if (!best.known)
-        return head + "none yet for these ships";
-    const std::string kept = head + best.time + " s, ships of ";
-    return kept + KeepEnd(Printable(best.ships), OptionsWidth - Characters(kept));
+    return row.record < records.size() ? RecordText(marker, records[row.record]) : head;
 }
 
 // `text` in lines of at most `width` characters, broken at `between` (a blank, or the separator
@@ -88,11 +110,23 @@ std::vector<std::string> Wrap(const std::string& text, size_t width, const std::
     return lines;
 }
 
+// A records row in full: its ships, and what Enter does or why its proof failed.
+std::string RecordDoes(const RecordShown& record) {
+    const std::string ships = Capital(Printable(record.ships)) +
+                              (record.played ? ", being played" : "") + ". ";
+    if (!record.known)
+        return ships + "No record kept for them yet";
+    if (record.check == RecordCheck::NotVerified)
+        return ships + "Not verified: " + record.why;
+    return ships + "Enter replays its demo to prove it, as shipyard records does";
+}
+
 // What the row does, in lines.
-std::vector<std::string> Does(const OptionsRow& row) {
+std::vector<std::string> Does(const OptionsRow& row, const std::vector<RecordShown>& records) {
     const std::string does = row.setting                  ? row.setting->help
                              : row.action != Action::Count ? ActionHelp(ActionOf(row.action))
-                                 : "Enter replays its demo to prove it, as shipyard records does";
+                             : row.record < records.size() ? RecordDoes(records[row.record])
+                                                           : "";
     return Wrap(does, OptionsWidth, " ");
 }
 
@@ -111,10 +145,10 @@ std::string Hint(const OptionsRow& row, const Bindings& bindings) {
 
 // The most lines any row's help, or any row's hint, takes: the footer keeps that many, so that
 // the block keeps its height from row to row.
-size_t MostLines(bool help, const Bindings& bindings) {
+size_t MostLines(bool help, const Bindings& bindings, const std::vector<RecordShown>& records) {
     size_t most = 0;
-    for (size_t i = 0; i < OptionsRowCount(); ++i)
-        most = std::max(most, help ? Does(OptionsRowAt(i)).size()
+    for (size_t i = 0; i < OptionsRowCount(records.size()); ++i)
+        most = std::max(most, help ? Does(OptionsRowAt(i), records).size()
                                    : Wrap(Hint(OptionsRowAt(i), bindings), OptionsWidth,
                                           Separator)
                                          .size());
@@ -124,29 +158,30 @@ size_t MostLines(bool help, const Bindings& bindings) {
 // What the chosen row does and the keys it takes, or what the last press came to, each padded to
 // the most lines it takes on any row.
 std::vector<std::string> Footer(const OptionsMenu& menu, const OptionsRow& row,
-                                const Bindings& bindings) {
-    std::vector<std::string> lines = Does(row);
-    lines.resize(MostLines(true, bindings));
+                                const Bindings& bindings, const std::vector<RecordShown>& records) {
+    std::vector<std::string> lines = Does(row, records);
+    const size_t help = MostLines(true, bindings, records);
+    lines.resize(help);
     const std::vector<std::string> said = menu.line.empty()
                                               ? Wrap(Hint(row, bindings), OptionsWidth, Separator)
                                               : Wrap(menu.line, OptionsWidth, " ");
     lines.insert(lines.end(), said.begin(), said.end());
-    lines.resize(std::max(lines.size(), MostLines(true, bindings) + MostLines(false, bindings)));
+    lines.resize(std::max(lines.size(), help + MostLines(false, bindings, records)));
     return lines;
 }
 
 // Every line of the rows: each section's heading before its first row. Gives where the chosen
 // row's line is in `chosen`.
 std::vector<std::string> RowLines(const OptionsMenu& menu, const Settings& settings,
-                                  const BestChaseView& best, size_t& chosen) {
+                                  const std::vector<RecordShown>& records, size_t& chosen) {
     std::vector<std::string> lines;
-    for (size_t i = 0; i < OptionsRowCount(); ++i) {
+    for (size_t i = 0; i < OptionsRowCount(records.size()); ++i) {
         const OptionsSection section = SectionOf(OptionsRowAt(i));
         if (i == 0 || section != SectionOf(OptionsRowAt(i - 1)))
             lines.push_back(SectionHeading(section));
         if (i == menu.row)
             chosen = lines.size();
-        lines.push_back(RowText(menu, i, settings, best));
+        lines.push_back(RowText(menu, i, settings, records));
     }
     return lines;
 }
@@ -154,11 +189,11 @@ std::vector<std::string> RowLines(const OptionsMenu& menu, const Settings& setti
 } // namespace
 
 std::vector<std::string> OptionsLines(const OptionsMenu& menu, const Settings& settings,
-                                      const BestChaseView& best, size_t mostLines) {
+                                      const std::vector<RecordShown>& records, size_t mostLines) {
     const std::vector<std::string> footer =
-        Footer(menu, OptionsRowAt(menu.row), settings.bindings);
+        Footer(menu, OptionsRowAt(menu.row), settings.bindings, records);
     size_t chosen = 0;
-    const std::vector<std::string> rows = RowLines(menu, settings, best, chosen);
+    const std::vector<std::string> rows = RowLines(menu, settings, records, chosen);
     const size_t count = rows.size();
     const size_t around = footer.size() + 1; // the title and the footer
     const size_t shown =
@@ -168,7 +203,7 @@ std::vector<std::string> OptionsLines(const OptionsMenu& menu, const Settings& s
     std::vector<std::string> lines = {
         shown == count ? "Options"
                        : "Options" + std::string(Separator) + std::to_string(menu.row + 1) +
-                             " of " + std::to_string(OptionsRowCount())};
+                             " of " + std::to_string(OptionsRowCount(records.size()))};
     lines.insert(lines.end(), rows.begin() + long(first), rows.begin() + long(first + shown));
     lines.insert(lines.end(), footer.begin(), footer.end());
     return lines;

@@ -42,17 +42,17 @@ OptionsOutcome Unbind(OptionsMenu& menu, Settings& settings, Action action) {
 
 // Enter on the chosen row.
 OptionsOutcome Select(OptionsMenu& menu, Settings& settings, const OptionsRow& row,
-                      const BestChaseView& best) {
+                      const std::vector<RecordShown>& records) {
     OptionsOutcome outcome;
     if (row.setting) {
         outcome.changed = ChangeWithin(*row.setting, settings, true, menu.display);
     } else if (row.action != Action::Count) {
         menu.binding = true;
         menu.line = "Press a key or pad button for " + OptionsLabel(row.action) + "; Escape cancels";
-    } else if (best.known) {
+    } else if (row.record < records.size() && records[row.record].known) {
         outcome.prove = true;
-    } else {
-        menu.line = best.none;
+    } else if (row.record < records.size()) {
+        menu.line = records[row.record].why;
     }
     return outcome;
 }
@@ -93,8 +93,8 @@ void OpenOptions(OptionsMenu& menu) {
 }
 
 OptionsOutcome PressInOptions(OptionsMenu& menu, Settings& settings, OptionsInput input,
-                              const BestChaseView& best) {
-    const size_t count = OptionsRowCount();
+                              const std::vector<RecordShown>& records) {
+    const size_t count = OptionsRowCount(records.size());
     const OptionsRow row = OptionsRowAt(menu.row);
     if (menu.binding) { // a key binds, through BindKeyInOptions; anything else cancels
         menu.binding = false;
@@ -113,7 +113,7 @@ OptionsOutcome PressInOptions(OptionsMenu& menu, Settings& settings, OptionsInpu
                                             menu.display),
                 false};
     case OptionsInput::Select:
-        return Select(menu, settings, row, best);
+        return Select(menu, settings, row, records);
     case OptionsInput::Unbind:
         return row.action == Action::Count ? OptionsOutcome{} : Unbind(menu, settings, row.action);
     case OptionsInput::Back:

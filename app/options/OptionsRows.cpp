@@ -48,8 +48,8 @@ const std::vector<const SettingRow*>& FixedRows() {
 
 } // namespace
 
-size_t OptionsRowCount() {
-    return FixedRows().size() + ActionCount + 1;
+size_t OptionsRowCount(size_t records) {
+    return FixedRows().size() + ActionCount + records;
 }
 
 OptionsRow OptionsRowAt(size_t index) {
@@ -59,6 +59,8 @@ OptionsRow OptionsRowAt(size_t index) {
         row.setting = FixedRows()[index];
     else if (index < fixed + ActionCount)
         row.action = Action(index - fixed);
+    else
+        row.record = index - fixed - ActionCount;
     return row;
 }
 
@@ -76,7 +78,7 @@ std::string SectionHeading(OptionsSection section) {
 std::string OptionsLabel(const OptionsRow& row) {
     if (row.setting)
         return row.setting->label;
-    return row.action != Action::Count ? OptionsLabel(row.action) : "Best chase";
+    return row.action != Action::Count ? OptionsLabel(row.action) : "Record";
 }
 
 std::string OptionsLabel(Action action) {

@@ -9,17 +9,18 @@
 #include <cstddef>
 #include <string>
 
-// What an options row is: a fixed setting (its row of SettingRows), an action, or neither: the
-// best chase.
+// What an options row is: a fixed setting (its row of SettingRows), an action, or neither: a row
+// of the records view.
 struct OptionsRow {
     const SettingRow* setting = nullptr;
     Action action = Action::Count;
+    size_t record = 0; // neither: which of the records view's rows
 };
 
 enum class OptionsSection : uint8_t { Settings, Keys, Records };
 
-// Every row: the fixed settings, then the actions, then the best chase.
-size_t OptionsRowCount();
+// Every row: the fixed settings, then the actions, then the `records` rows of the records view.
+size_t OptionsRowCount(size_t records);
 OptionsRow OptionsRowAt(size_t index);
 
 OptionsSection SectionOf(const OptionsRow& row);
@@ -27,8 +28,9 @@ OptionsSection SectionOf(const OptionsRow& row);
 // The section's heading: "Settings", "Keys", "Records".
 std::string SectionHeading(OptionsSection section);
 
-// The row's label, capitalised as a line starts: "Frame cap", "Red light", "Best chase". Empty for
-// a setting or an action without a label (a test holds that none is missing).
+// The row's label, capitalised as a line starts: "Frame cap", "Red light", "Record" (a records
+// row's line names its ships instead). Empty for a setting or an action without a label (a test
+// holds that none is missing).
 std::string OptionsLabel(const OptionsRow& row);
 std::string OptionsLabel(Action action);
 

@@ -5,6 +5,7 @@
 #include "Records.h"
 
 #include "ChildVerdict.h"
+#include "DataFolder.h"
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "FileBytes.h"
@@ -29,7 +30,8 @@ struct GameRecords {
     uint64_t set = 0;
     Records records; // as last read or kept
     RunningChase running;
-    ChildVerdict proof; // the best chase's, while it is under way
+    ChildVerdict proof; // a record's, while it is under way
+    uint64_t proving = 0; // the set of that record
 };
 
 GameRecords kept;
@@ -134,46 +136,42 @@ std::string BestDemoPath() {
     return best && !best->demoFile.empty() ? kept.folder + "/" + best->demoFile : "";
 }
 
-bool BestChaseText(std::string& time, std::string& ships) {
-    const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    if (!best)
-        return false;
-    time = ExactSecondsText(best->milliseconds);
-    std::error_code error;
-    ships = std::filesystem::current_path(error).string(); // the game plays in its data folder
-    return true;
-}
-
-bool StartBestChaseProof(std::string& why) {
+bool StartRecordProof(uint64_t set, std::string& why) {
     ReadRecordsAgain();
-    const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    if (!best) {
-        why = NoBestChase;
+    const ShipSetRecord* record = kept.readable ? FindRecord(kept.records, set) : nullptr;
+    if (!record) {
+        why = set == kept.set ? NoBestChase : "no record kept for ship set " + ShipSetName(set);
         return false;
     }
+    if (kept.proof.child > 0 && kept.proving != set)
+        why = "the proof of ship set " + ShipSetName(kept.proving) + " is still under way";
     if (kept.proof.child > 0)
-        return true;
+        return kept.proving == set;
     // The proof replays in the process's world and catalogue, and empties them: the child's own.
-    auto prove = [best](std::string& said) {
+    auto prove = [record](std::string& said) {
         std::error_code error;
-        ShipSetRecord record = *best;
-        const RecordProof proof = ProveRecordNow(
-            kept.folder, record, FindShipSets(std::filesystem::current_path(error).string(), ""));
+        ShipSetRecord proved = *record;
+        const RecordProof proof =
+            ProveRecordNow(kept.folder, proved,
+                           FindShipSets(std::filesystem::current_path(error).string(),
+                                        InstalledDataFolder()));
         said = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
         return said.empty();
     };
+    kept.proving = set;
     return StartChildVerdict(kept.proof, prove, why);
 }
 
-bool TakeBestChaseProof(std::string& why) {
+bool TakeRecordProof(uint64_t& set, std::string& why) {
     bool proved = false;
     if (!TakeChildVerdict(kept.proof, proved, why))
         return false;
+    set = kept.proving;
     ReadRecordsAgain(); // a keep during the proof: the record proved may be newer than the one read
     return true;
 }
 
-void StopBestChaseProof() {
+void StopRecordProof() {
     StopChildVerdict(kept.proof);
 }
 
