@@ -149,6 +149,13 @@ std::string CatalogueRecordText(const CatalogueRecord& record, const std::string
     return text;
 }
 
+std::string CatalogueExample() {
+    std::string text;
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        text += std::string(row.example) + "; " + row.help + "\n";
+    return text;
+}
+
 std::vector<CatalogueRecord> ParseCatalogue(const std::string& text) {
     std::vector<CatalogueRecord> records;
     const CatalogueRecordSink keep = [&records](const CatalogueRecord& r) { records.push_back(r); };

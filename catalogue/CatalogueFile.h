@@ -39,30 +39,40 @@ struct CatalogueRecord {
 };
 
 // What each field is: the reader fills the record from it, the check judges it, the writer
-// writes it, and a demo's header records each number. A field is text (`text` set) or a number
-// (`number` and `unit` set).
+// writes it, a demo's header records each number, and README and the manual page show a record
+// from the rows' examples. A field is text (`text` set) or a number (`number` and `unit` set).
 struct CatalogueFieldRow {
     CatalogueFieldIndex index;
     const char* name; // as messages and the written comments name it
     std::string CatalogueRecord::*text;
     float CatalogueRecord::*number;
     const char* unit;
+    const char* example; // the field of the documents' example record
+    const char* help;    // what it holds, as the example's comment says
 };
 
 inline constexpr CatalogueFieldRow CatalogueFields[CatalogueFieldCount] = {
-    {NameField, "name", &CatalogueRecord::name, nullptr, nullptr},
-    {ModelFileField, "model file", &CatalogueRecord::modelFile, nullptr, nullptr},
-    {ThrustField, "thrust", nullptr, &CatalogueRecord::thrust, "units/s^2"},
-    {TurnRateField, "turn rate", nullptr, &CatalogueRecord::turnRate, "degrees/s"},
+    {NameField, "name", &CatalogueRecord::name, nullptr, nullptr, "Quessal",
+     "the type's name, exactly as the game looks it up (case matters)"},
+    {ModelFileField, "model file", &CatalogueRecord::modelFile, nullptr, nullptr,
+     "models/Quessal.ms3d",
+     "its MilkShape 3D model file (version 3 or later), relative to the folder"},
+    {ThrustField, "thrust", nullptr, &CatalogueRecord::thrust, "units/s^2", "12",
+     "thrust: acceleration in units per second per second"},
+    {TurnRateField, "turn rate", nullptr, &CatalogueRecord::turnRate, "degrees/s", "90",
+     "turn rate in degrees per second (the player's ship only)"},
 };
 
 constexpr bool CatalogueFieldsInOrder() {
     for (int i = 0; i < CatalogueFieldCount; ++i)
-        if (CatalogueFields[i].index != i || !CatalogueFields[i].text == !CatalogueFields[i].number)
+        if (CatalogueFields[i].index != i ||
+            !CatalogueFields[i].text == !CatalogueFields[i].number || !CatalogueFields[i].example ||
+            !CatalogueFields[i].help)
             return false;
     return true;
 }
-static_assert(CatalogueFieldsInOrder(), "one row per field, in file order, text or number");
+static_assert(CatalogueFieldsInOrder(),
+              "one row per field, in file order, text or number, with its example and help");
 
 // The number fields, which a demo's header records for each type in the list's order.
 constexpr int CountCatalogueNumbers() {
@@ -72,6 +82,16 @@ constexpr int CountCatalogueNumbers() {
     return count;
 }
 constexpr int CatalogueNumberCount = CountCatalogueNumbers();
+
+// Whether a record of another kind keeps every number field, at `numbers[field]`, and only those:
+// a field's place in a ShipType or in a demo's ship type, checked at compile time beside it.
+template <class Kept>
+constexpr bool HasEveryNumber(float Kept::*const (&numbers)[CatalogueFieldCount]) {
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        if (!row.number != !numbers[row.index])
+            return false;
+    return true;
+}
 
 using CatalogueRecordSink = std::function<void(const CatalogueRecord&)>;
 
@@ -111,6 +131,10 @@ float CatalogueNumber(const std::string& field);
 // True when `field` begins (after white space) with a number as atof reads it, and the number
 // rounded to float is finite ("nan", "inf" and "1e39" are not).
 bool IsCatalogueNumber(const std::string& field);
+
+// The documents' example record, a field a line, each with a comment saying what it holds:
+// "Quessal; the type's name, ...". Ends with a line end.
+std::string CatalogueExample();
 
 // Every complete record of the text in file order; empty lines are skipped wherever they stand
 // and fewer than four fields left at the end are dropped. Duplicate names are kept here.

@@ -19,8 +19,9 @@ ShipType MakeShipType(const CatalogueRecord& record) {
     size_t length = std::min(record.modelFile.size(), sizeof type.modelFile - 1);
     std::memcpy(type.modelFile, record.modelFile.data(), length);
     type.modelFile[length] = '\0';
-    type.thrust = record.thrust;
-    type.turnRate = record.turnRate;
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        if (row.number)
+            type.*ShipTypeNumbers[row.index] = record.*row.number;
     return type;
 }
 

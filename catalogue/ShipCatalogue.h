@@ -16,6 +16,12 @@ struct ShipType {
     Model* model = nullptr; // owned by the catalogue entry; deleted only by Clear
 };
 
+// Where each number field of the catalogue (CatalogueFields) is kept in a ShipType, by the field's
+// index; null for a text field. Loading, a demo's header and the replay's check follow it.
+inline constexpr float ShipType::*ShipTypeNumbers[CatalogueFieldCount] = {
+    nullptr, nullptr, &ShipType::thrust, &ShipType::turnRate};
+static_assert(HasEveryNumber(ShipTypeNumbers), "a ShipType keeps every number of a record");
+
 // Names are unique, case-sensitive and ordered by their bytes as unsigned values, which is how
 // std::string compares them.
 struct ShipCatalogue {

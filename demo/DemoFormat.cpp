@@ -16,9 +16,10 @@ namespace {
 const char Magic[] = "STARDEMO";
 constexpr size_t MagicBytes = sizeof Magic - 1;
 constexpr size_t ShipTypeFixedBytes = 2 + 4 * CatalogueNumberCount; // name length, numbers
-static_assert(CatalogueNumberCount == 2, "a demo's header records every number of a ship type: "
-                                         "DemoShipType, AppendDemoHeader and ParseShipType take "
-                                         "the new one");
+// The header records every number of a ship type: a new one changes what the header holds, so
+// it takes a new DemoFormatVersion, with the older versions read as they were written.
+static_assert(CatalogueNumberCount == 2, "a new number in a ship type's header is a new demo "
+                                         "format version");
 
 void PutU16(std::vector<unsigned char>& bytes, uint16_t value) {
     bytes.push_back(uint8_t(value));
@@ -89,12 +90,13 @@ bool ParseShipType(ByteCursor& in, uint32_t index, uint32_t count, Demo& demo,
         return Refuse(reason, which + " has a name of " + std::to_string(length) +
                                   " bytes: a catalogue's names have at most " +
                                   std::to_string(MaxCatalogueLine));
-    if (!Need(in, size_t(length) + 8, which, reason))
+    if (!Need(in, size_t(length) + 4 * CatalogueNumberCount, which, reason))
         return false;
     DemoShipType type;
     type.name.assign(reinterpret_cast<const char*>(in.Take(length)), length);
-    type.thrust = in.Float();
-    type.turnRate = in.Float();
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        if (row.number)
+            type.*DemoShipTypeNumbers[row.index] = in.Float();
     if (type.name.empty())
         return Refuse(reason, which + " has no name");
     // Names as the catalogue orders them, each once, so that two lists compare in one pass.
@@ -152,8 +154,9 @@ void AppendDemoHeader(std::vector<unsigned char>& bytes, const Demo& demo) {
     for (const DemoShipType& type : demo.shipTypes) {
         PutU16(bytes, uint16_t(type.name.size()));
         bytes.insert(bytes.end(), type.name.begin(), type.name.end());
-        PutFloat(bytes, type.thrust);
-        PutFloat(bytes, type.turnRate);
+        for (const CatalogueFieldRow& row : CatalogueFields)
+            if (row.number)
+                PutFloat(bytes, type.*DemoShipTypeNumbers[row.index]);
     }
 }
 

@@ -5,19 +5,20 @@
 // All numbers are little-endian. The header: the magic "STARDEMO", the format version (uint16),
 // the rules version the game was played under (uint16, GameRulesVersion), the star generator's
 // 624 seeding words (uint32 each), the number of ship types (uint32, at most MaxShipTypes), and per
-// type in name order its name length (uint16, at most MaxCatalogueLine), name bytes, thrust and
-// turn rate (float32 bits). Then one entry per frame: milliseconds (uint32, 1 to
-// MaxDemoFrameMilliseconds) and the held HeldAction bits (uint16). An entry of 0 milliseconds and
-// no keys marks the end; nothing follows it. From version 3, an entry of 0 milliseconds and the
-// keys DemoRestartKeys is a restart: the 624 seeding words of the new chase's stars follow it, and
-// the next chase begins with the next frame. Files of version 2, which have no restarts, are read
-// too.
+// type in name order its name length (uint16, at most MaxCatalogueLine), name bytes and each
+// number field of the catalogue in the fields' order, thrust and turn rate (float32 bits). Then one
+// entry per frame: milliseconds (uint32, 1 to MaxDemoFrameMilliseconds) and the held HeldAction
+// bits (uint16). An entry of 0 milliseconds and no keys marks the end; nothing follows it. From
+// version 3, an entry of 0 milliseconds and the keys DemoRestartKeys is a restart: the 624 seeding
+// words of the new chase's stars follow it, and the next chase begins with the next frame. Files of
+// version 2, which have no restarts, are read too.
 //
 // A file is read in pieces: the header from its first bytes, then the frames a buffer at a time,
 // so that checking or playing a demo takes memory that does not grow with its length.
 #pragma once
 
 #include "ByteReader.h"
+#include "CatalogueFile.h"
 #include "RandomGenerator.h"
 
 #include <cstddef>
@@ -39,6 +40,13 @@ struct DemoShipType {
     float thrust = 0;
     float turnRate = 0;
 };
+
+// Where each number field of the catalogue (CatalogueFields) is kept in a DemoShipType, by the
+// field's index; the header records them in the fields' order.
+inline constexpr float DemoShipType::*DemoShipTypeNumbers[CatalogueFieldCount] = {
+    nullptr, nullptr, &DemoShipType::thrust, &DemoShipType::turnRate};
+static_assert(HasEveryNumber(DemoShipTypeNumbers), "a demo's ship type keeps every number of a "
+                                                   "catalogue record");
 
 struct DemoFrame {
     uint32_t milliseconds = 0; // as the frame loop measured it

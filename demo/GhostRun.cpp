@@ -11,7 +11,9 @@ bool StartGhostRun(GhostRun& run, const std::string& path, std::string& reason) 
     run.reader = std::make_unique<DemoReader>();
     run.frames = FrameClock{};
     run.chase = ChaseClock{};
-    bool started = OpenDemo(path, *run.reader, reason);
+    run.paused = PausedFrames{};
+    run.stopped.clear();
+    bool started = OpenDemoStart(path, *run.reader, reason);
     if (started) {
         reason = CatalogueDifference(run.reader->demo.shipTypes, shipCatalogue);
         started = reason.empty();
@@ -28,13 +30,15 @@ bool StartGhostRun(GhostRun& run, const std::string& path, std::string& reason) 
     return started;
 }
 
-void CatchUpGhost(GhostRun& run, uint64_t milliseconds) {
+void CatchUpGhost(GhostRun& run, uint64_t milliseconds, size_t mostFrames) {
     StepEvents events; // a ghost is neither seen firing nor heard
     DemoFrame frame;
-    std::string reason;
-    while (run.reader && !run.chase.over && run.chase.milliseconds < milliseconds) {
+    for (size_t read = 0; read < mostFrames && run.reader && !run.chase.over &&
+                          run.chase.milliseconds < milliseconds;
+         ++read) {
         // A restart begins another chase: the ghost flies the first one only.
-        if (!ReadDemoFrame(*run.reader, frame, reason) || run.reader->restarted) {
+        if (!ReadDemoFrame(*run.reader, frame, run.stopped) || run.reader->restarted ||
+            !CountPausedFrame(run.paused, frame, run.stopped)) {
             run.reader.reset();
             break;
         }

@@ -3,6 +3,7 @@
 #include "Replay.h"
 
 #include "Formatted.h"
+#include "PausedFrames.h"
 #include "Printable.h"
 #include "SetUpWorld.h"
 #include "ShipCatalogue.h"
@@ -49,13 +50,32 @@ bool SameBits(float a, float b) {
 }
 
 std::string FigureDifference(const DemoShipType& recorded, const ShipType& type) {
-    if (!SameBits(type.thrust, recorded.thrust))
-        return Printable(recorded.name) + " has thrust " + Figure(type.thrust) + ", recorded " +
-               Figure(recorded.thrust);
-    if (!SameBits(type.turnRate, recorded.turnRate))
-        return Printable(recorded.name) + " has turn rate " + Figure(type.turnRate) +
-               ", recorded " + Figure(recorded.turnRate);
+    for (const CatalogueFieldRow& row : CatalogueFields) {
+        if (!row.number)
+            continue;
+        const float has = type.*ShipTypeNumbers[row.index];
+        const float was = recorded.*DemoShipTypeNumbers[row.index];
+        if (!SameBits(has, was))
+            return Printable(recorded.name) + " has " + row.name + " " + Figure(has) +
+                   ", recorded " + Figure(was);
+    }
     return "";
+}
+
+// "thrust 12 and turn rate 90": the recorded figures of `type`.
+std::string RecordedFigures(const DemoShipType& type) {
+    std::string figures;
+    int listed = 0;
+    for (const CatalogueFieldRow& row : CatalogueFields) {
+        if (!row.number)
+            continue;
+        ++listed;
+        figures += std::string(listed == 1                      ? ""
+                               : listed == CatalogueNumberCount ? " and "
+                                                                : ", ") +
+                   row.name + " " + Figure(type.*DemoShipTypeNumbers[row.index]);
+    }
+    return figures;
 }
 
 } // namespace
@@ -66,10 +86,27 @@ bool FrameUpdates(FrameClock& clock, double elapsed) {
     return updates;
 }
 
+DemoShipType RecordedShipType(const std::string& name, const ShipType& type) {
+    DemoShipType recorded;
+    recorded.name = name;
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        if (row.number)
+            recorded.*DemoShipTypeNumbers[row.index] = type.*ShipTypeNumbers[row.index];
+    return recorded;
+}
+
+ShipType PlayedShipType(const DemoShipType& recorded) {
+    ShipType type;
+    for (const CatalogueFieldRow& row : CatalogueFields)
+        if (row.number)
+            type.*ShipTypeNumbers[row.index] = recorded.*DemoShipTypeNumbers[row.index];
+    return type;
+}
+
 std::vector<DemoShipType> RecordedShipTypes(const ShipCatalogue& catalogue) {
     std::vector<DemoShipType> types;
     for (const auto& entry : catalogue.entries)
-        types.push_back({entry.first, entry.second.thrust, entry.second.turnRate});
+        types.push_back(RecordedShipType(entry.first, entry.second));
     return types;
 }
 
@@ -80,8 +117,8 @@ std::string CatalogueDifference(const std::vector<DemoShipType>& recorded,
         if (present != catalogue.entries.end() && present->first < type.name)
             return Printable(present->first) + " is not in the recording";
         if (present == catalogue.entries.end() || type.name < present->first)
-            return Printable(type.name) + " is missing (recorded with thrust " +
-                   Figure(type.thrust) + " and turn rate " + Figure(type.turnRate) + ")";
+            return Printable(type.name) + " is missing (recorded with " + RecordedFigures(type) +
+                   ")";
         std::string difference = FigureDifference(type, present->second);
         if (!difference.empty())
             return difference;
@@ -199,10 +236,18 @@ bool ReplayFirstChase(DemoReader& reader, uint64_t mostMilliseconds, DemoResult&
     if (!SetUpWorld(&reader.demo.starSeed))
         return false;
     ChaseReplay replay;
+    PausedFrames paused;
     DemoFrame frame;
+    std::vector<uint64_t> breakUps;
+    size_t chasers = ChasersLeft(world);
     while (!replay.chase.over && replay.chase.milliseconds <= mostMilliseconds &&
-           ReadDemoFrame(reader, frame, reason) && !reader.restarted)
+           ReadDemoFrame(reader, frame, reason) && !reader.restarted &&
+           CountPausedFrame(paused, frame, reason)) {
         ReplayFrame(replay, world, frame);
+        for (const size_t left = ChasersLeft(world); chasers > left; --chasers)
+            breakUps.push_back(replay.chase.milliseconds);
+    }
     first = SumUpReplay(world, replay);
+    first.breakUps = std::move(breakUps);
     return reason.empty();
 }

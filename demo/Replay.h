@@ -14,6 +14,7 @@
 #include <vector>
 
 struct ShipCatalogue;
+struct ShipType;
 
 // When the frame loop runs the update pass: once the frames before have lasted more than 1 ms
 // in all. The first frame, with no earlier frame to time, never does.
@@ -24,11 +25,16 @@ struct FrameClock {
 // True when a frame of `elapsed` milliseconds runs the update pass; counts the frame in.
 bool FrameUpdates(FrameClock& clock, double elapsed);
 
+// The type `name` of the catalogue with its figures, as a demo records it; and back, a ship type
+// with the recorded figures and no model.
+DemoShipType RecordedShipType(const std::string& name, const ShipType& type);
+ShipType PlayedShipType(const DemoShipType& recorded);
+
 // The catalogue's types and figures, in name order, as a demo records them.
 std::vector<DemoShipType> RecordedShipTypes(const ShipCatalogue& catalogue);
 
-// Empty when the catalogue holds exactly the recorded types with the recorded thrust and turn
-// rate (bit for bit), else its first difference in name order, in words.
+// Empty when the catalogue holds exactly the recorded types with the recorded figures (bit for
+// bit), else its first difference in name order, in words.
 std::string CatalogueDifference(const std::vector<DemoShipType>& recorded,
                                 const ShipCatalogue& catalogue);
 
@@ -46,6 +52,9 @@ struct DemoResult {
     uint64_t hash = 0;   // WorldHash
     ChaseClock chase;    // its game time, and whether every chaser broke up
     size_t endFrame = 0; // when it is over: the frame it ended on, counted from 1 in the chase
+    // ReplayFirstChase's: the chase's game time at each chaser's break-up, in order (two in one
+    // frame share its time).
+    std::vector<uint64_t> breakUps;
 };
 
 DemoResult SumUpGame(const World& w, size_t frames, uint64_t milliseconds, const ChaseClock& chase);
@@ -81,6 +90,8 @@ bool ReplayDemo(DemoReader& reader, std::vector<DemoResult>& chases, std::string
 // Sets up `world` (which must be empty) as ReplayDemo does and plays the demo's first chase until
 // it is over, its game time passes `mostMilliseconds`, or its frames run out (at a restart, or at
 // the end); no frame is read after the one that stopped it (at a restart, the next chase's
-// first). `first` sums the chase up where it stopped. False as ReplayDemo is.
+// first). `first` sums the chase up where it stopped, with its break-ups' times. False as ReplayDemo is, and, with `reason`,
+// once the chase holds more paused frames than a best demo may (CountPausedFrame): what it costs
+// follows the chase's own frames.
 bool ReplayFirstChase(DemoReader& reader, uint64_t mostMilliseconds, DemoResult& first,
                       std::string& reason);

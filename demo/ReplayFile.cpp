@@ -3,6 +3,7 @@
 #include "ReplayFile.h"
 
 #include "LoadShipCatalogue.h"
+#include "PausedFrames.h"
 #include "Scenario.h"
 #include "ShipCatalogue.h"
 
@@ -12,12 +13,8 @@ namespace {
 std::string CatalogueProblem(const Demo& demo, const std::string& cataloguePath) {
     std::string reason;
     if (cataloguePath.empty()) {
-        for (const DemoShipType& recorded : demo.shipTypes) {
-            ShipType type;
-            type.thrust = recorded.thrust;
-            type.turnRate = recorded.turnRate;
-            shipCatalogue.Insert(recorded.name, type);
-        }
+        for (const DemoShipType& recorded : demo.shipTypes)
+            shipCatalogue.Insert(recorded.name, PlayedShipType(recorded));
     } else if (!ReadShipTypes(cataloguePath, reason))
         return cataloguePath + " cannot be read to check the recorded ship types: " + reason;
     std::string difference = CatalogueDifference(demo.shipTypes, shipCatalogue);
@@ -67,11 +64,12 @@ bool ReplayChaseFile(const std::string& path, const std::string& cataloguePath,
 bool CutChaseDemo(const std::string& path, size_t index, size_t frames,
                   std::vector<unsigned char>& bytes, std::string& reason) {
     DemoReader reader;
-    if (!OpenDemo(path, reader, reason))
+    if (!OpenDemoStart(path, reader, reason))
         return false;
     Demo header = reader.demo;
     size_t chase = 0, taken = 0;
     DemoFrame frame;
+    ChaseCut cut;
     bytes.clear();
     while (taken < frames && ReadDemoFrame(reader, frame, reason)) {
         chase += reader.restarted;
@@ -84,13 +82,15 @@ bool CutChaseDemo(const std::string& path, size_t index, size_t frames,
                 header.starSeed = reader.restartSeed;
             AppendDemoHeader(bytes, header);
         }
-        AppendDemoFrame(bytes, frame);
+        AppendChaseFrame(cut, bytes, frame);
         ++taken;
     }
-    if (taken < frames) {
-        reason = reason.empty() ? "chase " + std::to_string(index + 1) + " has fewer than " +
-                                      std::to_string(frames) + " frames"
-                                : reason;
+    if (taken < frames || taken == 0) {
+        if (reason.empty())
+            reason = taken == 0 && frames == 0
+                         ? "a chase cut out holds at least one frame"
+                         : "chase " + std::to_string(index + 1) + " has fewer than " +
+                               std::to_string(frames) + " frames";
         return false;
     }
     AppendDemoEnd(bytes);

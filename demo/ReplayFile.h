@@ -27,7 +27,9 @@ bool ReplayChaseFile(const std::string& path, const std::string& cataloguePath,
                      uint64_t mostMilliseconds, DemoResult& first, std::string& reason);
 
 // The demo of chase `index` (from 0) of the demo at `path` alone: a header with that chase's
-// stars and the recorded ship types, its first `frames` frames and the end mark. False, with
-// `reason`, when the file cannot be read or holds fewer chases or frames.
+// stars and the recorded ship types, its first `frames` frames with each pause held as one
+// (AppendChaseFrame) and the end mark. The file is read only as far as those frames, each checked
+// as it is reached. False, with `reason`, when the file cannot be read, holds fewer chases or
+// frames, or a frame before the last of them no game plays.
 bool CutChaseDemo(const std::string& path, size_t index, size_t frames,
                   std::vector<unsigned char>& bytes, std::string& reason);

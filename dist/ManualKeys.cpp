@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // Build step: prints a part of a manual page made from the game's tables, for CMake to put into
-// the page: the options' synopsis (`synopsis`), the key list (`keys`), the keys that answer while
-// a demo plays (`demokeys`) or the pad's buttons (`pad`) from the actions table, the
-// settings (`settings`), every name the settings file takes for a key, asked of SDL
-// (`keynames`), the sound files with what each is heard for (`sounds`) or their names alone
-// (`soundfiles`), the records file's columns (`records`). A part that comes out empty fails.
+// the page: the options' synopsis (`synopsis`) and paragraphs (`options`), the key list (`keys`)
+// or the pad's buttons (`pad`) from the actions table, the settings (`settings`), every name the
+// settings file takes for a key, asked of SDL (`keynames`), the sound files with what each is
+// heard for (`sounds`) or their names alone (`soundfiles`), the records file's columns
+// (`records`), the catalogue's example record from its fields (`catalogue`). A part that comes
+// out empty fails.
 #include "Actions.h"
 #include "Bindings.h"
+#include "CatalogueFile.h"
 #include "CommandLine.h"
 #include "Printable.h"
 #include "RecordsColumns.h"
@@ -27,14 +29,15 @@ struct ManualPart {
 
 constexpr ManualPart ManualParts[] = {
     {"synopsis", CommandLineSynopsisManual},
+    {"options", CommandLineOptionsManual},
     {"keys", KeysManual},
     {"pad", [] { return PadButtonsText(DefaultBindings()); }},
-    {"demokeys", [] { return RoffText(PlayedDemoKeysText()); }},
     {"settings", SettingsManual},
     {"keynames", [] { return KeyNamesManual(SdlKeyNames()); }},
     {"sounds", SoundFilesManual},
     {"soundfiles", SoundFileNamesManual},
     {"records", RecordsColumnsManual},
+    {"catalogue", [] { return RoffText(CatalogueExample()); }},
 };
 
 } // namespace

@@ -88,7 +88,7 @@ void CheckEnd(const Demo& whole, WholeEntries& walk) {
         Require(left == whole.partialFrameBytes);
 }
 
-const std::string ScratchPath = ScratchPathFor("demo_file") + ".demo";
+const std::string ScratchPath = ScratchPathFor("demo_file", ".demo");
 
 // Every frame the reader gives until it stops: milliseconds, keys and, before a frame a restart
 // came before, its seed's first word; then why it stopped (empty at the end).

@@ -11,13 +11,15 @@
 
 namespace {
 
-// The same lines: comments and empty lines as they were, records with every column's word alike.
+// The same lines: comments and empty lines as they were, records with every column's word alike
+// and the same demo word, a best demo or not.
 bool SameRecords(const Records& a, const Records& b) {
     if (a.lines.size() != b.lines.size())
         return false;
     for (size_t i = 0; i < a.lines.size(); ++i) {
         const RecordsLine &x = a.lines[i], &y = b.lines[i];
-        if (x.isRecord != y.isRecord || (!x.isRecord && x.text != y.text))
+        if (x.isRecord != y.isRecord || (!x.isRecord && x.text != y.text) ||
+            DemoWord(x) != DemoWord(y))
             return false;
         for (const RecordsColumnRow& row : RecordsColumns)
             if (x.isRecord && row.write(x.record) != row.write(y.record))
@@ -38,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const RecordsLine& line : records.lines) {
         if (!line.isRecord)
             continue;
-        Require(IsDemoFileName(line.record.demoFile));
+        Require(line.record.demoFile.empty() ||
+                IsBestDemoName(line.record.set, line.record.demoFile));
         Require(line.record.milliseconds > 0 && line.record.milliseconds <= MaxChaseMilliseconds);
     }
     std::string text;

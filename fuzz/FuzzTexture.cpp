@@ -32,7 +32,7 @@ size_t MostFetched(const uint8_t* data, size_t size) {
     return TgaHeaderSize + pixels * (data[16] / 8 + runLength);
 }
 
-const std::string ScratchPath = ScratchPathFor("texture") + ".tga";
+const std::string ScratchPath = ScratchPathFor("texture", ".tga");
 
 } // namespace
 

@@ -5,7 +5,7 @@
 # Usage: fuzz/run.sh BUILD_DIR [SECONDS]
 set -euo pipefail
 # Seconds per target: the whole stage takes about this times the number of targets over the
-# number of cores (ten targets on two cores: about two minutes).
+# number of cores (eleven targets on two cores: about two and a half minutes).
 per_target=25
 build=$(cd "$1" && pwd)
 seconds=${2:-$per_target}

@@ -72,11 +72,14 @@ std::string WriteTime(const ShipSetRecord& record) {
     return ExactSecondsText(record.milliseconds);
 }
 
-// A demo file's name in the records' folder.
+// Printable ASCII. Whether the word names a best demo of the line's set is the line's rule
+// (RecordsFile.h), as that takes the set too.
 bool ReadDemo(const std::string& word, ShipSetRecord& record, std::string& wrong) {
-    if (!IsDemoFileName(word)) {
-        wrong = "is not a file name in the records' folder (printable, no slash, no leading dot)";
-        return false;
+    for (char c : word) {
+        if (c <= ' ' || c >= 0x7F) {
+            wrong = "is not printable ASCII";
+            return false;
+        }
     }
     record.demoFile = word;
     return true;
@@ -89,35 +92,49 @@ std::string WriteDemo(const ShipSetRecord& record) {
 } // namespace
 
 constexpr RecordsColumnRow RecordsColumns[RecordsColumnCount] = {
-    {SetColumn, "ship set", "ship set", "the set's hash", ReadSet, WriteSet},
-    {TimeColumn, "time", "best chase in seconds", "the chase's game time in seconds", ReadTime,
-     WriteTime},
-    {DemoColumn, "demo", "its demo", "the file name of its demo", ReadDemo, WriteDemo},
+    {SetColumn, "ship set", "ship set", "the set's hash", nullptr, 1, nullptr, ReadSet, WriteSet},
+    {TimeColumn, "time", "best chase in seconds", "the chase's game time in seconds", "s", 1,
+     nullptr, ReadTime, WriteTime},
+    {DemoColumn, "demo", "its demo", "the file name of its demo", nullptr, 1, nullptr, ReadDemo,
+     WriteDemo},
 };
 
 namespace {
 
 constexpr bool OneRowPerColumn() {
+    unsigned since = 1;
     for (int i = 0; i < RecordsColumnCount; ++i) {
         const RecordsColumnRow& row = RecordsColumns[i];
         if (row.column != i || !row.name || !row.heading || !row.help || !row.read || !row.write)
             return false;
+        // A newer column comes after the older ones, and an older file's line has a word for it.
+        if (row.since < since || (row.since == 1) == (row.absent != nullptr))
+            return false;
+        since = row.since;
     }
-    return true;
+    return RecordsColumns[0].since == 1;
 }
-static_assert(OneRowPerColumn(), "one row per column, in file order, each with its words, "
-                                 "its reading and its writing");
+constexpr unsigned NewestColumn() {
+    return RecordsColumns[RecordsColumnCount - 1].since;
+}
 
-// Each row's `words` in file order, after the first joined by `comma`, the last by `last`.
-std::string Listed(const char* RecordsColumnRow::*words, const char* comma, const char* last) {
+static_assert(OneRowPerColumn(), "one row per column, in file order, each with its words, "
+                                 "its reading and its writing; newer columns last, each with the "
+                                 "word an older file stands for");
+
+// The first `count` rows' `words` in file order, after the first joined by `comma`, the last by
+// `last`.
+std::string Listed(const char* RecordsColumnRow::*words, const char* comma, const char* last,
+                   int count = RecordsColumnCount) {
     std::string text = RecordsColumns[0].*words;
-    for (int i = 1; i < RecordsColumnCount; ++i)
-        text +=
-            (i + 1 == RecordsColumnCount ? last : comma) + std::string(RecordsColumns[i].*words);
+    for (int i = 1; i < count; ++i)
+        text += (i + 1 == count ? last : comma) + std::string(RecordsColumns[i].*words);
     return text;
 }
 
 } // namespace
+
+constexpr unsigned RecordsFileVersion = NewestColumn();
 
 std::string RecordsHeading() {
     return "# " + Listed(&RecordsColumnRow::heading, ", ", ", ");
@@ -131,19 +148,25 @@ std::string RecordsColumnsManual() {
     return RoffText(Listed(&RecordsColumnRow::help, ",\n", "\nand "));
 }
 
-std::string RecordsColumnNames() {
-    return Listed(&RecordsColumnRow::name, ", ", " and ");
+std::string RecordsColumnNames(int count) {
+    return Listed(&RecordsColumnRow::name, ", ", " and ", count);
+}
+
+int RecordsColumnsOf(unsigned version) {
+    int count = 0;
+    while (count < RecordsColumnCount && RecordsColumns[count].since <= version)
+        ++count;
+    return version <= RecordsFileVersion ? count : 0;
+}
+
+std::string RecordListing(const ShipSetRecord& record) {
+    std::string listing;
+    for (const RecordsColumnRow& row : RecordsColumns)
+        listing += (row.column == 0 ? "" : " ") + row.write(record) +
+                   (row.unit ? " " + std::string(row.unit) : "");
+    return listing;
 }
 
 std::string ShipSetName(uint64_t set) {
     return Formatted("%016" PRIx64, set);
-}
-
-bool IsDemoFileName(const std::string& name) {
-    if (name.empty() || name.size() > MaxDemoFileName || name[0] == '.')
-        return false;
-    for (char c : name)
-        if (c <= ' ' || c >= 0x7F || c == '/')
-            return false;
-    return true;
 }

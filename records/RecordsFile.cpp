@@ -36,35 +36,44 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-// Empty when `line` is a record (then in `record`), else what is wrong with it.
-std::string ReadRecord(const std::string& line, ShipSetRecord& record) {
+// Empty when `line` is a record of a file of `version` (then in `record`), else what is wrong
+// with it. The columns the version did not have read their `absent` word.
+std::string ReadRecord(const std::string& line, unsigned version, ShipSetRecord& record) {
     std::vector<std::string> words = Words(line);
-    if (words.size() != RecordsColumnCount)
-        return "a record is " + std::to_string(RecordsColumnCount) + " words (" +
-               RecordsColumnNames() + "), not " + std::to_string(words.size());
+    const int count = RecordsColumnsOf(version);
+    if (words.size() != size_t(count))
+        return "a record is " + std::to_string(count) + " words (" + RecordsColumnNames(count) +
+               "), not " + std::to_string(words.size());
     for (const RecordsColumnRow& row : RecordsColumns) {
+        const std::string word = row.column < count ? words[row.column] : row.absent;
         std::string wrong;
-        if (!row.read(words[row.column], record, wrong))
-            return "the " + std::string(row.name) + Shown(words[row.column]) + " " + wrong;
+        if (!row.read(word, record, wrong))
+            return "the " + std::string(row.name) + Shown(word) + " " + wrong;
     }
+    if (!IsBestDemoName(record.set, record.demoFile))
+        record.demoFile.clear();
     return "";
 }
 
-// A record's line: its columns' words in file order, separated by blanks.
-std::string RecordLine(const ShipSetRecord& record) {
+// A record's line: its columns' words in file order, separated by blanks; a record with no demo
+// keeps the word it was read with.
+std::string RecordLine(const RecordsLine& recordLine) {
+    ShipSetRecord record = recordLine.record;
+    record.demoFile = DemoWord(recordLine);
     std::string line;
     for (const RecordsColumnRow& row : RecordsColumns)
         line += (row.column == 0 ? "" : " ") + row.write(record);
     return line;
 }
 
-// Empty for this game's version line, else why the file is not read.
-std::string ReadVersion(const std::string& line) {
+// Empty for the version line of a file this game reads (its version then in `version`), else why
+// the file is not read.
+std::string ReadVersion(const std::string& line, unsigned& version) {
     const size_t prefix = sizeof VersionWord - 1;
     if (line.compare(0, prefix, VersionWord) != 0)
         return "not a starchase records file: it does not begin with \"starchase records\"";
     std::string number = line.substr(prefix);
-    unsigned version = 0;
+    version = 0;
     for (char c : number) {
         if (c < '0' || c > '9' || version > 100000)
             return "not a starchase records file: its version" + Shown(number) + " is no number";
@@ -99,13 +108,14 @@ bool SplitLines(const std::string& text, std::vector<std::string>& lines, std::s
     return true;
 }
 
-bool ReadLines(const std::vector<std::string>& lines, Records& read, std::string& reason) {
+bool ReadLines(const std::vector<std::string>& lines, unsigned version, Records& read,
+               std::string& reason) {
     std::unordered_set<uint64_t> sets; // of the records read so far
     for (size_t i = 1; i < lines.size(); ++i) {
         RecordsLine line;
         line.text = lines[i];
         line.isRecord = Words(line.text).size() > 0 && line.text[0] != '#';
-        std::string wrong = line.isRecord ? ReadRecord(line.text, line.record) : "";
+        std::string wrong = line.isRecord ? ReadRecord(line.text, version, line.record) : "";
         if (wrong.empty() && line.isRecord && !sets.insert(line.record.set).second)
             wrong = "a second record for ship set " + ShipSetName(line.record.set);
         if (!wrong.empty()) {
@@ -132,9 +142,10 @@ bool ParseRecords(const std::string& text, Records& records, std::string& reason
     std::vector<std::string> lines;
     if (!SplitLines(text, lines, reason))
         return false;
-    reason = ReadVersion(lines.empty() ? "" : lines[0]);
+    unsigned version = 0;
+    reason = ReadVersion(lines.empty() ? "" : lines[0], version);
     Records read;
-    if (!reason.empty() || !ReadLines(lines, read, reason))
+    if (!reason.empty() || !ReadLines(lines, version, read, reason))
         return false;
     records = std::move(read);
     return true;
@@ -143,7 +154,7 @@ bool ParseRecords(const std::string& text, Records& records, std::string& reason
 bool RecordsText(const Records& records, std::string& text, std::string& reason) {
     std::string written = VersionWord + std::to_string(RecordsFileVersion) + "\n";
     for (const RecordsLine& line : records.lines)
-        written += (line.isRecord ? RecordLine(line.record) : line.text) + "\n";
+        written += (line.isRecord ? RecordLine(line) : line.text) + "\n";
     if (written.size() > MaxRecordsFileBytes) {
         reason = "the records would take " + std::to_string(written.size()) +
                  " bytes, more than the " + std::to_string(MaxRecordsFileBytes) +
@@ -171,6 +182,27 @@ bool BeatsRecord(const Records& records, uint64_t set, uint64_t milliseconds) {
     return !best || milliseconds < best->milliseconds;
 }
 
+std::vector<std::string> RecordsWithNoDemo(const Records& records) {
+    std::vector<std::string> notes;
+    for (size_t i = 0; i < records.lines.size(); ++i) {
+        const RecordsLine& line = records.lines[i];
+        if (!line.isRecord || !line.record.demoFile.empty())
+            continue;
+        const std::string set = ShipSetName(line.record.set);
+        notes.push_back("line " + std::to_string(i + 2) + ": the demo" + Shown(DemoWord(line)) +
+                        " is not a best demo of ship set " + set + " (best-" + set +
+                        "-MILLISECONDS.demo); read as a record with no demo");
+    }
+    return notes;
+}
+
+std::string DemoWord(const RecordsLine& line) {
+    if (!line.isRecord || !line.record.demoFile.empty())
+        return line.record.demoFile;
+    const std::vector<std::string> words = Words(line.text);
+    return words.size() > DemoColumn ? words[DemoColumn] : ""; // in every version's lines
+}
+
 void SetRecord(Records& records, const ShipSetRecord& record) {
     for (RecordsLine& line : records.lines) {
         if (line.isRecord && line.record.set == record.set) {
@@ -186,4 +218,17 @@ void SetRecord(Records& records, const ShipSetRecord& record) {
 
 std::string BestDemoName(uint64_t set, uint64_t milliseconds) {
     return "best-" + ShipSetName(set) + "-" + std::to_string(milliseconds) + ".demo";
+}
+
+bool IsBestDemoName(uint64_t set, const std::string& name) {
+    const std::string named = "best-" + ShipSetName(set);
+    if (name == named + ".demo")
+        return true;
+    // The digits after "best-SET-", as many as the longest chase's time has.
+    uint64_t milliseconds = 0;
+    for (size_t i = named.size() + 1;
+         i < name.size() && i <= named.size() + 10 && name[i] >= '0' && name[i] <= '9'; ++i)
+        milliseconds = milliseconds * 10 + uint64_t(name[i] - '0');
+    return milliseconds >= 1 && milliseconds <= MaxChaseMilliseconds &&
+           name == BestDemoName(set, milliseconds);
 }

@@ -3,16 +3,15 @@
 #include "RecordsStore.h"
 
 #include "FileBytes.h"
+#include "FileLock.h"
 #include "PlayerFolders.h"
 #include "WholeFile.h"
 
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 bool LoadRecords(const std::string& path, Records& records, std::string& reason) {
     struct stat info;
@@ -44,18 +43,15 @@ constexpr useconds_t LockWaitMicroseconds = 50000;
 // the reason. The lock file is made when missing; a link, a pipe or a device there is refused.
 int LockFolder(const std::string& folder, std::string& reason) {
     const std::string path = folder + "/" + RecordsLockName;
-    const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
-    struct stat info;
-    if (fd < 0 || fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        reason = path + ": " + (fd < 0 ? std::strerror(errno) : "not a regular file");
-        if (fd >= 0)
-            close(fd);
+    const int fd = OpenLockFile(path, O_RDWR | O_CREAT, reason);
+    if (fd < 0) {
+        reason = path + ": " + reason;
         return -1;
     }
-    for (int tries = 1; flock(fd, LOCK_EX | LOCK_NB) != 0; ++tries) {
-        if (errno != EWOULDBLOCK || tries == LockTries) {
-            reason = path + ": " +
-                     (errno == EWOULDBLOCK ? "held by another program for 5 s" : std::strerror(errno));
+    bool held = false;
+    for (int tries = 1; !LockNow(fd, held, reason); ++tries) {
+        if (!held || tries == LockTries) {
+            reason = path + ": " + (held ? "held by another program for 5 s" : reason);
             close(fd);
             return -1;
         }
@@ -64,10 +60,10 @@ int LockFolder(const std::string& folder, std::string& reason) {
     return fd;
 }
 
-// Whether a record other than `set`'s names `demoFile`.
+// Whether a record other than `set`'s names `demoFile`, as a best demo of its own or not.
 bool NamedByAnother(const Records& records, uint64_t set, const std::string& demoFile) {
     for (const RecordsLine& line : records.lines)
-        if (line.isRecord && line.record.set != set && line.record.demoFile == demoFile)
+        if (line.isRecord && line.record.set != set && DemoWord(line) == demoFile)
             return true;
     return false;
 }
@@ -82,10 +78,11 @@ bool KeepLocked(const std::string& folder, const ShipSetRecord& record,
         reason = path + ": " + reason + "; the file is left as it is";
         return false;
     }
+    outcome.noDemo = RecordsWithNoDemo(now);
     const ShipSetRecord* best = FindRecord(now, record.set);
     outcome.hadRecord = best != nullptr;
     outcome.previous = best ? best->milliseconds : 0;
-    const std::string beaten = best ? best->demoFile : "";
+    const std::string beaten = best ? best->demoFile : ""; // a best demo of the set, or none
     records = now;
     if (!BeatsRecord(now, record.set, record.milliseconds))
         return true;
@@ -93,12 +90,14 @@ bool KeepLocked(const std::string& folder, const ShipSetRecord& record,
         now.lines.push_back({false, {}, RecordsHeading()});
     SetRecord(now, record);
     std::string text;
-    if (!RecordsText(now, text, reason) ||
-        !WriteOwnWholeFile(folder + "/" + record.demoFile, demo, reason))
+    const std::string demoPath = folder + "/" + record.demoFile;
+    if (!RecordsText(now, text, reason) || !WriteOwnWholeFile(demoPath, demo, reason)) {
+        reason = (text.empty() ? path : demoPath) + ": " + reason;
         return false;
-    if (!WriteWholeFile(folder + "/" + RecordsFileName,
-                        std::vector<unsigned char>(text.begin(), text.end()), reason)) {
-        unlink((folder + "/" + record.demoFile).c_str()); // named by no record
+    }
+    if (!WriteWholeFile(path, std::vector<unsigned char>(text.begin(), text.end()), reason)) {
+        reason = path + ": " + reason;
+        unlink(demoPath.c_str()); // named by no record
         return false;
     }
     if (!beaten.empty() && beaten != record.demoFile && !NamedByAnother(now, record.set, beaten))

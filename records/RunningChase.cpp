@@ -2,7 +2,9 @@
 // Each game's running chase in a locked file of its own, and last.demo as the last game left it.
 #include "RunningChase.h"
 
+#include "ByteReader.h"
 #include "FileBytes.h"
+#include "PausedFrames.h"
 #include "PlayerFolders.h"
 
 #include <dirent.h>
@@ -19,6 +21,8 @@
 namespace {
 
 constexpr const char* RunningPrefix = "running-";
+// The frames read at a time when the running chase is kept as a best demo.
+constexpr uint64_t PieceFrames = 8192;
 constexpr const char* DemoSuffix = ".demo";
 
 bool IsRunningName(const std::string& name) {
@@ -29,6 +33,24 @@ bool IsRunningName(const std::string& name) {
 
 bool SystemFault(const std::string& path, std::string& reason) {
     reason = path + ": " + std::strerror(errno);
+    return false;
+}
+
+// Reads `count` bytes of the running file from `offset` through the game's own descriptor.
+bool ReadAt(const RunningChase& chase, uint64_t offset, unsigned char* into, size_t count,
+            std::string& reason) {
+    size_t done = 0;
+    while (chase.file >= 0 && done < count) {
+        const ssize_t got = pread(chase.file, into + done, count - done, off_t(offset + done));
+        if (got < 0 && errno != EINTR)
+            return SystemFault(chase.path, reason);
+        if (got == 0)
+            break;
+        done += size_t(std::max<ssize_t>(got, 0));
+    }
+    if (done == count)
+        return true;
+    reason = chase.path + " is shorter than what was recorded into it";
     return false;
 }
 
@@ -172,9 +194,8 @@ std::vector<LeftChase> HoldLeftChases(const std::string& folder, std::vector<std
         else if (!note.empty())
             notes.push_back(note);
     }
-    std::stable_sort(left.begin(), left.end(), [](const LeftChase& a, const LeftChase& b) {
-        return a.changed < b.changed;
-    });
+    std::stable_sort(left.begin(), left.end(),
+                     [](const LeftChase& a, const LeftChase& b) { return a.changed < b.changed; });
     return left;
 }
 
@@ -186,8 +207,8 @@ bool StartRunningChase(RunningChase& chase, const std::string& folder, const Dem
     AppendDemoHeader(bytes, header);
     chase.headerBytes = bytes.size();
     if (chase.file < 0)
-        return chase.recording = MakeFolders(folder, reason) &&
-                                 MakeRunningFile(chase, folder, header, reason);
+        return chase.recording =
+                   MakeFolders(folder, reason) && MakeRunningFile(chase, folder, header, reason);
     chase.recording = BeginChase(chase, header, reason);
     if (!chase.recording)
         reason = chase.path + ": " + reason;
@@ -205,19 +226,24 @@ bool RecordRunningFrame(RunningChase& chase, double milliseconds, HeldKeys keys,
 
 bool RunningChaseSoFar(const RunningChase& chase, std::vector<unsigned char>& bytes,
                        std::string& reason) {
-    const size_t length = chase.headerBytes + chase.recorder.frames * DemoFrameBytes;
-    bytes.assign(length, 0);
-    size_t done = 0;
-    ssize_t got = 1;
-    while (chase.file >= 0 && done < length && got != 0) {
-        got = pread(chase.file, bytes.data() + done, length - done, off_t(done));
-        if (got < 0 && errno != EINTR)
-            return SystemFault(chase.path, reason);
-        done += size_t(std::max<ssize_t>(got, 0));
-    }
-    if (done < length) {
-        reason = chase.path + " is shorter than what was recorded into it";
+    // Read through the game's own descriptor a piece at a time: the header as it is, then each
+    // frame as a best demo holds it.
+    const uint64_t frames = chase.recorder.frames;
+    bytes.assign(chase.headerBytes, 0);
+    if (!ReadAt(chase, 0, bytes.data(), bytes.size(), reason))
         return false;
+    std::vector<unsigned char> piece;
+    ChaseCut cut;
+    for (uint64_t done = 0; done < frames;) {
+        const uint64_t count = std::min<uint64_t>(frames - done, PieceFrames);
+        piece.resize(size_t(count) * DemoFrameBytes);
+        if (!ReadAt(chase, chase.headerBytes + done * DemoFrameBytes, piece.data(), piece.size(),
+                    reason))
+            return false;
+        for (const unsigned char* at = piece.data(); at < piece.data() + piece.size();
+             at += DemoFrameBytes)
+            AppendChaseFrame(cut, bytes, DemoFrame{LittleU32(at), LittleU16(at + 4)});
+        done += count;
     }
     AppendDemoEnd(bytes);
     return true;

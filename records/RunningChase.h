@@ -34,8 +34,9 @@ bool StartRunningChase(RunningChase& chase, const std::string& folder, const Dem
 bool RecordRunningFrame(RunningChase& chase, double milliseconds, HeldKeys keys,
                         std::string& reason);
 
-// The running chase's demo up to its last frame, read through the game's own descriptor and
-// closed with the end mark: the demo a best chase is kept with.
+// The running chase's demo up to its last frame, read through the game's own descriptor a piece
+// at a time, each pause held as one frame (AppendChaseFrame) and closed with the end mark: the
+// demo a best chase is kept with, as long as the chase's own frames.
 bool RunningChaseSoFar(const RunningChase& chase, std::vector<unsigned char>& bytes,
                        std::string& reason);
 

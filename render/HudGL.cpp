@@ -17,7 +17,7 @@ unsigned UploadHudTexture(unsigned texture, int width, int height,
         glGenTextures(1, &name);
     glPushAttrib(GL_TEXTURE_BIT);
     glBindTexture(GL_TEXTURE_2D, name);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR); // drawn smaller: smoothed
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
@@ -87,13 +87,15 @@ void EndWindowPixels() {
 void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement& place) {
     int viewport[2];
     BeginWindowPixels(viewport);
-    float x0 = float(Edge(place.alignX, viewport[0], width, place.margin));
-    float y0 = float(Edge(place.alignY, viewport[1], height, place.margin));
-    float x1 = x0 + float(width), y1 = y0 + float(height);
+    const int drawnWidth = int(float(width) * place.scale + 0.5f);
+    const int drawnHeight = int(float(height) * place.scale + 0.5f);
+    float x0 = float(Edge(place.alignX, viewport[0], drawnWidth, place.margin));
+    float y0 = float(Edge(place.alignY, viewport[1], drawnHeight, place.margin) + place.down);
+    float x1 = x0 + float(drawnWidth), y1 = y0 + float(drawnHeight);
     glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, texture);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glColor4f(1, 1, 1, 1);
+    glColor4f(place.red, place.green, place.blue, 1);
     DrawQuad(x0, y0, x1, y1);
     EndWindowPixels();
 }

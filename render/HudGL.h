@@ -17,10 +17,13 @@ struct HudPlacement {
     // From 0 (the left or top edge) to 1 (the right or bottom edge): 0.5 centres.
     float alignX = 0, alignY = 0;
     int margin = 8; // kept at least this far in from the viewport's edges
+    float scale = 1; // below 1: drawn that much smaller, smoothed
+    int down = 0;    // pixels further down than the alignment puts it
+    float red = 1, green = 1, blue = 1; // the text's colour: white unless tinted
 };
 
-// Draws the texture's width x height pixels, one texel a pixel, at `place`, blended over the
-// frame in one pass. Every GL state it changes (enables, blending, texture, colour, matrices) is
+// Draws the texture's width x height pixels, one texel a pixel (times `place.scale`), at `place`,
+// blended over the frame in one pass. Every GL state it changes (enables, blending, texture, colour, matrices) is
 // as it was afterwards.
 void DrawHudTexture(unsigned texture, int width, int height, const HudPlacement& place);
 

@@ -4,7 +4,8 @@ StarchaseTest(NAME app_gl_test GL SOURCES gl/FrameGLTest.cpp LIBS scene screen)
 # text, the player's folders, the actions table with what is made from it, and the frame cap.
 StarchaseTest(NAME app_test SOURCES unit/PadKeysTest.cpp unit/HudTextTest.cpp unit/ChaseTextTest.cpp
               unit/PlayerFoldersTest.cpp unit/ActionsTest.cpp unit/DemoSessionTest.cpp
-              unit/FramePaceTest.cpp unit/PlayPaceTest.cpp LIBS input screen session loop)
+              unit/FramePaceTest.cpp unit/PlayPaceTest.cpp unit/ChildVerdictTest.cpp
+              LIBS input screen session loop)
 # The settings file: its text rules, bindings and conflicts, the keys' names as SDL gives them,
 # and the file on disk.
 StarchaseTest(NAME settings_test SOURCES unit/SettingsTextTest.cpp unit/SettingsFileTest.cpp

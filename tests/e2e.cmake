@@ -11,7 +11,7 @@ target_link_libraries(wmclose PRIVATE X11::X11)
 
 foreach(script StartupFailures PlayAndQuit ModeChanges RedLight FlyAndFire ShotsGlow
                RecordAndReplay HudScreenshotIcon Sound Chase Settings SharedFiles
-               OptionsMenu RunningLink StudyDemo)
+               OptionsMenu RunningLink BestChaseProof Ghost StudyDemo)
     foreach(variant classic compat)
         add_test(NAME e2e_${script}_${variant}
                  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/${script}.sh)

@@ -22,6 +22,6 @@ StarchaseTest(NAME shipyard_writers_test
 # The catalogue example the documents show works when copied.
 add_test(NAME documented_catalogue
          COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/shipyard/DocumentedCatalogue.sh
-                 ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/dist/starchase.6.in)
+                 ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_BINARY_DIR}/dist/starchase.6)
 set_tests_properties(documented_catalogue PROPERTIES ENVIRONMENT
                      "${STARCHASE_TEST_ENV};SHIPYARD=$<TARGET_FILE:shipyard>")

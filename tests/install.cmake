@@ -4,6 +4,11 @@
 # an empty folder (classic SDL only: the compatibility layer adds nothing to how the game finds
 # its data).
 include(GNUInstallDirs)
+
+# README's copies of the Debian package lists.
+add_test(NAME documented_packages
+         COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/unit/DocumentedPackages.sh
+                 ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/tools/install-deps.sh)
 add_test(NAME e2e_CommandLine COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/e2e/CommandLine.sh)
 set_tests_properties(e2e_CommandLine PROPERTIES TIMEOUT 120
     ENVIRONMENT

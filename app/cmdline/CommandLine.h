@@ -50,6 +50,10 @@ std::vector<std::string> SpelledCommandLineOptions();
 // options answered without playing; options that exclude each other joined by "|".
 std::string CommandLineSynopsisManual();
 
+// The manual's OPTIONS (roff): a tagged paragraph per option, in the table's order, each its
+// row's manual text or its help as a sentence with its default key.
+std::string CommandLineOptionsManual();
+
 // "starchase VERSION" and a line end.
 std::string VersionText();
 

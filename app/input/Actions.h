@@ -122,7 +122,7 @@ inline constexpr ActionRow Actions[] = {
      NoSize, nullptr, AnswersIn::PlayedDemo},
     {Action::DemoStart, "demostart", SDLK_HOME, -1, 0, "play a demo from the start again", NoSize,
      nullptr, AnswersIn::PlayedDemo},
-    {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the best chase",
+    {Action::Options, "options", SDLK_o, 7, 0, "the options: settings, keys and the records",
      NoSize, nullptr, AnswersIn::LiveGame, MustKeep::KeyOrButton},
     {Action::Quit, "quit", SDLK_ESCAPE, -1, 0, "quit (closing the window quits too)", NoSize,
      nullptr, AnswersIn::Both, MustKeep::Key},

@@ -89,10 +89,10 @@ bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action&
     return FindBound(bindings.padButtons, button, NoPadButton, ClashingWith(action), holder);
 }
 
-std::string MissingBinding(const Bindings& bindings, Action action) {
+std::string MissingBinding(const Bindings& bindings, Action action, std::string called) {
     const bool key = bindings.keys[size_t(action)] != SDLK_UNKNOWN;
     const bool button = bindings.padButtons[size_t(action)] != NoPadButton;
-    const std::string name = ActionOf(action).name;
+    const std::string name = called.empty() ? ActionOf(action).name : called;
     switch (ActionOf(action).mustKeep) {
     case MustKeep::Nothing:
         break;

@@ -47,8 +47,9 @@ bool PadButtonTaken(const Bindings& bindings, int button, Action action, Action&
 std::string TakenRefusal(const std::string& what, Action holder);
 
 // Why `bindings` leave `action` short of what its row says it must keep: "quit cannot be left
-// without a key", "options cannot be left without a key or a button"; empty when they do not.
-std::string MissingBinding(const Bindings& bindings, Action action);
+// without a key", "options cannot be left without a key or a button", the action `called` so
+// when given; empty when they do not.
+std::string MissingBinding(const Bindings& bindings, Action action, std::string called = "");
 
 // The pad's buttons as bound, with what each does: "button 1 fire while held, ..., button 8
 // options"; "no buttons" when none is bound.

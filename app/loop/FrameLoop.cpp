@@ -55,7 +55,8 @@ HeldKeys ReadHeldKeys() {
 }
 
 // Sleeps until the frame cap lets the next frame start, then waits for the millisecond clock to
-// move on (a frame lasts at least until it does) and gives the frame's length.
+// move on (a frame lasts at least until it does) and gives the frame's length as it was: the step
+// takes the frame time unclamped, so nothing slow may run inside a frame.
 double MeasureFrame(LoopClock& clock) {
     if (unsigned sleep = MillisecondsToSleep(clock.pace, SDL_GetTicks()))
         SDL_Delay(sleep);
@@ -64,7 +65,7 @@ double MeasureFrame(LoopClock& clock) {
         tick = SDL_GetTicks();
     while (tick == clock.previousTick);
     FrameStarted(clock.pace, tick);
-    double elapsed = tick - clock.previousTick;
+    const double elapsed = tick - clock.previousTick;
     clock.previousTick = tick;
     return elapsed;
 }
@@ -87,7 +88,7 @@ void NewChase(DemoSession& demo, LoopClock& clock) {
     const RandomSeed& stars = RestartChase(demo, CurrentChase());
     StartChaseDemo(stars);
     StartNewChase(stars);
-    RestartGhost(BestDemoPath());
+    RestartGhost();
     clock.frames = FrameClock{};
 }
 
@@ -109,6 +110,7 @@ void UpdateChase(LoopClock& clock, double elapsed, HeldKeys keys) {
         UpdateFrame(keys, elapsed * 0.001);
     if (CountChase(keys, uint32_t(elapsed), updates))
         ShowChaseBest();
+    TakeGhostProof(CurrentChase());
     FlyGhost(CurrentChase());
 }
 
@@ -136,7 +138,7 @@ bool PlayFromStart(DemoSession& demo, LoopClock& clock) {
     }
     DemoPlayFromStart();
     StartNewChase(demo.player->demo.starSeed);
-    RestartGhost(BestDemoPath());
+    RestartGhost();
     clock.frames = FrameClock{};
     return true;
 }
@@ -197,6 +199,7 @@ LoopState RunFrameLoop(DemoSession& demo) {
     while (state == KeepRunning) {
         TakeEvents(state, true);
         TakeOptionsPad(state);
+        TakeOptionsProof();
         if (TakeAskedNewChase())
             NewChase(demo, clock);
         double elapsed;

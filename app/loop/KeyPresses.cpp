@@ -4,6 +4,7 @@
 
 #include "Chase.h"
 #include "DemoPlay.h"
+#include "Ghost.h"
 #include "Hud.h"
 #include "PlayerSettings.h"
 #include "Screenshot.h"
@@ -33,7 +34,7 @@ bool WantedBy(Action action, Settings& wanted) {
         StepSetting(SettingNamed("volume"), wanted, action == Action::VolumeUp);
         return true;
     case Action::Ghost:
-        wanted.ghost = !wanted.ghost;
+        wanted.ghost = wanted.ghost == GhostOff ? GhostToRace() : GhostOff;
         return true;
     default:
         return false;
@@ -50,7 +51,7 @@ void ShowChanged(Action action, const std::string& note) {
     if (action == Action::Sound)
         switched(now.sound);
     else if (action == Action::Ghost)
-        switched(now.ghost);
+        ShowHudNote(ActionNote(action, now.ghost + (note.empty() ? "" : ": " + note)));
     else if (action == Action::VolumeDown || action == Action::VolumeUp)
         ShowHudNote(ActionNote(action, std::to_string(now.volume) + "%"));
 }

@@ -18,6 +18,10 @@ bool TakeOptionsEvent(const SDL_Event& event, LoopState& state);
 // Once a live frame: a new lean of the pad's d-pad or stick is a press in the open options.
 void TakeOptionsPad(LoopState& state);
 
+// Once a live frame: the verdict of a record's proof, once it has come, shown in the options and
+// on its row. The proof runs beside the game (StartRecordProof), so no frame waits for it.
+void TakeOptionsProof();
+
 // The held actions of a live frame: P alone while the options are open, so that the chase pauses
 // as when the window is left and a demo records it so.
 HeldKeys PauseForOptions(HeldKeys keys);

@@ -91,7 +91,6 @@ Started StartWorld(const Settings& settings, const std::string& windowAskedAt, D
 // Everything around the world that the frame loop uses, and the settings in force applied.
 void StartPlay(const Settings& settings, DemoSession& demo) {
     OpenRecords(demo.mode != PlayDemo, demo.demo.starSeed);
-    StartGhost(false, BestDemoPath());
     StartHud(false);
     StartChase(settings.hints, demo.mode != PlayDemo);
     std::string note;

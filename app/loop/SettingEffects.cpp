@@ -5,7 +5,6 @@
 #include "Ghost.h"
 #include "Hud.h"
 #include "PlayerSettings.h"
-#include "Records.h"
 #include "Sound.h"
 #include "Video.h"
 #include "WindowEvents.h"
@@ -25,19 +24,22 @@ bool Sound(Settings& wanted, std::string&) {
 }
 
 bool Window(Settings& wanted, std::string&) {
+    if (wanted.fullscreen && SettingsInForce().fullscreen)
+        return true; // a new window size waits for the window
     const bool worked = ChangeWindowMode({wanted.windowWidth, wanted.windowHeight},
                                          wanted.fullscreen) != NoVideoMode;
     const Settings& shown = SettingsInForce(); // as the screen took it
     wanted.fullscreen = shown.fullscreen;
-    wanted.windowWidth = shown.windowWidth;
-    wanted.windowHeight = shown.windowHeight;
+    if (!shown.fullscreen) {
+        wanted.windowWidth = shown.windowWidth;
+        wanted.windowHeight = shown.windowHeight;
+    }
     return worked;
 }
 
 bool Ghost(Settings& wanted, std::string& note) {
-    if (GhostShown() != wanted.ghost)
-        ToggleGhost(BestDemoPath(), note);
-    wanted.ghost = GhostShown(); // not where no best chase is kept
+    if (!ChooseGhost(wanted.ghost, note))
+        wanted.ghost = GhostOff; // no best chase kept
     return true;
 }
 

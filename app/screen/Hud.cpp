@@ -30,6 +30,7 @@ const char* const FontPattern = "DejaVu Sans:style=Bold";
 const int FontPoints = 16;
 const off_t LargestFont = 64 << 20;     // bytes
 const uint32_t NoteMilliseconds = 1500; // how long a note stays, in SDL ticks
+const uint32_t SplitMilliseconds = 4000; // how long a split's note stays
 const std::chrono::seconds FontWait(2); // from start-up, for fontconfig to name the font
 // At the end, for a look-up still under way to finish so that it is joined, not left running.
 const std::chrono::milliseconds FontEndWait(1000);
@@ -58,6 +59,10 @@ struct Hud {
     std::string note;           // shown below the lines, or alone while the display is hidden
     uint32_t noteUntilTick = 0; // SDL's tick at which the note goes
     std::vector<std::string> heldNotes; // for the next frame only
+    HudBlock split;                     // the last split's note, below the corner, tinted
+    std::string splitNote;
+    int splitSign = 0; // below 0: ahead of the pace; above: behind
+    uint32_t splitUntilTick = 0;
 };
 
 Hud hud;
@@ -175,8 +180,11 @@ bool RenderLines(const std::vector<std::string>& lines, int pad, float backdrop,
     std::vector<SDL_Surface*> surfaces;
     const SDL_Color white = {255, 255, 255, 0};
     int skip = TTF_FontLineSkip(hud.font);
-    width = 0;
     for (const std::string& line : lines) {
+        if (line.empty()) { // a blank line: SDL_ttf draws no empty text
+            surfaces.push_back(nullptr);
+            continue;
+        }
         SDL_Surface* surface = TTF_RenderUTF8_Blended(hud.font, line.c_str(), white);
         if (!surface || surface->format->BytesPerPixel != 4) {
             reason = surface ? "not 32-bit text" : TTF_GetError();
@@ -194,6 +202,8 @@ bool RenderLines(const std::vector<std::string>& lines, int pad, float backdrop,
         text.assign(size_t(width) * size_t(height), 0);
         shadow = text;
         for (size_t i = 0; i < surfaces.size(); ++i) {
+            if (!surfaces[i])
+                continue;
             const int top = pad + int(i) * skip;
             PutCoverage(surfaces[i], text, width, height, pad, top);
             PutCoverage(surfaces[i], shadow, width, height, pad + 1, top + 1);
@@ -214,6 +224,17 @@ bool RenderLines(const std::vector<std::string>& lines, int pad, float backdrop,
 int MeasureText(const std::string& line) {
     int width = 0, height = 0;
     return TTF_SizeUTF8(hud.font, line.c_str(), &width, &height) == 0 ? width : INT_MAX;
+}
+
+// The split's note below the corner's `above` pixels of lines, in its side's colour.
+void DrawSplit(int above) {
+    HudPlacement place;
+    place.down = above;
+    if (hud.splitSign < 0)
+        place.red = 0.4f, place.blue = 0.4f;
+    else if (hud.splitSign > 0)
+        place.green = 0.45f, place.blue = 0.4f;
+    DrawHudBlock(hud.split, {hud.splitNote}, place);
 }
 
 bool GiveUp(const std::string& reason) {
@@ -244,8 +265,9 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
         // The text, its shadow's pixel and the margins on both sides within the viewport.
         const int room = viewportWidth - 2 * place.margin - 1;
         std::vector<unsigned char> rgba;
-        if (!RenderLines(FitLines(lines, room, MeasureText), pad, backdrop, block.width,
-                         block.height, rgba, reason))
+        block.width = block.leastWidth + 1; // the text's shadow takes a pixel more
+        if (!RenderLines(block.wrap ? FitLines(lines, room, MeasureText) : lines, pad, backdrop,
+                         block.width, block.height, rgba, reason))
             return GiveUp(reason);
         block.texture = UploadHudTexture(block.texture, block.width, block.height, rgba);
         if (block.texture == 0)
@@ -253,7 +275,10 @@ bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPla
         block.lines = lines;
         block.fittedTo = viewportWidth;
     }
-    place.margin -= pad;
+    // Too large for the viewport within the margins: drawn smaller to fit it whole.
+    place.scale = FitScale(block.width - 2 * pad, block.height - 2 * pad, viewportWidth,
+                           viewportHeight, place.margin);
+    place.margin -= int(float(pad) * place.scale);
     DrawHudTexture(block.texture, block.width, block.height, place);
     return true;
 }
@@ -285,6 +310,14 @@ void ShowHud(const ChaseClock& chase) {
     hud.heldNotes.clear();
     if (!lines.empty())
         DrawHudBlock(hud.corner, lines, HudPlacement{});
+    if (!hud.splitNote.empty() && int32_t(hud.splitUntilTick - SDL_GetTicks()) > 0)
+        DrawSplit(lines.empty() ? 0 : hud.corner.height);
+}
+
+void ShowHudSplit(const std::string& note, int sign) {
+    hud.splitNote = note;
+    hud.splitSign = sign;
+    hud.splitUntilTick = SDL_GetTicks() + SplitMilliseconds;
 }
 
 void ShowHudNote(const std::string& note) {
@@ -298,6 +331,7 @@ void HoldHudNote(const std::string& note) {
 
 void StopHud() {
     FreeHudBlock(hud.corner);
+    FreeHudBlock(hud.split);
     if (hud.font)
         TTF_CloseFont(hud.font);
     if (TTF_WasInit())
@@ -312,4 +346,8 @@ bool HudShown() {
 
 int HudLineSkip() {
     return hud.font ? TTF_FontLineSkip(hud.font) : 0;
+}
+
+int HudTextWidth(const std::string& line) {
+    return hud.font ? MeasureText(line) : 0;
 }

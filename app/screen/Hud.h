@@ -22,6 +22,10 @@ void ApplyDisplaySettings(const Settings& settings);
 // alone while the display is hidden.
 void ShowHudNote(const std::string& note);
 
+// Shows a split's note ("3 down 12.345 s, -0.812") for a few seconds below the corner's lines,
+// green ahead of the pace (`sign` below 0), red behind it (above 0), white level (0).
+void ShowHudSplit(const std::string& note, int sign);
+
 // Shows `note` ("Paused") below the display's lines, the note of the moment and the notes held
 // before it, in the next frame only: a state that lasts is held frame by frame.
 void HoldHudNote(const std::string& note);
@@ -34,6 +38,10 @@ void ShowHud(const ChaseClock& chase);
 // Lines of text in the display's font, kept as one texture while they and the viewport's width
 // stay the same.
 struct HudBlock {
+    // How it is laid out: lines wider than the viewport broken to fit it, or kept whole (`wrap`
+    // false); at least `leastWidth` pixels wide, so that it keeps its place as its lines change.
+    bool wrap = true;
+    int leastWidth = 0;
     std::vector<std::string> lines; // the text the texture holds, as it was given
     int fittedTo = 0;               // the viewport's width it was laid out for, in pixels
     unsigned texture = 0;
@@ -42,7 +50,9 @@ struct HudBlock {
 
 // Draws `lines` at `place` over the scene, on a black backdrop `backdrop` opaque (0: none) that
 // reaches the margin beyond the text on every side. Lines wider than the viewport within the
-// margins are broken to fit it (FitLines), so no text is cut at the window's edges. The block's
+// margins are broken to fit it (FitLines) unless the block keeps them whole, and a block that is
+// still larger than the viewport within the margins is drawn smaller to fit it, so no text is
+// cut at the window's edges. The block's
 // texture is remade when the lines or the viewport's width changed; no lines draw nothing. False
 // when there is no usable font (the display's one line on standard error says why, once).
 bool DrawHudBlock(HudBlock& block, const std::vector<std::string>& lines, HudPlacement place,
@@ -61,3 +71,6 @@ bool HudShown();
 
 // The height of a line of the display's font in pixels; 0 until the font is loaded.
 int HudLineSkip();
+
+// The width of `line` in the display's font in pixels; 0 until the font is loaded.
+int HudTextWidth(const std::string& line);

@@ -5,6 +5,7 @@
 #include "Formatted.h"
 #include "Scenario.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdio>
 
@@ -108,4 +109,15 @@ std::vector<unsigned char> TextPicture(const std::vector<unsigned char>& text,
         rgba[i * 4 + 3] = (unsigned char)covered;
     }
     return rgba;
+}
+
+float FitScale(int width, int height, int viewWidth, int viewHeight, int margin) {
+    const int roomWidth = std::max(0, viewWidth - 2 * margin);
+    const int roomHeight = std::max(0, viewHeight - 2 * margin);
+    float scale = 1;
+    if (width > roomWidth)
+        scale = std::min(scale, float(roomWidth) / float(width));
+    if (height > roomHeight)
+        scale = std::min(scale, float(roomHeight) / float(height));
+    return scale;
 }

@@ -44,6 +44,11 @@ using TextWidth = std::function<int(const std::string&)>;
 std::vector<std::string> FitLines(const std::vector<std::string>& lines, int width,
                                   const TextWidth& measure);
 
+// How much smaller a block of text `width` x `height` pixels is drawn so that it fits whole in a
+// viewport of `viewWidth` x `viewHeight` within `margin` on every side: 1 when it fits as it is,
+// 0 when no text fits at all.
+float FitScale(int width, int height, int viewWidth, int viewHeight, int margin);
+
 // The display's text as RGBA rows that blend over the scene by their alpha: white text over its
 // black shadow over a black backdrop, each given as coverage from 0 to 255 a pixel (`backdrop` the
 // same everywhere), blended in one pass as the three layers would be one after another.

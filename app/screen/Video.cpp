@@ -23,6 +23,7 @@ struct VideoMode {
 VideoMode currentMode = {DefaultWindowSize.width, DefaultWindowSize.height,
                          SDL_OPENGL | SDL_RESIZABLE};
 std::string heldToDisplay; // the display SDL was held to, if any
+WindowSize displaySize = {0, 0}; // the desktop's, as SDL gave it before the first mode
 
 // Drivers that SDL falls back to when there is no display: text terminals and invisible
 // buffers. A game on one of them would run with no window and no way to quit.
@@ -94,6 +95,9 @@ bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reas
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     if (mode.vsync)
         SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 1);
+    const SDL_VideoInfo* info = SDL_GetVideoInfo(); // before a mode is set: the desktop's
+    if (info && info->current_w > 0 && info->current_h > 0)
+        displaySize = {info->current_w, info->current_h};
     const VideoMode window = {mode.width, mode.height, SDL_OPENGL | SDL_RESIZABLE};
     const VideoMode usual = {DefaultWindowSize.width, DefaultWindowSize.height, window.flags};
     const VideoMode full = {FullScreenSize.width, FullScreenSize.height,
@@ -142,4 +146,8 @@ bool ChangeVideoMode(int width, int height, uint32_t flags) {
         return false;
     }
     return true;
+}
+
+WindowSize DisplaySize() {
+    return displaySize;
 }

@@ -36,6 +36,10 @@ struct StartMode {
 bool OpenGameWindow(const StartMode& mode, std::string& error, std::string& reason,
                     std::string& fallback);
 
+// The size of the display the window opened on, as it was before the game's first mode; {0, 0}
+// when SDL could not say.
+WindowSize DisplaySize();
+
 // The window's size now; false in full screen or before the window opens.
 bool ShownWindow(int& width, int& height);
 

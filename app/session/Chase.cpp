@@ -15,6 +15,11 @@ struct Chase {
     ChaseClock clock;
     KeysPanel panel;
     BestTime best;
+    std::vector<uint64_t> pace; // the break-ups split against
+    std::string against;        // the pace's name in the banner
+    size_t chasers = 0;         // at the start of the chase: counted at its first frame
+    size_t left = SIZE_MAX;     // after the frame before; SIZE_MAX before the first
+    Split last;                 // the last break-up's split
     WindowPresence presence;
     bool live = true; // not a played demo
     bool restartAsked = false;
@@ -98,12 +103,28 @@ void StartNewChase(const RandomSeed& seed) {
     SetUpChase(&seed); // the catalogue the first chase was set up from is still loaded
     chase.clock = ChaseClock{};
     chase.best = BestTime{};
+    chase.left = SIZE_MAX;
+    chase.last = Split{};
+}
+
+void SetChasePace(const std::vector<uint64_t>& breakUps, const std::string& against) {
+    chase.pace = breakUps;
+    chase.against = against;
 }
 
 bool CountChase(HeldKeys keys, uint32_t milliseconds, bool updated) {
     CountPanelFrame(chase.panel, milliseconds);
     chase.paused = KeyHeld(keys, ActionPause);
-    return CountChaseFrame(chase.clock, updated, keys, milliseconds, world);
+    if (chase.left == SIZE_MAX) // the chase's first frame never steps
+        chase.chasers = chase.left = ChasersLeft(world);
+    const bool ended = CountChaseFrame(chase.clock, updated, keys, milliseconds, world);
+    const size_t left = ChasersLeft(world);
+    if (left < chase.left && !chase.pace.empty()) {
+        chase.last = SplitAt(chase.chasers - left, chase.clock.milliseconds, chase.pace);
+        ShowHudSplit(SplitText(chase.last), SideOf(chase.last));
+    }
+    chase.left = left;
+    return ended;
 }
 
 void SetChaseBest(const BestTime& best) {
@@ -118,7 +139,8 @@ void DrawChase() {
     if (chase.paused)
         HoldHudNote(ActionNote(Action::Pause, ""));
     if (chase.clock.over)
-        DrawHudBlock(chase.banner, BannerLines(chase.clock, chase.best, BannerOffers()),
+        DrawHudBlock(chase.banner, BannerLines(chase.clock, chase.best, chase.last, chase.against,
+                                                 BannerOffers()),
                      HudPlacement{0.5f, 0.4f, 16}, 0.6f);
     if (KeysPanelShown(chase.panel, KeysAsked()))
         DrawHudBlock(chase.keys, chase.keysLines, HudPlacement{0.5f, 0.95f, 12}, 0.5f);

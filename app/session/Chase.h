@@ -9,6 +9,9 @@
 
 #include <SDL/SDL.h>
 
+#include <string>
+#include <vector>
+
 struct RandomSeed;
 
 // After start-up: whether the keys panel shows at the start (`--no-hints` turns it off), and
@@ -36,9 +39,14 @@ bool TakeAskedNewChase();
 // and the banner start over. No file is read and no GL object made.
 void StartNewChase(const RandomSeed& seed);
 
-// After a frame of `milliseconds` whose update pass ran (`updated`) under `keys`. True on the
-// frame that ended the chase.
+// After a frame of `milliseconds` whose update pass ran (`updated`) under `keys`; each break-up
+// in it against the pace is a note in the display's corner. True on the frame that ended the
+// chase.
 bool CountChase(HeldKeys keys, uint32_t milliseconds, bool updated);
+
+// The pace the chase's break-ups are split against: each break-up's time in the ghost's chase,
+// or the best chase's, and what the banner calls it ("the ghost"); no break-ups, no splits.
+void SetChasePace(const std::vector<uint64_t>& breakUps, const std::string& against);
 
 // What the records say of the chase that just ended, for the banner.
 void SetChaseBest(const BestTime& best);

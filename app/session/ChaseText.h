@@ -22,10 +22,33 @@ struct KeyHint {
     std::string does; // "thrust forward"
 };
 
+// A break-up in a chase raced against a pace: the ghost's break-ups, or the best chase's.
+struct Split {
+    size_t down = 0;           // how many chasers are down with it, from 1
+    uint64_t milliseconds = 0; // the chase's time at it
+    bool compared = false;     // the pace has a break-up of that count
+    int64_t difference = 0;    // compared: the chase's time less the pace's (below 0: ahead)
+};
+
+// The `down`th break-up, at `milliseconds`, against `pace`: each break-up's time in order.
+Split SplitAt(size_t down, uint64_t milliseconds, const std::vector<uint64_t>& pace);
+
+// Ahead of the pace (-1), behind it (1), or level with it or not compared (0): the note's colour.
+int SideOf(const Split& split);
+
+// A difference in seconds with its sign: "-0.812", "+12.040", "0.000".
+std::string SignedSecondsText(int64_t milliseconds);
+
+// The corner's note: "3 down 12.345 s, -0.812"; "3 down 12.345 s" when not compared.
+std::string SplitText(const Split& split);
+
 // "All 12 chasers down in 67.449 s", then "New best" or "Best 61.299 s" (no line without a
-// record; times as the records keep them), then the keys on offer as one line, "R: chase again ·
-// Escape: quit" (none when none is), which the display breaks where the window is too narrow.
+// record; times as the records keep them), then the last break-up against the pace when it was
+// compared, "-0.812 on the ghost" (`against` names the pace), then the keys on offer as one
+// line, "R: chase again · Escape: quit" (none when none is), which the display breaks where the
+// window is too narrow.
 std::vector<std::string> BannerLines(const ChaseClock& chase, const BestTime& best,
+                                     const Split& last, const std::string& against,
                                      const std::vector<KeyHint>& offers);
 
 // How long the keys panel shows at the start unless a key is pressed.

@@ -4,6 +4,8 @@
 // its demo.
 #include "Records.h"
 
+#include "ChildVerdict.h"
+#include "DataFolder.h"
 #include "DemoFile.h"
 #include "DemoFormat.h"
 #include "FileBytes.h"
@@ -15,7 +17,6 @@
 #include "RunningChase.h"
 #include "ShipCatalogue.h"
 #include "ShipSetHash.h"
-#include "World.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -29,6 +30,8 @@ struct GameRecords {
     uint64_t set = 0;
     Records records; // as last read or kept
     RunningChase running;
+    ChildVerdict proof; // a record's, while it is under way
+    uint64_t proving = 0; // the set of that record
 };
 
 GameRecords kept;
@@ -53,7 +56,19 @@ bool ReadRecords() {
         Note(path + ": " + reason + "; playing without records, the file left as it is");
         return false;
     }
+    for (const std::string& line : RecordsWithNoDemo(kept.records))
+        Note(path + ": " + line);
     return true;
+}
+
+// The records as the file has them now: another game or `shipyard records --add` may have kept a
+// better chase, and removed the demo the records read before named. Left as they were when the
+// file cannot be read now.
+void ReadRecordsAgain() {
+    Records now;
+    std::string reason;
+    if (kept.readable && LoadRecords(kept.folder + "/" + RecordsFileName, now, reason))
+        kept.records = std::move(now);
 }
 
 void NoteNewBest(uint64_t milliseconds) {
@@ -116,38 +131,48 @@ BestTime ChaseEnded(uint64_t milliseconds) {
 }
 
 std::string BestDemoPath() {
+    ReadRecordsAgain();
     const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    return best ? kept.folder + "/" + best->demoFile : "";
+    return best && !best->demoFile.empty() ? kept.folder + "/" + best->demoFile : "";
 }
 
-bool BestChaseText(std::string& time, std::string& ships) {
-    const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    if (!best)
+bool StartRecordProof(uint64_t set, std::string& why) {
+    ReadRecordsAgain();
+    const ShipSetRecord* record = kept.readable ? FindRecord(kept.records, set) : nullptr;
+    if (!record) {
+        why = set == kept.set ? NoBestChase : "no record kept for ship set " + ShipSetName(set);
         return false;
-    time = ExactSecondsText(best->milliseconds);
-    std::error_code error;
-    ships = std::filesystem::current_path(error).string(); // the game plays in its data folder
+    }
+    if (kept.proof.child > 0 && kept.proving != set)
+        why = "the proof of ship set " + ShipSetName(kept.proving) + " is still under way";
+    if (kept.proof.child > 0)
+        return kept.proving == set;
+    // The proof replays in the process's world and catalogue, and empties them: the child's own.
+    auto prove = [record](std::string& said) {
+        std::error_code error;
+        ShipSetRecord proved = *record;
+        const RecordProof proof =
+            ProveRecordNow(kept.folder, proved,
+                           FindShipSets(std::filesystem::current_path(error).string(),
+                                        InstalledDataFolder()));
+        said = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
+        return said.empty();
+    };
+    kept.proving = set;
+    return StartChildVerdict(kept.proof, prove, why);
+}
+
+bool TakeRecordProof(uint64_t& set, std::string& why) {
+    bool proved = false;
+    if (!TakeChildVerdict(kept.proof, proved, why))
+        return false;
+    set = kept.proving;
+    ReadRecordsAgain(); // a keep during the proof: the record proved may be newer than the one read
     return true;
 }
 
-std::string ProveBestChase() {
-    const ShipSetRecord* best = kept.readable ? FindRecord(kept.records, kept.set) : nullptr;
-    if (!best)
-        return "no best chase is kept for these ships";
-    // The proof replays in the process's world and catalogue and leaves them empty.
-    World game = std::move(world);
-    world = World();
-    ShipCatalogue ships;
-    ships.entries.swap(shipCatalogue.entries);
-    std::error_code error;
-    const RecordProof proof =
-        ProveRecord(kept.folder, *best,
-                    FindShipSets(std::filesystem::current_path(error).string(), ""));
-    const std::string why = proof.verdict == ProofVerdict::Verified ? "" : proof.why;
-    world = std::move(game);
-    shipCatalogue.Clear();
-    shipCatalogue.entries.swap(ships.entries);
-    return why;
+void StopRecordProof() {
+    StopChildVerdict(kept.proof);
 }
 
 void CloseRecords() {

@@ -33,17 +33,27 @@ void RecordChaseFrame(double elapsed, HeldKeys keys);
 // anything, and says what the records said at start).
 BestTime ChaseEnded(uint64_t milliseconds);
 
-// The ship set's best demo, for the ghost; empty when the set has no record.
+// What the ghost, the options and a proof say where the ship set has no record.
+inline const char* const NoBestChase = "no best chase kept for these ships yet";
+
+// The ship set's best demo as the records file names it now, for the ghost; empty when the set
+// has no record, or a record with no demo.
 std::string BestDemoPath();
 
-// The ship set's best chase for the options: its time as the records keep it ("49.000") and the
-// data folder of the ships it was flown with. False when the set has no record.
-bool BestChaseText(std::string& time, std::string& ships);
+// Begins proving the record of ship set `set` as the records file has it now, as `shipyard
+// records` does, by replaying its demo to its recorded time against the ships being played or
+// the installed ones (ProveRecordNow: a record replaced meanwhile is read again and proved), in a
+// child process of its own: the game's world and frames go on meanwhile. False, with why not in
+// `why`, when the set has no record, another set's proof is under way or no child can be made; a
+// proof of the same set already under way goes on.
+bool StartRecordProof(uint64_t set, std::string& why);
 
-// Proves the set's best chase as `shipyard records` does, by replaying its demo to its recorded
-// time; the game's world and ships are put aside meanwhile and back as they were. Empty when it
-// is proved, else why not.
-std::string ProveBestChase();
+// Once a frame: true once the proof begun has ended, with the set proved in `set` and `why` empty
+// when it proved the record, else why not. Never waits.
+bool TakeRecordProof(uint64_t& set, std::string& why);
+
+// Ends a proof still under way, before the game ends.
+void StopRecordProof();
 
 // After the loop: closes the running chase's demo with its end mark and makes it last.demo.
 void CloseRecords();

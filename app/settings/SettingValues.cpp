@@ -120,6 +120,40 @@ bool StepSize(const SettingRow& row, int& width, int& height, bool up) {
     return next >= 0;
 }
 
+// A ghost's value: a word in any case (on, from older files, is best), or a demo's file: printable
+// text of at most MaxGhostBytes.
+constexpr size_t MaxGhostBytes = 4096;
+
+bool ReadGhost(const std::string& text, std::string& ghost) {
+    if (SameLetters(text, "on") || SameLetters(text, GhostBest))
+        ghost = GhostBest;
+    else if (SameLetters(text, GhostOff))
+        ghost = GhostOff;
+    else if (text.empty() || text.size() > MaxGhostBytes ||
+             std::any_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 32; }))
+        return false;
+    else
+        ghost = text;
+    return true;
+}
+
+// Off, best, then `ghosts`: one step along them from `ghost`, which goes to best when it is none
+// of them.
+bool StepGhost(std::string& ghost, bool up, const std::vector<std::string>& ghosts) {
+    std::vector<std::string> all = {GhostOff, GhostBest};
+    all.insert(all.end(), ghosts.begin(), ghosts.end());
+    const auto at = std::find(all.begin(), all.end(), ghost);
+    if (at == all.end()) {
+        ghost = up ? GhostBest : GhostOff;
+        return true;
+    }
+    const long next = long(at - all.begin()) + (up ? 1 : -1);
+    if (next < 0 || next >= long(all.size()))
+        return false;
+    ghost = all[size_t(next)];
+    return true;
+}
+
 } // namespace
 
 bool ReadSettingValue(const SettingRow& row, const std::string& text, const KeyNames& names,
@@ -147,6 +181,8 @@ bool ReadSettingValue(const SettingRow& row, const std::string& text, const KeyN
     }
     case KeySetting:
         return ReadKey(text, names, settings.bindings.keys[size_t(row.action)]);
+    case GhostSetting:
+        return ReadGhost(text, settings.*row.text);
     case PadSetting:
         if (SameLetters(text, "none")) {
             settings.bindings.padButtons[size_t(row.action)] = NoPadButton;
@@ -177,6 +213,9 @@ void CopySetting(const SettingRow& row, const Settings& from, Settings& to) {
     case PadSetting:
         to.bindings.padButtons[size_t(row.action)] = from.bindings.padButtons[size_t(row.action)];
         break;
+    case GhostSetting:
+        to.*row.text = from.*row.text;
+        break;
     }
 }
 
@@ -201,6 +240,8 @@ std::string SettingValues(const SettingRow& row) {
         return "a key's name or none";
     case PadSetting:
         return "a button from " + Range(row) + " or none";
+    case GhostSetting:
+        return "off, best, or a demo's file: its name in the ghosts folder, or its path";
     }
     return "";
 }
@@ -209,7 +250,8 @@ const SettingRow& SettingNamed(const std::string& name) {
     return SettingRows()[size_t(std::max(FindSettingRow(name), 0))];
 }
 
-bool StepSetting(const SettingRow& row, Settings& settings, bool up) {
+bool StepSetting(const SettingRow& row, Settings& settings, bool up,
+                 const std::vector<std::string>& ghosts) {
     switch (row.kind) {
     case SwitchSetting:
         settings.*row.flag = !(settings.*row.flag);
@@ -218,6 +260,8 @@ bool StepSetting(const SettingRow& row, Settings& settings, bool up) {
         return StepNumber(row, settings.*row.number, up);
     case SizeSetting:
         return StepSize(row, settings.*row.number, settings.*row.second, up);
+    case GhostSetting:
+        return StepGhost(settings.*row.text, up, ghosts);
     default:
         return false;
     }
@@ -240,6 +284,8 @@ std::string SettingValueText(const SettingRow& row, const Settings& settings,
         int button = settings.bindings.padButtons[size_t(row.action)];
         return button == NoPadButton ? "none" : std::to_string(button + 1);
     }
+    case GhostSetting:
+        return settings.*row.text;
     }
     return "";
 }

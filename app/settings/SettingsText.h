@@ -20,6 +20,10 @@ constexpr int AutomaticNumber = -1;
 // The frame cap `auto` gives where the display's refresh rate cannot be known.
 constexpr int UnknownRefreshFps = 60;
 
+// The ghost setting's words: no ghost, and the player's own best chase on these ships.
+inline const char* const GhostOff = "off";
+inline const char* const GhostBest = "best";
+
 // What the player keeps between games. The defaults are the game as it always was, with the
 // frame cap.
 struct Settings {
@@ -30,7 +34,7 @@ struct Settings {
     int windowWidth = DefaultWindowSize.width, windowHeight = DefaultWindowSize.height; // pixels
     bool hints = true;                          // the keys panel at start
     int fps = AutomaticNumber; // the frame cap in frames a second; 0: none; auto: the display's
-    bool ghost = false;                         // the best chase's ghost shown
+    std::string ghost = GhostOff; // the ghost raced: GhostOff, GhostBest or a demo (GhostSetting)
     Bindings bindings = DefaultBindings();
 };
 
@@ -46,6 +50,7 @@ enum SettingKind {
     SizeSetting,   // WIDTHxHEIGHT, each from `low` to `high`
     KeySetting,    // a key's name as SDL names it, or none
     PadSetting,    // a pad button from 1 to PadButtonCount, or none
+    GhostSetting,  // off, best (on in older files), or a demo: a name in the ghosts folder or a path
 };
 
 // Where a setting takes effect in play: the one function that brings the game to a changed value,
@@ -59,7 +64,7 @@ enum class SettingEffect : uint8_t {
 };
 
 // One setting: its name in the file, its kind, where its value lives, its values and the options'
-// steps through them, its help, and where it takes effect.
+// steps through them, its help, the options' label, and where it takes effect.
 struct SettingRow {
     std::string name;
     SettingKind kind;
@@ -69,11 +74,13 @@ struct SettingRow {
     int Settings::*second = nullptr; // a size's height
     Action action = Action::Count;   // a key's or a pad button's
     std::string help;                // for the manual, README and the options: what it sets
+    std::string label;               // the options' name for it, in the player's words
     const char* automatic = nullptr; // a number's word for AutomaticNumber ("auto"), if it has one
     int step = 0;                    // a number's step in the options, when it has no choices
     std::vector<int> choices;        // a number's values the options step through, in order
     std::vector<WindowSize> sizes;   // a size's, likewise
     SettingEffect effect = SettingEffect::Read;
+    std::string Settings::*text = nullptr; // a ghost's
 };
 
 // Every setting: the fixed ones, then key.NAME and pad.NAME for each action of the actions table.
@@ -95,10 +102,12 @@ bool ReadSettingValue(const SettingRow& row, const std::string& text, const KeyN
                       Settings& settings);
 
 // Left (`up` false) or Right in the options on a fixed setting: a switch turned over, a number
-// `step` along its range or to the next of its choices, a size to the next of its sizes; the
-// choices are in order, and a value between two goes to the nearer one that way. False when the
-// value stays.
-bool StepSetting(const SettingRow& row, Settings& settings, bool up);
+// `step` along its range or to the next of its choices, a size to the next of its sizes, a ghost
+// to the next of `ghosts` (the demos on offer after off and best: a ghost not among them steps
+// to off or best); the choices are in order, and a value between two goes to the nearer one that
+// way. False when the value stays.
+bool StepSetting(const SettingRow& row, Settings& settings, bool up,
+                 const std::vector<std::string>& ghosts = {});
 
 // The value of `row` in `settings` as the file spells it: "on", "70", "800x600", "space", "1".
 std::string SettingValueText(const SettingRow& row, const Settings& settings,

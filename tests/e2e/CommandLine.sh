@@ -6,7 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 unset DISPLAY WAYLAND_DISPLAY
 
-usage="usage: starchase [--data DIR] [--record FILE] [--play FILE] [--hud] [--mute] [--no-hints] [--ghost] [--fullscreen] [--window WxH] [--no-settings] [--help] [--version]"
+usage="usage: starchase [--data DIR] [--record FILE] [--play FILE] [--hud] [--mute] [--no-hints] [--ghost FILE] [--fullscreen] [--window WxH] [--no-settings] [--help] [--version]"
 mkdir "$work/here" "$work/data"
 touch "$work/file"
 nodisplay="ERROR: no display to show the game window on (DISPLAY is not set)"

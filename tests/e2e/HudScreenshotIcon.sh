@@ -17,33 +17,32 @@ echo "icon: $icon"
 
 # P held freezes the scene, so the pictures differ only where the display is.
 corner=0,0,0.3,0.15
-xdotool keydown p
-sleep 1
+hold_pause
 shown=$(shot shown)
-xdotool key h
-sleep 0.5
-hidden=$(shot hidden)
-xdotool key h
-sleep 0.5
-again=$(shot again)
-read -r lit_shown lit_hidden lit_again below right < <(measure "$hidden" "lit:$corner" \
-    "lit:$corner" "lit:$corner" "diff:$shown@0,0.15,1,1" "diff:$again@0.3,0,1,0.15")
 read -r lit_shown < <(measure "$shown" "lit:$corner")
-read -r lit_again < <(measure "$again" "lit:$corner")
-echo "corner lit: shown $lit_shown, hidden $lit_hidden, shown again $lit_again;" \
-    "changed elsewhere: $below, $right"
-at_least "$lit_shown" $(python3 -c "print($lit_hidden + 0.03)") || fail "no text in the corner"
-at_least "$lit_again" $(python3 -c "print($lit_hidden + 0.03)") || fail "H did not show it again"
+corner_lit() { # SHOT-NAME MORE-OR-LESS THAN
+    local lit
+    read -r lit < <(measure "$(shot "$1")" "lit:$corner")
+    seen="corner $lit lit, $lit_shown with the display"
+    if [ "$2" = less ]; then at_least "$3" "$lit"; else at_least "$lit" "$3"; fi
+}
+xdotool key h
+await 30 "the display hidden" corner_lit hidden less "$(python3 -c "print($lit_shown - 0.03)")"
+hidden="$work/hidden.png"
+read -r lit_hidden < <(measure "$hidden" "lit:$corner")
+xdotool key h
+await 30 "the display shown again" corner_lit again more "$(python3 -c "print($lit_hidden + 0.03)")"
+read -r below right < <(measure "$hidden" "diff:$shown@0,0.15,1,1" \
+    "diff:$work/again.png@0.3,0,1,0.15")
+echo "changed elsewhere: $below, $right"
 at_least 0 "$below" && at_least 0 "$right" || fail "the display changed the scene elsewhere"
 
 # Two screenshots, likely within a second: two files of the window's size.
 xdotool key F12
 sleep 0.5
 xdotool key F12
-for _ in $(seq 40); do
-    [ "$(wc -l <"$work/game.out")" -ge 2 ] && break
-    sleep 0.25
-done
+two_saved() { seen=$(cat "$work/game.out"); [ "$(wc -l <"$work/game.out")" -ge 2 ]; }
+await 30 "two screenshots saved" two_saved
 xdotool keyup p
 mapfile -t saved <"$work/game.out"
 echo "saved: ${saved[*]}"
@@ -57,7 +56,9 @@ done
 # A folder that cannot be made: one line on standard error, and the game goes on.
 rm -rf "$XDG_DATA_HOME/starchase/screenshots" && touch "$XDG_DATA_HOME/starchase/screenshots"
 xdotool key F12
-sleep 1
+said() { seen=$(cat "$work/game.err"); [ -n "$seen" ]; }
+await 30 "a line on the failed screenshot" said
+sleep 0.5 # time for a second line, which would be one too many
 [ "$(wc -l <"$work/game.err")" = 1 ] || fail "not one line on a failed screenshot"
 kill -0 "$game_pid" || fail "the game ended after a failed screenshot"
 xdotool key Escape
@@ -85,11 +86,7 @@ CONF
     xdotool key h
     sleep 0.5
     xdotool key Escape
-    for _ in $(seq 50); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "$kind font: Escape did not end the game"
+    await 30 "$kind font: the game ended by Escape" game_gone
     wait_game_exit
     expect_status 0
     [ "$(grep -c . "$work/game.err")" = 1 ] || fail "$kind font: not one note"

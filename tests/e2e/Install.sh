@@ -20,15 +20,16 @@ SHARE=share
 # The system's tools run as they are, without a sanitizer run's preloaded library.
 plain() { env -u LD_PRELOAD -u ASAN_OPTIONS -u LSAN_OPTIONS -u UBSAN_OPTIONS "$@"; }
 
-# Only what is installed is built: cpack would otherwise build every test first.
+# Built as a package is, without the tests and benchmarks: the whole build is then what is
+# installed, and no test program is left in it.
 build="$work/build"
 plain "$CMAKE" -S "$SOURCE" -B "$build" -DCMAKE_BUILD_TYPE="$BUILD_TYPE" \
-    -DSTARCHASE_SANITIZE="$SANITIZE" -DSTARCHASE_BENCH=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+    -DSTARCHASE_SANITIZE="$SANITIZE" -DBUILD_TESTING=OFF \
     -DCMAKE_INSTALL_PREFIX=/usr -DSTARCHASE_DEBIAN_FLAGS=ON \
     -DCMAKE_INSTALL_BINDIR=$BINDIR -DCMAKE_INSTALL_DATADIR=$DATADIR >"$work/configure.out" ||
     fail "configure"
-plain "$CMAKE" --build "$build" -j2 --target starchase shipyard starchase_data \
-    >"$work/build.out" 2>&1 || fail "build"
+plain "$CMAKE" --build "$build" -j2 >"$work/build.out" 2>&1 || fail "build"
+[ ! -e "$build/tests" ] && [ ! -e "$build/bench" ] || fail "BUILD_TESTING=OFF built tests or benchmarks"
 
 stage="$work/stage"
 DESTDIR="$stage" plain "$CMAKE" --install "$build" >"$work/install-stage.out" ||
@@ -151,7 +152,7 @@ echo "lintian:"$'\n'"$lint"
 ! grep -q ' hardening-' <<<"$lint" || fail "lintian finds the programs unhardened"
 # A build folder configured without Debian's flags is not packed, before anything is built.
 plain "$CMAKE" -S "$SOURCE" -B "$work/unflagged" -DCMAKE_BUILD_TYPE="$BUILD_TYPE" \
-    -DSTARCHASE_BENCH=OFF >"$work/configure-unflagged.out" || fail "configure without the flags"
+    -DBUILD_TESTING=OFF >"$work/configure-unflagged.out" || fail "configure without the flags"
 (cd "$work/unflagged" && DEBFULLNAME="Install Test" DEBEMAIL=install-test@example.org \
     plain "$CPACK" -G DEB >"$work/cpack.out" 2>&1) && fail "packed without Debian's flags"
 # CMake wraps the message's lines.

@@ -92,21 +92,22 @@ EOF
 start_game "$data" --play "$work/long.demo"
 find_window 1
 xdotool key F2
-sleep 1
-# Found again, the search tried anew when a window it walks goes away (the old mode's).
-for _ in $(seq 10); do
-    window=$(xdotool search --name '^starchase$' 2>/dev/null | head -n 1) && break
-    sleep 0.3
-done
-[[ $(xdotool getwindowgeometry "$window") == *"Geometry: 640x480"* ]] ||
-    fail "F2 during a long frame: $(xdotool getwindowgeometry "$window")"
+# A CHECK for await: the game's window, found again, is 640x480 (the search is tried anew when a
+# window it walks goes away, as the old mode's does).
+small_window() {
+    window=$(xdotool search --name '^starchase$' 2>/dev/null | head -n 1) || return 1
+    seen=$(xdotool getwindowgeometry "$window" 2>&1 | tr -s ' \n' ' ')
+    [[ $seen == *"Geometry: 640x480"* ]]
+}
+await 30 "the 640x480 window of F2 during a long frame" small_window
 read -r lit < <(measure "$(shot long-frame-F2)" lit:0.4,0.4,0.6,0.6)
 at_least "$lit" 0.2 || fail "not drawn again after F2 during a long frame ($lit lit)"
 escaped=$(date +%s%N)
 xdotool key Escape
 wait_game_exit
 echo "Escape to exit during a 60 s frame: $((($(date +%s%N) - escaped) / 1000000)) ms"
-(($(date +%s%N) - escaped < 2000000000)) || fail "Escape during a long frame was not answered"
+# (Well before the frame's end, however loaded the machine.)
+(($(date +%s%N) - escaped < 20000000000)) || fail "Escape during a long frame was not answered"
 expect_status 0
 [ "$(cat "$work/game.err")" = "starchase: $work/long.demo: stopped after frame 6 of 7" ] ||
     fail "long frame: [$(cat "$work/game.err")]"

@@ -24,10 +24,12 @@ before=$(stat -L -c %s "$own")
 sleep 0.5
 xdotool key r
 target_kept() { [ "$(cat "$work/target")" = "a file of the player's" ]; }
-for _ in $(seq 100); do
-    { [ "$(stat -L -c %s "$own")" -lt "$before" ] || ! target_kept; } && break
-    sleep 0.1
-done
+# A CHECK for await: R has written, to the game's file or (wrongly) through the link.
+r_written() {
+    seen="the game's file $(stat -L -c %s "$own") bytes, $before before R"
+    [ "$(stat -L -c %s "$own")" -lt "$before" ] || ! target_kept
+}
+await 60 "R's new chase written" r_written
 target_kept || fail "R wrote the link's target: $(head -c 40 "$work/target" | od -c | head -n 2)"
 [ "$(stat -L -c %s "$own")" -lt "$before" ] || fail "R did not begin the chase afresh in the game's file"
 sleep 0.5

@@ -13,19 +13,21 @@ pilot="$here/../data/pilot.demo"
 expected=$("$SHIPYARD" replay --data "$data" "$pilot") || fail "shipyard replay"
 echo "replayed: $expected"
 
-# The corner's demo line, as tesseract reads it ("s" can read as "5": only its numbers are taken).
-corner_text() { read_text "$(shot "$1")" 0 0 0.7 0.12; }
+# The corner's demo line, as tesseract reads it from a new screenshot, and the frame it names.
+demo_line() { read_text "$(shot "$1")" 0 0 0.7 0.12 | tr -s ' \n' ' '; }
 frame_of() { sed -n 's/.*frame \([0-9]*\) of 1376.*/\1/p' <<<"$1"; }
+# A CHECK for await: the demo line reads TEXT (and, given, names frame FRAME).
+demo_reads() { # SHOT-NAME TEXT [FRAME]
+    seen=$(demo_line "$1")
+    [[ $seen == *"$2"* ]] && { [ -z "${3:-}" ] || [ "$(frame_of "$seen")" = "$3" ]; }
+}
 
 # At x4: two presses of Right from x1.
 GAME_SECONDS=200 start_game "$data" --play "$pilot"
 find_window 1
 xdotool key Right Right
 faster=$(date +%s)
-sleep 0.5
-text=$(corner_text x4)
-echo "at x4: $text"
-grep -q "Demo x4, " <<<"$text" || fail "the corner does not say x4: [$text]"
+await 10 "x4 in the corner" demo_reads x4 "Demo x4, "
 wait_game_exit
 took=$(($(date +%s) - faster))
 echo "55 s of the demo played at x4 in $took s"
@@ -39,31 +41,18 @@ expect_output "$expected"
 start_game "$data" --play "$pilot"
 find_window 0.3
 xdotool key space
-sleep 0.5
-paused=$(frame_of "$(corner_text paused)")
+await 10 "the pause in the corner" demo_reads paused "Demo x1, paused, "
+paused=$(frame_of "$seen")
 sleep 1
-[ -n "$paused" ] && [ "$(frame_of "$(corner_text still)")" = "$paused" ] ||
+[ -n "$paused" ] && [ "$(frame_of "$(demo_line still)")" = "$paused" ] ||
     fail "the paused demo did not stay at its frame ($paused)"
 xdotool key period period period period period
-sleep 0.5
-text=$(corner_text stepped)
-echo "paused at frame $paused, five steps on: $text"
-grep -q "Demo x1, paused, " <<<"$text" || fail "the corner does not say paused: [$text]"
-[ "$(frame_of "$text")" = $((paused + 5)) ] || fail "five steps from $paused gave [$text]"
+await 10 "five steps from frame $paused" demo_reads stepped "Demo x1, paused, " $((paused + 5))
 # From the start, still paused, three steps; then as fast as it replays.
-xdotool key Home
-sleep 0.5
-xdotool key period period period
-sleep 0.5
-text=$(corner_text again)
-echo "from the start, three steps on: $text"
-[ "$(frame_of "$text")" = 3 ] || fail "from the start and three steps gave [$text]"
+xdotool key Home period period period
+await 10 "three steps from the start" demo_reads again "Demo x1, paused, " 3
 xdotool key Right Right Right
-sleep 0.5
-text=$(corner_text fastest)
-echo "faster three times: $text"
-grep -q "Demo as fast as it replays, paused, " <<<"$text" ||
-    fail "not as fast as it replays: [$text]"
+await 10 "as fast as it replays" demo_reads fastest "Demo as fast as it replays, paused, " 3
 xdotool key space
 wait_game_exit
 expect_status 0

@@ -69,18 +69,52 @@ default_data() {
 }
 
 # Sets the thrust of every ship type in DIR's catalogue but the player's to 0 (a catalogue as
-# shipyard generate writes it: four lines a record, no empty lines).
+# shipyard generate writes it: a field a line, each number with a comment naming its field, the
+# name two lines above the thrust).
 still_chasers() { # DIR
-    awk 'NR % 4 == 1 { name = $0 } NR % 4 == 3 && name != "brightfin" { $0 = "0" } { print }' \
+    awk '/^[^;]*; thrust,/ && name != "brightfin" { $0 = "0" } { name = model; model = $0; print }' \
         "$1/alukset.txt" >"$1/still.txt" && mv "$1/still.txt" "$1/alukset.txt"
 }
 
 # Starts the game in DIR with the ARGUMENTS, stopped after GAME_SECONDS (120); its standard
 # output goes to $work/game.out.
 start_game() { # DIR [ARGUMENTS...]
-    (cd "$1" && exec timeout "${GAME_SECONDS:-120}" "$STARCHASE" "${@:2}" >"$work/game.out" \
+    game_limit=${GAME_SECONDS:-120}
+    (cd "$1" && exec timeout "$game_limit" "$STARCHASE" "${@:2}" >"$work/game.out" \
         2>"$work/game.err") &
     game_pid=$!
+}
+
+# How the game that start_game started ended, once it has: stopped at its time limit, or its
+# status.
+game_ending() {
+    local code=0
+    wait "$game_pid" || code=$?
+    game_pid=""
+    if [ "$code" = 124 ]; then
+        echo "the game was stopped at its time limit of ${game_limit:-120} s"
+    else
+        echo "the game ended with status $code"
+    fi
+}
+
+# Looks until CHECK succeeds: a key takes effect when the game next reads it, and a loaded
+# machine puts that off by seconds, so a test awaits the state it judges rather than sleeping a
+# fixed time. CHECK leaves what it saw in $seen. After SECONDS, or when the game ends, the test
+# fails naming WHAT it awaited and what it saw last; else one line says how long it took.
+await() { # SECONDS WHAT CHECK [ARGUMENTS...]
+    local start=${EPOCHREALTIME//[.,]/} until=$((SECONDS + $1)) looks=1
+    seen=""
+    until "${@:3}"; do
+        [ -z "$game_pid" ] || kill -0 "$game_pid" 2>/dev/null ||
+            fail "$(game_ending) while $2 was awaited ($looks looks; last seen: $seen)"
+        [ "$SECONDS" -lt "$until" ] ||
+            fail "$2 not seen within $1 s ($looks looks; last seen: $seen)"
+        looks=$((looks + 1))
+        sleep 0.2
+    done
+    local waited=$(((${EPOCHREALTIME//[.,]/} - start) / 1000))
+    echo "$2 seen after $waited ms, $looks looks: ${seen:0:120}"
 }
 
 # Prints the process id of the game that start_game started (it runs under timeout).
@@ -107,10 +141,19 @@ wait_game_exit() {
     game_pid=""
 }
 
+# A CHECK for await: the game's window, in $window. A search walking a window that goes away as
+# it looks (a window SDL makes and drops while starting) fails with BadWindow: the next look
+# finds it.
+window_found() {
+    window=$(timeout 30 xdotool search --sync --name '^starchase$' 2>"$work/search.err" |
+        head -n 1)
+    seen=$(tail -n 1 "$work/search.err")
+    [ -n "$window" ]
+}
+
 # Finds the game window, gives it the focus and leaves its id in $window.
 find_window() {
-    window=$(timeout 30 xdotool search --sync --name '^starchase$' | head -n 1) ||
-        fail "no game window"
+    await 30 "the game window" window_found >/dev/null
     xdotool windowfocus --sync "$window" 2>/dev/null || true
     sleep "${1:-1.5}" # let a few frames run
 }
@@ -124,20 +167,80 @@ shot() { # NAME [root]
 
 measure() { python3 "$here/shot.py" "$@"; }
 
+# A CHECK for await: the game has ended.
+game_gone() {
+    seen="the game running"
+    ! kill -0 "$game_pid" 2>/dev/null
+}
+
 # The text in a part of a screenshot, as tesseract reads it (white text, read as dark on light);
 # a small window's picture is enlarged first, as tesseract reads its text only then.
 read_text() { # IMAGE X0 Y0 X1 Y1 (fractions of the picture, origin top left)
-    local w h scale=100%
+    local w h crop scale=100%
     read -r w h < <(identify -format '%w %h' "$1")
     [ "$w" -lt 1000 ] && scale=300%
-    python3 -c "
-import sys
-w, h, x0, y0, x1, y1 = int(sys.argv[1]), int(sys.argv[2]), *map(float, sys.argv[3:])
-print(f'{int((x1 - x0) * w)}x{int((y1 - y0) * h)}+{int(x0 * w)}+{int(y0 * h)}')" \
-        "$w" "$h" "$2" "$3" "$4" "$5" >"$work/crop"
-    /usr/bin/convert "$1" -crop "$(cat "$work/crop")" -scale "$scale" -negate "$1.text.png" ||
-        fail "crop $1"
+    crop=$(awk -v w="$w" -v h="$h" -v x0="$2" -v y0="$3" -v x1="$4" -v y1="$5" 'BEGIN {
+        printf "%dx%d+%d+%d", int((x1 - x0) * w), int((y1 - y0) * h), int(x0 * w), int(y0 * h) }')
+    /usr/bin/convert "$1" -crop "$crop" -scale "$scale" -negate "$1.text.png" || fail "crop $1"
     tesseract "$1.text.png" stdout 2>/dev/null
+}
+
+# The display's corner, where its lines and notes are, read from a new screenshot.
+corner_text() { read_text "$(shot "$1")" 0 0 0.4 0.15; }
+
+# A CHECK for await: the corner of a new screenshot reads TEXT.
+corner_reads() { # SHOT-NAME TEXT
+    seen=$(corner_text "$1" | tr -s ' \n' ' ')
+    [[ $seen == *"$2"* ]]
+}
+
+# Pictures of the window, NAME-1.png, NAME-2.png and on, about three a second for SECONDS: run in
+# the background, they hold a note that shows for a moment even when judging a
+# picture takes longer than the note stays.
+burst() { # NAME SECONDS
+    local until=$((SECONDS + $2)) i=0
+    while [ "$SECONDS" -lt "$until" ]; do
+        i=$((i + 1))
+        import -window "$window" "$work/$1-$i.part.png" 2>/dev/null &&
+            mv "$work/$1-$i.part.png" "$work/$1-$i.png"
+        sleep 0.3 # a note shows for 1.5 s
+    done
+}
+
+# A CHECK for await: of the pictures burst NAME has taken since the last look, one whose corner
+# is lit more than LIT (the corner's share before the note) reads TEXT.
+burst_reads() { # NAME LIT TEXT
+    local picture lit
+    while [ -f "$work/$1-$((burst_judged + 1)).png" ]; do
+        burst_judged=$((burst_judged + 1))
+        picture="$work/$1-$burst_judged.png"
+        read -r lit < <(measure "$picture" "lit:0,0,0.3,0.15")
+        seen="picture $burst_judged: corner $lit lit, $2 before"
+        at_least "$lit" "$(awk -v lit="$2" 'BEGIN { print lit + 0.01 }')" || continue
+        seen+=": $(read_text "$picture" 0 0 0.4 0.15 | tr -s ' \n' ' ')"
+        [[ $seen == *"$3"* ]] && return 0
+    done
+    return 1
+}
+
+# Presses KEY and awaits its note: the corner, lit LIT before, reading TEXT in a picture taken
+# within 20 s.
+expect_note() { # KEY LIT TEXT
+    local taker
+    burst "note-$1" 20 &
+    taker=$!
+    xdotool key "$1"
+    burst_judged=0
+    await 40 "the note $3 after $1" burst_reads "note-$1" "$2" "$3"
+    kill "$taker" 2>/dev/null || true
+    wait "$taker" 2>/dev/null || true
+}
+
+# Holds P until the game shows it has taken it: the scene stands still from the frame that says
+# "Paused" in the corner.
+hold_pause() {
+    xdotool keydown p
+    await 60 "the Paused note" corner_reads paused Paused
 }
 
 # The opening scene of the default data: stars, the player's ship at the centre, the scenery.
@@ -164,8 +267,9 @@ hold() { # KEY SECONDS
 ship_centre=blue:0.44,0.42,0.56,0.58
 
 # Holds KEY for 0.6 s and prints the most blue pixels on the ship in pictures a tenth of a second
-# apart: a shot's glow lasts 0.3 s, so one picture can fall between two glows.
-bluest_while() { # KEY
+# apart: a shot's glow lasts 0.3 s, so one picture can fall between two glows. Then awaits the
+# glow's fading to within 100 pixels of BEFORE, the ship's blue pixels before any shot.
+bluest_while() { # KEY BEFORE
     local bluest=0 blue
     xdotool keydown "$1"
     for i in $(seq 6); do
@@ -174,7 +278,11 @@ bluest_while() { # KEY
         [ "$blue" -gt "$bluest" ] && bluest=$blue
     done
     xdotool keyup "$1"
-    sleep 0.8 # the glow fades
+    faded() {
+        read -r seen < <(measure "$(shot "faded-$1")" $ship_centre)
+        [ "$seen" -lt $(($2 + 100)) ]
+    }
+    await 30 "the glow faded after $1 (blue pixels on the ship; $2 before)" faded "$1" "$2" >&2
     echo "$bluest"
 }
 

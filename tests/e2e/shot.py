@@ -64,11 +64,31 @@ def star_pixels(image):
     return found
 
 
-def strong_hue(p):
-    return max(p) - min(p) > 90
+def chaser_pixels(image, path):
+    """Pixels of strong hue (their brightest and darkest channels more than 90 apart) outside the
+    centre with one of strong hue right of them or below them. ImageMagick takes each pixel's
+    spread of channels, and the picture's pixels are compared with their neighbours as one big
+    number of a byte a pixel: a picture is judged in less than half the time of a loop over its
+    pixels, so a test can look more often while it waits."""
+    width, height, _ = image
+    spread = subprocess.run(
+        ["/usr/bin/convert", path, "-depth", "8",
+         "(", "-clone", "0", "-separate", "-evaluate-sequence", "max", ")",
+         "(", "-clone", "0", "-separate", "-evaluate-sequence", "min", ")",
+         "-delete", "0", "-compose", "difference", "-composite", "-depth", "8", "gray:-"],
+        check=True, capture_output=True).stdout
+    strong = int.from_bytes(spread.translate(bytes(int(v > 90) for v in range(256))), "big")
+    every = (1 << (8 * width * height)) - 1
+    beside = ((strong << 8) | (strong << (8 * width))) & every  # the pixel right of it, below it
+    x0, x1 = -(-35 * width // 100), -(-65 * width // 100)  # the centre: 0.35 to 0.65 of each side
+    y0, y1 = -(-35 * height // 100), -(-65 * height // 100)
+    row = b"\1" * (width - 1) + b"\0"  # the last column has nothing right of it
+    middle = row[:x0] + bytes(x1 - x0) + row[x1:]
+    rows = row * y0 + middle * (y1 - y0) + row * (height - 1 - y1) + bytes(width)
+    return bin(strong & beside & int.from_bytes(rows, "big")).count("1")
 
 
-def measure(image, query):
+def measure(image, path, query):
     kind, _, arg = query.partition(":")
     if kind == "stars":
         return len(star_pixels(image))
@@ -76,17 +96,7 @@ def measure(image, query):
         mine, theirs = star_pixels(image), star_pixels(load(arg))
         return "%.4f" % (len(mine - theirs) / max(len(mine), 1))
     if kind == "chasers":
-        width, height, rgb = image
-
-        def hued(x, y):
-            i = (y * width + x) * 3
-            return strong_hue(rgb[i:i + 3])
-
-        def outside_centre(x, y):
-            return not (0.35 * width <= x < 0.65 * width and 0.35 * height <= y < 0.65 * height)
-
-        return sum(1 for y in range(height - 1) for x in range(width - 1)
-                   if outside_centre(x, y) and hued(x, y) and (hued(x + 1, y) or hued(x, y + 1)))
+        return chaser_pixels(image, path)
     if kind == "diff" and "@" in arg:
         other, box = arg.split("@")
         theirs = list(pixels(load(other), box))
@@ -117,4 +127,4 @@ def measure(image, query):
 
 
 image = load(sys.argv[1])
-print(" ".join(str(measure(image, q)) for q in sys.argv[2:]))
+print(" ".join(str(measure(image, sys.argv[1], q)) for q in sys.argv[2:]))

@@ -40,7 +40,7 @@ void Edit(const std::string& path, const std::string& from, const std::string& t
     WriteText(path, text.replace(at, from.size(), to));
 }
 
-// The generated catalogue, four lines a type: brightfin from line 1, Tarvesh4 from 5, Quessal
+// The generated catalogue, a field a line: brightfin from line 1, Tarvesh4 from 5, Quessal
 // from 9, Maradyne from 13, Umbrek from 17, Bullet from 21.
 void EditCatalogue(const std::string& dir, const std::string& from, const std::string& to) {
     Edit(dir + "/alukset.txt", from, to);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The built `shipyard records` over records of the generated default ships: each record names
-// where its ships were found beside its hash, and the exit status tells a record not verified
-// from one not checked.
+// The built `shipyard records` over records of the generated default ships: each record is listed
+// by its words with its verdict and where its ships were found, and the exit status tells a
+// record not verified from one not checked.
 #include "DemoFormat.h"
 #include "ShipyardRun.h"
 
@@ -47,28 +47,38 @@ TEST(RecordsCommand, ARecordIsProvedOnlyWithItsOwnShips) {
                                              "/(best-[0-9a-f-]+\\.demo)\n")))
         << added.out << added.err;
     const std::string set = kept[2], record = set + " " + kept[1].str();
-    std::ofstream(xdg + "/starchase/forged.demo") << ForgedDemo(ReadWholeFile(pilot));
+    const std::string forgedDemo = "best-" + set + ".demo"; // as older games named best demos
+    std::ofstream(xdg + "/starchase/" + forgedDemo) << ForgedDemo(ReadWholeFile(pilot));
     const std::string demo = kept[3];
-    const std::string own = record + " " + demo, forged = record + " forged.demo";
-    const std::string inData = set + " (the ships in " + data + ") " + kept[1].str() + " s ";
+    const std::string own = record + " " + demo, forged = record + " " + forgedDemo;
+    const std::string listed = set + " " + kept[1].str() + " s ";
+    const std::string inData = " with the ships in " + data;
     const std::string other = "00000000000000ab 1.000 best-00000000000000ab.demo";
-    const std::string notHere = "00000000000000ab (ships not here) 1.000 s best-00000000000000ab"
-                                ".demo: not checked: the ships of set 00000000000000ab are not "
-                                "here (give --data DIR)\n";
-    const std::string differs = "forged.demo: not verified: alukset.txt differs from the "
-                                "recording: Maradyne has thrust 13, recorded 20\n";
+    const std::string notHere = "00000000000000ab 1.000 s best-00000000000000ab.demo: not "
+                                "checked: the ships of set 00000000000000ab are not here (give "
+                                "--data DIR)\n";
+    const std::string differs = listed + forgedDemo + ": not verified" + inData +
+                                ": alukset.txt differs from the recording: Maradyne has thrust "
+                                "13, recorded 20\n";
+    const std::string verified = listed + demo + ": verified" + inData + "\n";
+    const std::string noDemo = "shipyard: " + xdg +
+                               "/starchase/records: line 2: the demo records "
+                               "is not a best demo of ship set " +
+                               set + " (best-" + set +
+                               "-MILLISECONDS.demo); read as a record with no demo\n";
     const struct {
         const char* what;
         std::string records, data;
         int status;
-        std::string out;
+        std::string out, err;
     } cases[] = {
-        {"its own ships", own, data, 0, inData + demo + ": verified\n"},
-        {"ships not here", other, "", 3, notHere},
-        {"one not checked, one verified", other + "\n" + own, data, 3,
-         notHere + inData + demo + ": verified\n"},
-        {"one not checked, one not verified", forged + "\n" + other, data, 1,
-         inData + differs + notHere},
+        {"its own ships", own, data, 0, verified, ""},
+        {"ships not here", other, "", 3, notHere, ""},
+        {"one not checked, one verified", other + "\n" + own, data, 3, notHere + verified, ""},
+        {"one not checked, one not verified", forged + "\n" + other, data, 1, differs + notHere,
+         ""},
+        {"a record naming the records file", record + " records", data, 1,
+         listed + "(no demo): not verified" + inData + ": its line names no best demo\n", noDemo},
     };
     for (const auto& c : cases) {
         std::ofstream(xdg + "/starchase/records") << "starchase records 1\n" << c.records << "\n";
@@ -76,6 +86,7 @@ TEST(RecordsCommand, ARecordIsProvedOnlyWithItsOwnShips) {
         const ShipyardRun run = RunShipyard("records" + where, env);
         EXPECT_EQ(run.status, c.status) << c.what << "\n" << run.err;
         EXPECT_EQ(run.out, c.out) << c.what;
+        EXPECT_EQ(run.err, c.err) << c.what;
     }
     // A --data that holds no ships is named; the record's ships are then not here.
     std::ofstream(xdg + "/starchase/records") << "starchase records 1\n" << own << "\n";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The text rules of alukset.txt: lines, the semicolon cut, empty lines, records and numbers.
 #include "CatalogueFile.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +138,29 @@ TEST(CatalogueFile, FieldsKeepTheirLinesWhateverPiecesTheTextComesIn) {
         EXPECT_EQ(fields, expected);
         EXPECT_EQ(leftovers.size(), 2u);
     }
+}
+
+// The documents' example record reads back field by field as its rows give it, and README shows
+// it as the table has it, announced as the manual announces it.
+TEST(CatalogueFile, TheExampleRecordFollowsTheFieldsAndReadmeShowsIt) {
+    const std::vector<CatalogueRecord> read = ParseCatalogue(CatalogueExample());
+    ASSERT_EQ(read.size(), 1u) << CatalogueExample();
+    for (const CatalogueFieldRow& row : CatalogueFields) {
+        EXPECT_EQ(read[0].fields[row.index].text, row.example) << row.name;
+        EXPECT_TRUE(!row.number || IsCatalogueNumber(row.example)) << row.name;
+    }
+
+    const std::string readme = ReadWholeFile("../README.md");
+    ASSERT_FALSE(readme.empty()) << "README not found";
+    std::string indented;
+    for (size_t at = 0, end; at < CatalogueExample().size(); at = end + 1) {
+        end = CatalogueExample().find('\n', at);
+        indented += "    " + CatalogueExample().substr(at, end - at + 1);
+    }
+    EXPECT_NE(readme.find(" holds each ship type as one field per line, in this order:\n\n" +
+                          indented + "\n"),
+              std::string::npos)
+        << indented;
 }
 
 } // namespace

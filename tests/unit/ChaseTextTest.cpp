@@ -19,6 +19,7 @@ TEST(ChaseText, BannerTable) {
         BestTime best;
         std::vector<KeyHint> offers;
         std::vector<std::string> lines;
+        Split last = {};
     } rows[] = {
         {"no record yet, none kept", {67449, true}, {}, offers,
          {"All 12 chasers down in 67.449 s", press}},
@@ -31,9 +32,43 @@ TEST(ChaseText, BannerTable) {
         {"the keys the player bound", {67449, true}, {}, {{"Q", "quit"}},
          {"All 12 chasers down in 67.449 s", "Q: quit"}},
         {"no key on offer", {67449, true}, {}, {}, {"All 12 chasers down in 67.449 s"}},
+        {"raced against the ghost, behind it", {67449, true}, {true, 61299, false}, offers,
+         {"All 12 chasers down in 67.449 s", "Best 61.299 s", "+6.150 on the ghost", press},
+         {12, 67449, true, 6150}},
+        {"the last break-up not compared: the ghost had fewer", {67449, true}, {}, {},
+         {"All 12 chasers down in 67.449 s"}, {12, 67449, false, 0}},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(BannerLines(row.chase, row.best, row.offers), row.lines) << row.what;
+        EXPECT_EQ(BannerLines(row.chase, row.best, row.last, "the ghost", row.offers), row.lines)
+            << row.what;
+}
+
+// Each break-up against the pace's of the same count: the difference, its sign and colour, and
+// the corner's words.
+TEST(ChaseText, SplitsAgainstThePace) {
+    const std::vector<uint64_t> pace = {1000, 1000, 12345, 61299};
+    const struct {
+        size_t down;
+        uint64_t milliseconds;
+        const char* text;
+        int side;
+    } rows[] = {
+        {1, 812, "1 down 0.812 s, -0.188", -1},
+        {2, 1000, "2 down 1.000 s, 0.000", 0},
+        {3, 12345 + 812, "3 down 13.157 s, +0.812", 1},
+        {3, 11533, "3 down 11.533 s, -0.812", -1},
+        {4, 61299 + 3600000, "4 down 3661.299 s, +3600.000", 1},
+        {5, 70000, "5 down 70.000 s", 0}, // the pace had fewer
+        {0, 10, "0 down 0.010 s", 0},      // never counted: no break-up 0
+    };
+    for (const auto& row : rows) {
+        const Split split = SplitAt(row.down, row.milliseconds, pace);
+        EXPECT_EQ(SplitText(split), row.text) << row.text;
+        EXPECT_EQ(SideOf(split), row.side) << row.text;
+    }
+    EXPECT_FALSE(SplitAt(1, 500, {}).compared);
+    EXPECT_EQ(SignedSecondsText(-1), "-0.001");
+    EXPECT_EQ(SignedSecondsText(INT64_MIN), "-9223372036854775.808");
 }
 
 TEST(ChaseText, KeysPanelShowsAtTheStartUntilAKeyOrTenSeconds) {

@@ -8,18 +8,19 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sstream>
 #include <vector>
 
 namespace {
 
-// The option each tagged paragraph of the manual's OPTIONS section is about: the first word of
-// the line after each ".TP", as roff spells it ("\\-\\-data").
-std::vector<std::string> ManualOptionTags(const std::string& page) {
-    const size_t start = page.find(".SH OPTIONS"), end = page.find(".SH", start + 1);
+// The option each tagged paragraph of roff `text` is about: the first word of the line after
+// each ".TP", as roff spells it ("\\-\\-data").
+std::vector<std::string> ManualOptionTags(const std::string& text) {
     std::vector<std::string> tags;
-    for (size_t at = page.find(".TP\n", start); at < end; at = page.find(".TP\n", at + 1)) {
-        std::istringstream line(page.substr(at + 4, page.find('\n', at + 4) - at - 4));
+    for (size_t at = text.find(".TP\n"); at != std::string::npos; at = text.find(".TP\n", at + 1)) {
+        std::istringstream line(text.substr(at + 4, text.find('\n', at + 4) - at - 4));
         std::string macro, word;
         line >> macro >> word;
         tags.push_back(word);
@@ -37,9 +38,11 @@ TEST(CommandLine, ParseTable) {
     } rows[] = {
         {{"--data=ships", "--hud"}, PlayGame, ""},
         {{"-h"}, PrintHelp, ""},
-        {{"--play", "a.demo", "--record", "b.demo"}, BadUsage,
+        {{"--play", "a.demo", "--record", "b.demo"},
+         BadUsage,
          "starchase: a demo is recorded or played, not both; usage"},
-        {{"--window", "640x480", "--fullscreen"}, BadUsage,
+        {{"--window", "640x480", "--fullscreen"},
+         BadUsage,
          "starchase: the game starts in full screen or in a window, not both; usage"},
         {{"--hud=yes"}, BadUsage, "starchase: option '--hud' takes no value"},
         {{"--data"}, BadUsage, "starchase: option '--data' needs a value (DIR)"},
@@ -59,15 +62,19 @@ TEST(CommandLine, ParseTable) {
 // rest leave the file's as it is.
 TEST(CommandLine, SettingsOverTheFile) {
     Settings file;
-    file.hud = false, file.sound = true, file.hints = true, file.ghost = false;
+    file.hud = false, file.sound = true, file.hints = true, file.ghost = GhostOff;
     file.fullscreen = true, file.volume = 40;
     const struct {
         std::vector<const char*> args;
         void (*expect)(Settings&); // the file's settings changed as the command line asks
     } rows[] = {
         {{"--data", "ships"}, [](Settings&) {}},
-        {{"--hud", "--mute", "--no-hints", "--ghost"},
-         [](Settings& s) { s.hud = true, s.sound = false, s.hints = false, s.ghost = true; }},
+        {{"--hud", "--mute", "--no-hints", "--ghost", "best"},
+         [](Settings& s) { s.hud = true, s.sound = false, s.hints = false, s.ghost = GhostBest; }},
+        {{"--ghost", "/demos/pat.demo"}, [](Settings& s) { s.ghost = "/demos/pat.demo"; }},
+        // A file is named from the folder the game starts in: it plays in its data folder.
+        {{"--ghost=pat.demo"},
+         [](Settings& s) { s.ghost = (std::filesystem::current_path() / "pat.demo").string(); }},
         {{"--window=800x600"},
          [](Settings& s) { s.fullscreen = false, s.windowWidth = 800, s.windowHeight = 600; }},
     };
@@ -100,8 +107,8 @@ TEST(CommandLine, SettingsFileLine) {
               "defaults.");
 }
 
-// README's table and the manual's OPTIONS are written by hand; --help and the synopsis are made
-// from the table. All list every option, in the table's order.
+// README's table is written by hand; --help and the manual's synopsis and OPTIONS are made from
+// the table. All list every option, in the table's order, and the page holds what is made.
 TEST(CommandLine, ReadmeAndManualListTheTable) {
     const std::string readme = ReadWholeFile("../README.md");
     const std::string page = ReadWholeFile(STARCHASE_MANUAL_PAGE);
@@ -118,6 +125,25 @@ TEST(CommandLine, ReadmeAndManualListTheTable) {
         tags.push_back(RoffText(spelled.substr(0, spelled.find(' '))));
     }
     EXPECT_EQ(inReadme, inTable);
-    EXPECT_EQ(ManualOptionTags(page), tags);
+    const std::string options = CommandLineOptionsManual();
+    EXPECT_EQ(ManualOptionTags(options), tags);
+    EXPECT_NE(page.find(".SH OPTIONS\n" + options), std::string::npos);
     EXPECT_NE(page.find(".SH SYNOPSIS\n" + CommandLineSynopsisManual()), std::string::npos);
+}
+
+// The manual's paragraphs made from a row without a text of its own: the help as a sentence with
+// the default key, and the values a setting given on the command line takes.
+TEST(CommandLine, ManualParagraphsFromTheHelp) {
+    const std::string options = CommandLineOptionsManual();
+    for (const char* paragraph : {
+             ".TP\n.B \\-\\-hud\nShow the heads\\-up display from the start (H shows or hides "
+             "it).\n.TP\n",
+             ".TP\n.BI \\-\\-window \" WxH\"\nStart in a window of W by H pixels (F2 gives a "
+             "640x480 window in play).\n.B \\-\\-window\ntakes WIDTHxHEIGHT, each from 64 to "
+             "16384.\n.TP\n",
+             ".TP\n.BR \\-\\-help \", \" \\-h\nPrint the usage,",
+             ".TP\n.B \\-\\-version\nPrint the version and exit.\n",
+         })
+        EXPECT_NE(options.find(paragraph), std::string::npos) << paragraph << "\nin\n" << options;
+    EXPECT_EQ(options.find('%'), std::string::npos) << options;
 }

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -73,7 +74,7 @@ TEST(GhostRun, FliesTheRecordedShipAtEachChaseTimeInAWorldOfItsOwn) {
     // each, and beyond the recording, its last frame.
     for (uint64_t wanted : {uint64_t(1), uint64_t(40), uint64_t(1000), seen[300].chaseMilliseconds,
                             seen.back().chaseMilliseconds, seen.back().chaseMilliseconds + 500}) {
-        CatchUpGhost(run, wanted);
+        CatchUpGhost(run, wanted, SIZE_MAX);
         size_t frame = 0;
         while (frame + 1 < seen.size() && seen[frame].chaseMilliseconds < wanted)
             ++frame;
@@ -90,9 +91,32 @@ TEST(GhostRun, FliesOnlyTheFirstChaseOfASession) {
     GhostRun run;
     std::string reason;
     ASSERT_TRUE(StartGhostRun(run, path, reason)) << reason;
-    CatchUpGhost(run, seen.back().chaseMilliseconds + 1000);
+    CatchUpGhost(run, seen.back().chaseMilliseconds + 1000, SIZE_MAX);
     EXPECT_EQ(run.chase.milliseconds, seen[199].chaseMilliseconds);
     EXPECT_TRUE(GhostShip(run)->position == seen[199].position);
+}
+
+TEST(GhostRun, ReadsAtMostItsShareOfFramesACallAndCatchesUpOverTheNext) {
+    const std::string path = testing::TempDir() + "share.demo";
+    const std::vector<Sighting> seen = FlyAndRecord(path, 600);
+    GhostRun run;
+    std::string reason;
+    ASSERT_TRUE(StartGhostRun(run, path, reason)) << reason;
+    const uint64_t wanted = seen[499].chaseMilliseconds;
+    size_t calls = 0;
+    while (run.chase.milliseconds < wanted && calls < 1000) {
+        CatchUpGhost(run, wanted, 7);
+        ++calls;
+        EXPECT_LE(run.reader->nextFrame, 7 * calls);
+    }
+    // The first frame that reached the time is the 500th, unless frames before it stood still.
+    size_t frame = 0;
+    while (seen[frame].chaseMilliseconds < wanted)
+        ++frame;
+    EXPECT_EQ(run.reader->nextFrame, frame + 1);
+    EXPECT_EQ(calls, (frame + 1 + 6) / 7);
+    EXPECT_TRUE(GhostShip(run)->position == seen[frame].position);
+    EXPECT_EQ(run.stopped, "");
 }
 
 TEST(GhostRun, RefusesADemoOfOtherShips) {

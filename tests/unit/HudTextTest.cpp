@@ -117,3 +117,21 @@ TEST(HudText, FitLinesTable) {
     for (const auto& row : rows)
         EXPECT_EQ(FitLines(row.lines, row.width, Characters), row.fitted) << row.width;
 }
+
+// A block too large for the window is drawn smaller, whole: the keys panel in a 320x240 window.
+TEST(HudText, FitScale) {
+    const struct {
+        int width, height, viewWidth, viewHeight, margin;
+        float scale;
+    } rows[] = {
+        {400, 300, 1024, 768, 12, 1.0f},  // fits: as it is
+        {400, 432, 320, 240, 12, 0.5f},   // twice as tall as the room
+        {592, 100, 320, 240, 12, 0.5f},   // twice as wide
+        {296, 216, 320, 240, 12, 1.0f},   // exactly the room
+        {100, 100, 20, 20, 12, 0.0f},     // no room at all
+    };
+    for (const auto& row : rows)
+        EXPECT_FLOAT_EQ(FitScale(row.width, row.height, row.viewWidth, row.viewHeight, row.margin),
+                        row.scale)
+            << row.width << "x" << row.height << " in " << row.viewWidth << "x" << row.viewHeight;
+}

@@ -45,7 +45,7 @@ std::string IndentedBlock(const std::string& markdown, const std::string& first)
 TEST(RecordsColumns, EachColumnReadsBackWhatItWritesAtItsLimits) {
     const ShipSetRecord records[] = {
         {0, 1, "a"},
-        {~uint64_t(0), MaxChaseMilliseconds, std::string(MaxDemoFileName, '~')},
+        {~uint64_t(0), MaxChaseMilliseconds, std::string(1000, '~')},
         {0x5f1c0e2a93d4b517, 67400, "best-5f1c0e2a93d4b517.demo"},
     };
     for (const ShipSetRecord& record : records) {
@@ -58,6 +58,24 @@ TEST(RecordsColumns, EachColumnReadsBackWhatItWritesAtItsLimits) {
     }
 }
 
+// A file of every version this game knows reads: a line holds the columns its version had, and a
+// newer column's word for an older line is one the column reads. A newer game's file has no
+// columns this game knows.
+TEST(RecordsColumns, EachVersionHoldsTheColumnsItBroughtAndOlderLinesReadTheRest) {
+    EXPECT_EQ(RecordsColumnsOf(0), 0);
+    EXPECT_EQ(RecordsColumnsOf(1), 3) << "the first version's ship set, time and demo";
+    EXPECT_EQ(RecordsColumnsOf(RecordsFileVersion), RecordsColumnCount);
+    EXPECT_EQ(RecordsColumnsOf(RecordsFileVersion + 1), 0);
+    for (const RecordsColumnRow& row : RecordsColumns) {
+        if (row.since == 1)
+            continue;
+        EXPECT_EQ(RecordsColumnsOf(row.since - 1), row.column) << row.name;
+        ShipSetRecord record;
+        std::string wrong;
+        EXPECT_TRUE(row.read(row.absent, record, wrong)) << row.name << ": " << wrong;
+    }
+}
+
 // README is written by hand: its description names the columns as the table does, and its example
 // is a file this game reads and writes back as it is, headed as a new file is.
 TEST(RecordsColumns, ReadmeAndTheManualPagesFollowTheTable) {
@@ -66,7 +84,8 @@ TEST(RecordsColumns, ReadmeAndTheManualPagesFollowTheTable) {
     EXPECT_NE(OneLine(readme).find(" a line per set. A line holds " + RecordsColumnsHelp() +
                                    ", separated by blanks:"),
               std::string::npos);
-    const std::string example = IndentedBlock(readme, "starchase records 1");
+    const std::string example =
+        IndentedBlock(readme, "starchase records " + std::to_string(RecordsFileVersion));
     Records records;
     std::string reason;
     ASSERT_TRUE(ParseRecords(example, records, reason)) << reason << "\n" << example;

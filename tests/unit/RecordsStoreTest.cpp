@@ -82,6 +82,95 @@ TEST(RecordsStore, AChaseIsJudgedAgainstTheFileAsItIsNowAndKeptInOrder) {
     EXPECT_EQ(access((folder + "/best-00000000000000ab-55000.demo").c_str(), F_OK), -1);
 }
 
+// A keep removes the demo of the record it beats only when it is a best demo of the set that no
+// other line names: a record naming anything else has no demo, and what its word names stays.
+TEST(RecordsStore, AKeepRemovesOnlyABestDemoNoOtherLineNames) {
+    const std::string folder = testing::TempDir() + "records-names", own = "best-00000000000000ab";
+    const struct {
+        const char* what;
+        std::string word;      // the beaten record's demo
+        std::string otherWord; // set cd's demo
+        bool removed;
+        size_t noDemo; // records read with no demo
+    } cases[] = {
+        {"the records file", "records", "best-00000000000000cd-1000.demo", false, 1},
+        {"the lock", "records.lock", "best-00000000000000cd-1000.demo", false, 1},
+        {"the last chase", "last.demo", "best-00000000000000cd-1000.demo", false, 1},
+        {"a file outside", "../outside.demo", "best-00000000000000cd-1000.demo", false, 1},
+        {"another set's best demo", "best-00000000000000cd-1000.demo",
+         "best-00000000000000cd-1000.demo", false, 1},
+        {"its best demo", own + "-60000.demo", "best-00000000000000cd-1000.demo", true, 0},
+        {"its best demo as older games named it", own + ".demo", "best-00000000000000cd-1000.demo",
+         true, 0},
+        {"its best demo, named by another line too", own + "-60000.demo", own + "-60000.demo",
+         false, 1},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(folder);
+        mkdir(folder.c_str(), 0777);
+        const std::string others = "00000000000000cd 1.000 " + c.otherWord + "\n";
+        const std::string text =
+            "starchase records 1\n00000000000000ab 60.000 " + c.word + "\n" + others;
+        WriteScratchFile("records-names/records",
+                         std::vector<unsigned char>(text.begin(), text.end()));
+        for (const std::string& name :
+             {std::string("records.lock"), std::string("last.demo"),
+              std::string("best-00000000000000cd-1000.demo"), own + "-60000.demo", own + ".demo"})
+            WriteScratchFile("records-names/" + name, {'d'});
+        WriteScratchFile("outside.demo", {'d'});
+        Records records;
+        KeptChase outcome;
+        ASSERT_TRUE(Keep(folder, 50000, records, outcome)) << c.what;
+        EXPECT_EQ(outcome.previous, 60000u) << c.what;
+        EXPECT_EQ(outcome.noDemo.size(), c.noDemo) << c.what;
+        EXPECT_EQ(ReadWholeFile(folder + "/records"),
+                  "starchase records 1\n00000000000000ab 50.000 " + BestDemoName(0xab, 50000) +
+                      "\n" + others)
+            << c.what;
+        EXPECT_EQ(access((folder + "/" + c.word).c_str(), F_OK), c.removed ? -1 : 0) << c.what;
+        for (const std::string name :
+             {"records.lock", "last.demo", "best-00000000000000cd-1000.demo"})
+            EXPECT_EQ(ReadWholeFile(folder + "/" + name), "d") << c.what << ": " << name;
+        EXPECT_EQ(ReadWholeFile(testing::TempDir() + "outside.demo"), "d") << c.what;
+    }
+}
+
+// The records' lock is taken only on a regular file: a link there is named as a link and never
+// followed.
+TEST(RecordsStore, TheLockIsTakenOnlyOnARegularFile) {
+    const std::string folder = testing::TempDir() + "records-locks";
+    const std::string lock = folder + "/records.lock", target = folder + "/target";
+    const struct {
+        const char* what;
+        void (*make)(const std::string& path, const std::string& target);
+        std::string reason; // after the path
+    } cases[] = {
+        {"a link to nothing",
+         [](const std::string& p, const std::string& t) { symlink(t.c_str(), p.c_str()); },
+         "is a symbolic link, refused: a lock is never taken through one"},
+        {"a link to a file",
+         [](const std::string& p, const std::string& t) {
+             close(open(t.c_str(), O_CREAT | O_WRONLY, 0644));
+             symlink(t.c_str(), p.c_str());
+         },
+         "is a symbolic link, refused: a lock is never taken through one"},
+        {"a named pipe", [](const std::string& p, const std::string&) { mkfifo(p.c_str(), 0644); },
+         "is a named pipe, not a regular file"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(folder);
+        mkdir(folder.c_str(), 0777);
+        c.make(lock, target);
+        Records records;
+        KeptChase outcome;
+        std::string reason;
+        EXPECT_FALSE(KeepBestChase(folder, 0xab, 1000, {1}, records, outcome, reason)) << c.what;
+        EXPECT_EQ(reason, lock + ": " + c.reason) << c.what;
+        EXPECT_EQ(ReadWholeFile(target), "") << c.what << ": the link's target was written";
+        EXPECT_EQ(access((folder + "/records").c_str(), F_OK), -1) << c.what;
+    }
+}
+
 // A records file that cannot be replaced (another hard link to it is refused) keeps its record,
 // and the demo it names stays; the new demo is not left behind.
 TEST(RecordsStore, AKeepThatFailsLeavesTheOldRecordProved) {
@@ -151,13 +240,20 @@ std::string FullRecordsText(size_t& count) {
     return text;
 }
 
-// Neither the new demo nor the records file is written, and the records in memory stay. The new
-// record beats set 1's and takes its line, its demo's name longer than the others' "x".
+// Neither the new demo nor the records file is written, and the records in memory stay; the reason
+// names the file that could not be written. The new record beats set 1's and takes its line, its
+// demo's name longer than the others' "x".
 TEST(RecordsStore, AKeepThatCannotBeWrittenOrReadAgainChangesNothing) {
     const std::string blocked = testing::TempDir() + "records-blocked";
     WriteScratchFile("records-blocked", {'x'});
     const std::string full = testing::TempDir() + "records-full";
     mkdir(full.c_str(), 0777);
+    const std::string taken = testing::TempDir() + "records-taken";
+    const std::string takenDemo = taken + "/" + BestDemoName(1, 500);
+    mkdir(taken.c_str(), 0777);
+    mkdir(takenDemo.c_str(), 0777);
+    WriteScratchFile("records-taken/records", {'s', 't', 'a', 'r', 'c', 'h', 'a', 's', 'e', ' ',
+                                               'r', 'e', 'c', 'o', 'r', 'd', 's', ' ', '1', '\n'});
     size_t count = 0;
     const std::string fullText = FullRecordsText(count);
     WriteScratchFile("records-full/records",
@@ -170,8 +266,9 @@ TEST(RecordsStore, AKeepThatCannotBeWrittenOrReadAgainChangesNothing) {
     } cases[] = {
         {"a file where the folder would be", blocked + "/starchase",
          blocked + "/starchase: Not a directory", 0},
+        {"a folder where the demo would be", taken, takenDemo + ": is a directory, not written", 0},
         {"a full file whose times grow when written", full,
-         "the records would take " +
+         full + "/records: the records would take " +
              std::to_string(fullText.size() + 4 * count + BestDemoName(1, 500).size() - 1) +
              " bytes, more than the 1048576 a records file may hold",
          1000},
@@ -190,7 +287,8 @@ TEST(RecordsStore, AKeepThatCannotBeWrittenOrReadAgainChangesNothing) {
         const ShipSetRecord* best = FindRecord(records, 1);
         EXPECT_EQ(best ? best->milliseconds : 0, c.best) << c.what;
         EXPECT_EQ(ReadWholeFile(recordsPath), onDisk) << c.what;
-        EXPECT_EQ(access((c.folder + "/" + BestDemoName(1, 500)).c_str(), F_OK), -1) << c.what;
+        EXPECT_FALSE(std::filesystem::is_regular_file(c.folder + "/" + BestDemoName(1, 500)))
+            << c.what;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -93,8 +94,15 @@ TEST(SettingsText, Lines) {
           {"window", "800x600"},
           {"fps", "0"},
           {"sound", "off"},
-          {"ghost", "on"}},
+          {"ghost", "best"}},
          {}},
+        {"the ghost's words in any case: on, in older files, is best",
+         "ghost = OFF\nghost = Best\n",
+         {{"ghost", "best"}}, {"1: ghost is set again on line 2; using best"}},
+        {"a demo named as the ghost, as it is written", "ghost = Pat's 61.2.demo\n",
+         {{"ghost", "Pat's 61.2.demo"}}, {}},
+        {"a path as the ghost", "ghost = /home/pat/demos/fast.demo\n",
+         {{"ghost", "/home/pat/demos/fast.demo"}}, {}},
         {"the ends of every range",
          "volume = 0\nwindow = 64x16384\nfps = 1000\npad.pause = 32\n",
          {{"volume", "0"}, {"window", "64x16384"}, {"fps", "1000"}, {"pad.pause", "32"}},
@@ -362,6 +370,7 @@ TEST(SettingsText, EveryRowCarriesItsColumns) {
         if (row.kind == KeySetting || row.kind == PadSetting)
             continue;
         EXPECT_FALSE(row.help.empty()) << row.name;
+        EXPECT_FALSE(row.label.empty()) << row.name;
         EXPECT_EQ(FindSettingRow(row.name), &row - SettingRows().data()) << row.name;
         if (row.kind == SwitchSetting)
             EXPECT_TRUE(row.flag) << row.name;
@@ -429,4 +438,34 @@ TEST(SettingsText, DocumentedInReadmeAndManual) {
     EXPECT_EQ(readme.str().substr(start, readme.str().find("\n\n", start) + 1 - start),
               SettingsMarkdown());
     EXPECT_NE(page.str().find(SettingsManual()), std::string::npos);
+}
+
+// README's and the manual's sentence on Left and Right in the options gives the steps the rows
+// take: the volume's step, the frame cap's choices and the window's sizes, in order.
+TEST(SettingsText, StepsInReadmeAndManual) {
+    const auto listed = [](const std::vector<std::string>& values) { // "a, b and c"
+        std::string text;
+        for (size_t i = 0; i < values.size(); ++i)
+            text += (i == 0 ? "" : i + 1 == values.size() ? " and " : ", ") + values[i];
+        return text;
+    };
+    const SettingRow& fps = SettingNamed("fps");
+    std::vector<std::string> choices, sizes;
+    for (int choice : fps.choices) {
+        Settings settings;
+        settings.fps = choice;
+        choices.push_back(SettingValueText(fps, settings, {}));
+    }
+    for (WindowSize size : SettingNamed("window").sizes)
+        sizes.push_back(SizeText(size));
+    const std::string steps = "the volume by " + std::to_string(SettingNamed("volume").step) +
+                              ", the frame cap through " + listed(choices) +
+                              " (no cap), the window through " + listed(sizes);
+    for (const char* file : {"../README.md", STARCHASE_MANUAL_PAGE}) {
+        std::ostringstream text;
+        text << std::ifstream(file).rdbuf();
+        std::string flat = text.str();
+        std::replace(flat.begin(), flat.end(), '\n', ' ');
+        EXPECT_NE(flat.find(steps), std::string::npos) << file << " does not say: " << steps;
+    }
 }

@@ -31,12 +31,19 @@ const char* VerdictWords(ProofVerdict verdict) {
     return "not checked";
 }
 
+// Each record of the file at `path` read with no demo, on standard error.
+void NoteNoDemo(const std::string& path, const std::vector<std::string>& notes) {
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "shipyard: %s: %s\n", path.c_str(), note.c_str());
+}
+
 int ListRecords(const std::string& folder, const std::string& dataFolder) {
     const std::string path = folder + "/" + RecordsFileName;
     Records records;
     std::string reason;
     if (!LoadRecords(path, records, reason))
         return Refuse(path, reason);
+    NoteNoDemo(path, RecordsWithNoDemo(records));
     const std::vector<ShipSetPlace> places = FindShipSets(dataFolder, InstalledDataFolder());
     if (!dataFolder.empty() && !places.front().found)
         std::fprintf(stderr, "shipyard: %s\n", places.front().problem.c_str());
@@ -44,13 +51,13 @@ int ListRecords(const std::string& folder, const std::string& dataFolder) {
     for (const RecordsLine& line : records.lines) {
         if (!line.isRecord)
             continue;
-        const ShipSetRecord& r = line.record;
-        const RecordProof proof = ProveRecord(folder, r, places);
-        const std::string verdict =
-            VerdictWords(proof.verdict) + (proof.why.empty() ? "" : ": " + proof.why);
-        std::printf("%s (%s) %s s %s: %s\n", ShipSetName(r.set).c_str(),
-                    proof.ships.empty() ? "ships not here" : proof.ships.c_str(),
-                    ExactSecondsText(r.milliseconds).c_str(), r.demoFile.c_str(), verdict.c_str());
+        ShipSetRecord record = line.record;
+        const RecordProof proof = ProveRecordNow(folder, record, places);
+        const std::string ships = proof.ships.empty() ? "" : " with " + proof.ships;
+        const std::string why = proof.why.empty() ? "" : ": " + proof.why;
+        record.demoFile = record.demoFile.empty() ? "(no demo)" : record.demoFile;
+        std::printf("%s: %s%s%s\n", RecordListing(record).c_str(), VerdictWords(proof.verdict),
+                    ships.c_str(), why.c_str());
         disproved += proof.verdict == ProofVerdict::NotVerified;
         unchecked += proof.verdict == ProofVerdict::NotChecked;
         ++listed;
@@ -65,8 +72,11 @@ int ListRecords(const std::string& folder, const std::string& dataFolder) {
 int Add(const std::string& demo, const std::string& dataFolder, const std::string& folder) {
     AddedDemo added;
     std::string reason;
-    if (!AddDemo(demo, dataFolder, folder, added, reason))
-        return Refuse(demo, reason);
+    if (!AddDemo(demo, dataFolder, folder, added, reason)) {
+        std::fprintf(stderr, "shipyard: %s\n", reason.c_str()); // the reason names its file
+        return 1;
+    }
+    NoteNoDemo(folder + "/" + RecordsFileName, added.noDemo);
     if (!added.kept) {
         std::printf("not kept: %s: %s\n", demo.c_str(), added.why.c_str());
         return 1;
@@ -111,14 +121,14 @@ const char HelpAfterColumns[] =
     "\n"
     "Without --add, lists every record and proves it with its own ships, looked for where the\n"
     "game finds ships: in DIR when given, in the folder the game started here would play (the\n"
-    "current folder when it has alukset.txt) and among the installed ships. Each record names the\n"
-    "ships found with its set's hash, and its demo is replayed with no window against their\n"
-    "alukset.txt, which must hold the demo's recorded types and figures; the replay stops once\n"
-    "the chase has lasted longer than the record, however long the demo. \"verified\" when the\n"
-    "chase ends in exactly the recorded time, \"not verified\" and why otherwise, and \"not\n"
-    "checked\" when the set's ships are in none of those places. Exit status 0 when every record\n"
-    "is verified, 1 when one is not verified or the file cannot be read, and else 3 when one\n"
-    "could not be checked.\n"
+    "current folder when it has alukset.txt) and among the installed ships. Each record is\n"
+    "listed by its words, then the verdict and the ships found with its set's hash: its demo is\n"
+    "replayed with no window against their alukset.txt, which must hold the demo's recorded\n"
+    "types and figures; the replay stops once the chase has lasted longer than the record,\n"
+    "however long the demo. \"verified\" when the chase ends in exactly the recorded time, \"not\n"
+    "verified\" and why otherwise, and \"not checked\" when the set's ships are in none of those\n"
+    "places. Exit status 0 when every record is verified, 1 when one is not verified or the file\n"
+    "cannot be read, and else 3 when one could not be checked.\n"
     "\n"
     "With --add, replays the demo FILE (recorded with `starchase --record`, here or elsewhere)\n"
     "against the ships of DIR, or else those the game started here would play (the current\n"

@@ -97,6 +97,19 @@ void Exhausts(MeshBuilder& b) {
                 CrossSection(-1.5f, 0, LensProfile(0.14f, 0.08f, 0.06f, 2))});
 }
 
+// Side band: white hull over a grey keel, a cyan stripe and a row of vents.
+void PaintSideBand(Canvas& c, const TextureMapping& m, Colour cyan, Colour dark) {
+    Vector2 keelLow = SidePixel(c, m, -1.7f, -0.3f, true);
+    Vector2 keelHigh = SidePixel(c, m, 2.1f, -0.02f, true);
+    FillRect(c, keelLow.x, keelLow.y, keelHigh.x, keelHigh.y, dark, 0.6f);
+    Vector2 s0 = SidePixel(c, m, -1.7f, 0.05f, true), s1 = SidePixel(c, m, 2.1f, 0.09f, true);
+    FillRect(c, s0.x, s0.y, s1.x, s1.y, cyan);
+    for (int i = 0; i < 8; ++i) {
+        Vector2 v = SidePixel(c, m, -1.2f + 0.12f * i, 0.14f, true);
+        FillRect(c, v.x, v.y, v.x + 4, v.y + 2, dark);
+    }
+}
+
 Picture PaintHull(const TextureMapping& m) {
     const Colour white{0.9f, 0.92f, 0.96f}, line{0.55f, 0.58f, 0.66f}, cyan{0.1f, 0.75f, 1.0f};
     const Colour gold{1.0f, 0.72f, 0.15f}, dark{0.25f, 0.27f, 0.32f};
@@ -143,16 +156,7 @@ Picture PaintHull(const TextureMapping& m) {
     // A gold chevron on the nose.
     poly({{1.75f, 0}, {1.35f, 0.2f}, {1.25f, 0.2f}, {1.6f, 0}, {1.25f, -0.2f}, {1.35f, -0.2f}},
          gold);
-    // Side band: white hull over a grey keel, a cyan stripe and a row of vents.
-    Vector2 keelLow = SidePixel(c, m, -1.7f, -0.3f, true);
-    Vector2 keelHigh = SidePixel(c, m, 2.1f, -0.02f, true);
-    FillRect(c, keelLow.x, keelLow.y, keelHigh.x, keelHigh.y, dark, 0.6f);
-    Vector2 s0 = SidePixel(c, m, -1.7f, 0.05f, true), s1 = SidePixel(c, m, 2.1f, 0.09f, true);
-    FillRect(c, s0.x, s0.y, s1.x, s1.y, cyan);
-    for (int i = 0; i < 8; ++i) {
-        Vector2 v = SidePixel(c, m, -1.2f + 0.12f * i, 0.14f, true);
-        FillRect(c, v.x, v.y, v.x + 4, v.y + 2, dark);
-    }
+    PaintSideBand(c, m, cyan, dark);
     return ToPicture(c, 4);
 }
 

@@ -75,6 +75,26 @@ void EngineSlots(MeshBuilder& b) {
     AddMirroredLoft(b, rings);
 }
 
+// The bridge: grey plating with ribs; the keel dark.
+void PaintBridge(Canvas& c, const TextureMapping& m, Colour grey, Colour dark) {
+    auto at = [&](float x, float y) { return PlanPixel(c, m, x, y); };
+    FillPolygon(c,
+                PlanPolygon(c, m,
+                            {{0.75f, 0},
+                             {0.0f, 0.26f},
+                             {-0.7f, 0.3f},
+                             {-1.55f, 0},
+                             {-0.7f, -0.3f},
+                             {0.0f, -0.26f}}),
+                grey);
+    for (int i = 0; i < 6; ++i) {
+        float x = -0.15f - 0.2f * i;
+        DrawLine(c, at(x, -0.22f), at(x, 0.22f), 1.5f, dark);
+    }
+    Vector2 keel0 = SidePixel(c, m, -1.7f, -0.3f, true), keel1 = SidePixel(c, m, 1.9f, 0, true);
+    FillRect(c, keel0.x, keel0.y, keel1.x, keel1.y, dark);
+}
+
 Picture PaintHull(const TextureMapping& m) {
     const Colour crimson{0.78f, 0.1f, 0.12f}, dark{0.35f, 0.04f, 0.06f};
     const Colour yellow{1, 0.8f, 0.1f}, grey{0.3f, 0.28f, 0.3f};
@@ -116,15 +136,7 @@ Picture PaintHull(const TextureMapping& m) {
         Vector2 hornTip = at(1.55f, side * 0.45f);
         FillDisc(c, hornTip.x, hornTip.y, 3, yellow);
     }
-    // The bridge: grey plating with ribs.
-    poly({{0.75f, 0}, {0.0f, 0.26f}, {-0.7f, 0.3f}, {-1.55f, 0}, {-0.7f, -0.3f}, {0.0f, -0.26f}},
-         grey);
-    for (int i = 0; i < 6; ++i) {
-        float x = -0.15f - 0.2f * i;
-        DrawLine(c, at(x, -0.22f), at(x, 0.22f), 1.5f, dark);
-    }
-    Vector2 keel0 = SidePixel(c, m, -1.7f, -0.3f, true), keel1 = SidePixel(c, m, 1.9f, 0, true);
-    FillRect(c, keel0.x, keel0.y, keel1.x, keel1.y, dark);
+    PaintBridge(c, m, grey, dark);
     AddGrime(c, 37, 0.1f, 0, 0, 256, 256);
     return ToPicture(c, 3);
 }

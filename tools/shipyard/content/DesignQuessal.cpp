@@ -67,6 +67,16 @@ void Wings(MeshBuilder& b) {
     AddMirroredLoft(b, rings);
 }
 
+// Side band: a dark belly under the green flanks, with yellow breathing holes.
+void PaintBelly(Canvas& c, const TextureMapping& m, Colour deep, Colour yellow) {
+    Vector2 belly0 = SidePixel(c, m, -1.2f, -0.3f, true), belly1 = SidePixel(c, m, 1.4f, 0, true);
+    FillRect(c, belly0.x, belly0.y, belly1.x, belly1.y, deep);
+    for (int i = 0; i < 6; ++i) {
+        Vector2 p = SidePixel(c, m, -0.8f + 0.22f * i, 0.05f, true);
+        FillDisc(c, p.x, p.y, 2, yellow);
+    }
+}
+
 Picture PaintCarapace(const TextureMapping& m) {
     const Colour green{0.42f, 0.85f, 0.18f}, deep{0.1f, 0.35f, 0.08f};
     const Colour yellow{0.95f, 0.9f, 0.2f}, wing{0.55f, 0.75f, 0.45f};
@@ -112,13 +122,7 @@ Picture PaintCarapace(const TextureMapping& m) {
             DrawLine(c, at(-0.5f, side * 0.18f), at(-0.5f - 0.55f * f, side * (0.2f + 0.6f * f)),
                      1.5f, deep);
     }
-    // Side band: a dark belly under the green flanks, with yellow breathing holes.
-    Vector2 belly0 = SidePixel(c, m, -1.2f, -0.3f, true), belly1 = SidePixel(c, m, 1.4f, 0, true);
-    FillRect(c, belly0.x, belly0.y, belly1.x, belly1.y, deep);
-    for (int i = 0; i < 6; ++i) {
-        Vector2 p = SidePixel(c, m, -0.8f + 0.22f * i, 0.05f, true);
-        FillDisc(c, p.x, p.y, 2, yellow);
-    }
+    PaintBelly(c, m, deep, yellow);
     AddGrime(c, 23, 0.12f, 0, 0, 256, 256);
     return ToPicture(c, 3);
 }

@@ -255,6 +255,16 @@ void Structure(MeshBuilder& b) {
         Member(b, out * HubRadius, out * (RingRadius - RingHalfWidth), SpokeRadius);
 }
 
+// The hub's texture: its plan from above, rows of windows round its side.
+TextureMapping HubMapping() {
+    TextureMapping mapping;
+    mapping.low = {-4.2f, -4.2f, -2.5f};
+    mapping.high = {4.2f, 4.2f, 2.5f};
+    mapping.plan = HubPlan;
+    mapping.side = WindowRows;
+    return mapping;
+}
+
 } // namespace
 
 ShipAsset MakeTarvesh4() {
@@ -266,11 +276,7 @@ ShipAsset MakeTarvesh4() {
     int radiator = AddMaterial(b, Paint("radiators", {0.86f, 0.87f, 0.85f}, 0.2f, 10));
     int beacon = AddMaterial(b, Paint("beacon", {1, 0.2f, 0.1f}, 0, 0, {1, 0.15f, 0.05f}));
 
-    TextureMapping hubMapping;
-    hubMapping.low = {-4.2f, -4.2f, -2.5f};
-    hubMapping.high = {4.2f, 4.2f, 2.5f};
-    hubMapping.plan = HubPlan;
-    hubMapping.side = WindowRows;
+    const TextureMapping hubMapping = HubMapping();
     b.brush.mapping = hubMapping;
     b.brush.creaseDegrees = 40;
     BeginGroup(b, "hub", hull);
