@@ -24,6 +24,11 @@ const Label ActionLabels[] = {
     {"restart", "New chase"},       {"keys", "Keys panel"},
     {"ghost", "Ghost off or on"},   {"options", "Options"},
     {"quit", "Quit"},
+    {"demopause", "Demo: pause, play on"},
+    {"demoslower", "Demo: slower"},
+    {"demofaster", "Demo: faster"},
+    {"demostep", "Demo: a frame on"},
+    {"demostart", "Demo: from the start"},
 };
 
 template <size_t Count> std::string Find(const Label (&labels)[Count], const std::string& name) {
