@@ -60,7 +60,6 @@ void DemoPlayFromStart() {
     play.played = 0;
     play.frames = 0;
     play.ahead = false;
-    play.pace.steps = 0;
     HoldPaceFrom(play.pace, SDL_GetTicks(), 0);
 }
 

@@ -22,7 +22,7 @@ void PressDemoAction(Action action);
 bool TakeAskedDemoStart();
 
 // The demo is played from the start again: nothing played, the frame read ahead dropped; the
-// speed and the pause stay as the player set them.
+// speed, the pause and the steps asked for (with the start, say) stay as the player set them.
 void DemoPlayFromStart();
 
 // The next recorded frame, read from `session` by NextDemoFrame (`restarted` as it gives it),
