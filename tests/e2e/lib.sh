@@ -175,13 +175,17 @@ game_gone() {
 
 # The text in a part of a screenshot, as tesseract reads it (white text, read as dark on light);
 # a small window's picture is enlarged first, as tesseract reads its text only then.
-read_text() { # IMAGE X0 Y0 X1 Y1 (fractions of the picture, origin top left)
-    local w h crop scale=100%
+read_text() { # IMAGE X0 Y0 X1 Y1 [white] (fractions of the picture, origin top left)
+    local w h crop scale=100% only=()
     read -r w h < <(identify -format '%w %h' "$1")
     [ "$w" -lt 1000 ] && scale=300%
+    # White text over a lit scene (the station's ring under the corner) reads only once the
+    # scene is taken out: every pixel short of white turned black.
+    [ "${6:-}" = white ] && only=(-colorspace gray -threshold 88%)
     crop=$(awk -v w="$w" -v h="$h" -v x0="$2" -v y0="$3" -v x1="$4" -v y1="$5" 'BEGIN {
         printf "%dx%d+%d+%d", int((x1 - x0) * w), int((y1 - y0) * h), int(x0 * w), int(y0 * h) }')
-    /usr/bin/convert "$1" -crop "$crop" -scale "$scale" -negate "$1.text.png" || fail "crop $1"
+    /usr/bin/convert "$1" -crop "$crop" -scale "$scale" "${only[@]}" -negate "$1.text.png" ||
+        fail "crop $1"
     tesseract "$1.text.png" stdout 2>/dev/null
 }
 
@@ -190,7 +194,10 @@ corner_text() { read_text "$(shot "$1")" 0 0 0.4 0.15; }
 
 # A CHECK for await: the corner of a new screenshot reads TEXT.
 corner_reads() { # SHOT-NAME TEXT
-    seen=$(corner_text "$1" | tr -s ' \n' ' ')
+    local image
+    image=$(shot "$1")
+    seen=$({ read_text "$image" 0 0 0.4 0.15; read_text "$image" 0 0 0.4 0.15 white; } |
+        tr -s ' \n' ' ')
     [[ $seen == *"$2"* ]]
 }
 
