@@ -271,8 +271,8 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
         const char* value = nullptr;
         if (equals != std::string::npos)
             value = argv[i] + equals + 1;
-        else if (option.value && i + 1 < argc)
-            value = argv[++i];
+        else if (option.value && i + 1 < argc && std::string(argv[i + 1]).rfind("--", 0) != 0)
+            value = argv[++i]; // an option after an option is never taken as its value
         if (option.value && (!value || !*value))
             return Refused(std::string("option '") + option.name + "' needs a value (" +
                            option.value + ")");

@@ -46,6 +46,7 @@ TEST(CommandLine, ParseTable) {
          "starchase: the game starts in full screen or in a window, not both; usage"},
         {{"--hud=yes"}, BadUsage, "starchase: option '--hud' takes no value"},
         {{"--data"}, BadUsage, "starchase: option '--data' needs a value (DIR)"},
+        {{"--ghost", "--hud"}, BadUsage, "starchase: option '--ghost' needs a value (FILE)"},
         {{"--window", "8x8"}, BadUsage, "starchase: --window takes WIDTHxHEIGHT"},
         {{"ships"}, BadUsage, "starchase: unexpected argument 'ships'"},
     };
