@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // One setting's values: read from text, written, copied, described, and stepped as the options do.
+#include "Printable.h"
 #include "SettingsText.h"
 
 #include <algorithm>
@@ -120,8 +121,8 @@ bool StepSize(const SettingRow& row, int& width, int& height, bool up) {
     return next >= 0;
 }
 
-// A ghost's value: a word in any case (on, from older files, is best), or a demo's file: printable
-// text of at most MaxGhostBytes.
+// A ghost's value: a word in any case (on, from older files, is best), or a demo's file: text as
+// it prints (no control, no byte that is not UTF-8) of at most MaxGhostBytes.
 constexpr size_t MaxGhostBytes = 4096;
 
 bool ReadGhost(const std::string& text, std::string& ghost) {
@@ -129,8 +130,7 @@ bool ReadGhost(const std::string& text, std::string& ghost) {
         ghost = GhostBest;
     else if (SameLetters(text, GhostOff))
         ghost = GhostOff;
-    else if (text.empty() || text.size() > MaxGhostBytes ||
-             std::any_of(text.begin(), text.end(), [](char c) { return (unsigned char)c < 32; }))
+    else if (text.empty() || text.size() > MaxGhostBytes || Printable(text) != text)
         return false;
     else
         ghost = text;

@@ -103,6 +103,10 @@ TEST(SettingsText, Lines) {
          {{"ghost", "Pat's 61.2.demo"}}, {}},
         {"a path as the ghost", "ghost = /home/pat/demos/fast.demo\n",
          {{"ghost", "/home/pat/demos/fast.demo"}}, {}},
+        {"a ghost's file that would not print as it is, and one in UTF-8",
+         "ghost = fast\xff.demo\nghost = Zo\xc3\xab.demo\n",
+         {{"ghost", "Zo\xc3\xab.demo"}}, {"1: ghost takes off, best, or a demo's file: its name in the ghosts folder, or its path, "
+          "not 'fast\\xff.demo'; using Zo\xc3\xab.demo"}},
         {"the ends of every range",
          "volume = 0\nwindow = 64x16384\nfps = 1000\npad.pause = 32\n",
          {{"volume", "0"}, {"window", "64x16384"}, {"fps", "1000"}, {"pad.pause", "32"}},
