@@ -55,15 +55,7 @@ sleep 0.2
 xdotool key Escape
 await 30 "the chase going on after the options closed" time_shown running "$still"
 
-# Leave the chasers and the station behind (see ShotsGlow.sh), then fire with each key.
-hold Up 3
-hold Down 3
-read -r before < <(measure "$(shot before-fire)" $ship_centre)
-f=$(bluest_while f "$before")
-space=$(bluest_while space "$before")
-echo "blue pixels on the ship before firing $before, most with F $f, with Space $space"
-[ "$f" -ge $((before + 250)) ] || fail "no shot from F"
-[ "$space" -lt $((before + 100)) ] || fail "Space still fires"
+expect_fire_moved f space
 
 xdotool key Escape
 wait_game_exit

@@ -293,6 +293,20 @@ bluest_while() { # KEY BEFORE
     echo "$bluest"
 }
 
+# Fire rebound from OLD to NEW: away from the chasers and the station (see ShotsGlow.sh), NEW
+# fires and OLD no longer does.
+expect_fire_moved() { # NEW OLD
+    local before new old
+    hold Up 3
+    hold Down 3
+    read -r before < <(measure "$(shot before-fire)" $ship_centre)
+    new=$(bluest_while "$1" "$before")
+    old=$(bluest_while "$2" "$before")
+    echo "blue pixels on the ship before firing $before, most with $1 $new, with $2 $old"
+    [ "$new" -ge $((before + 250)) ] || fail "no shot from $1"
+    [ "$old" -lt $((before + 100)) ] || fail "$2 still fires"
+}
+
 expect_output() { # EXPECTED-TEXT
     local actual
     show_errors
